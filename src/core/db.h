@@ -1,0 +1,90 @@
+#pragma once
+// The one layer over the SQLite C interface. Statement texts keep their '?' placeholders;
+// every value is bound. A failed statement shows the common error box with the statement
+// (values filled in) and the database's message, unless the caller asks for silence.
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/dialog.h"
+
+namespace db {
+
+// A bound value: an integer, a text (cp1252 bytes) or NULL.
+class Value {
+ public:
+  Value() : v_(std::monostate{}) {}
+  Value(int x) : v_(static_cast<int64_t>(x)) {}
+  Value(long x) : v_(static_cast<int64_t>(x)) {}
+  Value(long long x) : v_(static_cast<int64_t>(x)) {}
+  Value(unsigned x) : v_(static_cast<int64_t>(x)) {}
+  Value(const std::string& s) : v_(s) {}
+  Value(const char* s) : v_(std::string(s)) {}
+  const std::variant<std::monostate, int64_t, std::string>& get() const { return v_; }
+
+ private:
+  std::variant<std::monostate, int64_t, std::string> v_;
+};
+
+using Params = std::vector<Value>;
+
+// Query result as texts, the way the program reads every table: NULL reads as "".
+struct Table {
+  std::vector<std::string> columns;
+  std::vector<std::vector<std::string>> rows;
+  bool ok = true;  // false when the statement failed
+
+  size_t size() const { return rows.size(); }
+  bool empty() const { return rows.empty(); }
+  const std::string& text(size_t row, size_t col) const { return rows[row][col]; }
+  long num(size_t row, size_t col) const;  // leading digits, "" reads 0
+  int integer(size_t row, size_t col) const { return static_cast<int>(num(row, col)); }
+};
+
+enum class Report { Box, Silent };
+
+// Runs one or more statements; parameters are bound to the first one.
+bool exec(sqlite3* db, const std::string& sql, const Params& params = {},
+          Report report = Report::Box);
+Table query(sqlite3* db, const std::string& sql, const Params& params = {},
+            Report report = Report::Box);
+
+// The statement with its values filled in, as shown in the error box.
+std::string expand(sqlite3* db, const std::string& sql, const Params& params);
+
+std::string lastError(sqlite3* db);
+
+sqlite3* open(const std::string& path);  // nullptr on failure
+void close(sqlite3*& db);
+
+bool tableExists(sqlite3* db, const std::string& table);
+std::vector<std::string> columnNames(sqlite3* db, const std::string& table);
+
+// Nesting transaction guard: the outermost guard runs BEGIN/END TRANSACTION, an inner one
+// a savepoint. Whatever was not committed is rolled back when the guard ends.
+class Transaction {
+ public:
+  explicit Transaction(sqlite3* db);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  bool commit();
+  void rollback();
+  bool active() const { return active_; }
+  bool outermost() const { return savepoint_.empty(); }
+
+ private:
+  sqlite3* db_;
+  std::string savepoint_;
+  bool active_ = false;
+};
+
+// The transaction of an editing dialog on db (see ZDialog::setEditTransaction).
+TransactionFactory editTransaction(sqlite3* db);
+
+}  // namespace db

@@ -1,0 +1,16 @@
+#pragma once
+// Settings record file and program-state record set-up.
+#include <string>
+
+#include "core/globals.h"
+
+// Fills gIntdat: program folder (the current directory), file heads, paths, CREATE texts.
+void InitGlobals();
+bool LoadSettings(const std::string& path);
+bool SaveSettings(const std::string& path);
+
+// The four web-access values kept scrambled in gEinstellungen.WebzugangGespeichert.
+void StoreWebzugang(const std::string& server, const std::string& path, const std::string& user,
+                    const std::string& password);
+// Restores gIntdat.WebServername ... WebPasswort; a damaged block gives four empty values.
+void RestoreWebzugang();

@@ -1,0 +1,175 @@
+#include "platform/dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QUrl>
+
+#include "platform/messages.h"
+#include "platform/text.h"
+
+namespace {
+
+// One application-wide filter gives every ZDialog the first look at the keys of its window.
+class KeyPreview : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    auto* dialog = qobject_cast<ZDialog*>(widget->window());
+    if (!dialog || !dialog->isVisible()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (dialog->previewKey(key->key(), key->modifiers())) {
+      key->accept();
+      return true;
+    }
+    return false;
+  }
+};
+
+void installKeyPreview() {
+  static KeyPreview* preview = nullptr;
+  if (!preview && qApp) {
+    preview = new KeyPreview;
+    preview->setParent(qApp);
+    qApp->installEventFilter(preview);
+  }
+}
+
+}  // namespace
+
+ZDialog::ZDialog(QWidget* parent) : QDialog(parent) {
+  installKeyPreview();
+  setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+ZDialog::~ZDialog() = default;
+
+int ZDialog::ShowModal() {
+  setResult(mrNone);
+  return exec();
+}
+
+void ZDialog::closeWith(int modalResult) { done(modalResult); }
+
+void ZDialog::showHelp() {
+  if (!helpTopic_.empty()) help::showTopic(helpTopic_);
+}
+
+void ZDialog::bindKey(int qtKey, std::function<void()> handler) { keys_[qtKey] = std::move(handler); }
+
+bool ZDialog::pressKey(int qtKey) {
+  auto it = keys_.find(qtKey);
+  if (it == keys_.end()) return false;
+  auto handler = it->second;  // the handler may rebind keys
+  handler();
+  return true;
+}
+
+bool ZDialog::transactionOpen() const { return transaction_ != nullptr; }
+
+bool ZDialog::previewKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  if (pressKey(key)) return true;
+  switch (key) {
+    case Qt::Key_F1:
+      showHelp();
+      return true;
+    case Qt::Key_Escape:
+      reject();
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+      QWidget* focus = QApplication::focusWidget();
+      if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus)) return false;
+      if (auto* button = qobject_cast<QAbstractButton*>(focus)) {
+        if (button->isEnabled()) button->click();
+        return true;
+      }
+      focusNextChild();
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void ZDialog::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (e->spontaneous()) return;
+  if (factory_ && !transaction_) transaction_ = factory_();
+  FormShow();
+}
+
+void ZDialog::hideEvent(QHideEvent* e) {
+  QDialog::hideEvent(e);
+  if (e->spontaneous()) return;
+  // Hidden by any path but the confirming one: what was changed is taken back.
+  endTransaction(false);
+  FormHide();
+}
+
+void ZDialog::closeEvent(QCloseEvent* e) {
+  if (!userClosable_ || !canClose()) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+  if (isVisible()) {
+    setResult(mrCancel);
+    QDialog::done(mrCancel);
+  }
+}
+
+void ZDialog::keyPressEvent(QKeyEvent* e) {
+  // Keys that reach the dialog itself went through previewKey already.
+  e->ignore();
+}
+
+void ZDialog::done(int r) {
+  endTransaction(r == mrOk);
+  QDialog::done(r);
+}
+
+void ZDialog::reject() {
+  if (!userClosable_ || !canClose()) return;
+  done(mrCancel);
+}
+
+void ZDialog::accept() { done(mrOk); }
+
+void ZDialog::endTransaction(bool commit) {
+  if (!transaction_) return;
+  std::unique_ptr<EditTransaction> t = std::move(transaction_);
+  if (commit) t->commit();
+  // Destruction rolls back whatever was not committed.
+}
+
+namespace help {
+namespace {
+std::string gFolder;
+std::string gLast;
+}  // namespace
+
+void setFolder(const std::string& folder) { gFolder = folder; }
+const std::string& folder() { return gFolder; }
+const std::string& lastTopic() { return gLast; }
+
+void showTopic(const std::string& topic) {
+  gLast = topic;
+  std::string path = gFolder.empty() ? topic : gFolder + "/" + topic;
+  QFileInfo info(qs(path));
+  if (info.exists() && info.isFile()) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    return;
+  }
+  msg::show("Die Hilfeseite " + topic + " ist nicht installiert.", "Info", msg::Ok,
+            msg::Information);
+}
+}  // namespace help

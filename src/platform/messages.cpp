@@ -1,0 +1,121 @@
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QThread>
+#include <cstdio>
+#include <mutex>
+
+#include "platform/text.h"
+
+namespace msg {
+namespace {
+
+std::mutex gResponderMutex;
+Responder gResponder;
+
+int showOnGuiThread(const Shown& s) {
+  QMessageBox box;
+  box.setWindowTitle(qs(s.caption));
+  box.setText(qs(s.text));
+  switch (s.icon) {
+    case Information: box.setIcon(QMessageBox::Information); break;
+    case Warning: box.setIcon(QMessageBox::Warning); break;
+    case Error: box.setIcon(QMessageBox::Critical); break;
+    case Question: box.setIcon(QMessageBox::Question); break;
+    case NoIcon: break;
+  }
+  QPushButton* ok = nullptr;
+  QPushButton* cancel = nullptr;
+  QPushButton* yes = nullptr;
+  QPushButton* no = nullptr;
+  switch (s.buttons) {
+    case Ok: ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole); break;
+    case OkCancel:
+      ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+      cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+      break;
+    case YesNo:
+      yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+      no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+      break;
+    case YesNoCancel:
+      yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+      no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+      cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+      break;
+  }
+  if (cancel) box.setEscapeButton(cancel);
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  if (clicked && clicked == ok) return IdOk;
+  if (clicked && clicked == yes) return IdYes;
+  if (clicked && clicked == no) return IdNo;
+  if (clicked && clicked == cancel) return IdCancel;
+  // Closed without a button: the box's escape answer.
+  if (s.buttons == YesNo) return IdNo;
+  if (s.buttons == Ok) return IdOk;
+  return IdCancel;
+}
+
+int dispatch(const Shown& s) {
+  Responder responder;
+  {
+    std::lock_guard<std::mutex> lock(gResponderMutex);
+    responder = gResponder;
+  }
+  QCoreApplication* app = QCoreApplication::instance();
+  bool onGui = !app || QThread::currentThread() == app->thread();
+  if (responder && onGui) return responder(s);
+  if (!app || !qobject_cast<QApplication*>(app)) {
+    if (responder) return responder(s);
+    std::fprintf(stderr, "[%s] %s\n", s.caption.c_str(), s.text.c_str());
+    return s.buttons == YesNo || s.buttons == YesNoCancel ? IdYes : IdOk;
+  }
+  if (onGui) return showOnGuiThread(s);
+  int result = IdCancel;
+  QMetaObject::invokeMethod(
+      app, [&] { result = responder ? responder(s) : showOnGuiThread(s); },
+      Qt::BlockingQueuedConnection);
+  return result;
+}
+
+}  // namespace
+
+int show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
+  return dispatch(Shown{text, caption, buttons, icon});
+}
+
+void showSqlError(const std::string& statement, const std::string& dbMessage) {
+  show("Fehler\n\r" + statement + "\n\r" + dbMessage, "Fehler", Ok, Error);
+}
+
+Responder setResponder(Responder responder) {
+  std::lock_guard<std::mutex> lock(gResponderMutex);
+  Responder previous = std::move(gResponder);
+  gResponder = std::move(responder);
+  return previous;
+}
+
+ScriptedMessages::ScriptedMessages() {
+  previous_ = setResponder([this](const Shown& s) {
+    shown_.push_back(s);
+    if (!answers_.empty()) {
+      int a = answers_.front();
+      answers_.pop_front();
+      return a;
+    }
+    return (s.buttons == YesNo || s.buttons == YesNoCancel) ? static_cast<int>(IdYes)
+                                                            : static_cast<int>(IdOk);
+  });
+}
+
+ScriptedMessages::~ScriptedMessages() { setResponder(previous_); }
+
+bool ScriptedMessages::contains(const std::string& textPart) const {
+  for (const Shown& s : shown_)
+    if (s.text.find(textPart) != std::string::npos) return true;
+  return false;
+}
+
+}  // namespace msg

@@ -1,0 +1,65 @@
+#include "platform/text.h"
+
+#include <climits>
+
+namespace {
+// cp1252 0x80..0x9F; 0 marks the five unassigned bytes, which map to the C1 controls.
+const char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+}  // namespace
+
+QString qs(const std::string& cp1252) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(cp1252.size()));
+  for (unsigned char c : cp1252) {
+    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0)
+      out.append(QChar(kHigh[c - 0x80]));
+    else
+      out.append(QChar(static_cast<char16_t>(c)));
+  }
+  return out;
+}
+
+QString qs(const char* cp1252) { return qs(std::string(cp1252 ? cp1252 : "")); }
+
+std::string fromQs(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<size_t>(text.size()));
+  for (QChar ch : text) {
+    char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0)) {
+      out.push_back(static_cast<char>(u));
+      continue;
+    }
+    char mapped = '?';
+    for (int i = 0; i < 32; ++i)
+      if (kHigh[i] == u) mapped = static_cast<char>(0x80 + i);
+    out.push_back(mapped);
+  }
+  return out;
+}
+
+long toLong(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
+    ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > LONG_MAX) { value = LONG_MAX; break; }
+  }
+  return static_cast<long>(negative ? -value : value);
+}
+
+int toInt(const std::string& text) {
+  long v = toLong(text);
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+std::string str(long long value) { return std::to_string(value); }

@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/dialog.h"
+
+class TZikoSchuetzenAnzeigenDlg : public ZDialog {
+  Q_OBJECT
+ public:
+  explicit TZikoSchuetzenAnzeigenDlg(QWidget* parent = nullptr);
+};
+
+extern TZikoSchuetzenAnzeigenDlg* ZikoSchuetzenAnzeigenDlg;

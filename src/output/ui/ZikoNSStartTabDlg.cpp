@@ -1,0 +1,7 @@
+#include "output/ui/ZikoNSStartTabDlg.h"
+
+#include "platform/text.h"
+
+TZikoNSStartTabDlg* ZikoNSStartTabDlg = nullptr;
+
+TZikoNSStartTabDlg::TZikoNSStartTabDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Starttabelle")); }

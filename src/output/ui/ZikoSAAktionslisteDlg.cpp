@@ -1,0 +1,7 @@
+#include "output/ui/ZikoSAAktionslisteDlg.h"
+
+#include "platform/text.h"
+
+TZikoSAAktionslisteDlg* ZikoSAAktionslisteDlg = nullptr;
+
+TZikoSAAktionslisteDlg::TZikoSAAktionslisteDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Aktionsliste")); }

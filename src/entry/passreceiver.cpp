@@ -1,6 +1,7 @@
 #include "entry/passreceiver.h"
 
 #include <array>
+#include <cstddef>
 
 namespace {
 std::array<PassnrReceiver*, 3> gReceivers{nullptr, nullptr, nullptr};
@@ -9,7 +10,7 @@ std::array<PassnrReceiver*, 3> gReceivers{nullptr, nullptr, nullptr};
 PassnrReceiver::~PassnrReceiver() { unregisterPassnrReceiver(this); }
 
 void registerPassnrReceiver(ReceiverRole role, PassnrReceiver* receiver) {
-  gReceivers[static_cast<size_t>(role)] = receiver;
+  gReceivers[static_cast<std::size_t>(role)] = receiver;
 }
 
 void unregisterPassnrReceiver(PassnrReceiver* receiver) {
@@ -17,7 +18,7 @@ void unregisterPassnrReceiver(PassnrReceiver* receiver) {
     if (r == receiver) r = nullptr;
 }
 
-PassnrReceiver* passnrReceiver(ReceiverRole role) { return gReceivers[static_cast<size_t>(role)]; }
+PassnrReceiver* passnrReceiver(ReceiverRole role) { return gReceivers[static_cast<std::size_t>(role)]; }
 
 bool handOverPassnr(long passnr) {
   for (PassnrReceiver* r : gReceivers) {

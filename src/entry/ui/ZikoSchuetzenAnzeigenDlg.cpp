@@ -1,7 +1,183 @@
 #include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "entry/passreceiver.h"
+#include "entry/ui/ZikoNeuerSchuetzeDlg.h"
+#include "platform/keydata.h"
 #include "platform/text.h"
 
 TZikoSchuetzenAnzeigenDlg* ZikoSchuetzenAnzeigenDlg = nullptr;
 
-TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Schützen")); }
+TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(parent) {
+  setWindowTitle(qs("Schützen Verein x"));
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setMinimumSize(240, 180);
+  setMaximumWidth(325);
+
+  ListView1 = new QTreeWidget(this);
+  ListView1->setColumnCount(3);
+  ListView1->setHeaderLabels({qs("Nr."), qs("Name"), qs("Geb.Datum")});
+  ListView1->setColumnWidth(0, 58);
+  ListView1->setColumnWidth(1, 170);
+  ListView1->setColumnWidth(2, 66);
+  ListView1->setRootIsDecorated(false);
+  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListView1->header()->setSectionsClickable(true);
+
+  auto* group = new QGroupBox(qs("Anzeige"), this);
+  group->setToolTip(qs("Anzeige der in 'Stammdaten->Schützen' markierten Schützen"));
+  RadioAlle = new QRadioButton(qs("Alle"), group);
+  RadioMarkierte = new QRadioButton(qs("Markierte"), group);
+  auto* groupLayout = new QHBoxLayout(group);
+  groupLayout->addWidget(RadioAlle);
+  groupLayout->addWidget(RadioMarkierte);
+
+  ButtonUebernehmen = new QPushButton(qs("Schützen ü&bernehmen RETURN"), this);
+  ButtonNeuerDatensatz = new QPushButton(qs("Neuer Schütze F6"), this);
+  ButtonUebernehmen->setAutoDefault(false);
+  ButtonNeuerDatensatz->setAutoDefault(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(ListView1, 1);
+  layout->addWidget(group);
+  layout->addWidget(ButtonUebernehmen);
+  layout->addWidget(ButtonNeuerDatensatz);
+  resize(300, 420);
+
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect s = screen->geometry();
+    move(s.width() - width() - s.width() / 12, s.height() / 2 - height() / 2);
+  }
+
+  connect(ListView1, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+            if (current) ListView1Change();
+          });
+  connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { TakeOverSelectedShooter(); });
+  connect(ListView1->header(), &QHeaderView::sectionClicked, this,
+          &TZikoSchuetzenAnzeigenDlg::ListView1ColumnClick);
+  connect(RadioAlle, &QRadioButton::clicked, this, [this] { RadioGroup1Click(0); });
+  connect(RadioMarkierte, &QRadioButton::clicked, this, [this] { RadioGroup1Click(1); });
+  connect(ButtonUebernehmen, &QPushButton::clicked, this, [this] { TakeOverSelectedShooter(); });
+  connect(ButtonNeuerDatensatz, &QPushButton::clicked, this,
+          &TZikoSchuetzenAnzeigenDlg::ButtonNeuerDatensatzClick);
+  bindKey(Qt::Key_F6, [this] { ButtonNeuerDatensatzClick(); });
+}
+
+void TZikoSchuetzenAnzeigenDlg::ShowBeside(QWidget* owner) {
+  if (owner && parentWidget() != owner) {
+    QPoint at = pos();
+    setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    move(at);
+  }
+  show();
+  raise();
+}
+
+bool TZikoSchuetzenAnzeigenDlg::previewKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    TakeOverSelectedShooter();
+    return true;
+  }
+  return ZDialog::previewKey(key, modifiers);
+}
+
+void TZikoSchuetzenAnzeigenDlg::FormShow() {
+  QPalette pal = ListView1->palette();
+  PassnrReceiver* entry = passnrReceiver(ReceiverRole::Entry);
+  pal.setColor(QPalette::Base, entry && entry->receiverVisible() ? palette().color(QPalette::ToolTipBase)
+                                                                   : palette().color(QPalette::Base));
+  ListView1->setPalette(pal);
+  FillSchuetzenListe(gIntdat.SchuetzenWahl[0]);
+}
+
+void TZikoSchuetzenAnzeigenDlg::FillSchuetzenListe(long vrnr) {
+  db::Transaction t(gDbHaupt);
+  db::Table club = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {vrnr});
+  setWindowTitle(club.empty() ? qs("Schützen anzeigen") : qs("Schützen " + club.text(0, 0)));
+  int filter = gEinstellungen.SchuetzenAktivFilter;
+  db::Table shooters =
+      filter != 0 ? db::query(gDbHaupt, "SELECT Passnr, Name, Gebdat FROM Schuetzen WHERE VrNr=? AND AktivFlag=?;",
+                              {vrnr, filter})
+                  : db::query(gDbHaupt, "SELECT Passnr, Name, Gebdat FROM Schuetzen WHERE VrNr=?;", {vrnr});
+  {
+    QSignalBlocker block(ListView1);
+    ListView1->clear();
+    for (const auto& row : shooters.rows) {
+      auto* item = new QTreeWidgetItem(ListView1);
+      long passnr = toLong(row[0]);
+      item->setText(0, qs(str(passnr)));
+      item->setText(1, qs(row[1]));
+      item->setText(2, qs(row[2]));
+      setKey(item, passnr);
+    }
+  }
+  t.commit();
+  sortRows();
+  QTreeWidgetItem* current = ListView1->currentItem();
+  ButtonUebernehmen->setEnabled(current && current->isSelected());
+  QSignalBlocker b1(RadioAlle), b2(RadioMarkierte);
+  (filter == 0 ? RadioAlle : RadioMarkierte)->setChecked(true);
+  gIntdat.SchuetzenWahl[2] = static_cast<int32_t>(vrnr);
+}
+
+void TZikoSchuetzenAnzeigenDlg::TakeOverSelectedShooter() {
+  QTreeWidgetItem* item = ListView1->currentItem();
+  if (!item || !item->isSelected()) return;
+  handOverPassnr(keyOf(item));
+}
+
+void TZikoSchuetzenAnzeigenDlg::RadioGroup1Click(int index) {
+  gEinstellungen.SchuetzenAktivFilter = static_cast<int8_t>(index);
+  FillSchuetzenListe(gIntdat.SchuetzenWahl[2]);
+}
+
+void TZikoSchuetzenAnzeigenDlg::ListView1Change() { ButtonUebernehmen->setEnabled(true); }
+
+void TZikoSchuetzenAnzeigenDlg::ListView1ColumnClick(int column) {
+  sortDirection_ = column == sortColumn_ ? -sortDirection_ : 1;
+  sortColumn_ = column;
+  sortRows();
+}
+
+int TZikoSchuetzenAnzeigenDlg::ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const {
+  if (sortColumn_ == 0) {
+    long x = keyOf(a), y = keyOf(b);
+    return x < y ? -sortDirection_ : x > y ? sortDirection_ : 0;
+  }
+  int c = QString::compare(a->text(sortColumn_), b->text(sortColumn_), Qt::CaseInsensitive);
+  return (c < 0 ? -1 : c > 0 ? 1 : 0) * sortDirection_;
+}
+
+void TZikoSchuetzenAnzeigenDlg::sortRows() {
+  QTreeWidgetItem* current = ListView1->currentItem();
+  bool selected = current && current->isSelected();
+  QSignalBlocker block(ListView1);
+  QList<QTreeWidgetItem*> items;
+  while (ListView1->topLevelItemCount() > 0) items.append(ListView1->takeTopLevelItem(0));
+  std::stable_sort(items.begin(), items.end(),
+                   [this](QTreeWidgetItem* a, QTreeWidgetItem* b) { return ListView1Compare(a, b) < 0; });
+  ListView1->addTopLevelItems(items);
+  if (selected) {
+    ListView1->setCurrentItem(current);
+    current->setSelected(true);
+    ListView1->scrollToItem(current);
+  } else {
+    ListView1->setCurrentItem(nullptr);
+    ListView1->clearSelection();
+  }
+}
+
+void TZikoSchuetzenAnzeigenDlg::ButtonNeuerDatensatzClick() {
+  gIntdat.NeuerSchuetzeAufrufer = 1;
+  if (ZikoNeuerSchuetzeDlg) ZikoNeuerSchuetzeDlg->ShowBeside(this);
+}

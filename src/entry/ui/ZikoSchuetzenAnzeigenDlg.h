@@ -1,10 +1,45 @@
 #pragma once
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
 #include "platform/dialog.h"
 
+// The small shooter list that stays open beside the window it serves and hands the chosen
+// pass number to it.
 class TZikoSchuetzenAnzeigenDlg : public ZDialog {
   Q_OBJECT
  public:
   explicit TZikoSchuetzenAnzeigenDlg(QWidget* parent = nullptr);
+
+  // Shows the window beside owner, as its tool window, so a modal owner does not block it.
+  void ShowBeside(QWidget* owner);
+
+  void FillSchuetzenListe(long vrnr);
+  void TakeOverSelectedShooter();
+  void FormShow() override;
+  void RadioGroup1Click(int index);
+  void ListView1Change();
+  void ListView1ColumnClick(int column);
+  int ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const;
+  void ButtonNeuerDatensatzClick();
+
+  bool previewKey(int key, Qt::KeyboardModifiers modifiers) override;
+
+  QTreeWidget* ListView1;
+  QRadioButton* RadioAlle;
+  QRadioButton* RadioMarkierte;
+  QPushButton* ButtonUebernehmen;
+  QPushButton* ButtonNeuerDatensatz;
+
+  int sortColumn() const { return sortColumn_; }
+  int sortDirection() const { return sortDirection_; }
+
+ private:
+  void sortRows();
+
+  int sortColumn_ = 0;
+  int sortDirection_ = 1;
 };
 
 extern TZikoSchuetzenAnzeigenDlg* ZikoSchuetzenAnzeigenDlg;

@@ -1,7 +1,319 @@
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "platform/keydata.h"
+#include "platform/messages.h"
 #include "platform/text.h"
 
 TZikoVereineBearbeitenDlg* ZikoVereineBearbeitenDlg = nullptr;
 
-TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Vereine bearbeiten")); }
+namespace {
+constexpr int kMemoMax = 500;
+}
+
+TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(parent) {
+  setWindowTitle(qs("Vereinsdaten bearbeiten"));
+  setHelpTopic("ZikoStammdatenVereine.html");
+
+  ListView1 = new QTreeWidget(this);
+  ListView1->setColumnCount(2);
+  ListView1->setHeaderLabels({qs("Nr"), qs("Vereinsname")});
+  ListView1->setRootIsDecorated(false);
+  ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListView1->header()->setSectionsClickable(true);
+  ListView1->setColumnWidth(0, 60);
+
+  EditNr = new QLineEdit(this);
+  // Digits only; the number is read from the leading digits.
+  EditNr->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EditNr));
+  EditNr->setMaxLength(9);
+  EditVrname = new QLineEdit(this);
+  EditVrname->setMaxLength(45);
+  EditTelSStd = new QLineEdit(this);
+  Memo1 = new QPlainTextEdit(this);
+  GroupBox2 = new QGroupBox(qs("Zusatztext"), this);
+  auto* memoLayout = new QVBoxLayout(GroupBox2);
+  memoLayout->addWidget(Memo1);
+
+  ButtonSpeichern = new QPushButton(qs("Speichern F2"), this);
+  ButtonNeu = new QPushButton(qs("Neu F4"), this);
+  ButtonLoeschen = new QPushButton(qs("Löschen F7"), this);
+  ButtonHilfe = new QPushButton(qs("H&ilfe F1"), this);
+  ButtonBeenden = new QPushButton(qs("B&eenden ESC"), this);
+  for (QPushButton* b : {ButtonSpeichern, ButtonNeu, ButtonLoeschen, ButtonHilfe, ButtonBeenden})
+    b->setAutoDefault(false);
+  Label1 = new QLabel(this);
+  Label1->setWordWrap(true);
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(new QLabel(qs("Nr."), this), 0, 0);
+  fields->addWidget(EditNr, 0, 1);
+  fields->addWidget(new QLabel(qs("Vereinsname"), this), 1, 0);
+  fields->addWidget(EditVrname, 1, 1);
+  fields->addWidget(new QLabel(qs("Telefon Verein:"), this), 2, 0);
+  fields->addWidget(EditTelSStd, 2, 1);
+  auto* right = new QVBoxLayout;
+  right->addLayout(fields);
+  right->addWidget(GroupBox2, 1);
+  right->addWidget(Label1);
+  auto* top = new QHBoxLayout;
+  top->addWidget(ListView1, 1);
+  top->addLayout(right, 1);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {ButtonSpeichern, ButtonNeu, ButtonLoeschen, ButtonHilfe, ButtonBeenden})
+    buttons->addWidget(b);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top, 1);
+  layout->addLayout(buttons);
+  resize(720, 460);
+
+  connect(ListView1, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+            if (current) ListView1Change();
+          });
+  connect(ListView1->header(), &QHeaderView::sectionClicked, this,
+          &TZikoVereineBearbeitenDlg::ListView1ColumnClick);
+  connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
+    QString t = Memo1->toPlainText();
+    if (t.size() > kMemoMax) {
+      QSignalBlocker block(Memo1);
+      Memo1->setPlainText(t.left(kMemoMax));
+      Memo1->moveCursor(QTextCursor::End);
+    }
+  });
+  connect(ButtonSpeichern, &QPushButton::clicked, this, &TZikoVereineBearbeitenDlg::ButtonSpeichernClick);
+  connect(ButtonNeu, &QPushButton::clicked, this, &TZikoVereineBearbeitenDlg::ButtonNeuClick);
+  connect(ButtonLoeschen, &QPushButton::clicked, this, &TZikoVereineBearbeitenDlg::ButtonLoeschenClick);
+  connect(ButtonHilfe, &QPushButton::clicked, this, &TZikoVereineBearbeitenDlg::ButtonHilfeClick);
+  connect(ButtonBeenden, &QPushButton::clicked, this, [this] { closeWith(mrOk); });
+
+  bindKey(Qt::Key_F2, [this] { ButtonSpeichernClick(); });
+  bindKey(Qt::Key_F4, [this] { ButtonNeuClick(); });
+  bindKey(Qt::Key_F7, [this] { ButtonLoeschenClick(); });
+}
+
+void TZikoVereineBearbeitenDlg::FormShow() {
+  fillList();
+  neuModus_ = 0;
+  selIndex_ = gEinstellungen.VereinListIndex;
+  EditNr->setReadOnly(true);
+  selectRow(selIndex_);
+  ListView1->setFocus();
+  Label1->setText(qs(
+      "Im Editfeld Zusatztext können zusätzliche Daten festgehalten werden, die bei der "
+      "Gegnereinteilung von Bedeutung sind wie z.B. Anzahl der Schießstände, bevorzugte "
+      "Wochentage für Schießbetrieb, Ansprechpartner usw. "));
+}
+
+void TZikoVereineBearbeitenDlg::FormClose() {
+  if (ListView1->currentItem() && ListView1->currentItem()->isSelected())
+    gEinstellungen.VereinListIndex = ListView1->indexOfTopLevelItem(ListView1->currentItem());
+}
+
+void TZikoVereineBearbeitenDlg::fillList() {
+  static const char* kOrder[2][2] = {
+      {"SELECT Nummer, Name FROM Vereine_gau ORDER BY Nummer ASC",
+       "SELECT Nummer, Name FROM Vereine_gau ORDER BY Nummer DESC"},
+      {"SELECT Nummer, Name FROM Vereine_gau ORDER BY Name ASC",
+       "SELECT Nummer, Name FROM Vereine_gau ORDER BY Name DESC"}};
+  const char* sql = kOrder[sortColumn_ == 0 ? 0 : 1][sortDirection_ > 0 ? 0 : 1];
+  db::Table t = db::query(gDbHaupt, sql);
+  QSignalBlocker block(ListView1);
+  ListView1->clear();
+  for (size_t r = 0; r < t.size(); ++r) {
+    auto* item = new QTreeWidgetItem(ListView1);
+    item->setText(0, qs(str(t.num(r, 0))));
+    item->setText(1, qs(t.text(r, 1)));
+    setKey(item, t.num(r, 0));
+  }
+  ButtonLoeschen->setEnabled(ListView1->topLevelItemCount() >= 2);
+}
+
+void TZikoVereineBearbeitenDlg::selectRow(int index) {
+  QTreeWidgetItem* item = index >= 0 ? ListView1->topLevelItem(index) : nullptr;
+  {
+    QSignalBlocker block(ListView1);
+    ListView1->clearSelection();
+    ListView1->setCurrentItem(item);
+    if (item) item->setSelected(true);
+  }
+  if (item) {
+    ListView1->scrollToItem(item);
+    ListView1Change();
+  }
+}
+
+void TZikoVereineBearbeitenDlg::ListView1Change() {
+  QTreeWidgetItem* item = ListView1->currentItem();
+  if (!item) return;
+  selIndex_ = ListView1->indexOfTopLevelItem(item);
+  ButtonSpeichern->setEnabled(true);
+  ButtonNeu->setEnabled(true);
+  ButtonLoeschen->setEnabled(ListView1->topLevelItemCount() >= 2);
+  showClub(keyOf(item));
+}
+
+void TZikoVereineBearbeitenDlg::showClub(long nummer) {
+  GroupBox2->setTitle(qs("Zusatztext"));
+  db::Table club = db::query(gDbHaupt, "SELECT * from Vereine_gau  WHERE Nummer = ?", {nummer});
+  if (!club.empty()) {
+    EditNr->setText(qs(str(club.num(0, 0))));
+    EditVrname->setText(qs(club.text(0, 1)));
+    GroupBox2->setTitle(qs("Zusatztext " + club.text(0, 1)));
+  }
+  Memo1->clear();
+  EditTelSStd->clear();
+  db::Table extra = db::query(gDbHaupt, "SELECT * from Vereine_zstext  WHERE Nummer = ?", {nummer});
+  if (!extra.empty()) {
+    if (extra.text(0, 1) != "(null)") Memo1->setPlainText(qs(extra.text(0, 1)));
+    if (extra.rows[0].size() > 2) EditTelSStd->setText(qs(extra.text(0, 2)));
+  }
+}
+
+void TZikoVereineBearbeitenDlg::ListView1ColumnClick(int column) {
+  sortDirection_ = column == sortColumn_ ? -sortDirection_ : 1;
+  sortColumn_ = column;
+  long current = keyOf(ListView1->currentItem());
+  QList<QTreeWidgetItem*> items;
+  {
+    QSignalBlocker block(ListView1);
+    while (ListView1->topLevelItemCount() > 0) items.append(ListView1->takeTopLevelItem(0));
+    std::stable_sort(items.begin(), items.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+      return ListView1Compare(a, b) < 0;
+    });
+    ListView1->addTopLevelItems(items);
+  }
+  for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+    if (keyOf(ListView1->topLevelItem(i)) == current) {
+      QSignalBlocker block(ListView1);
+      ListView1->setCurrentItem(ListView1->topLevelItem(i));
+      ListView1->topLevelItem(i)->setSelected(true);
+      selIndex_ = i;
+      ListView1->scrollToItem(ListView1->topLevelItem(i));
+    }
+  }
+}
+
+int TZikoVereineBearbeitenDlg::ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const {
+  if (sortColumn_ == 0) {
+    long x = toLong(fromQs(a->text(0)));
+    long y = toLong(fromQs(b->text(0)));
+    if (x < y) return -sortDirection_;
+    if (x > y) return sortDirection_;
+    return 0;
+  }
+  int c = QString::compare(a->text(sortColumn_), b->text(sortColumn_), Qt::CaseInsensitive);
+  return (c < 0 ? -1 : c > 0 ? 1 : 0) * sortDirection_;
+}
+
+void TZikoVereineBearbeitenDlg::ButtonNeuClick() {
+  neuModus_ = 1;
+  EditNr->clear();
+  EditVrname->clear();
+  Memo1->clear();
+  EditNr->setReadOnly(false);
+  ButtonNeu->setEnabled(false);
+  ButtonLoeschen->setEnabled(false);
+  EditNr->setFocus();
+}
+
+void TZikoVereineBearbeitenDlg::leaveNewMode() {
+  EditNr->setReadOnly(true);
+  neuModus_ = 0;
+  ButtonNeu->setEnabled(true);
+  ButtonLoeschen->setEnabled(true);
+}
+
+void TZikoVereineBearbeitenDlg::ButtonSpeichernClick() {
+  long nummer = toLong(fromQs(EditNr->text()));
+  std::string name = fromQs(EditVrname->text());
+  std::string text = fromQs(Memo1->toPlainText());
+  std::string tel = fromQs(EditTelSStd->text());
+
+  if (neuModus_) {
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+      if (keyOf(ListView1->topLevelItem(i)) == nummer) {
+        msg::show("Nr. " + str(nummer) + "\n\rschon vorhanden!", "Fehler", msg::Ok, msg::Error);
+        leaveNewMode();
+        selectRow(selIndex_);
+        return;
+      }
+    }
+    // 0 stands for "bye" and "all" everywhere, so it can never be a club.
+    if (nummer < 1 && !name.empty()) {
+      msg::show("Die Vereinsnummer muss mindestens 1 sein.", "Fehler", msg::Ok, msg::Error);
+      EditNr->setFocus();
+      return;
+    }
+    if (!name.empty()) {
+      db::Transaction t(gDbHaupt);
+      bool ok = db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);", {nummer, name}) &&
+                db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, ZsText, TelSStd) VALUES (?, ?, ?);",
+                         {nummer, text, tel});
+      if (ok) t.commit();
+      fillList();
+      for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
+        if (keyOf(ListView1->topLevelItem(i)) == nummer) selIndex_ = i;
+      leaveNewMode();
+      selectRow(selIndex_);
+    } else {
+      leaveNewMode();
+    }
+  } else {
+    QTreeWidgetItem* item = ListView1->currentItem();
+    if (!item) return;
+    long key = keyOf(item);
+    db::Transaction t(gDbHaupt);
+    bool ok = db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=?;", {name, key});
+    // Clubs created by an import have no extra-text row yet: give them one.
+    db::Table has = db::query(gDbHaupt, "SELECT Nummer FROM Vereine_zstext WHERE Nummer=?;", {key});
+    if (ok && has.ok && has.empty())
+      ok = db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, ZsText, TelSStd) VALUES (?, ?, ?);",
+                    {key, text, tel});
+    else if (ok)
+      ok = db::exec(gDbHaupt, "UPDATE Vereine_zstext SET ZsText=?, TelSStd=? WHERE Nummer=?;", {text, tel, key});
+    if (ok && t.commit()) item->setText(1, qs(name));
+    leaveNewMode();
+    ButtonLoeschen->setEnabled(ListView1->topLevelItemCount() >= 2);
+  }
+  ListView1->setFocus();
+}
+
+void TZikoVereineBearbeitenDlg::ButtonLoeschenClick() {
+  QTreeWidgetItem* item = ListView1->currentItem();
+  if (!item) return;
+  long nummer = keyOf(item);
+  if (msg::show("Verein Nr. " + str(nummer) + " wirklich löschen ?", "Verein löschen", msg::YesNo,
+                msg::Question) == msg::IdNo) {
+    ListView1->setFocus();
+    ListView1->scrollToItem(item);
+    return;
+  }
+  EditNr->clear();
+  EditVrname->clear();
+  Memo1->clear();
+  {
+    db::Transaction t(gDbHaupt);
+    if (db::exec(gDbHaupt, "DELETE FROM Vereine_gau WHERE Nummer=?;", {nummer}) &&
+        db::exec(gDbHaupt, "DELETE FROM Vereine_zstext WHERE Nummer=?;", {nummer}))
+      t.commit();
+  }
+  fillList();
+  if (ListView1->topLevelItemCount() > 1 && selIndex_ > 0)
+    --selIndex_;
+  else
+    selIndex_ = 0;
+  if (neuModus_) leaveNewMode();
+  selectRow(selIndex_);
+  ListView1->setFocus();
+}

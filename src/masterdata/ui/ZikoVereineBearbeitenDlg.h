@@ -1,10 +1,58 @@
 #pragma once
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
 #include "platform/dialog.h"
 
+// The district's clubs: number, name, extra text and range telephone.
 class TZikoVereineBearbeitenDlg : public ZDialog {
   Q_OBJECT
  public:
   explicit TZikoVereineBearbeitenDlg(QWidget* parent = nullptr);
+
+  void FormShow() override;
+  void FormClose();
+  void ListView1Change();
+  void ListView1ColumnClick(int column);
+  int ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const;
+  void ButtonSpeichernClick();
+  void ButtonNeuClick();
+  void ButtonLoeschenClick();
+  void ButtonHilfeClick() { showHelp(); }
+
+  QTreeWidget* ListView1;
+  QLineEdit* EditNr;
+  QLineEdit* EditVrname;
+  QLineEdit* EditTelSStd;
+  QPlainTextEdit* Memo1;
+  QGroupBox* GroupBox2;
+  QPushButton* ButtonSpeichern;
+  QPushButton* ButtonNeu;
+  QPushButton* ButtonLoeschen;
+  QPushButton* ButtonHilfe;
+  QPushButton* ButtonBeenden;
+  QLabel* Label1;
+
+  bool newMode() const { return neuModus_ != 0; }
+  int selectedIndex() const { return selIndex_; }
+
+ protected:
+  void FormHide() override { FormClose(); }
+
+ private:
+  void fillList();
+  void showClub(long nummer);
+  void selectRow(int index);
+  void leaveNewMode();
+
+  int neuModus_ = 0;
+  int selIndex_ = 0;
+  int sortColumn_ = 0;
+  int sortDirection_ = 1;
 };
 
 extern TZikoVereineBearbeitenDlg* ZikoVereineBearbeitenDlg;

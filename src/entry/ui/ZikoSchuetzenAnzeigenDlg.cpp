@@ -1,6 +1,7 @@
 #include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScreen>

@@ -1,10 +1,13 @@
 #pragma once
-// Probes that bring the tables of older databases up to date.
+// Probes that bring the tables of older databases up to date. Each looks at the columns a
+// table has; on a current database nothing changes.
 bool UpgradeTableMschFuehrer();
 bool UpgradeTableMschStammschuetzen();
 bool UpgradeTableAktion();
 bool UpgradeTableEintrag();
-bool UpgradeTableRmeImport();
+// defaultCreated: the default database was built in this start, so the path rows are new
+// and hold no older report-folder values; one fresh row per discipline is made instead.
+bool UpgradeTableRmeImport(bool defaultCreated = false);
 bool UpgradeTableVereineZstext();
 bool UpgradePathTables();
 // All seven in start-up order; defaultCreated: the default database was built in this start.

@@ -1,0 +1,271 @@
+#include "core/schema.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "core/db.h"
+#include "core/globals.h"
+
+namespace {
+
+using Text = std::string _ziko_intdat::*;
+
+struct CreateText {
+  Text field;
+  const char* sql;
+};
+
+// The declared types are only INTEGER and STRING, and the column order is part of the
+// data file format: both stay exactly as written here.
+const CreateText kCreateTexts[] = {
+    {&_ziko_intdat::SqlCreateVereineGau, "CREATE TABLE Vereine_gau (Nummer INTEGER, Name STRING)"},
+    {&_ziko_intdat::SqlCreateVereineZstext,
+     "CREATE TABLE Vereine_zstext (Nummer INTEGER, ZsText STRING, TelSStd STRING)"},
+    {&_ziko_intdat::SqlCreateSchuetzen,
+     "CREATE TABLE Schuetzen (Passnr INTEGER, VrNr INTEGER, Name STRING, Gebdat STRING, "
+     "Geschl STRING, AktivFlag STRING, JklNr INTEGER, JklFlag INTEGER)"},
+    {&_ziko_intdat::SqlCreateSchuetzensperre,
+     "CREATE TABLE Schuetzensperre (Passnr INTEGER, Disznr INTEGER, Sperrflag INTEGER, "
+     "SperrEndDatum STRING)"},
+    {&_ziko_intdat::SqlCreateWettkampfleiter,
+     "CREATE TABLE Wettkampfleiter (Nr INTEGER, Name STRING, Strasse STRING, Plz STRING, "
+     "Ort STRING, Tel STRING, Fax STRING, Mail STRING)"},
+    {&_ziko_intdat::SqlCreateDisznamen,
+     "CREATE TABLE Disznamen (Nr INTEGER, Bezeichnung STRING, Saisonname STRING, WklNr INTEGER, "
+     "Kampfindex INTEGER, Mklindex INTEGER, Gegnerpaarindex INTEGER, Vereinsindex INTEGER, "
+     "MergMklindex INTEGER, EergVrindex INTEGER, MergVrindex INTEGER, SortEErgMinAnzErg INTEGER, "
+     "SortEErgMinRinge INTEGER, Zehntelflag INTEGER)"},
+    {&_ziko_intdat::SqlCreateMschklassen,
+     "CREATE TABLE Mschklassen (Nr INTEGER, Klname STRING, AnzahlTermine INTEGER, Disznr INTEGER, "
+     "SchuetzenproMannschaftUnsort INTEGER, SchuetzenproMannschaftSort INTEGER, Sortflag INTEGER, "
+     "MaxSchuetzenproMannschaft INTEGER, Minerganzahl INTEGER)"},
+    {&_ziko_intdat::SqlCreateTermine,
+     "CREATE TABLE Termine (Mklnr INTEGER, Nr_in_klasse INTEGER, Termin STRING, Disznr INTEGER)"},
+    {&_ziko_intdat::SqlCreateMschInKlassen,
+     "CREATE TABLE Msch_in_klassen (Mklnr INTEGER, Pos_in_mklnr INTEGER, Disznr INTEGER, "
+     "Vrnr INTEGER, Rmschnr INTEGER)"},
+    {&_ziko_intdat::SqlCreateMscherg,
+     "CREATE TABLE Mscherg (Mklnr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, Ringerg INTEGER, "
+     "Pluspunkte INTEGER, Minuspunkte INTEGER, Korrekturpunkte INTEGER, Disznr INTEGER, "
+     "Ergnr INTEGER)"},
+    {&_ziko_intdat::SqlCreateSchuetzenerg,
+     "CREATE TABLE Schuetzenerg (Schnr INTEGER, Disznr INTEGER, Ringerg INTEGER, Ergnr INTEGER, "
+     "Mschflag INTEGER, Mschklnr INTEGER, Vrnr INTEGER, Mschnr INTEGER)"},
+    {&_ziko_intdat::SqlCreateGegner,
+     "CREATE TABLE Gegner (Disznr INTEGER, Mklnr INTEGER, Kampfnr INTEGER, Heimvrnr INTEGER, "
+     "Heimmschnr INTEGER, Gastvrnr INTEGER, Gastmschnr INTEGER)"},
+    {&_ziko_intdat::SqlCreateMschaufstlg,
+     "CREATE TABLE Mschaufstlg (Disznr INTEGER, Kampfnr INTEGER, Mklnr INTEGER, Posnr INTEGER, "
+     "Schnr INTEGER, Vrnr INTEGER, Mschnr INTEGER)"},
+    {&_ziko_intdat::SqlCreateJgKlassen,
+     "CREATE TABLE JgKlassen (Disznr INTEGER, Jklnr INTEGER, Jklname STRING, Jklbeginn INTEGER, "
+     "Jklflagw INTEGER, Jklflagm INTEGER)"},
+    {&_ziko_intdat::SqlCreateJgKlEinstellungen,
+     "CREATE TABLE JgKlEinstellungen (Disznr INTEGER, EndeSpjMt INTEGER, Defaultklw INTEGER, "
+     "Defaultklm INTEGER)"},
+    {&_ziko_intdat::SqlCreateMschFuehrer,
+     "CREATE TABLE Msch_fuehrer (Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, Name STRING, "
+     "Strasse STRING, Plz STRING, Ort STRING, Tel_a STRING, Tel_b STRING, Fax STRING, "
+     "Mail STRING)"},
+    {&_ziko_intdat::SqlCreateMschStammschuetzen,
+     "CREATE TABLE MschStammschuetzen (Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, "
+     "Passnr INTEGER, Pos_in_Msch INTEGER, Mklnr INTEGER, Flag_a INTEGER, Flag_b INTEGER)"},
+    {&_ziko_intdat::SqlCreatePfadeEinzelausgb,
+     "CREATE TABLE PfadeEinzelausgb (Disznr INTEGER, Pfad1 STRING, Pfad2 STRING, Pfad3 STRING, "
+     "Pfad4 STRING, Pfad5 STRING)"},
+    {&_ziko_intdat::SqlCreatePfadeEinzelausgb10,
+     "CREATE TABLE PfadeEinzelausgb_10 (Disznr INTEGER, Pfad1 STRING, Pfad2 STRING, "
+     "Pfad3 STRING, Pfad4 STRING, Pfad5 STRING, Pfad6 STRING, Pfad7 STRING, Pfad8 STRING, "
+     "Pfad9 STRING, Pfad10 STRING)"},
+    {&_ziko_intdat::SqlCreatePfadeNeueSaison,
+     "CREATE TABLE PfadeNeueSaison (Disznr INTEGER, StarttabPfad STRING, "
+     "TerminlistenPfad STRING, MschfuehrerPfad STRING)"},
+    {&_ziko_intdat::SqlCreatePfadeImpExp,
+     "CREATE TABLE PfadeImpExp (Disznr INTEGER, MschmldgPfad STRING, FenkdatPfad STRING)"},
+    {&_ziko_intdat::SqlCreateAktion,
+     "CREATE TABLE Aktion (Satzindex INTEGER, Disznr INTEGER, Machflag INTEGER, Typ INTEGER, "
+     "Ausgabeart INTEGER, Flag_a INTEGER, Flag_b INTEGER, Flag_c INTEGER, Flag_d INTEGER, "
+     "Flag_e INTEGER, Flag_f INTEGER, Flag_g INTEGER, Bezeichnung STRING, Pfad STRING, "
+     "Printstring_a STRING, Printstring_b STRING, Printstring_c STRING, Printstring_d STRING, "
+     "Print_int INTEGER)"},
+    {&_ziko_intdat::SqlCreateEintrag, "CREATE TABLE Eintrag (Satzindex INTEGER, Wert STRING)"},
+    {&_ziko_intdat::SqlCreateRmeImport,
+     "CREATE TABLE RmeImport (Disznr INTEGER, RmePfadLokal STRING, Username STRING, "
+     "Passwort STRING, Url STRING)"},
+    {&_ziko_intdat::SqlCreateAutoAblauf,
+     "CREATE TABLE AutoAblauf (Disznr INTEGER, Flag_a INTEGER, Flag_b INTEGER, Flag_c INTEGER, "
+     "Flag_d INTEGER, Flag_e INTEGER, Timertakt INTEGER, PfadUploader STRING)"},
+    {&_ziko_intdat::SqlCreateProtokollAutomatic,
+     "CREATE TABLE ProtokollAutomatic (Disznr INTEGER, Eintragnr INTEGER, Time STRING, "
+     "PText STRING)"},
+};
+static_assert(sizeof kCreateTexts / sizeof kCreateTexts[0] == 26);
+
+struct Recreated {
+  const char* table;
+  Text create;
+};
+
+// Drops and creates each table in order, in one transaction. The statements are not
+// checked: a table that does not exist yet simply has nothing to drop.
+void recreate(sqlite3* conn, std::initializer_list<Recreated> tables) {
+  db::Transaction t(conn);
+  for (const Recreated& r : tables) {
+    db::exec(conn, std::string("DROP TABLE ") + r.table + ";", {}, db::Report::Silent);
+    db::exec(conn, gIntdat.*r.create, {}, db::Report::Silent);
+  }
+  t.commit();
+}
+
+struct AgeClass {
+  int nr;
+  const char* name;
+  int beginn;
+  int flagW;
+  int flagM;
+};
+const AgeClass kAgeClasses[] = {
+    {1, "Schülerklasse", 12, 1, 1},          {2, "Jugendklasse", 16, 1, 1},
+    {3, "Juniorenklasse", 18, 1, 1},         {4, "Damenklasse", 21, 1, 0},
+    {5, "Schützenklasse", 21, 0, 1},         {6, "Altersklasse Herren", 46, 0, 1},
+    {7, "Altersklasse Damen", 46, 1, 0},     {8, "Seniorenklasse Herren", 56, 0, 1},
+    {9, "Seniorenklasse Damen", 56, 1, 0},   {10, "Behindertenklasse", 12, 1, 1},
+};
+
+const char* const kDisciplines[] = {"Luftgewehr", "Luftpistole"};
+
+std::string seasonName() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  int year = local.tm_year + 1900;
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%4d/%4d", year, year + 1);
+  return buf;
+}
+
+void insertMainDefaults(const std::string& season) {
+  sqlite3* c = gDbHaupt;
+  db::Transaction t(c);
+  db::exec(c, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);", {1, "Verein 1"});
+  db::exec(c, "INSERT INTO Vereine_zstext (Nummer, ZsText) VALUES (?, ?);",
+           {1, "Text zu Verein 1"});
+  db::exec(c,
+           "INSERT INTO Schuetzen (Passnr, VrNr, Name, Gebdat, Geschl, AktivFlag, JklNr, JklFlag) "
+           "VALUES (?, ?, ?, ?, ?, ?, ?, ?);",
+           {1, 1, "Schütze 1", "01.01.1990", "M", 0, 1, 1});
+  db::exec(c,
+           "INSERT INTO Wettkampfleiter (Nr, Name, Strasse, Plz, Ort, Tel, Fax, Mail) "
+           "VALUES (?, ?, ?, ?, ?, ?, ?, ?);",
+           {0, "Wettkampfleiter 1", "Schützenstr. 1", "80123", "Schießstadt", "0123", "123",
+            "wettkampfleiter@example.org"});
+  for (int i = 0; i < 2; ++i) {
+    db::exec(c,
+             "INSERT INTO Disznamen (Nr, Bezeichnung, Saisonname, WklNr, Kampfindex, Mklindex, "
+             "Gegnerpaarindex, Vereinsindex, MergMklindex, EergVrindex, MergVrindex, "
+             "SortEErgMinAnzErg, SortEErgMinRinge, Zehntelflag ) "
+             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+             {i, kDisciplines[i], season, 0, 0, 0, 0, 0, 0, 0, 0, 1, 360, 0});
+    for (const AgeClass& a : kAgeClasses) {
+      db::exec(c,
+               "INSERT INTO JgKlassen (Disznr, Jklnr, Jklname, Jklbeginn, Jklflagw, Jklflagm) "
+               "VALUES (?, ?, ?, ?, ?, ?);",
+               {i, a.nr, a.name, a.beginn, a.flagW, a.flagM});
+    }
+    db::exec(c,
+             "INSERT INTO JgKlEinstellungen (Disznr, EndeSpjMt, Defaultklw, Defaultklm) "
+             "VALUES (?, ?, ?, ?);",
+             {i, 10, 1, 1});
+  }
+  t.commit();
+}
+
+void insertPathDefaults() {
+  sqlite3* c = gDbPfade;
+  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  db::Transaction t(c);
+  for (int i = 0; i < 2; ++i) {
+    db::exec(c,
+             "INSERT INTO PfadeEinzelausgb_10(Disznr, Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6, "
+             "Pfad7, Pfad8, Pfad9, Pfad10) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+             {i, p, p, p, p, p, p, p, p, p, p});
+    db::exec(c,
+             "INSERT INTO PfadeNeueSaison(Disznr, StarttabPfad, TerminlistenPfad, "
+             "MschfuehrerPfad) VALUES (?, ?, ?, ?);",
+             {i, p, p, p});
+    db::exec(c, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
+             {i, p, p});
+  }
+  t.commit();
+}
+
+}  // namespace
+
+void fillCreateTexts(_ziko_intdat& intdat) {
+  for (const CreateText& c : kCreateTexts) intdat.*c.field = c.sql;
+}
+
+void RecreateMainTables() {
+  using I = _ziko_intdat;
+  recreate(gDbHaupt, {{"Disznamen", &I::SqlCreateDisznamen},
+                      {"Wettkampfleiter", &I::SqlCreateWettkampfleiter},
+                      {"Vereine_gau", &I::SqlCreateVereineGau},
+                      {"Schuetzen", &I::SqlCreateSchuetzen},
+                      {"Schuetzensperre", &I::SqlCreateSchuetzensperre},
+                      {"Vereine_zstext", &I::SqlCreateVereineZstext},
+                      {"Mschklassen", &I::SqlCreateMschklassen},
+                      {"Termine", &I::SqlCreateTermine},
+                      {"Msch_in_klassen", &I::SqlCreateMschInKlassen},
+                      {"Mscherg", &I::SqlCreateMscherg},
+                      {"Schuetzenerg", &I::SqlCreateSchuetzenerg},
+                      {"Gegner", &I::SqlCreateGegner},
+                      {"Mschaufstlg", &I::SqlCreateMschaufstlg},
+                      {"JgKlassen", &I::SqlCreateJgKlassen},
+                      {"JgKlEinstellungen", &I::SqlCreateJgKlEinstellungen},
+                      {"Msch_fuehrer", &I::SqlCreateMschFuehrer}});
+}
+
+void RecreatePathTables() {
+  using I = _ziko_intdat;
+  recreate(gDbPfade, {{"PfadeEinzelausgb_10", &I::SqlCreatePfadeEinzelausgb10},
+                      {"PfadeNeueSaison", &I::SqlCreatePfadeNeueSaison},
+                      {"PfadeImpExp", &I::SqlCreatePfadeImpExp}});
+}
+
+void RecreateAktionTable() { recreate(gDbAgenda, {{"Aktion", &_ziko_intdat::SqlCreateAktion}}); }
+
+void RecreateEintragTable() {
+  recreate(gDbStammdaten, {{"Eintrag", &_ziko_intdat::SqlCreateEintrag}});
+}
+
+void RecreateAutoTables() {
+  using I = _ziko_intdat;
+  recreate(gDbAutoImpExp, {{"RmeImport", &I::SqlCreateRmeImport},
+                           {"AutoAblauf", &I::SqlCreateAutoAblauf},
+                           {"ProtokollAutomatic", &I::SqlCreateProtokollAutomatic}});
+}
+
+void setDefaultSettings(int keepName) {
+  Einstellungssatz& e = gEinstellungen;
+  setFieldText(e.Kennung, gIntdat.StammdatenKennung);
+  setFieldText(e.DatenVerzeichnis, gIntdat.ProgrammVerzeichnis);
+  setFieldText(e.BssbDbfVerzeichnis, gIntdat.ProgrammVerzeichnis);
+  e.Gaunummer = 423;
+  setFieldText(e.CssDatei, "");
+  e.CssKopieren = 1;
+  if (keepName < 1) setFieldText(e.Gauname, "Testgau");
+  e.SchuetzenAnzeigeOffen = 0;
+  e.AktDisznr = 0;
+  e.VereinListIndex = 0;
+  e.SchuetzenAktivFilter = 1;
+}
+
+void CreateDefaultDatabase(int keepName) {
+  std::string season = seasonName();
+  setDefaultSettings(keepName);
+  RecreateMainTables();
+  RecreatePathTables();
+  RecreateAktionTable();
+  insertMainDefaults(season);
+  insertPathDefaults();
+}

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/text.h"
+#include "platform/workerthread.h"
 
 namespace msg {
 namespace {
@@ -74,10 +75,10 @@ int dispatch(const Shown& s) {
     return s.buttons == YesNo || s.buttons == YesNoCancel ? IdYes : IdOk;
   }
   if (onGui) return showOnGuiThread(s);
+  // From a worker: the box is shown on the GUI thread while the worker waits. The GUI
+  // thread may itself be waiting for this worker; WorkerThread::waitFor serves the call.
   int result = IdCancel;
-  QMetaObject::invokeMethod(
-      app, [&] { result = responder ? responder(s) : showOnGuiThread(s); },
-      Qt::BlockingQueuedConnection);
+  runOnGuiThread([&] { result = responder ? responder(s) : showOnGuiThread(s); });
   return result;
 }
 

@@ -1,0 +1,147 @@
+#include "platform/filedialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+#include "platform/text.h"
+
+namespace {
+
+ScriptedFileDialogs* gScript = nullptr;
+
+std::string trimmed(const std::string& s) {
+  size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return {};
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// "Text (*.txt)" with "*.txt" -> "Text (*.txt)"; "Alle Dateien (*.*)" -> "Alle Dateien (*)".
+// Qt reads the patterns from the parentheses, and "*.*" means every file as it did for
+// the users, not only names with a dot.
+QString qtNameFilter(const FileFilter& f) {
+  std::string desc = f.description;
+  size_t open = desc.rfind('(');
+  if (open != std::string::npos && desc.find(')', open) != std::string::npos) desc.erase(open);
+  desc = trimmed(desc);
+  std::string patterns;
+  size_t start = 0;
+  while (start <= f.patterns.size()) {
+    size_t end = f.patterns.find(';', start);
+    if (end == std::string::npos) end = f.patterns.size();
+    std::string p = trimmed(f.patterns.substr(start, end - start));
+    if (p == "*.*") p = "*";
+    if (!p.empty()) patterns += (patterns.empty() ? "" : " ") + p;
+    start = end + 1;
+  }
+  return qs(desc + " (" + patterns + ")");
+}
+
+// The extension a filter stands for: "txt" for "*.txt", empty for "*.*" or several patterns.
+std::string filterExtension(const std::vector<FileFilter>& filters, int index) {
+  if (index < 1 || index > static_cast<int>(filters.size())) return {};
+  const std::string& p = filters[static_cast<size_t>(index - 1)].patterns;
+  if (p.size() < 3 || p.compare(0, 2, "*.") != 0) return {};
+  std::string ext = p.substr(2);
+  if (ext.find_first_of("*?;") != std::string::npos) return {};
+  return ext;
+}
+
+std::string bareExtension(std::string ext) {
+  while (!ext.empty() && (ext[0] == '*' || ext[0] == '.')) ext.erase(0, 1);
+  return ext;
+}
+
+}  // namespace
+
+std::vector<FileFilter> parseFileFilter(const std::string& filter) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= filter.size()) {
+    size_t end = filter.find('|', start);
+    if (end == std::string::npos) end = filter.size();
+    parts.push_back(filter.substr(start, end - start));
+    start = end + 1;
+  }
+  std::vector<FileFilter> out;
+  for (size_t i = 0; i + 1 < parts.size(); i += 2) out.push_back({parts[i], parts[i + 1]});
+  return out;
+}
+
+std::string withDefaultExtension(const std::string& fileName, const std::vector<FileFilter>& filters,
+                                 int filterIndex, const std::string& defaultExt) {
+  size_t slash = fileName.find_last_of("/\\");
+  std::string base = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+  if (base.empty() || base.find('.') != std::string::npos) return fileName;
+  std::string ext = filterExtension(filters, filterIndex);
+  if (ext.empty()) ext = bareExtension(defaultExt);
+  return ext.empty() ? fileName : fileName + "." + ext;
+}
+
+FileDialog::FileDialog(Kind k, std::string f, std::string ext)
+    : kind(k), filter(std::move(f)), defaultExt(std::move(ext)) {}
+
+bool FileDialog::execute(QWidget* parent) {
+  std::vector<FileFilter> filters = parseFileFilter(filter);
+  if (gScript) {
+    gScript->asked_.push_back(*this);
+    if (gScript->next_ >= gScript->answers_.size()) return false;
+    const ScriptedFileDialogs::Answer& a = gScript->answers_[gScript->next_++];
+    if (!a.ok) return false;
+    std::string chosen = a.fileName;
+    if (kind != Folder && chosen.find_first_of("/\\") == std::string::npos && !initialDir.empty())
+      chosen = initialDir + "/" + chosen;
+    filterIndex = a.filterIndex;
+    fileName = kind == Folder ? chosen : withDefaultExtension(chosen, filters, filterIndex, defaultExt);
+    return true;
+  }
+
+  QFileDialog dlg(parent, qs(title), qs(initialDir));
+  if (kind == Folder) {
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    fileName = fromQs(dlg.selectedFiles().constFirst());
+    return true;
+  }
+  dlg.setAcceptMode(kind == Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dlg.setFileMode(kind == Open && fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dlg.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt);
+  QStringList names;
+  for (const FileFilter& f : filters) names << qtNameFilter(f);
+  if (!names.isEmpty()) {
+    dlg.setNameFilters(names);
+    if (filterIndex >= 1 && filterIndex <= names.size()) dlg.selectNameFilter(names[filterIndex - 1]);
+  }
+  auto suffixFor = [&](int index) {
+    std::string ext = filterExtension(filters, index);
+    return qs(ext.empty() ? bareExtension(defaultExt) : ext);
+  };
+  dlg.setDefaultSuffix(suffixFor(filterIndex));
+  QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&](const QString& name) {
+    dlg.setDefaultSuffix(suffixFor(static_cast<int>(names.indexOf(name)) + 1));
+  });
+  if (!fileName.empty()) dlg.selectFile(qs(fileName));
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+  int chosenIndex = static_cast<int>(names.indexOf(dlg.selectedNameFilter())) + 1;
+  filterIndex = chosenIndex > 0 ? chosenIndex : 1;
+  fileName = withDefaultExtension(fromQs(dlg.selectedFiles().constFirst()), filters, filterIndex,
+                                  defaultExt);
+  return true;
+}
+
+std::string chooseFolder(const std::string& title, const std::string& initialDir, QWidget* parent) {
+  FileDialog dlg(FileDialog::Folder);
+  dlg.title = title;
+  dlg.initialDir = initialDir;
+  return dlg.execute(parent) ? dlg.fileName : std::string();
+}
+
+ScriptedFileDialogs::ScriptedFileDialogs() : previous_(gScript) { gScript = this; }
+
+ScriptedFileDialogs::~ScriptedFileDialogs() { gScript = previous_; }
+
+void ScriptedFileDialogs::answer(const std::string& fileName, int filterIndex) {
+  answers_.push_back({true, fileName, filterIndex});
+}
+
+void ScriptedFileDialogs::cancel() { answers_.push_back({false, {}, 0}); }

@@ -1,0 +1,27 @@
+#pragma once
+// The single-instance guard: an exclusive flock on a file named after the lock in the
+// user's runtime folder ($XDG_RUNTIME_DIR, else /tmp). The kernel releases it when the
+// holder ends in any way, so a crashed copy never blocks the next start.
+#include <string>
+
+class InstanceLock {
+ public:
+  explicit InstanceLock(std::string name);
+  ~InstanceLock();  // releases
+  InstanceLock(const InstanceLock&) = delete;
+  InstanceLock& operator=(const InstanceLock&) = delete;
+
+  // false when another process (or another InstanceLock) holds the lock, or the lock file
+  // cannot be opened. Taking a held lock again returns true.
+  bool acquire();
+  void release();
+  bool held() const { return fd_ >= 0; }
+
+  // The lock file of a name, e.g. "/run/user/1000/ZielKontorMutex.lock".
+  static std::string pathFor(const std::string& name);
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+};

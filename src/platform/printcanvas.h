@@ -1,0 +1,145 @@
+#pragma once
+// The printer's canvas as the list printers draw on it: device units of the printable
+// area, fonts in points, text placed by its top-left corner, lines with a pen width.
+// Title and orientation are set before beginDoc(); pages follow with newPage().
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPrinter;
+class QPainter;
+
+enum class PageOrientation { Portrait, Landscape };
+
+struct PrintFont {
+  std::string name = "Times New Roman";
+  int size = 10;  // points
+  bool bold = false;
+  bool underline = false;
+  bool operator==(const PrintFont&) const = default;
+};
+
+class PrintCanvas {
+ public:
+  virtual ~PrintCanvas() = default;
+
+  void setTitle(const std::string& title) { title_ = title; }
+  const std::string& title() const { return title_; }
+  virtual void setOrientation(PageOrientation o) { orientation_ = o; }
+  PageOrientation orientation() const { return orientation_; }
+
+  // Starts the job (named by the title) on its first page; false when the printer refuses.
+  virtual bool beginDoc() = 0;
+  virtual void newPage() = 0;
+  virtual void endDoc() = 0;
+  bool printing() const { return printing_; }
+
+  // The printable area in device units, for the orientation set.
+  virtual int pageWidth() const = 0;
+  virtual int pageHeight() const = 0;
+
+  void setFont(const PrintFont& font) { font_ = font; }
+  void setFontName(const std::string& name) { font_.name = name; }
+  void setFontSize(int points) { font_.size = points; }
+  void setFontStyle(bool bold, bool underline) {
+    font_.bold = bold;
+    font_.underline = underline;
+  }
+  const PrintFont& font() const { return font_; }
+
+  void setPenWidth(int width) { penWidth_ = width; }
+  int penWidth() const { return penWidth_; }
+
+  // (x, y) is the top-left corner of the text in the current font.
+  virtual void textOut(int x, int y, const std::string& text) = 0;
+  virtual int textWidth(const std::string& text) = 0;
+  virtual int textHeight(const std::string& text) = 0;
+  virtual void line(int x1, int y1, int x2, int y2) = 0;
+
+ protected:
+  bool printing_ = false;
+
+ private:
+  std::string title_;
+  PageOrientation orientation_ = PageOrientation::Portrait;
+  PrintFont font_;
+  int penWidth_ = 1;
+};
+
+// One recorded call of a RecordingCanvas.
+struct PrintCall {
+  enum Kind { Begin, Text, Line, NewPage, End };
+  Kind kind = Begin;
+  int page = 0;  // 1 for the first page
+  int x = 0, y = 0, x2 = 0, y2 = 0;
+  std::string text;  // the text; for Begin the job title
+  PrintFont font;
+  int penWidth = 0;
+  PageOrientation orientation = PageOrientation::Portrait;
+};
+
+// Everything one job drew, in order.
+struct PrintJob {
+  std::string printer;
+  std::vector<PrintCall> calls;
+
+  std::string title() const;
+  int pages() const;  // 0 when the job never began
+  bool ended() const;
+  std::vector<PrintCall> texts() const;
+  std::vector<PrintCall> lines() const;
+  // The first text call with exactly this text, or nullptr.
+  const PrintCall* findText(const std::string& text) const;
+};
+
+// Records every call instead of printing. Text is measured by a fixed rule so that tests
+// can compute positions: a character is half an em wide, a line 1.2 em high.
+class RecordingCanvas : public PrintCanvas {
+ public:
+  // The default is an A4 page at 600 dots per inch less the usual margins.
+  explicit RecordingCanvas(int width = 4800, int height = 6800, int dpi = 600);
+
+  std::shared_ptr<PrintJob> job() const { return job_; }
+
+  bool beginDoc() override;
+  void newPage() override;
+  void endDoc() override;
+  int pageWidth() const override;
+  int pageHeight() const override;
+  void textOut(int x, int y, const std::string& text) override;
+  int textWidth(const std::string& text) override;
+  int textHeight(const std::string& text) override;
+  void line(int x1, int y1, int x2, int y2) override;
+
+ private:
+  PrintCall call(PrintCall::Kind kind) const;
+  int width_, height_, dpi_;
+  int page_ = 0;
+  std::shared_ptr<PrintJob> job_;
+};
+
+// Prints through a QPrinter: the program's printer, or a PDF file.
+class QPrinterCanvas : public PrintCanvas {
+ public:
+  // Draws on a printer owned by someone else.
+  explicit QPrinterCanvas(QPrinter* printer);
+  // A canvas that writes a PDF file.
+  static std::unique_ptr<QPrinterCanvas> toPdf(const std::string& fileName);
+  ~QPrinterCanvas() override;
+
+  void setOrientation(PageOrientation o) override;
+  bool beginDoc() override;
+  void newPage() override;
+  void endDoc() override;
+  int pageWidth() const override;
+  int pageHeight() const override;
+  void textOut(int x, int y, const std::string& text) override;
+  int textWidth(const std::string& text) override;
+  int textHeight(const std::string& text) override;
+  void line(int x1, int y1, int x2, int y2) override;
+
+ private:
+  std::unique_ptr<QPrinter> owned_;
+  QPrinter* printer_;
+  std::unique_ptr<QPainter> painter_;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// The program's printer: the print dialog chooses it, the action list may choose one by
+// name, and every print job opens its canvas on it. Tests script the dialog and collect
+// the jobs on recording canvases (or in a PDF file).
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/printcanvas.h"
+
+class QWidget;
+
+namespace printing {
+
+std::vector<std::string> printerNames();
+// The printer the next job goes to; empty until one is chosen (then the system default).
+std::string currentPrinter();
+// Makes the named printer the current one; false (and no change) when there is none.
+bool selectPrinter(const std::string& name);
+// The print dialog: the user chooses the printer. false when cancelled.
+bool printDialog(QWidget* parent = nullptr);
+// A canvas for one job on the current printer.
+std::unique_ptr<PrintCanvas> openCanvas();
+
+}  // namespace printing
+
+// For tests: while it lives, the print dialog answers from a script (unscripted: confirmed),
+// the printers are the given names, and every canvas records its job here.
+class ScriptedPrinting {
+ public:
+  explicit ScriptedPrinting(std::vector<std::string> printers = {"Testdrucker"});
+  ~ScriptedPrinting();
+  ScriptedPrinting(const ScriptedPrinting&) = delete;
+  ScriptedPrinting& operator=(const ScriptedPrinting&) = delete;
+
+  void confirm(const std::string& printer = {});  // empty: keep the current printer
+  void cancel();
+  // From now on the jobs print into this PDF file (each job replaces it).
+  void printToPdf(const std::string& fileName) { pdf_ = fileName; }
+
+  int dialogsShown() const { return dialogs_; }
+  // The recorded jobs in order (not those printed to PDF).
+  const std::vector<std::shared_ptr<PrintJob>>& jobs() const { return jobs_; }
+
+ private:
+  friend bool printing::printDialog(QWidget*);
+  friend bool printing::selectPrinter(const std::string&);
+  friend std::vector<std::string> printing::printerNames();
+  friend std::string printing::currentPrinter();
+  friend std::unique_ptr<PrintCanvas> printing::openCanvas();
+
+  struct Answer {
+    bool ok;
+    std::string printer;
+  };
+  std::vector<std::string> printers_;
+  std::string current_;
+  std::vector<Answer> answers_;
+  size_t next_ = 0;
+  int dialogs_ = 0;
+  std::string pdf_;
+  std::vector<std::shared_ptr<PrintJob>> jobs_;
+  ScriptedPrinting* previous_;
+};

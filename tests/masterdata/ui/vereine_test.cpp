@@ -1,0 +1,139 @@
+// The clubs dialog against a real database.
+#include <gtest/gtest.h>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+#include "support/testenv.h"
+
+namespace {
+
+class ClubsDialog : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (5, 'Adler'), (12, 'Bergfalke');");
+    gEinstellungen.VereinListIndex = 0;
+    dlg = new TZikoVereineBearbeitenDlg;
+    dlg->show();
+  }
+  void TearDown() override {
+    delete dlg;
+    DatabaseTest::TearDown();
+  }
+  std::string cell(const char* sql, const db::Params& p = {}) {
+    db::Table t = db::query(gDbHaupt, sql, p);
+    return t.empty() ? "<none>" : t.text(0, 0);
+  }
+  TZikoVereineBearbeitenDlg* dlg = nullptr;
+};
+
+TEST_F(ClubsDialog, NewClubIsStoredWithTelephoneAsTypedAndSelected) {
+  dlg->ButtonNeuClick();
+  dlg->EditNr->setText(QStringLiteral("7"));
+  dlg->EditVrname->setText(qs("Schützenlust"));
+  dlg->EditTelSStd->setText(QStringLiteral("089 123"));
+  dlg->Memo1->setPlainText(QStringLiteral("Dienstags"));
+  dlg->ButtonSpeichernClick();
+  EXPECT_EQ(cell("SELECT Name FROM Vereine_gau WHERE Nummer=7"), "Schützenlust");
+  EXPECT_EQ(cell("SELECT TelSStd FROM Vereine_zstext WHERE Nummer=7"), "089 123");
+  EXPECT_EQ(cell("SELECT ZsText FROM Vereine_zstext WHERE Nummer=7"), "Dienstags");
+  EXPECT_FALSE(dlg->newMode());
+  // Sorted by number: 1, 5, 7, 12 - the new club is the third row.
+  EXPECT_EQ(dlg->selectedIndex(), 2);
+}
+
+TEST_F(ClubsDialog, NewClubRefusesTakenNumberAndNumberZero) {
+  msg::ScriptedMessages boxes;
+  dlg->ButtonNeuClick();
+  dlg->EditNr->setText(QStringLiteral("12"));
+  dlg->EditVrname->setText(QStringLiteral("Doppelt"));
+  dlg->ButtonSpeichernClick();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Nr. 12\n\rschon vorhanden!");
+  EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
+  EXPECT_FALSE(dlg->newMode());
+  EXPECT_EQ(cell("SELECT Name FROM Vereine_gau WHERE Nummer=12"), "Bergfalke");
+
+  dlg->ButtonNeuClick();
+  dlg->EditNr->setText(QString());
+  dlg->EditVrname->setText(QStringLiteral("Ohne Nummer"));
+  dlg->ButtonSpeichernClick();
+  EXPECT_EQ(boxes.count(), 2u);
+  EXPECT_TRUE(dlg->newMode()) << "the typed name must stay for correction";
+  EXPECT_EQ(cell("SELECT COUNT(*) FROM Vereine_gau WHERE Nummer=0"), "0");
+}
+
+TEST_F(ClubsDialog, EmptyNameInNewModeStoresNothing) {
+  dlg->ButtonNeuClick();
+  dlg->EditNr->setText(QStringLiteral("30"));
+  dlg->ButtonSpeichernClick();
+  EXPECT_FALSE(dlg->newMode());
+  EXPECT_EQ(cell("SELECT COUNT(*) FROM Vereine_gau"), "3");
+}
+
+TEST_F(ClubsDialog, ChangingImportedClubCreatesItsExtraTextRow) {
+  // Club 5 has no extra-text row, as after an import.
+  dlg->ListView1->setCurrentItem(dlg->ListView1->topLevelItem(1));
+  ASSERT_EQ(dlg->EditNr->text(), QStringLiteral("5"));
+  dlg->EditVrname->setText(QStringLiteral("Adler Nord"));
+  dlg->EditTelSStd->setText(QStringLiteral("0815"));
+  dlg->Memo1->setPlainText(QStringLiteral("zwei Stände"));
+  dlg->ButtonSpeichernClick();
+  EXPECT_EQ(cell("SELECT Name FROM Vereine_gau WHERE Nummer=5"), "Adler Nord");
+  EXPECT_EQ(cell("SELECT ZsText FROM Vereine_zstext WHERE Nummer=5"), "zwei Stände");
+  EXPECT_EQ(cell("SELECT TelSStd FROM Vereine_zstext WHERE Nummer=5"), "0815") << "no blank appended";
+  EXPECT_EQ(dlg->ListView1->topLevelItem(1)->text(1), QStringLiteral("Adler Nord"));
+}
+
+TEST_F(ClubsDialog, DeleteMovesSelectionUpAndKeepsShooters) {
+  msg::ScriptedMessages boxes;
+  dlg->ListView1->setCurrentItem(dlg->ListView1->topLevelItem(2));  // club 12
+  dlg->ButtonLoeschenClick();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Verein Nr. 12 wirklich löschen ?");
+  EXPECT_EQ(boxes.shown()[0].buttons, msg::YesNo);
+  EXPECT_EQ(cell("SELECT COUNT(*) FROM Vereine_gau WHERE Nummer=12"), "0");
+  EXPECT_EQ(dlg->selectedIndex(), 1);
+
+  boxes.answer(msg::IdNo);
+  dlg->ButtonLoeschenClick();
+  EXPECT_EQ(cell("SELECT COUNT(*) FROM Vereine_gau"), "2");
+
+  // Deleting the first row keeps index 0; F7 works with the button disabled.
+  dlg->ListView1->setCurrentItem(dlg->ListView1->topLevelItem(0));
+  dlg->ButtonLoeschenClick();
+  EXPECT_EQ(dlg->selectedIndex(), 0);
+  EXPECT_FALSE(dlg->ButtonLoeschen->isEnabled());
+  EXPECT_TRUE(dlg->pressKey(Qt::Key_F7));
+  EXPECT_EQ(cell("SELECT COUNT(*) FROM Vereine_gau"), "0");
+  EXPECT_EQ(cell("SELECT COUNT(*) FROM Schuetzen WHERE VrNr=1"), "1");
+}
+
+TEST_F(ClubsDialog, ColumnClicksSortNumbersNumericallyAndReverse) {
+  db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (100, 'alpha');");
+  dlg->FormShow();
+  auto order = [&] {
+    std::string s;
+    for (int i = 0; i < dlg->ListView1->topLevelItemCount(); ++i)
+      s += fromQs(dlg->ListView1->topLevelItem(i)->text(0)) + " ";
+    return s;
+  };
+  dlg->ListView1ColumnClick(0);  // the sorted column: reversed
+  EXPECT_EQ(order(), "100 12 5 1 ");
+  dlg->ListView1ColumnClick(1);  // names, case ignored
+  EXPECT_EQ(order(), "5 100 12 1 ");
+}
+
+TEST_F(ClubsDialog, RemembersRowBetweenShowings) {
+  dlg->ListView1->setCurrentItem(dlg->ListView1->topLevelItem(2));
+  dlg->hide();
+  EXPECT_EQ(gEinstellungen.VereinListIndex, 2);
+  gEinstellungen.VereinListIndex = 9;
+  dlg->show();
+  EXPECT_EQ(dlg->ListView1->selectedItems().size(), 0);
+}
+
+}  // namespace

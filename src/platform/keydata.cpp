@@ -51,3 +51,20 @@ long keyOf(const QTreeWidgetItem* item, long none) {
   QVariant v = item->data(0, kKeyRole);
   return v.isValid() ? static_cast<long>(v.toLongLong()) : none;
 }
+
+QTreeWidgetItem* addTreeRow(QTreeWidget* tree, const std::vector<std::string>& cells, long key) {
+  auto* item = new QTreeWidgetItem(tree);
+  for (size_t i = 0; i < cells.size(); ++i) item->setText(static_cast<int>(i), qs(cells[i]));
+  setKey(item, key);
+  return item;
+}
+
+long currentKey(const QTreeWidget* tree, long none) {
+  return tree ? keyOf(tree->currentItem(), none) : none;
+}
+
+QTreeWidgetItem* itemOfKey(const QTreeWidget* tree, long key) {
+  for (int i = 0; i < tree->topLevelItemCount(); ++i)
+    if (keyOf(tree->topLevelItem(i)) == key) return tree->topLevelItem(i);
+  return nullptr;
+}

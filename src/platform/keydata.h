@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTreeWidget>
 #include <string>
+#include <vector>
 
 inline constexpr int kKeyRole = Qt::UserRole + 1;
 
@@ -20,3 +21,7 @@ int comboIndexOfKey(const QComboBox* combo, long key);                 // -1 whe
 
 void setKey(QTreeWidgetItem* item, long key);
 long keyOf(const QTreeWidgetItem* item, long none = -1);
+// A row of a report-style tree or list view: one text per column, the key on column 0.
+QTreeWidgetItem* addTreeRow(QTreeWidget* tree, const std::vector<std::string>& cells, long key);
+long currentKey(const QTreeWidget* tree, long none = -1);
+QTreeWidgetItem* itemOfKey(const QTreeWidget* tree, long key);  // top-level rows; nullptr when absent

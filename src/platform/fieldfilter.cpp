@@ -1,0 +1,47 @@
+#include "platform/fieldfilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+FieldFilter::FieldFilter(QLineEdit* edit, Kind kind) : QValidator(edit), kind_(kind) {
+  edit->setValidator(this);
+  edit->installEventFilter(this);
+}
+
+QValidator::State FieldFilter::validate(QString& input, int&) const {
+  bool dotAllowed = kind_ == Ring && tenths && tenths();
+  bool seenDot = false;
+  for (QChar& c : input) {
+    if (c.isDigit() && c.unicode() < 0x80) continue;
+    if (kind_ == Number && allowMinus && c == u'-') continue;
+    if (dotAllowed && (c == u'.' || c == u',') && !seenDot) {
+      c = u'.';
+      seenDot = true;
+      continue;
+    }
+    return Invalid;
+  }
+  return Acceptable;
+}
+
+bool FieldFilter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && onKey) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    bool character = !key->text().isEmpty() && key->text() != u'\r' && key->text() != u'\x1b';
+    if (character && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) onKey();
+  }
+  return false;
+}
+
+FieldFilter* setNumberFilter(QLineEdit* edit, bool allowMinus, int maxDigits) {
+  auto* filter = new FieldFilter(edit, FieldFilter::Number);
+  filter->allowMinus = allowMinus;
+  if (maxDigits > 0) edit->setMaxLength(maxDigits);
+  return filter;
+}
+
+FieldFilter* setRingFilter(QLineEdit* edit, std::function<bool()> tenths) {
+  auto* filter = new FieldFilter(edit, FieldFilter::Ring);
+  filter->tenths = std::move(tenths);
+  return filter;
+}

@@ -1,7 +1,234 @@
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "platform/keydata.h"
 #include "platform/text.h"
+#include "season/klassenfolge.h"
+#include "season/ui/KlassenAuswahl.h"
+#include "season/paarungen.h"
+#include "season/ui/ZikoStandbelegungenDlg.h"
 
 TZikoMklBearbeitenDlg* ZikoMklBearbeitenDlg = nullptr;
 
-TZikoMklBearbeitenDlg::TZikoMklBearbeitenDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Gegnereinteilung bearbeiten")); }
+namespace {
+
+QPlainTextEdit* memo(QGroupBox* box) {
+  auto* m = new QPlainTextEdit(box);
+  m->setReadOnly(true);
+  auto* l = new QVBoxLayout(box);
+  l->addWidget(m);
+  return m;
+}
+
+std::string zsText(long club) {
+  db::Table t = db::query(gDbHaupt, "SELECT ZsText FROM Vereine_zstext WHERE Nummer=?;", {club});
+  return t.empty() ? std::string() : t.text(t.size() - 1, 0);
+}
+
+}  // namespace
+
+TZikoMklBearbeitenDlg::TZikoMklBearbeitenDlg(QWidget* parent) : ZDialog(parent) {
+  setWindowTitle(qs("Gegnereinteilung bearbeiten"));
+  setHelpTopic("ZikoNeueSaisonMannschaftsklassenBearbeiten.html");
+  setEditTransaction(db::editTransaction(gDbHaupt));
+
+  ComboBoxKlasse = new QComboBox(this);
+  ComboBoxTermine = new QComboBox(this);
+  ComboBoxKlasse->setMinimumWidth(200);
+  ComboBoxTermine->setMinimumWidth(260);
+  auto* choices = new QGridLayout;
+  choices->addWidget(new QLabel(qs("Klasse"), this), 0, 0);
+  choices->addWidget(ComboBoxKlasse, 0, 1);
+  choices->addWidget(new QLabel(qs("Durchgang"), this), 1, 0);
+  choices->addWidget(ComboBoxTermine, 1, 1);
+
+  ListView1 = new QTreeWidget(this);
+  ListView1->setRootIsDecorated(false);
+  ListView1->setColumnCount(2);
+  ListView1->setHeaderLabels({qs("Heim"), qs("-Gast")});
+  ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
+  ListView1->setMinimumSize(420, 220);
+
+  ButtonVRTauschen = new QPushButton(qs("Heim - Gast in Vor- und Rückrunde vertauschen"), this);
+  ButtonKnrTauschen = new QPushButton(qs("Heim - Gast nur für Kampf Nr. vertauschen"), this);
+  GroupBoxHm = new QGroupBox(this);
+  GroupBoxGm = new QGroupBox(this);
+  MemoZstextH = memo(GroupBoxHm);
+  MemoZstextG = memo(GroupBoxGm);
+  auto* clubs = new QHBoxLayout;
+  clubs->addWidget(GroupBoxHm);
+  clubs->addWidget(GroupBoxGm);
+
+  ButtonStandbelegungen = new QPushButton(qs("&Standbelegungen anzeigen"), this);
+  ButtonUebernehmen = new QPushButton(qs("Übernehmen"), this);
+  ButtonAbbrechen = new QPushButton(qs("A&bbrechen ESC"), this);
+  ButtonHilfe = new QPushButton(qs("&Hilfe F1"), this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ButtonStandbelegungen);
+  buttons->addStretch(1);
+  buttons->addWidget(ButtonUebernehmen);
+  buttons->addWidget(ButtonAbbrechen);
+  buttons->addWidget(ButtonHilfe);
+  for (QPushButton* b : {ButtonVRTauschen, ButtonKnrTauschen, ButtonStandbelegungen,
+                         ButtonUebernehmen, ButtonAbbrechen, ButtonHilfe})
+    b->setAutoDefault(false);
+
+  auto* main = new QVBoxLayout(this);
+  main->addLayout(choices);
+  main->addWidget(ListView1, 1);
+  main->addWidget(ButtonVRTauschen);
+  main->addWidget(ButtonKnrTauschen);
+  main->addLayout(clubs);
+  main->addLayout(buttons);
+
+  connect(ComboBoxKlasse, &QComboBox::activated, this, [this] { ComboBoxKlasseChange(); });
+  connect(ComboBoxTermine, &QComboBox::activated, this, [this] { ComboBoxTermineChange(); });
+  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListView1Click(); });
+  connect(ButtonVRTauschen, &QPushButton::clicked, this, [this] { ButtonVRTauschenClick(); });
+  connect(ButtonKnrTauschen, &QPushButton::clicked, this, [this] { ButtonKnrTauschenClick(); });
+  connect(ButtonStandbelegungen, &QPushButton::clicked, this,
+          [this] { ButtonStandbelegungenClick(); });
+  connect(ButtonUebernehmen, &QPushButton::clicked, this, [this] { ButtonUebernehmenClick(); });
+  connect(ButtonAbbrechen, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
+  connect(ButtonHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
+}
+
+void TZikoMklBearbeitenDlg::FormShow() {
+  const int disz = gEinstellungen.AktDisznr;
+  std::string name, saison;
+  if (DisziplinUndSaison(gDbHaupt, disz, name, saison))
+    setWindowTitle(qs("Bearbeiten der Gegnereinteilung " + name + " Saison " + saison));
+  FillKlassenCombo(ComboBoxKlasse, disz);
+  ComboBoxKlasseChange();
+}
+
+void TZikoMklBearbeitenDlg::FormHide() {
+  if (ZikoStandbelegungenDlg) ZikoStandbelegungenDlg->hide();
+}
+
+void TZikoMklBearbeitenDlg::fillBouts() {
+  QSignalBlocker block(ComboBoxTermine);
+  ComboBoxTermine->clear();
+  for (const auto& [bout, date] :
+       KaempfeMitTerminen(gDbHaupt, gEinstellungen.AktDisznr, gIntdat.MklBearbeitenKlasse))
+    addComboItem(ComboBoxTermine, "Nr. " + str(bout) + " am " + date, bout);
+  ComboBoxTermine->setCurrentIndex(ComboBoxTermine->count() > 0 ? 0 : -1);
+}
+
+void TZikoMklBearbeitenDlg::ComboBoxKlasseChange() {
+  gIntdat.MklBearbeitenKlasse = static_cast<int32_t>(comboKey(ComboBoxKlasse));
+  fillBouts();
+  gIntdat.MklBearbeitenKampf = 1;
+  row_ = 0;
+  fillPairings();
+  refreshView();
+}
+
+void TZikoMklBearbeitenDlg::ComboBoxTermineChange() {
+  gIntdat.MklBearbeitenKampf = static_cast<int32_t>(comboKey(ComboBoxTermine, -1, 1));
+  row_ = 0;
+  fillPairings();
+  refreshView();
+}
+
+void TZikoMklBearbeitenDlg::fillPairings() {
+  {
+    QSignalBlocker block(ListView1);
+    ListView1->clear();
+    int index = 0;
+    for (const Paarung& p : PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
+                                             gIntdat.MklBearbeitenKlasse,
+                                             gIntdat.MklBearbeitenKampf)) {
+      auto [home, guest] = PaarungsSpalten(p);
+      auto* item = new QTreeWidgetItem(ListView1);
+      item->setText(0, qs(home));
+      item->setText(1, qs(guest));
+      setKey(item, index++);
+    }
+    ButtonKnrTauschen->setText(
+        qs("Heim - Gast nur für Kampf Nr. " + fromQs(ComboBoxTermine->currentText()) + " vertauschen"));
+    if (QTreeWidgetItem* item = ListView1->topLevelItem(row_)) {
+      ListView1->setCurrentItem(item);
+      item->setSelected(true);
+    }
+  }
+  showClubs();
+}
+
+void TZikoMklBearbeitenDlg::showClubs() {
+  GroupBoxHm->setTitle(QString());
+  GroupBoxGm->setTitle(QString());
+  MemoZstextH->clear();
+  MemoZstextG->clear();
+  std::vector<Paarung> rows = PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
+                                               gIntdat.MklBearbeitenKlasse, gIntdat.MklBearbeitenKampf);
+  if (row_ < 0 || static_cast<size_t>(row_) >= rows.size()) return;
+  const Paarung& p = rows[static_cast<size_t>(row_)];
+  GroupBoxHm->setTitle(qs(VereinsName(gDbHaupt, p.heimVrnr)));
+  GroupBoxGm->setTitle(qs(VereinsName(gDbHaupt, p.gastVrnr)));
+  MemoZstextH->setPlainText(qs(zsText(p.heimVrnr)));
+  MemoZstextG->setPlainText(qs(zsText(p.gastVrnr)));
+}
+
+void TZikoMklBearbeitenDlg::refreshView() {
+  if (!ZikoStandbelegungenDlg) return;
+  ZikoStandbelegungenDlg->FillStandbelegungen();
+  ZikoStandbelegungenDlg->MarkPaarung(row_);
+}
+
+void TZikoMklBearbeitenDlg::ListView1Click() {
+  QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+  if (selected.isEmpty()) return;
+  row_ = static_cast<int>(keyOf(selected.first(), 0));
+  showClubs();
+  if (ZikoStandbelegungenDlg) ZikoStandbelegungenDlg->MarkPaarung(row_);
+}
+
+void TZikoMklBearbeitenDlg::selectRow(int row) {
+  if (QTreeWidgetItem* item = ListView1->topLevelItem(row)) {
+    ListView1->setCurrentItem(item);
+    item->setSelected(true);
+  }
+}
+
+void TZikoMklBearbeitenDlg::afterSwap() {
+  fillPairings();
+  ListView1->setFocus();
+  refreshView();
+}
+
+void TZikoMklBearbeitenDlg::ButtonVRTauschenClick() {
+  if (ComboBoxTermine->count() == 0) return;
+  TauschePaarungVorUndRueck(gDbHaupt, gEinstellungen.AktDisznr, gIntdat.MklBearbeitenKlasse,
+                            gIntdat.MklBearbeitenKampf, static_cast<size_t>(row_));
+  afterSwap();
+}
+
+void TZikoMklBearbeitenDlg::ButtonKnrTauschenClick() {
+  if (ComboBoxTermine->count() == 0) return;
+  TauschePaarung(gDbHaupt, gEinstellungen.AktDisznr, gIntdat.MklBearbeitenKlasse,
+                 gIntdat.MklBearbeitenKampf, static_cast<size_t>(row_));
+  afterSwap();
+}
+
+void TZikoMklBearbeitenDlg::ButtonStandbelegungenClick() {
+  if (!ZikoStandbelegungenDlg) return;
+  // Beside a modal window only its own child windows take input.
+  if (ZikoStandbelegungenDlg->parentWidget() != this)
+    ZikoStandbelegungenDlg->setParent(this, Qt::Tool);
+  ZikoStandbelegungenDlg->show();
+  ZikoStandbelegungenDlg->raise();
+  ZikoStandbelegungenDlg->MarkPaarung(row_);
+}
+
+void TZikoMklBearbeitenDlg::ButtonUebernehmenClick() { closeWith(mrOk); }
+
+void TZikoMklBearbeitenDlg::ButtonAbbrechenClick() { closeWith(mrCancel); }

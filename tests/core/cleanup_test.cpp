@@ -56,6 +56,8 @@ TEST_F(Cleanup, ResultsOfLessThanOneRingGoOneRowAtATime) {
   db::exec(gDbHaupt,
            "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr) VALUES "
            "(7,0,950,1),(7,0,0,2),(8,0,0,1),(8,0,912,2),(9,0,900,1),(7,1,880,1);");
+  db::exec(gDbHaupt, "INSERT INTO Mschklassen (Nr, Klname, Disznr) VALUES (1, 'K', 0);");
+  db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1,1,0,1,1);");
   db::exec(gDbHaupt, "INSERT INTO Mscherg (Mklnr, Vrnr, Ringerg, Disznr) VALUES (1,0,5,0),(1,1,5,0);");
   run();
   EXPECT_EQ(rows("SELECT Schnr, Disznr, Ringerg FROM Schuetzenerg ORDER BY Disznr, Schnr, Ergnr"),

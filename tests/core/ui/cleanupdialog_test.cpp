@@ -76,7 +76,6 @@ TEST_F(CoreWindows, AboutBoxShowsFourLinesAndDecodedPicture) {
   QByteArray data = f.readAll();
   QImage image = decodeJpeg(data);
   EXPECT_EQ(image.size(), QSize(320, 200));
-  EXPECT_TRUE(decodeJpeg(data.left(100)).isNull() || decodeJpeg(data.left(100)).height() >= 0);
   EXPECT_TRUE(decodeJpeg(QByteArray("not a picture")).isNull());
   QTest::keyClick(&dlg, Qt::Key_Escape);
   EXPECT_FALSE(dlg.isVisible());

@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/dialog.h"
+#include "exchange/ui/NotIncludedDialog.h"
 
-class TDownloadDialog1 : public ZDialog {
+class TDownloadDialog1 : public NotIncludedDialog {
   Q_OBJECT
  public:
   explicit TDownloadDialog1(QWidget* parent = nullptr);

@@ -1,7 +1,5 @@
 #include "exchange/ui/ZielKontorBssbDatenImportDlg.h"
 
-#include "platform/text.h"
-
 TZielKontorBssbDatenImportDlg* ZielKontorBssbDatenImportDlg = nullptr;
 
-TZielKontorBssbDatenImportDlg::TZielKontorBssbDatenImportDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("BSSB-Datenimport")); }
+TZielKontorBssbDatenImportDlg::TZielKontorBssbDatenImportDlg(QWidget* parent) : NotIncludedDialog("BSSB-Datenimport", parent) {}

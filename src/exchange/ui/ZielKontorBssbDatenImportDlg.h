@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/dialog.h"
+#include "exchange/ui/NotIncludedDialog.h"
 
-class TZielKontorBssbDatenImportDlg : public ZDialog {
+class TZielKontorBssbDatenImportDlg : public NotIncludedDialog {
   Q_OBJECT
  public:
   explicit TZielKontorBssbDatenImportDlg(QWidget* parent = nullptr);

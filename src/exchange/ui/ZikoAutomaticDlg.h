@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/dialog.h"
+#include "exchange/ui/NotIncludedDialog.h"
 
-class TZikoAutomaticDlg : public ZDialog {
+class TZikoAutomaticDlg : public NotIncludedDialog {
   Q_OBJECT
  public:
   explicit TZikoAutomaticDlg(QWidget* parent = nullptr);

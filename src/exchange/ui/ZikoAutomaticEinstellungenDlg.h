@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/dialog.h"
+#include "exchange/ui/NotIncludedDialog.h"
 
-class TZikoAutomaticEinstellungenDlg : public ZDialog {
+class TZikoAutomaticEinstellungenDlg : public NotIncludedDialog {
   Q_OBJECT
  public:
   explicit TZikoAutomaticEinstellungenDlg(QWidget* parent = nullptr);

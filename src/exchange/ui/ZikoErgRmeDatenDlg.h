@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/dialog.h"
+#include "exchange/ui/NotIncludedDialog.h"
 
-class TZikoErgRmeDatenDlg : public ZDialog {
+class TZikoErgRmeDatenDlg : public NotIncludedDialog {
   Q_OBJECT
  public:
   explicit TZikoErgRmeDatenDlg(QWidget* parent = nullptr);

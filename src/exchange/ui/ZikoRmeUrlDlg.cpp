@@ -1,7 +1,5 @@
 #include "exchange/ui/ZikoRmeUrlDlg.h"
 
-#include "platform/text.h"
-
 TZikoRmeUrlDlg* ZikoRmeUrlDlg = nullptr;
 
-TZikoRmeUrlDlg::TZikoRmeUrlDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Ordner der Ergebnismeldungen")); }
+TZikoRmeUrlDlg::TZikoRmeUrlDlg(QWidget* parent) : NotIncludedDialog("Ordner der Ergebnismeldungen", parent) {}

@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/dialog.h"
+#include "exchange/ui/NotIncludedDialog.h"
 
-class TZikoRmeUrlDlg : public ZDialog {
+class TZikoRmeUrlDlg : public NotIncludedDialog {
   Q_OBJECT
  public:
   explicit TZikoRmeUrlDlg(QWidget* parent = nullptr);

@@ -1,7 +1,69 @@
 #include "exchange/ui/ZkoEinstWebzugangDlg.h"
 
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/globals.h"
+#include "core/settings.h"
 #include "platform/text.h"
 
 TZkoEinstWebzugangDlg* ZkoEinstWebzugangDlg = nullptr;
 
-TZkoEinstWebzugangDlg::TZkoEinstWebzugangDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Web-Zugangsdaten")); }
+namespace {
+constexpr int kMaxLength = 49;  // the field width in the settings record
+
+QLineEdit* newEdit(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setMaxLength(kMaxLength);
+  return edit;
+}
+}  // namespace
+
+TZkoEinstWebzugangDlg::TZkoEinstWebzugangDlg(QWidget* parent) : ZDialog(parent) {
+  setWindowTitle(qs("Web-Zugangsdaten"));
+  EditServername = newEdit(this);
+  EditServerpfad = newEdit(this);
+  EditUser = newEdit(this);
+  EditPasswort = newEdit(this);
+  EditPasswort->setEchoMode(QLineEdit::Password);
+  ButtonOk = new QPushButton(qs("Übernehmen"), this);
+  ButtonAbbrechen = new QPushButton(qs("Abbrechen ESC"), this);
+
+  auto* form = new QFormLayout;
+  form->addRow(qs("Servername:"), EditServername);
+  form->addRow(qs("Serverpfad:"), EditServerpfad);
+  form->addRow(qs("Benutzer:"), EditUser);
+  form->addRow(qs("Passwort:"), EditPasswort);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ButtonOk);
+  buttons->addWidget(ButtonAbbrechen);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addLayout(buttons);
+
+  connect(ButtonOk, &QPushButton::clicked, this, [this] { ButtonOkClick(); });
+  connect(ButtonAbbrechen, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void TZkoEinstWebzugangDlg::FormShow() {
+  RestoreWebzugang();
+  EditServername->setText(qs(gIntdat.WebServername));
+  EditServerpfad->setText(qs(gIntdat.WebServerpfad));
+  EditUser->setText(qs(gIntdat.WebUser));
+  EditPasswort->setText(qs(gIntdat.WebPasswort));
+  EditServername->setFocus();
+}
+
+void TZkoEinstWebzugangDlg::ButtonOkClick() {
+  auto value = [](QLineEdit* edit) { return fromQs(edit->text().left(kMaxLength)); };
+  gIntdat.WebServername = value(EditServername);
+  gIntdat.WebServerpfad = value(EditServerpfad);
+  gIntdat.WebUser = value(EditUser);
+  gIntdat.WebPasswort = value(EditPasswort);
+  StoreWebzugang(gIntdat.WebServername, gIntdat.WebServerpfad, gIntdat.WebUser,
+                 gIntdat.WebPasswort);
+  SaveSettings(gIntdat.KonfigDateiPfad);
+  closeWith(mrOk);
+}

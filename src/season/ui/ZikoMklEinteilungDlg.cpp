@@ -1,7 +1,434 @@
 #include "season/ui/ZikoMklEinteilungDlg.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "platform/keydata.h"
+#include "platform/messages.h"
 #include "platform/text.h"
+#include "season/klassen.h"
 
 TZikoMklEinteilungDlg* ZikoMklEinteilungDlg = nullptr;
 
-TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Mannschaftsklassen")); }
+namespace {
+
+int disziplin() { return gEinstellungen.AktDisznr; }
+
+std::string clubName(long nummer) {
+  db::Table t = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {nummer});
+  return t.empty() ? std::string() : t.text(0, 0);
+}
+
+// A class name may hold '&', which a button caption would take for a mnemonic.
+QString literalCaption(const std::string& text) {
+  QString caption = qs(text);
+  caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return caption;
+}
+
+const char* const kRoemisch[] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X"};
+
+}  // namespace
+
+TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) {
+  setWindowTitle(qs("Einteilung der Mannschaftsklassen"));
+  setHelpTopic("ZikoNeueSaisonMannschaftsklassenEinteilung.html");
+  setEditTransaction(db::editTransaction(gDbHaupt));
+
+  ListBoxMkl = new QListWidget(this);
+  GroupBoxKlasseBearbeiten = new QGroupBox(qs("Bearbeiten Klasse"), this);
+  EditMkl = new QLineEdit(GroupBoxKlasseBearbeiten);
+  EditMkl->setMaxLength(19);
+  Button1 = new QPushButton(qs("O&K Return"), GroupBoxKlasseBearbeiten);
+  ButtonMklNeu = new QPushButton(qs("Neue Klasse"), this);
+  ButtonMklLoeschen = new QPushButton(qs("Klasse löschen"), this);
+
+  GroupBoxMsch = new QGroupBox(qs("Mannschaften Klasse"), this);
+  ListBoxMsch = new QListWidget(GroupBoxMsch);
+  ComboBoxRmschnr = new QComboBox(GroupBoxMsch);
+  for (int i = 0; i <= 10; ++i) addComboItem(ComboBoxRmschnr, kRoemisch[i], i);
+  ButtonMschNeu = new QPushButton(qs("Neue Mannschaft für Klasse"), GroupBoxMsch);
+  ButtonMschLoeschen = new QPushButton(qs("Markierte Mannschaft löschen"), GroupBoxMsch);
+  BitBtnMschAuf = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), QString(), GroupBoxMsch);
+  BitBtnMschAb = new QPushButton(style()->standardIcon(QStyle::SP_ArrowDown), QString(), GroupBoxMsch);
+  Label2 = new QLabel(GroupBoxMsch);
+
+  auto* vereine = new QGroupBox(qs("Vereine"), this);
+  ListBoxVereine = new QListWidget(vereine);
+
+  ButtonUebernehmen = new QPushButton(qs("Übernehmen und Gegner nach Schema zuteilen"), this);
+  ButtonAbbrechen = new QPushButton(qs("A&bbrechen ESC"), this);
+  ButtonHilfe = new QPushButton(qs("&Hilfe F1"), this);
+  for (QPushButton* b : {Button1, ButtonMklNeu, ButtonMklLoeschen, ButtonMschNeu, ButtonMschLoeschen,
+                         BitBtnMschAuf, BitBtnMschAb, ButtonUebernehmen, ButtonAbbrechen, ButtonHilfe})
+    b->setAutoDefault(false);
+
+  auto* editRow = new QHBoxLayout(GroupBoxKlasseBearbeiten);
+  editRow->addWidget(EditMkl, 1);
+  editRow->addWidget(Button1);
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel(qs("Mannschaftsklassen"), this));
+  left->addWidget(ListBoxMkl, 1);
+  left->addWidget(GroupBoxKlasseBearbeiten);
+  left->addWidget(ButtonMklNeu);
+  left->addWidget(ButtonMklLoeschen);
+
+  auto* teams = new QGridLayout(GroupBoxMsch);
+  teams->addWidget(ListBoxMsch, 0, 0, 1, 3);
+  teams->addWidget(new QLabel(qs("Gewählte Mannschaft"), GroupBoxMsch), 1, 0);
+  teams->addWidget(Label2, 1, 1);
+  teams->addWidget(ComboBoxRmschnr, 1, 2);
+  teams->addWidget(ButtonMschNeu, 2, 0, 1, 3);
+  teams->addWidget(ButtonMschLoeschen, 3, 0, 1, 3);
+  teams->addWidget(new QLabel(qs("Markierte Mannschaft verschieben"), GroupBoxMsch), 4, 0);
+  teams->addWidget(BitBtnMschAuf, 4, 1);
+  teams->addWidget(BitBtnMschAb, 4, 2);
+  teams->setRowStretch(0, 1);
+
+  auto* clubs = new QVBoxLayout(vereine);
+  clubs->addWidget(ListBoxVereine);
+
+  auto* top = new QHBoxLayout;
+  top->addLayout(left, 2);
+  top->addWidget(GroupBoxMsch, 3);
+  top->addWidget(vereine, 3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ButtonUebernehmen);
+  buttons->addStretch(1);
+  buttons->addWidget(ButtonAbbrechen);
+  buttons->addWidget(ButtonHilfe);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top, 1);
+  layout->addLayout(buttons);
+  resize(860, 480);
+
+  // Lists are refilled under signal blockers, so these fire for the user's choices only.
+  connect(ListBoxMkl, &QListWidget::currentRowChanged, this, [this] { ListBoxMklClick(); });
+  connect(ListBoxMsch, &QListWidget::currentRowChanged, this, [this] { ListBoxMschClick(); });
+  connect(ListBoxVereine, &QListWidget::currentRowChanged, this, [this] { ListBoxVereineClick(); });
+  connect(ComboBoxRmschnr, &QComboBox::activated, this, [this] { ComboBoxRmschnrChange(); });
+  connect(EditMkl, &QLineEdit::editingFinished, this, [this] {
+    // Focus also leaves the edit while the window closes, after its transaction ended.
+    if (transactionOpen() && isVisible()) EditMklExit();
+  });
+  connect(Button1, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::EditMklExit);
+  connect(ButtonMklNeu, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::ButtonMklNeuClick);
+  connect(ButtonMklLoeschen, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::ButtonMklLoeschenClick);
+  connect(ButtonMschNeu, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::ButtonMschNeuClick);
+  connect(ButtonMschLoeschen, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::ButtonMschLoeschenClick);
+  connect(BitBtnMschAuf, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::BitBtnMschAufClick);
+  connect(BitBtnMschAb, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::BitBtnMschAbClick);
+  connect(ButtonUebernehmen, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::ButtonUebernehmenClick);
+  connect(ButtonAbbrechen, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::ButtonAbbrechenClick);
+  connect(ButtonHilfe, &QPushButton::clicked, this, &TZikoMklEinteilungDlg::ButtonHilfeClick);
+}
+
+void TZikoMklEinteilungDlg::FormShow() {
+  db::Table disz = db::query(gDbHaupt, "SELECT Bezeichnung, Saisonname FROM Disznamen WHERE Nr=?;",
+                             {disziplin()});
+  if (!disz.empty())
+    setWindowTitle(qs("Einteilung der Mannschaftsklassen " + disz.text(0, 0) + " Saison " +
+                      disz.text(0, 1)));
+  {
+    QSignalBlocker block(ListBoxVereine);
+    ListBoxVereine->clear();
+    db::Table t = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau;");
+    for (size_t r = 0; r < t.size(); ++r) addListItem(ListBoxVereine, t.text(r, 1), t.num(r, 0));
+    ListBoxVereine->setCurrentRow(0);
+  }
+  {
+    QSignalBlocker block(ComboBoxRmschnr);
+    ComboBoxRmschnr->setCurrentIndex(0);
+  }
+  newClass_ = false;
+  mklnr_ = -1;
+  teams_.clear();
+  fillClassList(-1);
+  showClass();
+  ListBoxMkl->setFocus();
+}
+
+void TZikoMklEinteilungDlg::fillClassList(long selectNr) {
+  QSignalBlocker block(ListBoxMkl);
+  ListBoxMkl->clear();
+  db::Table t = db::query(gDbHaupt,
+                          "SELECT Nr, Klname FROM Mschklassen WHERE Disznr=? ORDER BY Nr, rowid;",
+                          {disziplin()});
+  for (size_t r = 0; r < t.size(); ++r) addListItem(ListBoxMkl, t.text(r, 1), t.num(r, 0));
+  int row = selectNr < 0 ? 0 : rowOfKey(ListBoxMkl, selectNr);
+  ListBoxMkl->setCurrentRow(row < ListBoxMkl->count() ? row : -1);
+}
+
+void TZikoMklEinteilungDlg::setClassCaptions(const std::string& name) {
+  GroupBoxKlasseBearbeiten->setTitle(literalCaption("Bearbeiten Klasse '" + name + "'"));
+  GroupBoxMsch->setTitle(literalCaption("Mannschaften Klasse '" + name + "'"));
+  ButtonMschNeu->setText(literalCaption("Neue Mannschaft für Klasse '" + name + "'"));
+}
+
+void TZikoMklEinteilungDlg::showClass() {
+  mklnr_ = currentKey(ListBoxMkl);
+  teams_.clear();
+  {
+    QSignalBlocker block(ListBoxMsch);
+    ListBoxMsch->clear();
+  }
+  if (mklnr_ < 0) {
+    EditMkl->clear();
+    setClassCaptions("");
+    Label2->clear();
+    updateEnabled();
+    return;
+  }
+  const std::string name = fromQs(ListBoxMkl->currentItem()->text());
+  EditMkl->setText(qs(name));
+  setClassCaptions(name);
+
+  db::Table t = db::query(gDbHaupt,
+                          "SELECT Vrnr, Rmschnr, Pos_in_mklnr FROM Msch_in_klassen WHERE Mklnr=? "
+                          "AND Disznr=? ORDER BY Pos_in_mklnr, rowid;",
+                          {mklnr_, disziplin()});
+  bool tableDiffers = false;
+  {
+    QSignalBlocker block(ListBoxMsch);
+    for (size_t r = 0; r < t.size(); ++r) {
+      Team team{t.num(r, 0), t.integer(r, 1)};
+      std::string line = MannschaftsName(team.vrnr, team.rmschnr);
+      if (line.empty()) {  // its club is gone
+        tableDiffers = true;
+        continue;
+      }
+      ListBoxMsch->addItem(qs(line));
+      teams_.push_back(team);
+      if (t.num(r, 2) != static_cast<long>(teams_.size())) tableDiffers = true;
+    }
+    ListBoxMsch->setCurrentRow(teams_.empty() ? -1 : 0);
+  }
+  // Every statement on a team addresses it by its position: keep the table in step.
+  if (tableDiffers) writeBackTeams();
+  showTeam();
+  updateEnabled();
+}
+
+void TZikoMklEinteilungDlg::showTeam() {
+  const int p = ListBoxMsch->currentRow();
+  if (p < 0 || p >= static_cast<int>(teams_.size())) {
+    Label2->clear();
+    return;
+  }
+  const Team& team = teams_[p];
+  {
+    QSignalBlocker block(ListBoxVereine);
+    int row = rowOfKey(ListBoxVereine, team.vrnr);
+    if (row >= 0) ListBoxVereine->setCurrentRow(row);
+  }
+  {
+    QSignalBlocker block(ComboBoxRmschnr);
+    int index = comboIndexOfKey(ComboBoxRmschnr, team.rmschnr);
+    if (index >= 0) ComboBoxRmschnr->setCurrentIndex(index);
+  }
+  Label2->setText(qs(clubName(team.vrnr)));
+}
+
+void TZikoMklEinteilungDlg::writeBackTeams() {
+  if (mklnr_ < 0) return;
+  db::exec(gDbHaupt, "DELETE FROM Msch_in_klassen WHERE Mklnr=? AND Disznr=?;",
+           {mklnr_, disziplin()});
+  for (size_t i = 0; i < teams_.size(); ++i)
+    db::exec(gDbHaupt,
+             "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES "
+             "(?, ?, ?, ?, ?);",
+             {mklnr_, static_cast<long>(i) + 1, disziplin(), teams_[i].vrnr, teams_[i].rmschnr});
+}
+
+void TZikoMklEinteilungDlg::saveClass() {
+  const std::string name = fromQs(EditMkl->text());
+  if (name.empty()) return;
+  const int anzahl = provisionalBoutCount(ListBoxMsch->count());
+  if (newClass_) {
+    const long nr = nextClassNumber(disziplin());
+    if (!insertClass(disziplin(), nr, name, anzahl)) return;
+    newClass_ = false;
+    mklnr_ = nr;
+    fillClassList(nr);
+  } else if (mklnr_ >= 0) {
+    db::exec(gDbHaupt, "UPDATE Mschklassen SET Klname=?, AnzahlTermine=? WHERE Nr=? AND Disznr=?;",
+             {name, anzahl, mklnr_, disziplin()});
+    int row = rowOfKey(ListBoxMkl, mklnr_);
+    if (row >= 0) ListBoxMkl->item(row)->setText(qs(name));
+  } else {
+    return;
+  }
+  setClassCaptions(name);
+  updateEnabled();
+}
+
+void TZikoMklEinteilungDlg::EditMklExit() { saveClass(); }
+
+void TZikoMklEinteilungDlg::ListBoxMklClick() {
+  const long chosen = currentKey(ListBoxMkl);
+  if (!newClass_ && chosen == mklnr_) return;
+  saveClass();
+  writeBackTeams();
+  {
+    QSignalBlocker block(ListBoxMkl);
+    ListBoxMkl->setCurrentRow(rowOfKey(ListBoxMkl, chosen));
+  }
+  newClass_ = false;
+  showClass();
+}
+
+void TZikoMklEinteilungDlg::ButtonMklNeuClick() {
+  saveClass();
+  writeBackTeams();
+  newClass_ = true;
+  mklnr_ = -1;
+  teams_.clear();
+  {
+    QSignalBlocker blockClasses(ListBoxMkl);
+    QSignalBlocker blockTeams(ListBoxMsch);
+    ListBoxMkl->setCurrentRow(-1);
+    ListBoxMsch->clear();
+  }
+  Label2->clear();
+  const std::string name = "Klasse " + str(nextClassNumber(disziplin()));
+  EditMkl->setText(qs(name));
+  setClassCaptions(name);
+  updateEnabled();
+  EditMkl->setFocus();
+  EditMkl->selectAll();
+}
+
+void TZikoMklEinteilungDlg::ButtonMklLoeschenClick() {
+  const int row = ListBoxMkl->currentRow();
+  if (newClass_ || row < 0 || row != ListBoxMkl->count() - 1) return;
+  const long nr = currentKey(ListBoxMkl);
+  const bool withResults = classHasResults(disziplin(), nr);
+  if (withResults &&
+      msg::show("Die Klasse " + fromQs(ListBoxMkl->item(row)->text()) +
+                    " enthält Ergebnisse oder Aufstellungen. Klasse mit allen Ergebnissen löschen?",
+                "Warnung", msg::YesNo, msg::Warning) != msg::IdYes)
+    return;
+  deleteClass(disziplin(), nr, withResults);
+  mklnr_ = -1;
+  teams_.clear();
+  fillClassList(-1);
+  {
+    QSignalBlocker block(ListBoxMkl);
+    ListBoxMkl->setCurrentRow(ListBoxMkl->count() - 1);
+  }
+  showClass();
+}
+
+void TZikoMklEinteilungDlg::ListBoxMschClick() {
+  showTeam();
+  updateEnabled();
+}
+
+void TZikoMklEinteilungDlg::ButtonMschNeuClick() {
+  if (newClass_) saveClass();
+  const long club = currentKey(ListBoxVereine);
+  if (mklnr_ < 0 || club < 0 || teams_.size() >= kMaxTeamsPerClass) return;
+  const int team = std::max(0L, comboKey(ComboBoxRmschnr, -1, 0));
+  teams_.push_back({club, team});
+  {
+    QSignalBlocker block(ListBoxMsch);
+    ListBoxMsch->addItem(qs(MannschaftsName(club, team)));
+    ListBoxMsch->setCurrentRow(ListBoxMsch->count() - 1);
+  }
+  db::exec(gDbHaupt,
+           "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES "
+           "(?, ?, ?, ?, ?);",
+           {mklnr_, static_cast<long>(teams_.size()), disziplin(), club, team});
+  showTeam();
+  updateEnabled();
+}
+
+void TZikoMklEinteilungDlg::ButtonMschLoeschenClick() {
+  const int p = ListBoxMsch->currentRow();
+  if (mklnr_ < 0 || p < 0 || p >= static_cast<int>(teams_.size())) return;
+  const int before = static_cast<int>(teams_.size());
+  db::exec(gDbHaupt, "DELETE FROM Msch_in_klassen WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=?;",
+           {mklnr_, p + 1, disziplin()});
+  for (int k = p + 1; k < before; ++k)
+    db::exec(gDbHaupt,
+             "UPDATE Msch_in_klassen SET Pos_in_mklnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=?;",
+             {k, mklnr_, k + 1, disziplin()});
+  teams_.erase(teams_.begin() + p);
+  {
+    QSignalBlocker block(ListBoxMsch);
+    delete ListBoxMsch->takeItem(p);
+    ListBoxMsch->setCurrentRow(std::min(p, ListBoxMsch->count() - 1));
+  }
+  showTeam();
+  updateEnabled();
+}
+
+void TZikoMklEinteilungDlg::ListBoxVereineClick() {
+  const int p = ListBoxMsch->currentRow();
+  const long club = currentKey(ListBoxVereine);
+  if (mklnr_ < 0 || club < 0 || p < 0 || p >= static_cast<int>(teams_.size())) return;
+  const int team = std::max(0L, comboKey(ComboBoxRmschnr, -1, 0));
+  teams_[p] = {club, team};
+  ListBoxMsch->item(p)->setText(qs(MannschaftsName(club, team)));
+  db::exec(gDbHaupt,
+           "UPDATE Msch_in_klassen SET Vrnr=?, Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=?;",
+           {club, team, mklnr_, p + 1, disziplin()});
+  Label2->setText(qs(clubName(club)));
+}
+
+void TZikoMklEinteilungDlg::ComboBoxRmschnrChange() {
+  const int p = ListBoxMsch->currentRow();
+  if (mklnr_ < 0 || p < 0 || p >= static_cast<int>(teams_.size())) return;
+  Team& entry = teams_[p];
+  entry.rmschnr = std::max(0L, comboKey(ComboBoxRmschnr, -1, 0));
+  if (clubName(entry.vrnr).empty()) return;
+  ListBoxMsch->item(p)->setText(qs(MannschaftsName(entry.vrnr, entry.rmschnr)));
+  db::exec(gDbHaupt,
+           "UPDATE Msch_in_klassen SET Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=? AND "
+           "Vrnr=?;",
+           {entry.rmschnr, mklnr_, p + 1, disziplin(), entry.vrnr});
+}
+
+void TZikoMklEinteilungDlg::moveTeam(int step) {
+  const int p = ListBoxMsch->currentRow();
+  const int q = p + step;
+  if (p < 0 || q < 0 || q >= static_cast<int>(teams_.size())) return;
+  std::swap(teams_[p], teams_[q]);
+  {
+    QSignalBlocker block(ListBoxMsch);
+    QString text = ListBoxMsch->item(p)->text();
+    ListBoxMsch->item(p)->setText(ListBoxMsch->item(q)->text());
+    ListBoxMsch->item(q)->setText(text);
+    ListBoxMsch->setCurrentRow(q);
+  }
+  // The positions are written at once, so that every later statement finds the team moved.
+  writeBackTeams();
+  updateEnabled();
+}
+
+void TZikoMklEinteilungDlg::updateEnabled() {
+  const bool hasTeams = !teams_.empty();
+  const int p = ListBoxMsch->currentRow();
+  ListBoxVereine->setEnabled(hasTeams);
+  ButtonMschLoeschen->setEnabled(hasTeams);
+  BitBtnMschAuf->setEnabled(hasTeams && p >= 1);
+  BitBtnMschAb->setEnabled(hasTeams && p >= 0 && p < ListBoxMsch->count() - 1);
+  ButtonMschNeu->setEnabled((mklnr_ >= 0 || newClass_) && teams_.size() < kMaxTeamsPerClass);
+  const int row = ListBoxMkl->currentRow();
+  ButtonMklLoeschen->setEnabled(!newClass_ && row >= 0 && row == ListBoxMkl->count() - 1);
+  ButtonUebernehmen->setEnabled(ListBoxMkl->count() > 0 || newClass_);
+}
+
+void TZikoMklEinteilungDlg::ButtonUebernehmenClick() {
+  saveClass();
+  writeBackTeams();
+  settleClasses(disziplin());
+  closeWith(mrOk);
+}

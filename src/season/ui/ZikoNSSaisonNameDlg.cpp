@@ -1,7 +1,57 @@
 #include "season/ui/ZikoNSSaisonNameDlg.h"
 
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/db.h"
+#include "core/globals.h"
 #include "platform/text.h"
 
 TZikoNSSaisonNameDlg* ZikoNSSaisonNameDlg = nullptr;
 
-TZikoNSSaisonNameDlg::TZikoNSSaisonNameDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Saisonbezeichnung")); }
+TZikoNSSaisonNameDlg::TZikoNSSaisonNameDlg(QWidget* parent) : ZDialog(parent) {
+  setWindowTitle(qs("Neue Saison"));
+  setHelpTopic("ZikoNeueSaisonSaisonbezeichnung.html");
+  setEditTransaction(db::editTransaction(gDbHaupt));
+
+  GroupBox1 = new QGroupBox(qs("Saisonbezeichnung"), this);
+  EditNeueSaison = new QLineEdit(GroupBox1);
+  auto* group = new QVBoxLayout(GroupBox1);
+  group->addWidget(EditNeueSaison);
+
+  ButtonUebernehmen = new QPushButton(qs("Übernehmen"), this);
+  ButtonAbbrechen = new QPushButton(qs("A&bbrechen ESC"), this);
+  ButtonHilfe1 = new QPushButton(qs("&Hilfe F1"), this);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {ButtonUebernehmen, ButtonAbbrechen, ButtonHilfe1}) {
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(GroupBox1);
+  layout->addLayout(buttons);
+  resize(380, 130);
+
+  connect(ButtonUebernehmen, &QPushButton::clicked, this, &TZikoNSSaisonNameDlg::ButtonUebernehmenClick);
+  connect(ButtonAbbrechen, &QPushButton::clicked, this, &TZikoNSSaisonNameDlg::ButtonAbbrechenClick);
+  connect(ButtonHilfe1, &QPushButton::clicked, this, &TZikoNSSaisonNameDlg::ButtonHilfe1Click);
+}
+
+void TZikoNSSaisonNameDlg::FormShow() {
+  db::Table t = db::query(gDbHaupt, "SELECT Bezeichnung, Saisonname FROM Disznamen WHERE Nr=?;",
+                          {static_cast<int>(gEinstellungen.AktDisznr)});
+  if (!t.empty()) {
+    setWindowTitle(qs("Neue Saison " + t.text(0, 0)));
+    GroupBox1->setTitle(qs("Saisonbezeichnung " + t.text(0, 0)));
+    EditNeueSaison->setText(qs(t.text(0, 1)));
+  }
+  EditNeueSaison->setFocus();
+  EditNeueSaison->selectAll();
+}
+
+void TZikoNSSaisonNameDlg::ButtonUebernehmenClick() {
+  // A failed update has shown its box; the dialog ends as confirmed all the same.
+  db::exec(gDbHaupt, "UPDATE Disznamen SET Saisonname=? WHERE Nr=?;",
+           {fromQs(EditNeueSaison->text()), static_cast<int>(gEinstellungen.AktDisznr)});
+  closeWith(mrOk);
+}

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -16,21 +17,37 @@
 namespace {
 
 // One application-wide filter gives every ZDialog the first look at the keys of its window.
+// A key the focused control ignores travels up to its parents, and application filters
+// see it at every step; the window must preview it only once.
 class KeyPreview : public QObject {
  public:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyRelease) passed_ = nullptr;
     if (event->type() != QEvent::KeyPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key == passed_ && passedKey_ == key->key() && passedTo_ && widget->isAncestorOf(passedTo_)) {
+      passedTo_ = widget;
+      return false;
+    }
+    passed_ = nullptr;
     auto* dialog = qobject_cast<ZDialog*>(widget->window());
     if (!dialog || !dialog->isVisible()) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
     if (dialog->previewKey(key->key(), key->modifiers())) {
       key->accept();
       return true;
     }
+    passed_ = key;
+    passedKey_ = key->key();
+    passedTo_ = widget;
     return false;
   }
+
+ private:
+  const QEvent* passed_ = nullptr;  // the key press last let through, while it travels up
+  int passedKey_ = 0;
+  QPointer<QWidget> passedTo_;
 };
 
 void installKeyPreview() {
@@ -121,10 +138,7 @@ void ZDialog::closeEvent(QCloseEvent* e) {
     return;
   }
   e->accept();
-  if (isVisible()) {
-    setResult(mrCancel);
-    QDialog::done(mrCancel);
-  }
+  if (isVisible()) done(mrCancel);
 }
 
 void ZDialog::keyPressEvent(QKeyEvent* e) {

@@ -47,12 +47,16 @@ long toLong(const std::string& text) {
     ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long long value = 0;
+  long value = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > LONG_MAX) { value = LONG_MAX; break; }
+    int digit = text[i] - '0';
+    if (value > (LONG_MAX - digit) / 10) {  // saturate as atol's strtol does
+      value = LONG_MAX;
+      break;
+    }
+    value = value * 10 + digit;
   }
-  return static_cast<long>(negative ? -value : value);
+  return negative ? -value : value;
 }
 
 int toInt(const std::string& text) {

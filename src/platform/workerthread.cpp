@@ -41,6 +41,7 @@ void runOnGuiThread(const std::function<void()>& fn) {
     std::lock_guard<std::mutex> lock(gMutex);
     gQueue.push_back(&call);
   }
+  gChanged.notify_all();  // wakes a GUI thread blocked in waitFor
   QMetaObject::invokeMethod(QCoreApplication::instance(), &processGuiCalls, Qt::QueuedConnection);
   std::unique_lock<std::mutex> lock(gMutex);
   gChanged.wait(lock, [&] { return call.done; });

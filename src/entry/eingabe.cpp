@@ -1,0 +1,262 @@
+#include "entry/eingabe.h"
+
+#include <algorithm>
+
+#include "core/db.h"
+#include "platform/text.h"
+
+namespace eingabe {
+
+long ringTenths(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  long value = 0;
+  int digits = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (++digits > 9) break;  // more cannot be typed; keeps the value in range
+    value = value * 10 + (text[i] - '0');
+  }
+  value *= 10;
+  if (i < text.size() && (text[i] == '.' || text[i] == ',') && i + 1 < text.size() &&
+      text[i + 1] >= '0' && text[i + 1] <= '9')
+    value += text[i + 1] - '0';
+  return value;
+}
+
+std::string ringText(long tenths, bool zehntel) {
+  bool negative = tenths < 0;
+  long v = negative ? -tenths : tenths;
+  std::string out = (negative ? "-" : "") + str(v / 10);
+  if (zehntel || v % 10 != 0) out += "." + str(v % 10);
+  return out;
+}
+
+long passNumber(const std::string& text) {
+  if (text.empty() || text.size() > static_cast<size_t>(kPassDigits)) return 0;
+  long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+int clampTeamSize(int n) { return std::clamp(n, 1, kRows); }
+
+Punkte matchPoints(long heim, long gast) {
+  Punkte p;
+  if (heim <= 0 && gast <= 0) return p;
+  if (heim == gast) {
+    p.heimPlus = p.heimMinus = p.gastPlus = p.gastMinus = 1;
+  } else if (heim > gast) {
+    p.heimPlus = 2;
+    p.gastMinus = 2;
+  } else {
+    p.heimMinus = 2;
+    p.gastPlus = 2;
+  }
+  return p;
+}
+
+Placement placeResults(size_t counted, size_t uncounted, int n) {
+  Placement out;
+  out.result.fill(-1);
+  size_t row = 0;
+  for (size_t i = 0; i < counted; ++i, ++row) {
+    if (row >= static_cast<size_t>(kRows)) {
+      out.overflow = true;
+      return out;
+    }
+    out.result[row] = static_cast<int>(i);
+  }
+  row = std::max(row, static_cast<size_t>(clampTeamSize(n)));
+  for (size_t i = 0; i < uncounted; ++i, ++row) {
+    if (row >= static_cast<size_t>(kRows)) {
+      out.overflow = true;
+      return out;
+    }
+    out.result[row] = static_cast<int>(counted + i);
+  }
+  return out;
+}
+
+void sortRowsByRings(std::array<RowTexts, kRows>& rows, int limit) {
+  limit = std::clamp(limit, 0, kRows);
+  std::vector<RowTexts> taken;
+  for (int r = 0; r < limit; ++r) {
+    if (ringTenths(rows[r].rings) < 1) continue;
+    taken.push_back(rows[r]);
+    rows[r] = RowTexts{};
+  }
+  std::stable_sort(taken.begin(), taken.end(), [](const RowTexts& a, const RowTexts& b) {
+    return ringTenths(a.rings) > ringTenths(b.rings);
+  });
+  for (size_t i = 0; i < taken.size(); ++i) rows[i] = taken[i];
+}
+
+long countedSum(const std::array<RowTexts, kRows>& rows, int n) {
+  long sum = 0;
+  for (int r = 0; r < clampTeamSize(n); ++r) sum += ringTenths(rows[r].rings);
+  return sum;
+}
+
+bool allCountedHaveRings(const std::array<RowTexts, kRows>& rows, int n) {
+  for (int r = 0; r < clampTeamSize(n); ++r)
+    if (ringTenths(rows[r].rings) < 1) return false;
+  return true;
+}
+
+bool anyCountedHasRings(const std::array<RowTexts, kRows>& rows, int n) {
+  for (int r = 0; r < clampTeamSize(n); ++r)
+    if (ringTenths(rows[r].rings) > 0) return true;
+  return false;
+}
+
+namespace {
+
+bool shooterOfClub(sqlite3* db, long passnr, long vrnr, bool& ok) {
+  db::Table t = db::query(db, "SELECT * FROM Schuetzen WHERE Passnr=? AND Vrnr=?;", {passnr, vrnr});
+  ok = t.ok;
+  return !t.empty();
+}
+
+bool saveIndividual(sqlite3* db, const Paarung& p, int n, const SideEntry& side, bool heim, int row,
+                    SaveResult& result) {
+  long passnr = side.passnr[row];
+  long ringe = side.ringe[row];
+  if (passnr < 1) return true;
+  bool ok = true;
+  if (!shooterOfClub(db, passnr, side.vrnr, ok)) {
+    if (ok && ringe > 0) result.skipped.push_back({heim, row, passnr});
+    return ok;
+  }
+  // A row without rings leaves a result stored earlier as it is.
+  if (ringe <= 0) return true;
+  int flag = row < n ? 1 : 0;
+  db::Table found = db::query(db,
+                              "SELECT Ringerg FROM Schuetzenerg WHERE Schnr=? AND Disznr=? AND Ergnr=? "
+                              "AND Mschklnr=? AND Vrnr=? AND Mschnr=?;",
+                              {passnr, p.Disznr, p.Kampfnr, p.Mklnr, side.vrnr, side.mschnr});
+  if (!found.ok) return false;
+  if (found.empty())
+    return db::exec(db,
+                    "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, "
+                    "Mschnr) VALUES (?, ?, ?, ?, ?, ?, ?, ?);",
+                    {passnr, p.Disznr, ringe, p.Kampfnr, flag, p.Mklnr, side.vrnr, side.mschnr});
+  return db::exec(db,
+                  "UPDATE Schuetzenerg SET Ringerg =?, Mschflag=? WHERE Schnr=? AND Mschklnr=? AND "
+                  "Ergnr=? AND Disznr=? AND Vrnr=? AND Mschnr=?;",
+                  {ringe, flag, passnr, p.Mklnr, p.Kampfnr, p.Disznr, side.vrnr, side.mschnr});
+}
+
+bool saveTeam(sqlite3* db, const Paarung& p, const SideEntry& side, int plus, int minus) {
+  db::Table found = db::query(db,
+                              "SELECT * FROM Mscherg WHERE Mklnr=? AND Vrnr=? AND Rmschnr=? AND "
+                              "Disznr=? AND Ergnr=?;",
+                              {p.Mklnr, side.vrnr, side.mschnr, p.Disznr, p.Kampfnr});
+  if (!found.ok) return false;
+  if (found.empty())
+    return db::exec(db,
+                    "INSERT INTO Mscherg (Mklnr, Vrnr, Rmschnr, Ringerg, Pluspunkte, Minuspunkte, "
+                    "Korrekturpunkte, Disznr, Ergnr) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?);",
+                    {p.Mklnr, side.vrnr, side.mschnr, side.summe, plus, minus, 0, p.Disznr, p.Kampfnr});
+  // Correction points of an existing row stay as they are.
+  return db::exec(db,
+                  "UPDATE Mscherg SET Ringerg=?, Pluspunkte=?, Minuspunkte=? WHERE Mklnr=? AND "
+                  "Vrnr=? AND Rmschnr=? AND Disznr=? AND Ergnr=?;",
+                  {side.summe, plus, minus, p.Mklnr, side.vrnr, side.mschnr, p.Disznr, p.Kampfnr});
+}
+
+// Puts the shooter at position posnr of the team in one round and takes him off any other
+// position of the team in that round.
+bool setLineupPosition(sqlite3* db, const Paarung& p, const SideEntry& side, int kampfnr, int posnr,
+                       long passnr) {
+  db::Table found = db::query(db,
+                              "SELECT * FROM Mschaufstlg WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND "
+                              "Posnr=? AND Vrnr=? AND Mschnr=?;",
+                              {p.Disznr, kampfnr, p.Mklnr, posnr, side.vrnr, side.mschnr});
+  if (!found.ok) return false;
+  bool ok = found.empty()
+                ? db::exec(db,
+                           "INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?);",
+                           {p.Disznr, kampfnr, p.Mklnr, posnr, passnr, side.vrnr, side.mschnr})
+                : db::exec(db,
+                           "UPDATE Mschaufstlg SET Schnr=? WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND "
+                           "Posnr=? AND Vrnr=? AND Mschnr=?;",
+                           {passnr, p.Disznr, kampfnr, p.Mklnr, posnr, side.vrnr, side.mschnr});
+  return ok && db::exec(db,
+                        "DELETE FROM Mschaufstlg WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND Vrnr=? "
+                        "AND Mschnr=? AND Schnr=? AND Posnr<>?;",
+                        {p.Disznr, kampfnr, p.Mklnr, side.vrnr, side.mschnr, passnr, posnr});
+}
+
+// The line-up of a side. A position already planned for this round changes in this round
+// only; a new position is set from this round to the last one. Earlier rounds and the
+// regular-shooter rows (round 0) are never touched.
+bool saveLineup(sqlite3* db, const Paarung& p, const SideEntry& side, int rounds) {
+  std::array<bool, kRows> planned{};
+  for (int r = 0; r < kRows; ++r) {
+    // Decided before anything is written, so rows that swap places count as planned.
+    db::Table t = db::query(db,
+                            "SELECT * FROM Mschaufstlg WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND "
+                            "Posnr=? AND Vrnr=? AND Mschnr=?;",
+                            {p.Disznr, p.Kampfnr, p.Mklnr, r, side.vrnr, side.mschnr});
+    if (!t.ok) return false;
+    planned[r] = !t.empty();
+  }
+  for (int r = 0; r < kRows; ++r) {
+    long passnr = side.passnr[r];
+    if (passnr < 1) continue;
+    int last = planned[r] ? p.Kampfnr : std::max(p.Kampfnr, rounds);
+    for (int k = p.Kampfnr; k <= last; ++k)
+      if (!setLineupPosition(db, p, side, k, r, passnr)) return false;
+  }
+  return true;
+}
+
+// Shooters of the side's club who shot in this match become active.
+bool markActive(sqlite3* db, const SideEntry& side) {
+  for (int r = 0; r < kRows; ++r) {
+    if (side.passnr[r] < 1 || side.ringe[r] <= 0) continue;
+    if (!db::exec(db, "UPDATE Schuetzen SET AktivFlag = ? WHERE Passnr=? AND Vrnr=?;",
+                  {1, side.passnr[r], side.vrnr}))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+SaveResult saveMatch(sqlite3* db, const Paarung& p, int n, const SideEntry& heim,
+                     const SideEntry& gast) {
+  SaveResult result;
+  n = clampTeamSize(n);
+  db::Transaction t(db);
+  if (!t.active()) return result;
+
+  for (int r = kRows - 1; r >= 0; --r) {
+    if (!saveIndividual(db, p, n, heim, true, r, result)) return result;
+    if (!saveIndividual(db, p, n, gast, false, r, result)) return result;
+  }
+  std::sort(result.skipped.begin(), result.skipped.end(), [](const SkippedRow& a, const SkippedRow& b) {
+    return a.heim != b.heim ? a.heim : a.row < b.row;
+  });
+
+  Punkte pk = matchPoints(heim.summe, gast.summe);
+  if (!saveTeam(db, p, heim, pk.heimPlus, pk.heimMinus)) return result;
+  if (!saveTeam(db, p, gast, pk.gastPlus, pk.gastMinus)) return result;
+
+  db::Table klasse = db::query(db, "SELECT AnzahlTermine FROM Mschklassen WHERE Nr=? AND Disznr=?;",
+                               {p.Mklnr, p.Disznr});
+  if (!klasse.ok) return result;
+  int rounds = klasse.empty() ? 0 : klasse.integer(0, 0);
+  if (!saveLineup(db, p, heim, rounds) || !saveLineup(db, p, gast, rounds)) return result;
+
+  if (!markActive(db, heim) || !markActive(db, gast)) return result;
+
+  result.ok = t.commit();
+  return result;
+}
+
+}  // namespace eingabe

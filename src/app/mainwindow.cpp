@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QStyle>
 
@@ -35,6 +33,7 @@
 #include "output/ui/ZikoSortierteAusgabeUrkundendruckDlg.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/text.h"
 #include "platform/waitcursor.h"
 #include "ranking/ui/ZikoSortierteAusgabeDlg.h"
@@ -294,9 +293,7 @@ void TForm1::ActionHilfeExecute() { help::showTopic("ZikoInhalt.html"); }
 
 void TForm1::ActionDruckMschLeiterDiszAlleDiszExecute() {
   // The list itself comes with the season documents; until then only the printer choice.
-  QPrinter printer;
-  QPrintDialog dialog(&printer, this);
-  dialog.exec();
+  printing::printDialog(this);
 }
 
 void TForm1::ActionDateiNeuExecute() {

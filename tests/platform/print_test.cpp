@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "platform/printer.h"
+#include "platform/text.h"
+
+TEST(RecordingCanvas, RecordsEveryCallWithPageFontAndPen) {
+  RecordingCanvas c(4800, 6800, 600);
+  c.setTitle("Sch\xFC" "tzendaten");
+  c.setOrientation(PageOrientation::Landscape);
+  EXPECT_EQ(c.pageWidth(), 6800) << "landscape turns the page";
+  EXPECT_EQ(c.pageHeight(), 4800);
+  ASSERT_TRUE(c.beginDoc());
+  c.setFont({"Times New Roman", 14});
+  c.textOut(100, 200, "Titel");
+  c.setFontSize(8);
+  c.setFontStyle(false, true);
+  c.setPenWidth(2);
+  c.line(10, 20, 30, 20);
+  c.newPage();
+  c.textOut(5, 6, "Seite 2");
+  c.endDoc();
+
+  const PrintJob& job = *c.job();
+  EXPECT_EQ(job.title(), "Sch\xFC" "tzendaten");
+  EXPECT_EQ(job.pages(), 2);
+  EXPECT_TRUE(job.ended());
+  ASSERT_EQ(job.texts().size(), 2u);
+  const PrintCall* title = job.findText("Titel");
+  ASSERT_TRUE(title);
+  EXPECT_EQ(title->page, 1);
+  EXPECT_EQ(title->x, 100);
+  EXPECT_EQ(title->y, 200);
+  EXPECT_EQ(title->font.size, 14);
+  EXPECT_EQ(title->orientation, PageOrientation::Landscape);
+  EXPECT_EQ(job.findText("Seite 2")->page, 2);
+  EXPECT_TRUE(job.findText("Seite 2")->font.underline);
+  ASSERT_EQ(job.lines().size(), 1u);
+  EXPECT_EQ(job.lines()[0].penWidth, 2);
+  EXPECT_EQ(job.lines()[0].x2, 30);
+  EXPECT_EQ(job.findText("nichts"), nullptr);
+}
+
+TEST(RecordingCanvas, MeasuresTextByAFixedRule) {
+  RecordingCanvas c(4800, 6800, 600);
+  c.setFontSize(12);
+  // Half an em (12 pt at 600 dpi = 100 dots) per character, a line of 1.2 em.
+  EXPECT_EQ(c.textWidth("abcd"), 200);
+  EXPECT_EQ(c.textHeight("abcd"), 120);
+  EXPECT_EQ(c.textWidth(""), 0);
+}
+
+TEST(Printing, DialogAndPrinterChoiceAreScripted) {
+  ScriptedPrinting printing({"Laser", "Tinte"});
+  printing.cancel();
+  printing.confirm("Tinte");
+  EXPECT_FALSE(printing::printDialog());
+  EXPECT_EQ(printing::currentPrinter(), "Laser");
+  EXPECT_TRUE(printing::printDialog());
+  EXPECT_EQ(printing::currentPrinter(), "Tinte");
+  EXPECT_TRUE(printing::printDialog()) << "unscripted: confirmed";
+  EXPECT_EQ(printing.dialogsShown(), 3);
+
+  EXPECT_FALSE(printing::selectPrinter("Plotter"));
+  EXPECT_EQ(printing::currentPrinter(), "Tinte") << "an unknown name changes nothing";
+  EXPECT_TRUE(printing::selectPrinter("Laser"));
+
+  auto canvas = printing::openCanvas();
+  canvas->setTitle("Liste");
+  canvas->beginDoc();
+  canvas->textOut(1, 2, "x");
+  canvas->endDoc();
+  ASSERT_EQ(printing.jobs().size(), 1u);
+  EXPECT_EQ(printing.jobs()[0]->printer, "Laser");
+  EXPECT_EQ(printing.jobs()[0]->title(), "Liste");
+}
+
+namespace {
+// Words of a PDF with their boxes in points, as pdftotext -bbox gives them.
+struct Word {
+  QString text;
+  double xMin, yMin, xMax, yMax;
+  int page;
+};
+
+std::vector<Word> readWords(const QString& pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(20000)) return {};
+  QString html = QString::fromUtf8(p.readAllStandardOutput());
+  std::vector<Word> out;
+  int page = 0;
+  QRegularExpression re(QString::fromLatin1(
+      "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  for (auto it = re.globalMatch(html); it.hasNext();) {
+    auto m = it.next();
+    if (m.captured(0).startsWith(QStringLiteral("<page"))) {
+      ++page;
+      continue;
+    }
+    out.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                   m.captured(3).toDouble(), m.captured(4).toDouble(), page});
+  }
+  return out;
+}
+}  // namespace
+
+TEST(Printing, PdfOutputPlacesTextByItsTopLeftCorner) {
+  QTemporaryDir dir;
+  QString pdf = dir.filePath(QStringLiteral("liste.pdf"));
+  int width = 0, height = 0, nameWidth = 0, unit = 0;
+  {
+    ScriptedPrinting printing;
+    printing.printToPdf(fromQs(pdf));
+    auto canvas = printing::openCanvas();
+    canvas->setTitle("Rundenwettkampf");
+    ASSERT_TRUE(canvas->beginDoc());
+    width = canvas->pageWidth();
+    height = canvas->pageHeight();
+    unit = width / 100;
+    canvas->setFont({"Times New Roman", 14});
+    canvas->textOut(10 * unit, height / 2, "Sch\xFC" "tzenliste");
+    canvas->setFontSize(10);
+    nameWidth = canvas->textWidth("Kerbwerk");
+    canvas->textOut(width - nameWidth, 0, "Kerbwerk");
+    canvas->setPenWidth(2);
+    canvas->line(0, height / 2, width, height / 2);
+    canvas->newPage();
+    canvas->textOut(0, 0, "Seite2");
+    canvas->endDoc();
+    EXPECT_TRUE(printing.jobs().empty()) << "a PDF job is not recorded";
+  }
+  ASSERT_GT(width, 0);
+  ASSERT_TRUE(QFile::exists(pdf));
+
+  std::vector<Word> words = readWords(pdf);
+  ASSERT_EQ(words.size(), 3u) << "pdftotext found other words";
+  auto word = [&](const QString& text) {
+    for (const Word& w : words)
+      if (w.text == text) return w;
+    ADD_FAILURE() << "missing word " << text.toStdString();
+    return Word{};
+  };
+  const Word title = word(QString::fromUtf16(u"Schützenliste"));
+  const Word mark = word(QStringLiteral("Kerbwerk"));
+  const Word second = word(QStringLiteral("Seite2"));
+  EXPECT_EQ(title.page, 1);
+  EXPECT_EQ(mark.page, 1);
+  EXPECT_EQ(second.page, 2);
+
+  // The second page's word sits at (0, 0): the corner of the printable area.
+  double left = second.xMin, top = second.yMin;
+  // Points per device unit, from the measured width of the mark against its printed width.
+  double scale = (mark.xMax - mark.xMin) / nameWidth;
+  EXPECT_NEAR(scale, 72.0 / 1200, 0.004) << "measured and printed widths differ";
+  EXPECT_NEAR(mark.xMax, left + scale * width, 1.0) << "right-aligned text ends at the right edge";
+  EXPECT_NEAR(mark.yMin, top, 1.0);
+  EXPECT_NEAR(title.xMin, left + scale * 10 * unit, 1.5);
+  EXPECT_NEAR(title.yMin, top + scale * height / 2, 2.0) << "text hangs below its y";
+  EXPECT_GT(title.yMax - title.yMin, 10.0) << "14 points tall";
+}

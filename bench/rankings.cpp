@@ -1,0 +1,120 @@
+// Times the three ranking computations on a main database file, for the discipline with the
+// most individual results at its last round, against the floor: one read, through the same
+// database layer, of every row the computations need together.
+//
+// usage: bench_rankings <main database file> [benchmark options]
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "ranking/ranking.h"
+
+namespace {
+
+int gDisz = 0;
+int gRunde = 0;
+
+void BM_EinzelwertungRunde(benchmark::State& state) {
+  for (auto _ : state) {
+    BerechneEinzelwertung(0, 0, gRunde, 0, 1, 0, gDisz);
+    benchmark::DoNotOptimize(gEergSortListe.data());
+  }
+  state.counters["rows"] = static_cast<double>(gEergSortListe.size());
+}
+
+void BM_EinzelwertungSchnitt(benchmark::State& state) {
+  for (auto _ : state) {
+    BerechneEinzelwertung(1, 0, gRunde, 0, 1, 0, gDisz);
+    benchmark::DoNotOptimize(gEergSortListe.data());
+  }
+  state.counters["rows"] = static_cast<double>(gEergSortListe.size());
+}
+
+void BM_Mannschaftstabellen(benchmark::State& state) {
+  for (auto _ : state) {
+    BerechneMannschaftstabellen(gRunde, gDisz);
+    benchmark::DoNotOptimize(gMschTabellen.size());
+  }
+  state.counters["classes"] = static_cast<double>(gMschTabellen.size());
+}
+
+void BM_Mannschaftsringschnitte(benchmark::State& state) {
+  for (auto _ : state) {
+    BerechneMannschaftsringschnitte(gRunde, gDisz);
+    benchmark::DoNotOptimize(gMergSortListe.data());
+  }
+  state.counters["rows"] = static_cast<double>(gMergSortListe.size());
+}
+
+void BM_Floor_ReadAllRows(benchmark::State& state) {
+  const db::Params disz{gDisz};
+  size_t rows = 0;
+  for (auto _ : state) {
+    db::Transaction t(gDbHaupt);
+    rows = 0;
+    rows += db::query(gDbHaupt,
+                      "SELECT Schnr, Vrnr, Mschklnr, Ergnr, Ringerg, Mschnr FROM Schuetzenerg "
+                      "WHERE Disznr = ?;",
+                      disz).size();
+    rows += db::query(gDbHaupt,
+                      "SELECT Mklnr, Vrnr, Rmschnr, Ergnr, Pluspunkte, Minuspunkte, "
+                      "Korrekturpunkte, Ringerg FROM Mscherg WHERE Disznr = ?;",
+                      disz).size();
+    rows += db::query(gDbHaupt,
+                      "SELECT Mklnr, Vrnr, Rmschnr, Pos_in_mklnr FROM Msch_in_klassen WHERE "
+                      "Disznr = ?;",
+                      disz).size();
+    rows += db::query(gDbHaupt, "SELECT Nr, Klname FROM Mschklassen WHERE Disznr = ?;", disz)
+                .size();
+    rows += db::query(gDbHaupt, "SELECT Passnr, VrNr, Name FROM Schuetzen WHERE AktivFlag = ?;",
+                      {"1"}).size();
+    rows += db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau;").size();
+    t.commit();
+  }
+  state.counters["rows"] = static_cast<double>(rows);
+}
+
+}  // namespace
+
+BENCHMARK(BM_EinzelwertungRunde)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EinzelwertungSchnitt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Mannschaftstabellen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Mannschaftsringschnitte)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Floor_ReadAllRows)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argv[1][0] == '-') {
+    std::fprintf(stderr, "usage: %s <main database file> [benchmark options]\n", argv[0]);
+    return 2;
+  }
+  gDbHaupt = db::open(argv[1]);
+  db::Table most = db::query(gDbHaupt,
+                             "SELECT Disznr, COUNT(*) FROM Schuetzenerg GROUP BY Disznr "
+                             "ORDER BY 2 DESC, 1 LIMIT 1;",
+                             {}, db::Report::Silent);
+  if (!gDbHaupt || most.empty()) {
+    std::fprintf(stderr, "%s holds no results\n", argv[1]);
+    return 1;
+  }
+  gDisz = most.integer(0, 0);
+  db::Table last = db::query(gDbHaupt, "SELECT MAX(Ergnr) FROM Schuetzenerg WHERE Disznr = ?;",
+                             {gDisz});
+  gRunde = last.integer(0, 0) > 0 ? last.integer(0, 0) - 1 : 0;
+  std::printf("discipline %d, %s results, round index %d\n", gDisz, most.text(0, 1).c_str(),
+              gRunde);
+
+  // The file name is ours; the rest belongs to the benchmark library.
+  std::vector<char*> args{argv[0]};
+  for (int i = 2; i < argc; ++i) args.push_back(argv[i]);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  db::close(gDbHaupt);
+  return 0;
+}

@@ -12,7 +12,11 @@ std::vector<std::string> LadeTermine(sqlite3* db, int disznr, long klasse, int r
                           {klasse, disznr});
   for (size_t r = 0; r < t.size(); ++r) {
     long bout = t.num(r, 0);
-    if (bout >= 1 && bout <= rows) dates[static_cast<size_t>(bout - 1)] = t.text(r, 1);
+    if (bout < 1 || bout > rows) continue;
+    const std::string& text = t.text(r, 1);
+    // " " is how an empty date is stored.
+    dates[static_cast<size_t>(bout - 1)] =
+        text.find_first_not_of(' ') == std::string::npos ? std::string() : text;
   }
   return dates;
 }

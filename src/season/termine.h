@@ -11,7 +11,8 @@ inline constexpr int kTerminZeilen = 50;
 inline constexpr int kTerminLaenge = 45;
 
 // The dates of bouts 1 .. rows of a class, each at the index of its bout number - 1; bouts
-// without a stored date read "". When a bout has several rows the last one counts.
+// without a date, or with the blank that stands for an empty one, read "". When a bout has
+// several rows the last one counts.
 std::vector<std::string> LadeTermine(sqlite3* db, int disznr, long klasse, int rows);
 
 // Replaces the dates of bouts 1 .. dates.size() of a class; an empty date is stored as " ".

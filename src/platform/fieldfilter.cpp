@@ -27,7 +27,9 @@ QValidator::State FieldFilter::validate(QString& input, int&) const {
 bool FieldFilter::eventFilter(QObject*, QEvent* event) {
   if (event->type() == QEvent::KeyPress && onKey) {
     auto* key = static_cast<QKeyEvent*>(event);
-    bool character = !key->text().isEmpty() && key->text() != u'\r' && key->text() != u'\x1b';
+    // Printable characters and Backspace; Enter, Tab, ESC and Delete are no typing.
+    QChar c = key->text().isEmpty() ? QChar() : key->text().front();
+    bool character = (c >= u' ' && c != u'\x7f') || c == u'\b';
     if (character && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) onKey();
   }
   return false;

@@ -224,6 +224,8 @@ void TZikoMklBearbeitenDlg::ButtonStandbelegungenClick() {
   // Beside a modal window only its own child windows take input.
   if (ZikoStandbelegungenDlg->parentWidget() != this)
     ZikoStandbelegungenDlg->setParent(this, Qt::Tool);
+  if (!ZikoStandbelegungenDlg->isVisible())
+    ZikoStandbelegungenDlg->move(frameGeometry().topRight() + QPoint(8, 0));
   ZikoStandbelegungenDlg->show();
   ZikoStandbelegungenDlg->raise();
   ZikoStandbelegungenDlg->MarkPaarung(row_);

@@ -22,7 +22,7 @@ TZikoStandbelegungenDlg::TZikoStandbelegungenDlg(QWidget* parent) : ZDialog(pare
                               qs("Klassen der Heimmannschaften Rückrunde")});
   ListView1->setSelectionMode(QAbstractItemView::MultiSelection);
   ListView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  ListView1->setMinimumSize(560, 300);
+  ListView1->setMinimumSize(720, 300);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListView1);
 

@@ -1,0 +1,378 @@
+// The result entry mask driven like a user: choose a pairing, type into the rows, press the
+// keys, save with F2 and read the database.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "entry/passreceiver.h"
+#include "entry/ui/ZikoErgEingabeDlg.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+#include "support/testenv.h"
+
+namespace {
+
+class Eingabe : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (2, 'Tell'), (3, 'Hubertus');");
+    for (int p = 101; p <= 118; ++p)
+      exec("INSERT INTO Schuetzen (Passnr, VrNr, Name, AktivFlag) VALUES (?, 1, ?, 0);", {p, "Heim" + str(p)});
+    for (int p = 201; p <= 206; ++p)
+      exec("INSERT INTO Schuetzen (Passnr, VrNr, Name, AktivFlag) VALUES (?, 2, ?, 0);", {p, "Gast" + str(p)});
+    exec("INSERT INTO Schuetzen (Passnr, VrNr, Name, AktivFlag) VALUES (301, 3, 'Fremd', 0);");
+    // Two classes of the same name: only their numbers tell them apart.
+    exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr, SchuetzenproMannschaftUnsort, "
+         "SchuetzenproMannschaftSort, Sortflag, MaxSchuetzenproMannschaft) VALUES "
+         "(1, 'Kreisliga', 10, 0, 3, 3, 0, 4), (2, 'Kreisliga', 2, 0, 3, 3, 0, 4);");
+    exec("INSERT INTO Gegner (Disznr, Mklnr, Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr) VALUES "
+         "(0, 1, 1, 1, 1, 2, 1), (0, 1, 1, 3, 1, 1, 2), (0, 1, 1, 2, 2, 0, 0), (0, 1, 2, 2, 1, 1, 1), "
+         "(0, 2, 1, 3, 1, 2, 1);");
+    exec("INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (1, 1, '12.10.2026', 0);");
+    gEinstellungen.AktDisznr = 0;
+    gEinstellungen.SchuetzenAnzeigeOffen = 0;
+    dlg = new TZikoErgEingabeDlg;
+    ZikoErgEingabeDlg = dlg;
+  }
+  void TearDown() override {
+    delete dlg;
+    ZikoErgEingabeDlg = nullptr;
+    DatabaseTest::TearDown();
+  }
+
+  void exec(const std::string& sql, const db::Params& params = {}) { ASSERT_TRUE(db::exec(gDbHaupt, sql, params)); }
+  long num(const std::string& sql, const db::Params& params = {}) { return db::query(gDbHaupt, sql, params).num(0, 0); }
+
+  void open() {
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+    QCoreApplication::processEvents();
+  }
+  QLineEdit* pass(bool heim, int r) { return (heim ? dlg->EditSchnrHeim : dlg->EditSchnrGast)[r]; }
+  QLineEdit* name(bool heim, int r) { return (heim ? dlg->EditNameHeim : dlg->EditNameGast)[r]; }
+  QLineEdit* rings(bool heim, int r) { return (heim ? dlg->EditRingeHeim : dlg->EditRingeGast)[r]; }
+  std::string txt(QLineEdit* e) { return fromQs(e->text()); }
+
+  // Types a pass number, leaves it with Enter, and types the rings where the focus went.
+  void enter(bool heim, int r, const char* passnr, const char* ringText) {
+    pass(heim, r)->setFocus();
+    pass(heim, r)->clear();
+    QTest::keyClicks(pass(heim, r), QString::fromLatin1(passnr));
+    QTest::keyClick(pass(heim, r), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    if (!ringText) return;
+    ASSERT_EQ(QApplication::focusWidget(), rings(heim, r)) << "focus not in the ring field after " << passnr;
+    QTest::keyClicks(rings(heim, r), QString::fromLatin1(ringText));
+    QTest::keyClick(rings(heim, r), Qt::Key_Return);
+    QCoreApplication::processEvents();
+  }
+  void pressKey(int key) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dlg;
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+    QCoreApplication::processEvents();
+  }
+  void fullMatch() {
+    enter(true, 0, "101", "95");
+    enter(true, 1, "102", "96");
+    enter(true, 2, "103", "97");
+    enter(false, 0, "201", "90");
+    enter(false, 1, "202", "91");
+    enter(false, 2, "203", "92");
+  }
+
+  TZikoErgEingabeDlg* dlg = nullptr;
+};
+
+TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
+  msg::ScriptedMessages boxes;
+  open();
+  ASSERT_EQ(dlg->ListBoxPaarungen->count(), 2) << "a team without opponent gets no line";
+  EXPECT_EQ(dlg->ListBoxPaarungen->item(0)->text(), qs("Verein 1 I - Tell I"));
+  EXPECT_EQ(txt(dlg->EditWettkampfdatum), "12.10.2026");
+  EXPECT_EQ(gIntdat.SchuetzenWahl[0], 1);
+  EXPECT_EQ(gIntdat.SchuetzenWahl[1], 2);
+
+  enter(true, 0, "101", "95");
+  enter(true, 1, "102", "96");
+  EXPECT_EQ(txt(name(true, 1)), "Heim102");
+  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "") << "sum before every counted row has rings";
+  enter(true, 2, "103", "97");
+  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "288");
+  enter(true, 3, "104", "80");  // substitute
+  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "288");
+  enter(false, 0, "201", "90");
+  enter(false, 1, "202", "91");
+  enter(false, 2, "203", "92");
+  EXPECT_EQ(dlg->Geaendert, 1);
+
+  pressKey(Qt::Key_F2);
+  EXPECT_EQ(dlg->Geaendert, 0);
+  EXPECT_EQ(boxes.count(), 0u) << boxes.shown()[0].text;
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Ergnr=1 AND Mschklnr=1;"), 7);
+  EXPECT_EQ(num("SELECT Mschflag FROM Schuetzenerg WHERE Schnr=104;"), 0);
+  EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=1 AND Rmschnr=1;"), 2880);
+  EXPECT_EQ(num("SELECT Pluspunkte FROM Mscherg WHERE Vrnr=1;"), 2);
+  EXPECT_EQ(num("SELECT Minuspunkte FROM Mscherg WHERE Vrnr=2;"), 2);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg WHERE Kampfnr=1;"), 7);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzen WHERE AktivFlag=1;"), 7);
+
+  // Shown again, the match comes back as saved.
+  dlg->hide();
+  open();
+  EXPECT_EQ(txt(pass(true, 0)), "103");
+  EXPECT_EQ(txt(pass(true, 3)), "104");
+  EXPECT_EQ(txt(dlg->EditMschSummeGast), "273");
+  EXPECT_EQ(dlg->Geaendert, 0);
+}
+
+TEST_F(Eingabe, KeysOfTheRows) {
+  open();
+  EXPECT_EQ(dlg->Geaendert, 0) << "loading marks nothing as changed";
+  rings(false, 0)->setFocus();
+  pressKey(Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), rings(false, 0)) << "up in the first row";
+  pressKey(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), rings(false, 1));
+  name(false, 14)->setFocus();
+  pressKey(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), name(false, 14)) << "down in the last row";
+
+  QTest::keyClicks(pass(true, 0), QStringLiteral("1a0x1"));
+  EXPECT_EQ(txt(pass(true, 0)), "101");
+  EXPECT_EQ(dlg->Geaendert, 1) << "a changed pass number counts as a change";
+  EXPECT_EQ(pass(true, 0)->maxLength(), 9);
+
+  QTest::keyClicks(rings(true, 0), QStringLiteral("95.,"));
+  EXPECT_EQ(txt(rings(true, 0)), "95") << "whole rings only in this discipline";
+
+  name(true, 0)->setText(qs("Irgendwer"));
+  QTest::keyClick(name(true, 0), Qt::Key_Backspace);
+  EXPECT_EQ(txt(name(true, 0)), "");
+
+
+  // With tenths: ',' becomes '.', a second '.' is refused, the fields take more characters.
+  exec("UPDATE Disznamen SET Zehntelflag=1 WHERE Nr=0;");
+  dlg->hide();
+  open();
+  EXPECT_EQ(rings(true, 0)->maxLength(), 5);
+  EXPECT_EQ(dlg->EditMschSummeHeim->maxLength(), 6);
+  QTest::keyClicks(rings(true, 1), QStringLiteral("95,7.5"));
+  EXPECT_EQ(txt(rings(true, 1)), "95.75");
+  QTest::keyClicks(dlg->EditMschSummeGast, QStringLiteral("380,1"));
+  EXPECT_EQ(txt(dlg->EditMschSummeGast), "380.1");
+}
+
+TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
+  msg::ScriptedMessages boxes;
+  exec("INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr) VALUES "
+       "(105, 0, 930, 1, 1, 2, 1, 1), (106, 0, 940, 1, 1, 1, 1, 1);");
+  open();
+  ASSERT_EQ(txt(pass(true, 0)), "106");
+  ASSERT_EQ(txt(rings(true, 0)), "94");
+  enter(true, 1, "999", nullptr);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Schütze mit Nr. 999\n\rnicht vorhanden !");
+  EXPECT_EQ(txt(pass(true, 1)), "");
+
+  boxes.clear();
+  enter(false, 0, "0106", nullptr);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Passnr. 0106 bereits vorhanden!");
+  EXPECT_EQ(QApplication::focusWidget(), pass(false, 0));
+  pass(false, 0)->clear();
+
+  // A result in another class is mentioned but not copied into this match.
+  boxes.clear();
+  enter(true, 1, "105", nullptr);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_NE(boxes.shown()[0].text.find("bereits ein Ergebnis (93 Ringe)"), std::string::npos);
+  EXPECT_EQ(txt(rings(true, 1)), "");
+  // Only the stored result of this very match fills the ring field, and only for a new number.
+  enter(true, 0, "101", nullptr);
+  EXPECT_EQ(txt(rings(true, 0)), "");
+  enter(true, 0, "106", nullptr);
+  EXPECT_EQ(txt(rings(true, 0)), "94");
+
+  // A shooter of another club is named when entered and when the save leaves him out.
+  boxes.clear();
+  enter(true, 3, "301", "88");
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Warnung");
+  boxes.clear();
+  ASSERT_TRUE(dlg->SavePaarung());
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_NE(boxes.shown()[0].text.find("Heim Zeile 4 (Nr. 301)"), std::string::npos) << boxes.shown()[0].text;
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Schnr=301;"), 0);
+}
+
+TEST_F(Eingabe, PickerHandsAShooterToTheActiveRow) {
+  open();
+  pass(false, 4)->setFocus();
+  EXPECT_EQ(gIntdat.SchuetzenWahl[3], 2) << "the picker follows the guest side";
+  ASSERT_TRUE(handOverPassnr(204));
+  EXPECT_EQ(txt(pass(false, 4)), "204");
+  EXPECT_EQ(txt(name(false, 4)), "Gast204");
+  EXPECT_EQ(dlg->Geaendert, 1);
+  dlg->hide();
+  EXPECT_FALSE(handOverPassnr(205));
+}
+
+TEST_F(Eingabe, SortflagSortsBothSidesOverTheSameRowsAndRecomputesTheSums) {
+  exec("UPDATE Mschklassen SET Sortflag=1, SchuetzenproMannschaftSort=2, MaxSchuetzenproMannschaft=4 WHERE Nr=1;");
+  open();
+  EXPECT_NE(fromQs(dlg->StaticText7->text()).find("Sortierung Aktiv"), std::string::npos);
+  EXPECT_EQ(dlg->SchuetzenGewertet, 2);
+  enter(true, 0, "101", "90");
+  enter(true, 1, "102", "91");
+  enter(true, 2, "103", "99");
+  enter(false, 0, "201", "80");
+  enter(false, 1, "202", "81");
+  enter(false, 3, "204", "98");
+  enter(false, 5, "206", "99");  // beyond the sorted rows
+  pressKey(Qt::Key_F2);
+  EXPECT_EQ(txt(pass(true, 0)), "103");
+  EXPECT_EQ(txt(pass(true, 1)), "102");
+  EXPECT_EQ(txt(pass(false, 0)), "204");
+  EXPECT_EQ(txt(pass(false, 1)), "202");
+  EXPECT_EQ(txt(pass(false, 5)), "206");
+  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "190");
+  EXPECT_EQ(txt(dlg->EditMschSummeGast), "179");
+  EXPECT_EQ(num("SELECT Mschflag FROM Schuetzenerg WHERE Schnr=204;"), 1);
+  EXPECT_EQ(num("SELECT Mschflag FROM Schuetzenerg WHERE Schnr=201;"), 0);
+  EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=2 AND Rmschnr=1;"), 1790);
+}
+
+TEST_F(Eingabe, AFailedSaveKeepsEverythingAndStoresNothing) {
+  msg::ScriptedMessages boxes;
+  open();
+  fullMatch();
+  exec("CREATE TRIGGER refuse BEFORE INSERT ON Mscherg BEGIN SELECT RAISE(ABORT, 'Mscherg gesperrt'); END;");
+  pressKey(Qt::Key_F2);
+  EXPECT_TRUE(boxes.contains("Mscherg gesperrt"));
+  EXPECT_EQ(dlg->Geaendert, 1);
+  EXPECT_EQ(txt(rings(false, 2)), "92");
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg;"), 0);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg;"), 0);
+
+  // A save that fails after Yes stops the close as well.
+  boxes.clear();
+  boxes.answer(msg::IdYes);
+  dlg->BeendenESC1Click();
+  EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(Eingabe, CancelKeepsTheMaskAndTheChoice) {
+  msg::ScriptedMessages boxes;
+  open();
+  enter(true, 0, "101", "95");
+  boxes.answer(msg::IdCancel);
+  dlg->ListBoxPaarungen->setCurrentRow(1);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Meldung:");
+  EXPECT_EQ(dlg->ListBoxPaarungen->currentRow(), 0);
+  EXPECT_EQ(dlg->Gegnerpaarindex, 0);
+  EXPECT_EQ(txt(rings(true, 0)), "95");
+  EXPECT_EQ(dlg->Geaendert, 1);
+
+  boxes.answer(msg::IdCancel);
+  dlg->ComboBoxWettkampfnr->setCurrentIndex(1);
+  emit dlg->ComboBoxWettkampfnr->activated(1);
+  EXPECT_EQ(dlg->ComboBoxWettkampfnr->currentIndex(), 0);
+  EXPECT_EQ(dlg->Kampfindex, 0);
+
+  boxes.answer(msg::IdCancel);
+  pressKey(Qt::Key_Escape);
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_EQ(txt(pass(true, 0)), "101");
+
+  // No drops what was typed and goes on to the other pairing.
+  boxes.answer(msg::IdNo);
+  dlg->ListBoxPaarungen->setCurrentRow(1);
+  EXPECT_EQ(dlg->Gegnerpaarindex, 1);
+  EXPECT_EQ(fromQs(dlg->LabelHeimmannschaft->text()), " Hubertus I");
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg;"), 0);
+  pressKey(Qt::Key_Escape);
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(num("SELECT Gegnerpaarindex FROM Disznamen WHERE Nr=0;"), 1);
+}
+
+TEST_F(Eingabe, StoredTenthsSurviveAReSave) {
+  exec("INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr) VALUES "
+       "(101, 0, 957, 1, 1, 1, 1, 1);");
+  exec("INSERT INTO Mscherg (Mklnr, Vrnr, Rmschnr, Ringerg, Pluspunkte, Minuspunkte, Korrekturpunkte, Disznr, Ergnr) "
+       "VALUES (1, 1, 1, 3801, 0, 2, 0, 0, 1), (1, 2, 1, 3805, 2, 0, 0, 0, 1);");
+  open();
+  EXPECT_EQ(txt(rings(true, 0)), "95.7");
+  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "380.1");
+  ASSERT_TRUE(dlg->SavePaarung());
+  EXPECT_EQ(num("SELECT Ringerg FROM Schuetzenerg WHERE Schnr=101;"), 957);
+  EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=1;"), 3801);
+  EXPECT_EQ(num("SELECT Pluspunkte FROM Mscherg WHERE Vrnr=2;"), 2) << "3805 beats 3801";
+}
+
+TEST_F(Eingabe, ARoundWithoutPairingsGivesAnEmptyMaskThatSavesNothing) {
+  msg::ScriptedMessages boxes;
+  exec("UPDATE Disznamen SET Kampfindex=2 WHERE Nr=0;");
+  open();
+  EXPECT_EQ(dlg->ListBoxPaarungen->count(), 0);
+  EXPECT_FALSE(pass(true, 0)->isEnabled());
+  EXPECT_FALSE(dlg->ButtonMergG->isEnabled());
+  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "");
+  pressKey(Qt::Key_F2);
+  EXPECT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mscherg;"), 0);
+
+  // A remembered pairing beyond the list is the same.
+  dlg->hide();  // stores the positions in use
+  exec("UPDATE Disznamen SET Kampfindex=0, Gegnerpaarindex=7 WHERE Nr=0;");
+  open();
+  EXPECT_EQ(dlg->ListBoxPaarungen->count(), 2);
+  EXPECT_EQ(dlg->chosenPaarung(), nullptr);
+  EXPECT_FALSE(rings(false, 0)->isEnabled());
+  EXPECT_FALSE(dlg->SavePaarung());
+}
+
+TEST_F(Eingabe, LoadingResultsLineUpsAndClassesOfTheSameName) {
+  msg::ScriptedMessages boxes;
+  // Home: 17 results, more than the rows can show.
+  for (int p = 101; p <= 117; ++p)
+    exec("INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr) VALUES "
+         "(?, 0, ?, 1, ?, 1, 1, 1);",
+         {p, 800 + p, p <= 104 ? 1 : 0});
+  exec("INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES "
+       "(0, 2, 1, 0, 202, 2, 1), (0, 2, 1, 1, 201, 2, 1);");
+  open();
+  ASSERT_EQ(boxes.count(), 1u) << "one message per load";
+  EXPECT_EQ(txt(pass(true, 0)), "104") << "four counted results beyond a team of three";
+  EXPECT_EQ(txt(pass(true, 3)), "101");
+  EXPECT_EQ(txt(pass(true, 4)), "117");
+  EXPECT_EQ(txt(pass(true, 14)), "107");
+  EXPECT_TRUE(dlg->CheckBoxStsHeim[0]->isChecked());
+  EXPECT_FALSE(dlg->CheckBoxStsHeim[4]->isChecked());
+
+  // Round 2 has no result yet: the planned line-up with empty ring fields.
+  boxes.clear();
+  dlg->ComboBoxWettkampfnr->setCurrentIndex(1);
+  emit dlg->ComboBoxWettkampfnr->activated(1);
+  EXPECT_EQ(boxes.count(), 0u);
+  EXPECT_EQ(txt(pass(true, 0)), "202");
+  EXPECT_EQ(txt(name(true, 1)), "Gast201");
+  EXPECT_EQ(txt(rings(true, 0)), "");
+  EXPECT_EQ(dlg->Geaendert, 0);
+
+  dlg->ComboBoxKlasse->setCurrentIndex(1);
+  emit dlg->ComboBoxKlasse->activated(1);
+  EXPECT_EQ(dlg->Mklnr, 2);
+  ASSERT_EQ(dlg->ListBoxPaarungen->count(), 0) << "class 2 has no pairing in round 2";
+  dlg->ComboBoxWettkampfnr->setCurrentIndex(0);
+  emit dlg->ComboBoxWettkampfnr->activated(0);
+  ASSERT_EQ(dlg->ListBoxPaarungen->count(), 1);
+  EXPECT_EQ(dlg->ListBoxPaarungen->item(0)->text(), qs("Hubertus I - Tell I"));
+}
+
+}  // namespace

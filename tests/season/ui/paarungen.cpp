@@ -9,6 +9,7 @@
 #include "core/globals.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
+#include "season/gegner.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoStandbelegungenDlg.h"
 #include "support/testenv.h"
@@ -148,6 +149,43 @@ TEST_F(MklBearbeitenTest, SwapInBothHalvesUsesTheStoredMirrorDistance) {
   EXPECT_EQ(bout(1, 2), (std::vector<std::string>{"4-1", "2-3"})) << "one bout only";
   dlg->ButtonKnrTauschenClick();
   EXPECT_EQ(allRows(), original);
+}
+
+TEST_F(MklBearbeitenTest, OnAGeneratedScheduleBothMatchesOfThePairFlip) {
+  // Six teams, ten bouts written by the generator; every pairing of the first half swapped
+  // in both halves.
+  exec("DELETE FROM Gegner; DELETE FROM Msch_in_klassen;");
+  exec("UPDATE Mschklassen SET AnzahlTermine=10 WHERE Nr=1;");
+  for (int club = 1; club <= 6; ++club)
+    ASSERT_TRUE(db::exec(gDbHaupt,
+                         "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) "
+                         "VALUES (1, ?, 0, ?, 1);",
+                         {club, club}));
+  WriteGegnerTable(0);
+  dlg->show();
+  ASSERT_EQ(dlg->ComboBoxTermine->count(), 10);
+  auto reversed = [](const std::string& pair) {
+    size_t dash = pair.find('-');
+    return pair.substr(dash + 1) + "-" + pair.substr(0, dash);
+  };
+  std::vector<std::vector<std::string>> generated;
+  for (int kampf = 1; kampf <= 5; ++kampf) generated.push_back(bout(1, kampf));
+  for (int kampf = 1; kampf <= 5; ++kampf) {
+    chooseBout(kampf);
+    for (int row = 0; row < 3; ++row) {
+      dlg->selectRow(row);
+      dlg->ButtonVRTauschenClick();
+    }
+  }
+  for (int kampf = 1; kampf <= 5; ++kampf) {
+    std::vector<std::string> first = bout(1, kampf), second = bout(1, kampf + 5);
+    ASSERT_EQ(first.size(), 3u);
+    ASSERT_EQ(second.size(), 3u);
+    for (size_t row = 0; row < 3; ++row) {
+      EXPECT_EQ(first[row], reversed(generated[kampf - 1][row])) << kampf;
+      EXPECT_EQ(second[row], reversed(first[row])) << kampf;
+    }
+  }
 }
 
 TEST_F(MklBearbeitenTest, ByesShowFreiAndSwapLikeAnyPairing) {

@@ -9,6 +9,8 @@
 #include "core/globals.h"
 #include "entry/passreceiver.h"
 #include "entry/ui/ZikoErgEingabeDlg.h"
+#include "entry/ui/ZikoNeuerSchuetzeDlg.h"
+#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "support/testenv.h"
@@ -220,6 +222,46 @@ TEST_F(Eingabe, PickerHandsAShooterToTheActiveRow) {
   EXPECT_EQ(dlg->Geaendert, 1);
   dlg->hide();
   EXPECT_FALSE(handOverPassnr(205));
+}
+
+TEST_F(Eingabe, PickerAndNewShooterBesideTheMask) {
+  gEinstellungen.SchuetzenAktivFilter = 0;
+  auto* picker = new TZikoSchuetzenAnzeigenDlg;
+  auto* newShooter = new TZikoNeuerSchuetzeDlg;
+  ZikoSchuetzenAnzeigenDlg = picker;
+  ZikoNeuerSchuetzeDlg = newShooter;
+  open();
+  pass(true, 2)->setFocus();
+  pressKey(Qt::Key_F5);
+  ASSERT_TRUE(picker->isVisible());
+  EXPECT_EQ(picker->parentWidget(), dlg) << "a companion of the modal mask must be its child";
+  EXPECT_EQ(picker->ListView1->topLevelItemCount(), 19) << "the home club's shooters";
+  picker->ListView1->setCurrentItem(picker->ListView1->topLevelItem(4));
+  picker->TakeOverSelectedShooter();
+  EXPECT_EQ(txt(pass(true, 2)), "104");
+
+  open();  // back into the mask
+  pass(false, 0)->setFocus();
+  EXPECT_EQ(gIntdat.SchuetzenWahl[2], 2) << "the picker follows the guest side";
+  dlg->NeuerSchtzeF61Click();
+  ASSERT_TRUE(newShooter->isVisible());
+  newShooter->EditName->setText(qs("Neuling"));
+  newShooter->ButtonSpeichernEndeClick();
+  EXPECT_EQ(num("SELECT VrNr FROM Schuetzen WHERE Name='Neuling';"), 2);
+  EXPECT_EQ(txt(name(false, 0)), "Neuling");
+
+  // Closing remembers the open picker and hides it; the next showing opens it again.
+  dlg->Geaendert = 0;
+  dlg->BeendenESC1Click();
+  EXPECT_FALSE(picker->isVisible());
+  EXPECT_EQ(gEinstellungen.SchuetzenAnzeigeOffen, 1);
+  open();
+  EXPECT_TRUE(picker->isVisible());
+  dlg->hide();
+  delete newShooter;
+  delete picker;
+  ZikoSchuetzenAnzeigenDlg = nullptr;
+  ZikoNeuerSchuetzeDlg = nullptr;
 }
 
 TEST_F(Eingabe, SortflagSortsBothSidesOverTheSameRowsAndRecomputesTheSums) {

@@ -595,28 +595,28 @@ void TZikoErgEingabeDlg::warnIfOtherClub(bool heim, long passnr) {
             "Warnung", msg::Ok, msg::Warning);
 }
 
-void TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
+bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   bool heim = true;
   int row = 0, column = 0;
-  if (!locate(edit, heim, row, column) || column != 0) return;
+  if (!locate(edit, heim, row, column) || column != 0) return true;
   const eingabe::Paarung* p = chosenPaarung();
-  if (!p) return;
+  if (!p) return true;
   Flag inExit(inExit_);
   std::string typed = text(edit);
   long& checked = (heim ? checkedHeim_ : checkedGast_)[row];
   if (typed.empty()) {
     checked = 0;
-    return;
+    return true;
   }
   long passnr = eingabe::passNumber(typed);
-  if (passnr == checked) return;  // nothing new to check
+  if (passnr == checked) return true;  // nothing new to check
 
   for (bool h : {true, false})
     for (QLineEdit* other : *side(h).pass)
       if (other != edit && passnr > 0 && eingabe::passNumber(text(other)) == passnr) {
         msg::show("Passnr. " + typed + " bereits vorhanden!", "Info", msg::Ok, msg::Information);
         edit->setFocus();
-        return;
+        return false;
       }
 
   Side sd = side(heim);
@@ -628,7 +628,7 @@ void TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
     (*sd.name)[row]->clear();
     (*sd.checks)[row]->setChecked(false);
     checked = 0;
-    return;
+    return false;
   }
   checked = passnr;
   bool lineup = inLineup(passnr);
@@ -661,6 +661,7 @@ void TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   else
     setRingText((*sd.rings)[row], own.num(0, 0));
   (*sd.rings)[row]->setFocus();
+  return true;
 }
 
 void TZikoErgEingabeDlg::RowExitHeim(QLineEdit* edit) {
@@ -887,7 +888,8 @@ bool TZikoErgEingabeDlg::SavePaarung() {
     return false;
   }
   // A pass number typed just before F2 is checked like one that was left.
-  if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) PassnrEditExit(edit);
+  if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+    if (!PassnrEditExit(edit)) return false;
   WaitCursor wait;
   if (Sortflag > 0) {
     SortRowsByRings();

@@ -38,7 +38,8 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   // Rows.
   void RowEnterHeim(QLineEdit* edit);
   void RowEnterGast(QLineEdit* edit);
-  void PassnrEditExit(QLineEdit* edit);
+  // False when the number was refused (unknown or already in another row).
+  bool PassnrEditExit(QLineEdit* edit);
   void RowExitHeim(QLineEdit* edit);
   void RowExitGast(QLineEdit* edit);
   void TakeShooterIntoEntry(long passnr);

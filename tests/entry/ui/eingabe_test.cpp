@@ -186,6 +186,9 @@ TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.shown()[0].text, "Passnr. 0106 bereits vorhanden!");
   EXPECT_EQ(QApplication::focusWidget(), pass(false, 0));
+  pressKey(Qt::Key_F2);  // a refused number stops the save
+  EXPECT_EQ(boxes.count(), 2u);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mscherg;"), 0);
   pass(false, 0)->clear();
 
   // A result in another class is mentioned but not copied into this match.

@@ -13,6 +13,9 @@
 
 TZikoInfoDlg* ZikoInfoDlg = nullptr;
 
+// The picture lives in a resource of a static library, which is not registered on its own.
+static void initAboutResource() { Q_INIT_RESOURCE(about); }
+
 namespace {
 
 struct JpegError {
@@ -72,6 +75,7 @@ TZikoInfoDlg::TZikoInfoDlg(QWidget* parent) : ZDialog(parent) {
   Image1 = new QLabel(panel);
   Image1->setScaledContents(true);
   Image1->setMinimumSize(240, 150);
+  initAboutResource();
   QFile picture(QStringLiteral(":/about.jpg"));
   if (picture.open(QIODevice::ReadOnly)) Image1->setPixmap(QPixmap::fromImage(decodeJpeg(picture.readAll())));
   auto* panelLayout = new QVBoxLayout(panel);

@@ -70,6 +70,7 @@ TEST_F(CoreWindows, NewDatabaseKeepsDistrictNameAndEmptiesActionList) {
 TEST_F(CoreWindows, AboutBoxShowsFourLinesAndDecodedPicture) {
   TZikoInfoDlg dlg;
   dlg.show();
+  ASSERT_NE(dlg.Image1->pixmap().size(), QSize(0, 0));
   EXPECT_EQ(dlg.Label1->text().split(QLatin1Char('\n')).size(), 4);
   QFile f(QStringLiteral(":/about.jpg"));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -79,12 +79,12 @@ TEST_F(ClubsDialog, ChangingImportedClubCreatesItsExtraTextRow) {
   dlg->ListView1->setCurrentItem(dlg->ListView1->topLevelItem(1));
   ASSERT_EQ(dlg->EditNr->text(), QStringLiteral("5"));
   dlg->EditVrname->setText(QStringLiteral("Adler Nord"));
-  dlg->EditTelSStd->setText(QStringLiteral("0815"));
+  dlg->EditTelSStd->setText(QStringLiteral("08151 22"));
   dlg->Memo1->setPlainText(QStringLiteral("zwei Stände"));
   dlg->ButtonSpeichernClick();
   EXPECT_EQ(cell("SELECT Name FROM Vereine_gau WHERE Nummer=5"), "Adler Nord");
   EXPECT_EQ(cell("SELECT ZsText FROM Vereine_zstext WHERE Nummer=5"), "zwei Stände");
-  EXPECT_EQ(cell("SELECT TelSStd FROM Vereine_zstext WHERE Nummer=5"), "0815") << "no blank appended";
+  EXPECT_EQ(cell("SELECT TelSStd FROM Vereine_zstext WHERE Nummer=5"), "08151 22") << "no blank appended";
   EXPECT_EQ(dlg->ListView1->topLevelItem(1)->text(1), QStringLiteral("Adler Nord"));
 }
 

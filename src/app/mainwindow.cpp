@@ -241,7 +241,7 @@ void TForm1::buildToolBar() {
        QStyle::SP_FileDialogListView},
       {"Aktionsliste Sortierte Ausgabe (F6)", ActionKomplettausgabe, QStyle::SP_MediaPlay},
       {"Info über dieses Programm", ActionInfo, QStyle::SP_MessageBoxInformation},
-      {"Hilfe", ActionHilfe, QStyle::SP_DialogHelpButton},
+      {"Hilfe", ActionHilfe, QStyle::SP_MessageBoxQuestion},
   };
   for (size_t i = 0; i < 6; ++i) {
     auto* button = new QToolButton(ToolBar1);

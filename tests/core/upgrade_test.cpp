@@ -1,0 +1,141 @@
+// Bringing the tables of older databases up to date at start-up.
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/upgrade.h"
+#include "platform/messages.h"
+#include "support/testenv.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+Rows rows(sqlite3* conn, const std::string& sql, const db::Params& p = {}) {
+  return db::query(conn, sql, p).rows;
+}
+
+// Schema and every row of every table of a connection, as one text.
+std::string dump(sqlite3* conn) {
+  std::string out;
+  for (auto& t : rows(conn, "SELECT name, sql FROM sqlite_master ORDER BY name;")) {
+    out += t[1] + "\n";
+    for (auto& r : rows(conn, "SELECT * FROM \"" + t[0] + "\";")) {
+      for (auto& v : r) out += v + "|";
+      out += "\n";
+    }
+  }
+  return out;
+}
+
+class Upgrade : public DatabaseTest {
+ protected:
+  std::vector<sqlite3*> all() const {
+    return {gDbHaupt, gDbPfade, gDbAgenda, gDbStammdaten, gDbAutoImpExp};
+  }
+};
+
+TEST_F(Upgrade, CurrentDatabaseStaysAsItWasAndRowsLikeTheOldMarkersSurvive) {
+  msg::ScriptedMessages boxes;
+  // Real rows that hold the values an insert-and-delete probe would have used.
+  db::exec(gDbStammdaten, "INSERT INTO Eintrag (Satzindex, Wert) VALUES (1, '9999');");
+  db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, ZsText, TelSStd) VALUES (9999, 'Z', '123');");
+  db::exec(gDbAgenda, "INSERT INTO Aktion (Satzindex, Typ) VALUES (1, 9999);");
+  db::exec(gDbAutoImpExp, "INSERT INTO RmeImport (Disznr, Url) VALUES (5, 'xyz');");
+  db::exec(gDbPfade, "INSERT INTO PfadeNeueSaison (Disznr, StarttabPfad) VALUES (99, 'Test');");
+  std::vector<std::string> before;
+  for (sqlite3* c : all()) before.push_back(dump(c));
+
+  RunUpgradeProbes(false);
+  for (auto& b : boxes.shown()) ADD_FAILURE() << b.text;
+  for (size_t i = 0; i < 5; ++i) EXPECT_EQ(dump(all()[i]), before[i]) << kDbFiles[i];
+}
+
+TEST_F(Upgrade, OlderPathTablesAreRebuiltKeepingTheFivePaths) {
+  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  db::exec(gDbPfade,
+           "DROP TABLE PfadeEinzelausgb_10; DROP TABLE PfadeNeueSaison;"
+           "CREATE TABLE PfadeEinzelausgb (Disznr INTEGER, Pfad1 STRING, Pfad2 STRING, Pfad3 STRING,"
+           " Pfad4 STRING, Pfad5 STRING);"
+           "INSERT INTO PfadeEinzelausgb VALUES (1, 'C:\\a', 'C:\\b', 'c', 'd', 'e');"
+           "CREATE TABLE PfadeNeueSaison (Disznr INTEGER, Anders STRING);");
+  msg::ScriptedMessages boxes;
+  UpgradePathTables();
+  EXPECT_EQ(boxes.count(), 0u);
+
+  Rows ten = rows(gDbPfade, "SELECT * FROM PfadeEinzelausgb_10 ORDER BY Disznr;");
+  ASSERT_EQ(ten.size(), 2u);
+  EXPECT_EQ(ten[0], (std::vector<std::string>{"0", p, p, p, p, p, p, p, p, p, p}));
+  EXPECT_EQ(ten[1], (std::vector<std::string>{"1", "C:\\a", "C:\\b", "c", "d", "e", p, p, p, p, p}));
+  EXPECT_FALSE(db::tableExists(gDbPfade, "PfadeEinzelausgb"));
+
+  Rows season = rows(gDbPfade, "SELECT * FROM PfadeNeueSaison ORDER BY Disznr;");
+  EXPECT_EQ(season, (Rows{{"0", p, p, p}, {"1", p, p, p}}));
+  // The table that was current is left alone.
+  EXPECT_EQ(rows(gDbPfade, "SELECT COUNT(*) FROM PfadeImpExp;"), (Rows{{"2"}}));
+}
+
+TEST_F(Upgrade, MissingPathTablesAreMadeWithoutAnyMessage) {
+  db::exec(gDbPfade, "DROP TABLE PfadeEinzelausgb_10; DROP TABLE PfadeImpExp;");
+  msg::ScriptedMessages boxes;
+  UpgradePathTables();
+  EXPECT_EQ(boxes.count(), 0u);
+  EXPECT_EQ(rows(gDbPfade, "SELECT COUNT(*) FROM PfadeEinzelausgb_10;"), (Rows{{"2"}}));
+  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  EXPECT_EQ(rows(gDbPfade, "SELECT * FROM PfadeImpExp ORDER BY Disznr;"),
+            (Rows{{"0", p, p}, {"1", p, p}}));
+}
+
+TEST_F(Upgrade, ClubTextsGainTheTelephoneColumn) {
+  db::exec(gDbHaupt,
+           "DROP TABLE Vereine_zstext; CREATE TABLE Vereine_zstext (Nummer INTEGER, ZsText STRING);"
+           "INSERT INTO Vereine_zstext VALUES (4, 'Alt');");
+  UpgradeTableVereineZstext();
+  EXPECT_EQ(db::columnNames(gDbHaupt, "Vereine_zstext"),
+            (std::vector<std::string>{"Nummer", "ZsText", "TelSStd"}));
+  EXPECT_EQ(rows(gDbHaupt, "SELECT Nummer, ZsText, typeof(TelSStd) FROM Vereine_zstext;"),
+            (Rows{{"4", "Alt", "null"}}));
+}
+
+TEST_F(Upgrade, OlderActionAndEntryTablesAreRebuiltEmpty) {
+  db::exec(gDbAgenda, "DROP TABLE Aktion; CREATE TABLE Aktion (Satzindex INTEGER); "
+                      "INSERT INTO Aktion VALUES (1);");
+  db::exec(gDbStammdaten, "DROP TABLE Eintrag;");
+  UpgradeTableAktion();
+  UpgradeTableEintrag();
+  EXPECT_EQ(db::columnNames(gDbAgenda, "Aktion").size(), 19u);
+  EXPECT_EQ(rows(gDbAgenda, "SELECT COUNT(*) FROM Aktion;"), (Rows{{"0"}}));
+  EXPECT_EQ(db::columnNames(gDbStammdaten, "Eintrag"),
+            (std::vector<std::string>{"Satzindex", "Wert"}));
+}
+
+TEST_F(Upgrade, ReportSettingsMoveFromOlderPathRowsIntoOneRowPerDiscipline) {
+  db::exec(gDbAutoImpExp, "DROP TABLE RmeImport; DROP TABLE AutoAblauf;");
+  db::exec(gDbPfade,
+           "DELETE FROM PfadeImpExp;"
+           "INSERT INTO PfadeImpExp VALUES (0, '/rme', 'x0');"
+           "INSERT INTO PfadeImpExp VALUES (1, 'benutzer', 'x1');"
+           "INSERT INTO PfadeImpExp VALUES (2, 'kennwort', 'x2');"
+           "INSERT INTO PfadeImpExp VALUES (3, 'ftp.example.org', 'x3');"
+           "INSERT INTO PfadeImpExp VALUES (4, 'bleibt', 'x4');");
+  db::exec(gDbHaupt, "INSERT INTO Disznamen (Nr, Bezeichnung) VALUES (2, 'KK');");
+  UpgradeTableRmeImport(false);
+
+  EXPECT_EQ(rows(gDbAutoImpExp, "SELECT * FROM RmeImport ORDER BY Disznr;"),
+            (Rows{{"0", "/rme", "benutzer", "kennwort", "ftp.example.org"},
+                  {"1", "/rme", "benutzer", "kennwort", "ftp.example.org"},
+                  {"2", "/rme", "benutzer", "kennwort", "ftp.example.org"}}));
+  EXPECT_TRUE(db::tableExists(gDbAutoImpExp, "AutoAblauf"));
+  EXPECT_EQ(rows(gDbPfade, "SELECT Disznr FROM PfadeImpExp ORDER BY Disznr;"), (Rows{{"0"}, {"4"}}));
+}
+
+TEST_F(Upgrade, FirstStartGivesEachDisciplineAReportRowAndKeepsThePathRows) {
+  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  // The fixture built the default database and ran the probes, as a first start does.
+  EXPECT_EQ(rows(gDbAutoImpExp, "SELECT * FROM RmeImport ORDER BY Disznr;"),
+            (Rows{{"0", p, "", "", ""}, {"1", p, "", "", ""}}));
+  EXPECT_EQ(rows(gDbPfade, "SELECT * FROM PfadeImpExp ORDER BY Disznr;"),
+            (Rows{{"0", p, p}, {"1", p, p}}));
+  EXPECT_EQ(rows(gDbPfade, "SELECT COUNT(*) FROM PfadeNeueSaison;"), (Rows{{"2"}}));
+  EXPECT_EQ(rows(gDbPfade, "SELECT COUNT(*) FROM PfadeEinzelausgb_10;"), (Rows{{"2"}}));
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// Opening and preparing the databases at start-up, and the end of a run.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/startup.h"
+#include "platform/messages.h"
+#include "support/testenv.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> backupFolders(const std::string& dir) {
+  std::vector<fs::path> out;
+  for (auto& e : fs::directory_iterator(dir))
+    if (e.is_directory() && e.path().filename().string().rfind("Sicherung-", 0) == 0)
+      out.push_back(e.path());
+  return out;
+}
+
+long clubCount(sqlite3* conn, int club) {
+  db::Table t = db::query(conn, "SELECT COUNT(*) FROM Vereine_gau WHERE Nummer=?;", {club});
+  return t.empty() ? -1 : t.num(0, 0);
+}
+
+class StartUp : public ::testing::Test {
+ protected:
+  // A whole run: open, prepare, something done in between, end.
+  bool run(const std::function<void()>& during = [] {}) {
+    EXPECT_TRUE(OpenDatabases());
+    bool created = PrepareDatabases();
+    during();
+    ShutDown();
+    return created;
+  }
+  ScopedWorkDir dir;
+  msg::ScriptedMessages boxes;
+};
+
+TEST_F(StartUp, FirstStartInAnEmptyFolderBuildsTheDefaultDatabase) {
+  bool created = run([] {
+    EXPECT_EQ(clubCount(gDbHaupt, 1), 1);
+    db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (7, 'Sieben');");
+  });
+  EXPECT_TRUE(created);
+  EXPECT_EQ(boxes.count(), 0u);
+  for (const char* f : kDbFiles) EXPECT_TRUE(fs::exists(dir.file(f))) << f;
+  ASSERT_TRUE(fs::exists(dir.file("Zikoconfig.cnf")));
+  EXPECT_EQ(fs::file_size(dir.file("Zikoconfig.cnf")), 2308u);
+  EXPECT_TRUE(backupFolders(dir.path()).empty());
+  EXPECT_EQ(gDbHaupt, nullptr);
+
+  // The next start finds the settings file and keeps the data.
+  created = run([] { EXPECT_EQ(clubCount(gDbHaupt, 7), 1); });
+  EXPECT_FALSE(created);
+  EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST_F(StartUp, StartWithoutSettingsFileOverExistingDataKeepsABackup) {
+  run([] { db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (7, 'Sieben');"); });
+  fs::remove(dir.file("Zikoconfig.cnf"));
+
+  bool created = run([] { EXPECT_EQ(clubCount(gDbHaupt, 7), 0); });
+  EXPECT_TRUE(created);
+
+  auto folders = backupFolders(dir.path());
+  ASSERT_EQ(folders.size(), 1u);
+  EXPECT_EQ(folders[0].filename().string().size(), std::string("Sicherung-20261207-101500").size());
+  for (const char* f : kDbFiles) EXPECT_TRUE(fs::exists(folders[0] / f)) << f;
+  sqlite3* saved = db::open((folders[0] / "zielkontor.db").string());
+  EXPECT_EQ(clubCount(saved, 7), 1);
+  db::close(saved);
+
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Meldung");
+  EXPECT_EQ(boxes.shown()[0].text,
+            "Die Einstellungsdatei Zikoconfig.cnf fehlt oder ist ung\xFCltig. Es wurde eine neue "
+            "Datenbank angelegt; die bisherigen Daten sind im Ordner\n" +
+                folders[0].string() + "\ngesichert.");
+}
+
+TEST_F(StartUp, ForeignSettingsFileLeadsToDefaultsWithNothingOfItKept) {
+  run();
+  std::string foreign(2308, '\0');
+  foreign.replace(0, 11, "Fremdformat");
+  foreign.replace(60, 5, "Fremd");
+  foreign[971] = 1;  // a mail-link flag that must not survive
+  std::ofstream(dir.file("Zikoconfig.cnf"), std::ios::binary) << foreign;
+
+  EXPECT_TRUE(run([] {
+    EXPECT_EQ(fieldText(gEinstellungen.Gauname), "Testgau");
+    EXPECT_EQ(gEinstellungen.HtmlMailLink, 0);
+    EXPECT_EQ(fieldText(gEinstellungen.Kennung), gIntdat.StammdatenKennung);
+  }));
+  EXPECT_EQ(backupFolders(dir.path()).size(), 1u);
+  EXPECT_EQ(boxes.count(), 1u);
+}
+
+TEST_F(StartUp, FolderThatCannotBeWrittenIsReportedOnceAndLeftEmpty) {
+  if (runningAsRoot()) GTEST_SKIP() << "root can write every folder";
+  chmod(dir.path().c_str(), 0555);
+  EXPECT_FALSE(OpenDatabases());
+  chmod(dir.path().c_str(), 0755);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
+  EXPECT_EQ(boxes.shown()[0].text.rfind("Im Ordner\n", 0), 0u);
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+}  // namespace

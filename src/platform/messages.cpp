@@ -17,7 +17,10 @@ std::mutex gResponderMutex;
 Responder gResponder;
 
 int showOnGuiThread(const Shown& s) {
-  QMessageBox box;
+  // Over the window in use, so the box is centred on it and blocks it.
+  QWidget* over = QApplication::activeModalWidget();
+  if (!over) over = QApplication::activeWindow();
+  QMessageBox box(over);
   box.setWindowTitle(qs(s.caption));
   box.setText(qs(s.text));
   switch (s.icon) {

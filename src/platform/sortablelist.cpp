@@ -44,6 +44,22 @@ QTreeWidgetItem* SortableListView::addRow(const std::vector<std::string>& cells,
   return item;
 }
 
+void SortableListView::setRowColours(const QColor& even, const QColor& odd) {
+  QPalette p = palette();
+  p.setColor(QPalette::Base, even);
+  p.setColor(QPalette::AlternateBase, odd);
+  setPalette(p);
+  setAlternatingRowColors(true);
+}
+
+void SortableListView::setRowBold(QTreeWidgetItem* item, bool bold) {
+  for (int c = 0; c < item->columnCount(); ++c) {
+    QFont f = item->font(c);
+    f.setBold(bold);
+    item->setFont(c, f);
+  }
+}
+
 void SortableListView::headerClicked(int column) {
   sortBy(column, column == sortColumn_ ? !ascending_ : true);
 }

@@ -23,6 +23,11 @@ class SortableListView : public QTreeWidget {
   // Appends a row with the columns' alignment; key -1 for none.
   QTreeWidgetItem* addRow(const std::vector<std::string>& cells, long key = -1);
 
+  // Rows on alternating backgrounds, counted from the first row shown (index 0: even).
+  void setRowColours(const QColor& even, const QColor& odd);
+  // Marks a row as a heading or sum row, drawn bold in every column.
+  static void setRowBold(QTreeWidgetItem* item, bool bold);
+
   // What a header click does.
   void headerClicked(int column);
   void sortBy(int column, bool ascending);

@@ -79,6 +79,13 @@ void ZDialog::showHelp() {
   if (!helpTopic_.empty()) help::showTopic(helpTopic_);
 }
 
+void ZDialog::showBeside(QWidget* owner) {
+  if (owner && parentWidget() != owner)
+    setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  show();
+  raise();
+}
+
 void ZDialog::bindKey(int qtKey, std::function<void()> handler) { keys_[qtKey] = std::move(handler); }
 
 bool ZDialog::pressKey(int qtKey) {

@@ -44,6 +44,10 @@ class ZDialog : public QDialog {
   // Runs the handler bound to a key as if the key was pressed; false when none is bound.
   bool pressKey(int qtKey);
 
+  // Shows this window modeless beside owner, which may be modal: it becomes a tool window
+  // child of owner, since a modal window blocks every window that is not its child.
+  void showBeside(QWidget* owner);
+
   // false: ESC and the close box do nothing (the dialog closes itself).
   void setUserClosable(bool closable) { userClosable_ = closable; }
 

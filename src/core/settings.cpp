@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <type_traits>
 
 #include "core/schema.h"
 #include "platform/text.h"
@@ -11,152 +12,84 @@ namespace {
 
 const char* const kStammdatenKennung = "Stammdaten für ZielKontor Version0705 von Hagelstätter";
 
-// Offsets of the settings file format. Each field starts where the one before it ends;
-// the checks below keep the table, the struct fields and the record size in step.
-namespace off {
-constexpr size_t Kennung = 0;
-constexpr size_t Gauname = 60;
-constexpr size_t ImportGauname = 100;
-constexpr size_t Reserve130 = 130;
-constexpr size_t Gaunummer = 170;
-constexpr size_t DatenVerzeichnis = 174;
-constexpr size_t Speicherzeit = 950;
-constexpr size_t ErgSchuetzenFilter = 970;
-constexpr size_t HtmlMailLink = 971;
-constexpr size_t Reserve972 = 972;
-constexpr size_t SchuetzenAnzeigeOffen = 973;
-constexpr size_t BssbDbfVerzeichnis = 974;
-constexpr size_t WebzugangGespeichert = 1574;
-constexpr size_t CssDatei = 1774;
-constexpr size_t CssKopieren = 2294;
-constexpr size_t Reserve2298 = 2298;
-constexpr size_t AktDisznr = 2302;
-constexpr size_t VereinListIndex = 2303;
-constexpr size_t SchuetzenAktivFilter = 2307;
-}  // namespace off
-
 using E = Einstellungssatz;
-struct FieldSpan {
-  size_t offset;
-  size_t width;
-};
-constexpr FieldSpan kLayout[] = {
-    {off::Kennung, sizeof(E::Kennung)},
-    {off::Gauname, sizeof(E::Gauname)},
-    {off::ImportGauname, sizeof(E::ImportGauname)},
-    {off::Reserve130, sizeof(E::Reserve130)},
-    {off::Gaunummer, sizeof(E::Gaunummer)},
-    {off::DatenVerzeichnis, sizeof(E::DatenVerzeichnis)},
-    {off::Speicherzeit, sizeof(E::Speicherzeit)},
-    {off::ErgSchuetzenFilter, sizeof(E::ErgSchuetzenFilter)},
-    {off::HtmlMailLink, sizeof(E::HtmlMailLink)},
-    {off::Reserve972, sizeof(E::Reserve972)},
-    {off::SchuetzenAnzeigeOffen, sizeof(E::SchuetzenAnzeigeOffen)},
-    {off::BssbDbfVerzeichnis, sizeof(E::BssbDbfVerzeichnis)},
-    {off::WebzugangGespeichert, sizeof(E::WebzugangGespeichert)},
-    {off::CssDatei, sizeof(E::CssDatei)},
-    {off::CssKopieren, sizeof(E::CssKopieren)},
-    {off::Reserve2298, sizeof(E::Reserve2298)},
-    {off::AktDisznr, sizeof(E::AktDisznr)},
-    {off::VereinListIndex, sizeof(E::VereinListIndex)},
-    {off::SchuetzenAktivFilter, sizeof(E::SchuetzenAktivFilter)},
-};
+using Bytes = std::array<uint8_t, E::Size>;
 
+// Every field with its offset in the file format, in file order. Reading, writing and the
+// layout check below all walk this one list.
+template <typename Record, typename F>
+constexpr void eachField(Record& r, F&& f) {
+  f(0, r.Kennung);
+  f(60, r.Gauname);
+  f(100, r.ImportGauname);
+  f(130, r.Reserve130);
+  f(170, r.Gaunummer);
+  f(174, r.DatenVerzeichnis);
+  f(950, r.Speicherzeit);
+  f(970, r.ErgSchuetzenFilter);
+  f(971, r.HtmlMailLink);
+  f(972, r.Reserve972);
+  f(973, r.SchuetzenAnzeigeOffen);
+  f(974, r.BssbDbfVerzeichnis);
+  f(1574, r.WebzugangGespeichert);
+  f(1774, r.CssDatei);
+  f(2294, r.CssKopieren);
+  f(2298, r.Reserve2298);
+  f(2302, r.AktDisznr);
+  f(2303, r.VereinListIndex);
+  f(2307, r.SchuetzenAktivFilter);
+}
+
+// Each field must start where the one before it ends, and together they fill the record.
 constexpr bool layoutIsContiguous() {
+  constexpr E probe{};
   size_t next = 0;
-  for (const FieldSpan& f : kLayout) {
-    if (f.offset != next) return false;
-    next = f.offset + f.width;
-  }
-  return next == E::Size;
+  bool ok = true;
+  eachField(probe, [&](size_t offset, const auto& field) {
+    ok = ok && offset == next;
+    next = offset + sizeof(field);
+  });
+  return ok && next == E::Size;
 }
 static_assert(layoutIsContiguous(), "settings record fields must tile 2,308 bytes exactly");
 
-using Bytes = std::array<uint8_t, E::Size>;
-
-template <typename T, size_t N>
-void put(Bytes& b, size_t offset, const T (&field)[N]) {
-  static_assert(sizeof(T) == 1);
-  std::memcpy(b.data() + offset, field, N);
-}
-template <typename T, size_t N>
-void get(const Bytes& b, size_t offset, T (&field)[N]) {
-  static_assert(sizeof(T) == 1);
-  std::memcpy(field, b.data() + offset, N);
+template <typename T>
+void put(Bytes& b, size_t offset, const T& field) {
+  if constexpr (std::is_same_v<T, int32_t>) {
+    uint32_t u = static_cast<uint32_t>(field);
+    for (size_t i = 0; i < 4; ++i) b[offset + i] = static_cast<uint8_t>(u >> (8 * i));
+  } else {
+    static_assert(std::is_array_v<T> || sizeof(T) == 1);
+    std::memcpy(b.data() + offset, &field, sizeof field);
+  }
 }
 
-void putI32(Bytes& b, size_t offset, int32_t value) {
-  uint32_t u = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<uint8_t>(u >> (8 * i));
-}
-int32_t getI32(const Bytes& b, size_t offset) {
-  uint32_t u = 0;
-  for (int i = 0; i < 4; ++i) u |= static_cast<uint32_t>(b[offset + i]) << (8 * i);
-  return static_cast<int32_t>(u);
-}
-
-template <size_t N>
-void terminate(char (&field)[N]) {
-  field[N - 1] = '\0';
+template <typename T>
+void get(const Bytes& b, size_t offset, T& field) {
+  if constexpr (std::is_same_v<T, int32_t>) {
+    uint32_t u = 0;
+    for (size_t i = 0; i < 4; ++i) u |= static_cast<uint32_t>(b[offset + i]) << (8 * i);
+    field = static_cast<int32_t>(u);
+  } else {
+    std::memcpy(&field, b.data() + offset, sizeof field);
+    // A file of another program or a damaged one may carry text without an end.
+    if constexpr (std::is_array_v<T> && std::is_same_v<std::remove_extent_t<T>, char>)
+      field[std::extent_v<T> - 1] = '\0';
+  }
 }
 
 }  // namespace
 
 Bytes Einstellungssatz::toBytes() const {
   Bytes b{};
-  put(b, off::Kennung, Kennung);
-  put(b, off::Gauname, Gauname);
-  put(b, off::ImportGauname, ImportGauname);
-  put(b, off::Reserve130, Reserve130);
-  putI32(b, off::Gaunummer, Gaunummer);
-  put(b, off::DatenVerzeichnis, DatenVerzeichnis);
-  put(b, off::Speicherzeit, Speicherzeit);
-  b[off::ErgSchuetzenFilter] = static_cast<uint8_t>(ErgSchuetzenFilter);
-  b[off::HtmlMailLink] = static_cast<uint8_t>(HtmlMailLink);
-  b[off::Reserve972] = Reserve972;
-  b[off::SchuetzenAnzeigeOffen] = static_cast<uint8_t>(SchuetzenAnzeigeOffen);
-  put(b, off::BssbDbfVerzeichnis, BssbDbfVerzeichnis);
-  put(b, off::WebzugangGespeichert, WebzugangGespeichert);
-  put(b, off::CssDatei, CssDatei);
-  putI32(b, off::CssKopieren, CssKopieren);
-  put(b, off::Reserve2298, Reserve2298);
-  b[off::AktDisznr] = static_cast<uint8_t>(AktDisznr);
-  putI32(b, off::VereinListIndex, VereinListIndex);
-  b[off::SchuetzenAktivFilter] = static_cast<uint8_t>(SchuetzenAktivFilter);
+  eachField(*this, [&](size_t offset, const auto& field) { put(b, offset, field); });
   return b;
 }
 
 void Einstellungssatz::fromBytes(const uint8_t* data, size_t length) {
   Bytes b{};
   if (data) std::memcpy(b.data(), data, length < Size ? length : Size);
-  get(b, off::Kennung, Kennung);
-  get(b, off::Gauname, Gauname);
-  get(b, off::ImportGauname, ImportGauname);
-  get(b, off::Reserve130, Reserve130);
-  Gaunummer = getI32(b, off::Gaunummer);
-  get(b, off::DatenVerzeichnis, DatenVerzeichnis);
-  get(b, off::Speicherzeit, Speicherzeit);
-  ErgSchuetzenFilter = static_cast<int8_t>(b[off::ErgSchuetzenFilter]);
-  HtmlMailLink = static_cast<int8_t>(b[off::HtmlMailLink]);
-  Reserve972 = b[off::Reserve972];
-  SchuetzenAnzeigeOffen = static_cast<int8_t>(b[off::SchuetzenAnzeigeOffen]);
-  get(b, off::BssbDbfVerzeichnis, BssbDbfVerzeichnis);
-  get(b, off::WebzugangGespeichert, WebzugangGespeichert);
-  get(b, off::CssDatei, CssDatei);
-  CssKopieren = getI32(b, off::CssKopieren);
-  get(b, off::Reserve2298, Reserve2298);
-  AktDisznr = static_cast<int8_t>(b[off::AktDisznr]);
-  VereinListIndex = getI32(b, off::VereinListIndex);
-  SchuetzenAktivFilter = static_cast<int8_t>(b[off::SchuetzenAktivFilter]);
-
-  // A file of another program or a damaged one may carry text without an end.
-  terminate(Kennung);
-  terminate(Gauname);
-  terminate(ImportGauname);
-  terminate(DatenVerzeichnis);
-  terminate(Speicherzeit);
-  terminate(BssbDbfVerzeichnis);
-  terminate(CssDatei);
+  eachField(*this, [&](size_t offset, auto& field) { get(b, offset, field); });
 }
 
 void Einstellungssatz::clear() {

@@ -887,9 +887,14 @@ bool TZikoErgEingabeDlg::SavePaarung() {
     msg::show("Es ist keine Paarung gewählt; es wird nichts gespeichert.", "Meldung", msg::Ok, msg::Information);
     return false;
   }
-  // A pass number typed just before F2 is checked like one that was left.
-  if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+  // The field typed in just before F2 is left now: a pass number is checked, the rings
+  // of a counted row complete the team sum.
+  if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
     if (!PassnrEditExit(edit)) return false;
+    bool heim = true;
+    int row = 0, column = 0;
+    if (locate(edit, heim, row, column)) heim ? RowExitHeim(edit) : RowExitGast(edit);
+  }
   WaitCursor wait;
   if (Sortflag > 0) {
     SortRowsByRings();

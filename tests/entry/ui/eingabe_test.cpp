@@ -132,6 +132,23 @@ TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
   EXPECT_EQ(dlg->Geaendert, 0);
 }
 
+TEST_F(Eingabe, F2RightAfterTheLastRingCountsIt) {
+  msg::ScriptedMessages boxes;
+  open();
+  enter(true, 0, "101", "95");
+  enter(true, 1, "102", "96");
+  enter(true, 2, "103", nullptr);
+  QTest::keyClicks(rings(true, 2), QStringLiteral("97"));
+  enter(false, 0, "201", "90");
+  enter(false, 1, "202", "91");
+  enter(false, 2, "203", nullptr);
+  QTest::keyClicks(rings(false, 2), QStringLiteral("99"));
+  pressKey(Qt::Key_F2);
+  EXPECT_EQ(txt(dlg->EditMschSummeGast), "280");
+  EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=2 AND Rmschnr=1;"), 2800);
+  EXPECT_EQ(num("SELECT Pluspunkte FROM Mscherg WHERE Vrnr=1;"), 2);
+}
+
 TEST_F(Eingabe, KeysOfTheRows) {
   open();
   EXPECT_EQ(dlg->Geaendert, 0) << "loading marks nothing as changed";

@@ -15,13 +15,17 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "masterdata/ui/ZikoMannschaftsfuehrerDlg.h"
+#include "output/ui/ZikoNSAusgabenDlg.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/saison.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
+#include "season/ui/ZikoNSErgLoeschenDlg.h"
 #include "season/ui/ZikoNSMklEinstellungenDlg.h"
 #include "season/ui/ZikoNSSaisonNameDlg.h"
+#include "season/ui/ZikoNSStammschuetzenEditDlg.h"
 #include "season/ui/ZikoNeueSaisonDlg.h"
 #include "season/ui/ZikoTermineDlg.h"
 #include "support/testenv.h"
@@ -257,6 +261,40 @@ TEST_F(SeasonWizard, AllFourStepsInTurn) {
   hub->EinteilungundGegnerzuteilung1Click();
   EXPECT_EQ(driver.shown(), "classes dates pairings settings");
   EXPECT_EQ(count("SELECT COUNT(*) FROM Gegner WHERE Mklnr=1;"), 12);
+}
+
+TEST_F(SeasonWizard, EveryMenuItemOpensItsWindow) {
+  ZikoNSSaisonNameDlg = new TZikoNSSaisonNameDlg(hub.get());
+  ZikoNSErgLoeschenDlg = new TZikoNSErgLoeschenDlg(hub.get());
+  ZikoNSStammschuetzenEditDlg = new TZikoNSStammschuetzenEditDlg(hub.get());
+  ZikoMannschaftsfuehrerDlg = new TZikoMannschaftsfuehrerDlg(hub.get());
+  ZikoNSAusgabenDlg = new TZikoNSAusgabenDlg(hub.get());
+  const std::vector<std::pair<ZDialog*, std::string>> windows = {
+      {ZikoNSSaisonNameDlg, "name"},
+      {ZikoNSErgLoeschenDlg, "delete"},
+      {ZikoNSStammschuetzenEditDlg, "regulars"},
+      {ZikoMannschaftsfuehrerDlg, "captains"},
+      {ZikoNSAusgabenDlg, "outputs"}};
+  for (const auto& [window, name] : windows) driver.on(window, name, {escape});
+  driver.on(ZikoTermineDlg, "dates", {escape});
+  driver.on(ZikoMklBearbeitenDlg, "pairings", {escape});
+  driver.on(ZikoNSMklEinstellungenDlg, "settings", {escape});
+  driver.start();
+  hub->show();
+  for (QAction* item : {hub->Lschen1, hub->Saisonbezeichnung1, hub->Termine1, hub->Gegnereinteilungbearbeiten1,
+                        hub->Einstellungen1, hub->Mannschaftsstammschtzen1, hub->Mannschaftsfhrer1,
+                        hub->AusgabenaufDruckerinDatei1})
+    item->trigger();
+  EXPECT_EQ(driver.shown(), "delete name dates pairings settings regulars captains outputs");
+  EXPECT_TRUE(hub->isVisible()) << "the hub stays open behind its windows";
+
+  QTest::keyClick(hub.get(), Qt::Key_Escape);
+  EXPECT_FALSE(hub->isVisible());
+  ZikoNSSaisonNameDlg = nullptr;
+  ZikoNSErgLoeschenDlg = nullptr;
+  ZikoNSStammschuetzenEditDlg = nullptr;
+  ZikoMannschaftsfuehrerDlg = nullptr;
+  ZikoNSAusgabenDlg = nullptr;
 }
 
 }  // namespace

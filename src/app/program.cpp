@@ -172,13 +172,20 @@ bool ProgramRun::start() {
 }
 
 void ProgramRun::end() {
+  // The windows go while the databases are still open: a window still shown (the run ended
+  // by a signal or an exception) hides the usual way, so it rolls back its transaction and
+  // writes back what it remembers before the settings are saved, and a running clean-up
+  // finishes on its connection.
+  if (windows_) {
+    if (Form1)
+      for (ZDialog* window : Form1->findChildren<ZDialog*>())
+        if (window->isVisible()) window->hide();
+    DestroyWindows();
+    windows_ = false;
+  }
   if (databasesOpen_) {
     ShutDown();
     databasesOpen_ = false;
-  }
-  if (windows_) {
-    DestroyWindows();
-    windows_ = false;
   }
   lock_.release();
 }

@@ -25,8 +25,8 @@ class ProgramRun {
   // Guard, databases, settings, schema, windows. false: this copy ends here; a second copy
   // has told the user and touched no file.
   bool start();
-  // Saves the settings and closes the databases (only when they were opened), deletes
-  // the windows and releases the guard.
+  // Hides the windows still shown and deletes all windows, then saves the settings and
+  // closes the databases (only when they were opened), and releases the guard.
   void end();
 
  private:

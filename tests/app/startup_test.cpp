@@ -13,7 +13,10 @@
 
 #include "app/mainwindow.h"
 #include "app/program.h"
+#include "core/db.h"
 #include "core/globals.h"
+#include "core/settings.h"
+#include "core/ui/ZikoDbOptDlg.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -125,6 +128,47 @@ TEST(ProgramRunTest, FirstStartInEmptyFolderCreatesDatabasesWindowsAndSettingsAt
   ASSERT_TRUE(fs::exists(dir.file("Zikoconfig.cnf")));
   EXPECT_EQ(fs::file_size(dir.file("Zikoconfig.cnf")), 2308u);
   EXPECT_EQ(messages.count(), 0u);
+}
+
+// A run that ends while windows are still shown (a signal, an exception): an editing window
+// takes back its changes while the database is still open, and a running clean-up finishes
+// on its connection before the settings are saved.
+TEST(ProgramRunTest, EndingWithWindowsShownClosesThemBeforeTheDatabases) {
+  ScopedWorkDir dir;
+  msg::ScriptedMessages messages;
+  {
+    ProgramRun run;
+    ASSERT_TRUE(run.start());
+    auto* editing = new ZDialog(Form1);
+    editing->setEditTransaction(db::editTransaction(gDbHaupt));
+    editing->show();
+    db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (9, 'gespeichert');");
+    editing->closeWith(mrOk);
+    editing->show();
+    ASSERT_TRUE(editing->transactionOpen());
+    db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (10, 'ungespeichert');");
+    run.end();
+  }
+  sqlite3* saved = db::open(dir.file("zielkontor.db"));
+  EXPECT_EQ(db::query(saved, "SELECT Nummer FROM Vereine_gau WHERE Nummer IN (9, 10);").rows,
+            (std::vector<std::vector<std::string>>{{"9"}}));
+  db::close(saved);
+
+  {
+    ProgramRun run;
+    ASSERT_TRUE(run.start());
+    db::exec(gDbHaupt, "INSERT INTO Mscherg (Mklnr, Vrnr, Ringerg, Disznr) VALUES (1, 0, 5, 0);");
+    gEinstellungen.AktDisznr = 2;
+    ZikoDbOptDlg->show();
+    run.end();
+  }
+  gEinstellungen.AktDisznr = 5;
+  ASSERT_TRUE(LoadSettings(dir.file("Zikoconfig.cnf")));
+  EXPECT_EQ(gEinstellungen.AktDisznr, 0) << "the clean-up ended before the settings were saved";
+  saved = db::open(dir.file("zielkontor.db"));
+  EXPECT_TRUE(db::query(saved, "SELECT * FROM Mscherg WHERE Vrnr=0;").empty());
+  db::close(saved);
+  EXPECT_EQ(messages.count(), 0u) << (messages.count() ? messages.shown()[0].text : "");
 }
 
 TEST_F(ProgramStart, SecondCopyIsRefusedWithoutTouchingAFileAndStartsAfterTheFirstDied) {

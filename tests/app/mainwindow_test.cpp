@@ -399,18 +399,32 @@ TEST_F(MainWindowTest, AccessImportThatCannotOpenItsFileKeepsTheDistrictNumber) 
   EXPECT_EQ(gEinstellungen.Gaunummer, 77);
 }
 
-TEST_F(MainWindowTest, DisciplineImportOfAFileThatIsNoDataFile) {
+TEST_F(MainWindowTest, DisciplineImportShowsItsWindowOnlyForADataFile) {
   const std::string junk = dir->file("junk.rwk");
   writeFile(junk, std::string(3000, 'y'));
+  {
+    ScriptedFileDialogs files;
+    files.answer(junk);
+    msg::ScriptedMessages messages;
+    ModalWatcher watcher;
+    Form1->ActionDiszExtractImportExecute();
+    EXPECT_EQ(gIntdat.DiszImportDatei, junk);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Fehler beim Einlesen der Datei");
+    EXPECT_TRUE(watcher.seen.empty());
+  }
+  const std::string saved = dir->file("anderer.rwk");
+  ASSERT_TRUE(SaveDataFile(saved));
   ScriptedFileDialogs files;
-  files.answer(junk);
+  files.answer(saved);
   msg::ScriptedMessages messages;
   ModalWatcher watcher;
   Form1->ActionDiszExtractImportExecute();
-  EXPECT_EQ(gIntdat.DiszImportDatei, junk);
-  ASSERT_EQ(messages.count(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, "Fehler beim Einlesen der Datei");
-  EXPECT_TRUE(watcher.seen.empty());
+  EXPECT_EQ(messages.count(), 0u);
+  EXPECT_EQ(gIntdat.DiszImportDatei, saved);
+  EXPECT_EQ(watcher.seen, std::vector<std::string>{"TZikoDiszImportDlg"});
+  EXPECT_TRUE(fs::exists(gIntdat.TempDbDateiPfad));
+  EXPECT_EQ(gDbTemp, nullptr) << "the extracted file is let go when the window closes";
 }
 
 TEST_F(MainWindowTest, CleanUpAndCaptainsPrint) {

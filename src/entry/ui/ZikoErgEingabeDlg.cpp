@@ -14,6 +14,7 @@
 #include "core/helpers.h"
 #include "entry/ui/ZikoNeuerSchuetzeDlg.h"
 #include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -126,7 +127,8 @@ TZikoErgEingabeDlg::TZikoErgEingabeDlg(QWidget* parent) : ZDialog(parent) {
     Side sd = side(heim);
     for (int i = 0; i < Rows; ++i) {
       auto* pass = new QLineEdit(client);
-      pass->setMaxLength(eingabe::kPassDigits);
+      // Typed keys are filtered in keyOfRow; the filter also keeps pasted text to digits.
+      setNumberFilter(pass, false, eingabe::kPassDigits);
       auto* check = new QCheckBox(client);
       check->setEnabled(false);
       if (heim) check->setToolTip(qs("Stammschütze"));
@@ -143,7 +145,8 @@ TZikoErgEingabeDlg::TZikoErgEingabeDlg(QWidget* parent) : ZDialog(parent) {
         e->setPalette(pal);
         e->installEventFilter(this);
       }
-      connect(pass, &QLineEdit::textEdited, this, [this] { Geaendert = 1; });
+      // Deleting, cutting and pasting change a field without a key press of their own.
+      for (QLineEdit* e : {pass, rings}) connect(e, &QLineEdit::textEdited, this, [this] { Geaendert = 1; });
     }
     auto* button = new QPushButton(qs("Mannschaftsergebnis:"), client);
     button->setAutoDefault(false);
@@ -155,6 +158,7 @@ TZikoErgEingabeDlg::TZikoErgEingabeDlg(QWidget* parent) : ZDialog(parent) {
     sum->setPalette(sumPal);
     sum->setToolTip(heim ? qs("Ringergebnis der Heimmannschaft") : qs("Ringergebnis der Gastmannschaft"));
     sum->installEventFilter(this);
+    connect(sum, &QLineEdit::textEdited, this, [this] { Geaendert = 1; });
     (heim ? ButtonMergH : ButtonMergG) = button;
     (heim ? EditMschSummeHeim : EditMschSummeGast) = sum;
     connect(button, &QPushButton::clicked, this, [this, heim] { heim ? ButtonMergHClick() : ButtonMergGClick(); });
@@ -831,7 +835,14 @@ void TZikoErgEingabeDlg::ButtonMergGClick() {
 }
 
 void TZikoErgEingabeDlg::SchtzenanzeigenF51Click() {
-  if (ZikoSchuetzenAnzeigenDlg) ZikoSchuetzenAnzeigenDlg->ShowBeside(this);
+  if (!ZikoSchuetzenAnzeigenDlg) return;
+  ZikoSchuetzenAnzeigenDlg->ShowBeside(this);
+  // The picker opens with the home club; it must list the club of the side being typed in.
+  PickerVrnrHeim = 0;
+  PickerVrnrGast = 0;
+  bool heim = true;
+  int row = 0, column = 0;
+  if (AktivesEdit && locate(AktivesEdit, heim, row, column)) heim ? RowEnterHeim(AktivesEdit) : RowEnterGast(AktivesEdit);
 }
 
 void TZikoErgEingabeDlg::NeuerSchtzeF61Click() {

@@ -3,7 +3,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "core/db.h"
@@ -11,6 +10,7 @@
 #include "entry/newshooter.h"
 #include "entry/passreceiver.h"
 #include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "platform/fieldfilter.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 
@@ -20,8 +20,7 @@ TZikoNeuerSchuetzeDlg::TZikoNeuerSchuetzeDlg(QWidget* parent) : ZDialog(parent) 
   setWindowTitle(qs("Neuen Schützen erfassen"));
   auto* group = new QGroupBox(this);
   EditNummer = new QLineEdit(group);
-  EditNummer->setMaxLength(9);
-  EditNummer->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EditNummer));
+  setNumberFilter(EditNummer, false, 9);
   EditName = new QLineEdit(group);
   EditGebdat = new QLineEdit(group);
   EditGebdat->setMaxLength(10);
@@ -56,9 +55,7 @@ TZikoNeuerSchuetzeDlg::TZikoNeuerSchuetzeDlg(QWidget* parent) : ZDialog(parent) 
 }
 
 void TZikoNeuerSchuetzeDlg::ShowBeside(QWidget* owner) {
-  if (owner && parentWidget() != owner) setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  show();
-  raise();
+  showBeside(owner);
   activateWindow();
 }
 

@@ -75,13 +75,10 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
 }
 
 void TZikoSchuetzenAnzeigenDlg::ShowBeside(QWidget* owner) {
-  if (owner && parentWidget() != owner) {
-    QPoint at = pos();
-    setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    move(at);
-  }
-  show();
-  raise();
+  // Changing the owner must not move the window from where it was placed.
+  QPoint at = pos();
+  showBeside(owner);
+  move(at);
 }
 
 bool TZikoSchuetzenAnzeigenDlg::previewKey(int key, Qt::KeyboardModifiers modifiers) {

@@ -3,12 +3,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -34,9 +34,7 @@ TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(
   ListView1->setColumnWidth(0, 60);
 
   EditNr = new QLineEdit(this);
-  // Digits only; the number is read from the leading digits.
-  EditNr->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EditNr));
-  EditNr->setMaxLength(9);
+  setNumberFilter(EditNr, false, 9);
   EditVrname = new QLineEdit(this);
   EditVrname->setMaxLength(45);
   EditTelSStd = new QLineEdit(this);

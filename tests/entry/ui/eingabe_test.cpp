@@ -184,6 +184,18 @@ TEST_F(Eingabe, KeysOfTheRows) {
   EXPECT_EQ(txt(rings(true, 1)), "95.75");
   QTest::keyClicks(dlg->EditMschSummeGast, QStringLiteral("380,1"));
   EXPECT_EQ(txt(dlg->EditMschSummeGast), "380.1");
+
+  // Deleting is a change too; pasted letters do not reach a pass number.
+  dlg->hide();
+  open();
+  ASSERT_EQ(dlg->Geaendert, 0);
+  dlg->EditMschSummeGast->setText(qs("380.1"));
+  dlg->EditMschSummeGast->setCursorPosition(0);
+  QTest::keyClick(dlg->EditMschSummeGast, Qt::Key_Delete);
+  EXPECT_EQ(txt(dlg->EditMschSummeGast), "80.1");
+  EXPECT_EQ(dlg->Geaendert, 1);
+  pass(true, 5)->insert(QStringLiteral("1x2"));
+  EXPECT_EQ(txt(pass(true, 5)), "");
 }
 
 TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
@@ -242,6 +254,22 @@ TEST_F(Eingabe, PickerHandsAShooterToTheActiveRow) {
   EXPECT_EQ(dlg->Geaendert, 1);
   dlg->hide();
   EXPECT_FALSE(handOverPassnr(205));
+}
+
+TEST_F(Eingabe, PickerOpenedInAGuestRowListsTheGuestClub) {
+  gEinstellungen.SchuetzenAktivFilter = 0;
+  auto* picker = new TZikoSchuetzenAnzeigenDlg;
+  ZikoSchuetzenAnzeigenDlg = picker;
+  open();
+  rings(false, 1)->setFocus();
+  pressKey(Qt::Key_F5);
+  ASSERT_TRUE(picker->isVisible());
+  EXPECT_EQ(picker->ListView1->topLevelItemCount(), 6) << "the guest club's shooters";
+  EXPECT_EQ(gIntdat.SchuetzenWahl[2], 2);
+  EXPECT_EQ(gIntdat.SchuetzenWahl[3], 2);
+  dlg->hide();
+  delete picker;
+  ZikoSchuetzenAnzeigenDlg = nullptr;
 }
 
 TEST_F(Eingabe, PickerAndNewShooterBesideTheMask) {

@@ -171,6 +171,24 @@ TEST(ProgramRunTest, EndingWithWindowsShownClosesThemBeforeTheDatabases) {
   EXPECT_EQ(messages.count(), 0u) << (messages.count() ? messages.shown()[0].text : "");
 }
 
+TEST(ProgramRunTest, FolderThatCannotBeWrittenEndsTheRunAfterOneMessage) {
+  if (runningAsRoot()) GTEST_SKIP() << "root can write every folder";
+  ScopedWorkDir dir;
+  msg::ScriptedMessages messages;
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  {
+    ProgramRun run;
+    EXPECT_FALSE(run.start());
+    run.end();
+    EXPECT_EQ(Form1, nullptr);
+  }
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  ASSERT_EQ(messages.count(), 1u);
+  EXPECT_EQ(messages.shown()[0].caption, "Fehler");
+  EXPECT_EQ(messages.shown()[0].text, "Im Ordner\n" + dir.path() + "\nkönnen keine Daten gespeichert werden.");
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
 TEST_F(ProgramStart, SecondCopyIsRefusedWithoutTouchingAFileAndStartsAfterTheFirstDied) {
   ScopedWorkDir dir;
   ProgramProcess first(dir.path());

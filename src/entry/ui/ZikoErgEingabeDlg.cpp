@@ -906,6 +906,11 @@ bool TZikoErgEingabeDlg::SavePaarung() {
     int row = 0, column = 0;
     if (locate(edit, heim, row, column)) heim ? RowExitHeim(edit) : RowExitGast(edit);
   }
+  // A number whose field lost the focus to another window was never checked; an unknown
+  // or doubled number must not reach the line-up.
+  for (bool heim : {true, false})
+    for (QLineEdit* pass : *side(heim).pass)
+      if (!PassnrEditExit(pass)) return false;
   WaitCursor wait;
   if (Sortflag > 0) {
     SortRowsByRings();

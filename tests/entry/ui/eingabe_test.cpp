@@ -244,6 +244,21 @@ TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Schnr=301;"), 0);
 }
 
+TEST_F(Eingabe, TheSaveChecksNumbersWhoseFieldWasNeverLeft) {
+  msg::ScriptedMessages boxes;
+  open();
+  fullMatch();
+  // Typed while the focus then went to another window: no check ran.
+  QTest::keyClicks(pass(true, 4), QStringLiteral("999"));
+  EXPECT_FALSE(dlg->SavePaarung());
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Schütze mit Nr. 999\n\rnicht vorhanden !");
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg;"), 0);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mscherg;"), 0);
+  EXPECT_TRUE(dlg->SavePaarung()) << "the refused number was emptied";
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg WHERE Kampfnr=1;"), 6);
+}
+
 TEST_F(Eingabe, PickerHandsAShooterToTheActiveRow) {
   open();
   pass(false, 4)->setFocus();

@@ -352,6 +352,18 @@ TEST_F(Eingabe, SortflagSortsBothSidesOverTheSameRowsAndRecomputesTheSums) {
   EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=2 AND Rmschnr=1;"), 1790);
 }
 
+TEST_F(Eingabe, SortingKeepsATypedSumOfASideWithoutRings) {
+  exec("UPDATE Mschklassen SET Sortflag=1 WHERE Nr=1;");
+  open();
+  enter(true, 0, "101", "90");
+  enter(true, 1, "102", "91");
+  enter(true, 2, "103", "92");
+  dlg->EditMschSummeGast->setText(qs("250"));
+  ASSERT_TRUE(dlg->SavePaarung());
+  EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=2 AND Rmschnr=1;"), 2500);
+  EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=1 AND Rmschnr=1;"), 2730);
+}
+
 TEST_F(Eingabe, AFailedSaveKeepsEverythingAndStoresNothing) {
   msg::ScriptedMessages boxes;
   open();

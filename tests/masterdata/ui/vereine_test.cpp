@@ -56,6 +56,8 @@ TEST_F(ClubsDialog, NewClubRefusesTakenNumberAndNumberZero) {
   EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
   EXPECT_FALSE(dlg->newMode());
   EXPECT_EQ(cell("SELECT Name FROM Vereine_gau WHERE Nummer=12"), "Bergfalke");
+  EXPECT_EQ(dlg->EditNr->text(), QStringLiteral("1")) << "the club selected before is shown again";
+  EXPECT_TRUE(dlg->EditNr->isReadOnly());
 
   dlg->ButtonNeuClick();
   dlg->EditNr->setText(QString());

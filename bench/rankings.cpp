@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -91,12 +92,21 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <main database file> [benchmark options]\n", argv[0]);
     return 2;
   }
+  // Opening a missing file would create an empty one.
+  if (!std::filesystem::is_regular_file(argv[1])) {
+    std::fprintf(stderr, "%s: no such file\n", argv[1]);
+    return 1;
+  }
   gDbHaupt = db::open(argv[1]);
+  if (!gDbHaupt) {
+    std::fprintf(stderr, "cannot open %s\n", argv[1]);
+    return 1;
+  }
   db::Table most = db::query(gDbHaupt,
                              "SELECT Disznr, COUNT(*) FROM Schuetzenerg GROUP BY Disznr "
                              "ORDER BY 2 DESC, 1 LIMIT 1;",
                              {}, db::Report::Silent);
-  if (!gDbHaupt || most.empty()) {
+  if (most.empty()) {
     std::fprintf(stderr, "%s holds no results\n", argv[1]);
     return 1;
   }

@@ -85,9 +85,14 @@ class SeasonWriter {
       const long pass = 5000 + pick(0, shooters + 5);  // some pass numbers twice
       const int club = pick(1, clubs);
       const char* flags[] = {"1", "1", "1", "1", "0", "", "2"};
-      insert("Schuetzen (Passnr, VrNr, Name, AktivFlag)",
-             {odd(pass), odd(club), chance(0.05) ? db::Value() : db::Value(name()),
-              db::Value(flags[pick(0, 6)])});
+      const db::Params person{odd(pass), odd(club),
+                              chance(0.05) ? db::Value() : db::Value(name()),
+                              db::Value(flags[pick(0, 6)])};
+      insert("Schuetzen (Passnr, VrNr, Name, AktivFlag)", person);
+      if (chance(0.05)) {  // renamed and renamed back: a name repeats under one club
+        insert("Schuetzen (Passnr, VrNr, Name, AktivFlag)", {pass, club, name() + "2", "1"});
+        insert("Schuetzen (Passnr, VrNr, Name, AktivFlag)", person);
+      }
       members.emplace_back(pass, club);
     }
 
@@ -137,6 +142,12 @@ class SeasonWriter {
         for (int c = 0; c < shots; ++c)
           insert("Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr)",
                  shot);
+        if (chance(0.05)) {  // the same result under another class
+          db::Params other = shot;
+          other[5] = k % 2 + 1;
+          insert("Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr)",
+                 other);
+        }
         if (chance(0.05))  // a second, different result in the same round
           insert("Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr)",
                  {pass, disz, score + 10, round, 1, k, vrnr, team + 1});

@@ -74,6 +74,11 @@ void TZikoNeuerSchuetzeDlg::FormShow() {
 void TZikoNeuerSchuetzeDlg::ButtonSpeichernEndeClick() {
   long passnr = toLong(fromQs(EditNummer->text()));
   long club = clubNumber();
+  // Club 0 stands for "bye" and "all": a shooter stored with it would belong nowhere.
+  if (club < 1) {
+    msg::show("Kein Verein gewählt.", "Warnung", msg::Ok, msg::Error);
+    return;
+  }
   if (passnr < 1) {
     msg::show("Die Passnummer 0 ist nicht zulässig.", "Warnung", msg::Ok, msg::Error);
     EditNummer->setFocus();

@@ -171,6 +171,21 @@ TEST_F(NewShooter, FromThePickerUsesPickerClubAndRefusesTakenAndZero) {
   EXPECT_EQ(boxes.count(), 2u);
   EXPECT_TRUE(newShooter->isVisible());
 
+  // A failed insert keeps the form open with what was typed.
+  db::exec(gDbHaupt, "CREATE TRIGGER refuse BEFORE INSERT ON Schuetzen BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;");
+  newShooter->EditNummer->setText(QStringLiteral("123456789"));
+  newShooter->ButtonSpeichernEndeClick();
+  EXPECT_TRUE(boxes.contains("gesperrt"));
+  EXPECT_TRUE(newShooter->isVisible());
+  db::exec(gDbHaupt, "DROP TRIGGER refuse;");
+
+  // Without a club (0 is "bye" and "all") nothing is stored.
+  gIntdat.SchuetzenWahl[2] = 0;
+  newShooter->ButtonSpeichernEndeClick();
+  EXPECT_TRUE(newShooter->isVisible());
+  EXPECT_EQ(db::query(gDbHaupt, "SELECT COUNT(*) FROM Schuetzen WHERE VrNr=0;").num(0, 0), 0);
+  gIntdat.SchuetzenWahl[2] = 2;
+
   newShooter->EditNummer->setText(QStringLiteral("123456789"));
   newShooter->ButtonSpeichernEndeClick();
   EXPECT_FALSE(newShooter->isVisible());

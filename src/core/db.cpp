@@ -119,11 +119,13 @@ Table query(sqlite3* db, const std::string& sql, const Params& params, Report ho
 std::string expand(sqlite3* db, const std::string& sql, const Params& params) {
   if (params.empty() || !db) return sql;
   sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) ==
+  const char* rest = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &rest) ==
           SQLITE_OK &&
       stmt && bindAll(stmt, params)) {
     char* e = sqlite3_expanded_sql(stmt);
-    std::string out = e ? e : sql;
+    // The values belong to the first statement; any statements after it follow as written.
+    std::string out = e ? e + std::string(rest ? rest : "") : sql;
     sqlite3_free(e);
     sqlite3_finalize(stmt);
     return out;

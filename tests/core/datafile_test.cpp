@@ -141,7 +141,14 @@ TEST_F(DataFileTest, BadFilesLeaveTheDatabaseUntouched) {
   EXPECT_EQ(OpenDataFile(dir->file("ohnenull.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
-  for (size_t cut : {size_t{60}, kDbOffset, kDbOffset + 100, good.size() - 1000}) {
+  // Cut inside the head, before the database, inside a page, and at page boundaries (only
+  // the first page left, the last page missing), where the length alone looks sound.
+  const size_t page = static_cast<unsigned char>(good[kDbOffset + 16]) * 256u +
+                      static_cast<unsigned char>(good[kDbOffset + 17]);
+  ASSERT_GE(page, 512u);
+  ASSERT_EQ((good.size() - kDbOffset) % page, 0u);
+  for (size_t cut : {size_t{60}, kDbOffset, kDbOffset + 100, kDbOffset + page,
+                     good.size() - page, good.size() - 1000}) {
     writeFileBytes(dir->file("kurz.rwk"), good.substr(0, cut));
     EXPECT_EQ(OpenDataFile(dir->file("kurz.rwk")), OpenResult::Failed) << "cut at " << cut;
     expectUntouched(content, bytes);

@@ -80,6 +80,19 @@ Placement placeResults(size_t counted, size_t uncounted, int n) {
   return out;
 }
 
+std::array<long, kRows> placeLineup(const std::vector<LineupEntry>& entries) {
+  std::array<long, kRows> rows{};
+  for (const LineupEntry& e : entries) {
+    if (e.schnr < 1 || std::find(rows.begin(), rows.end(), e.schnr) != rows.end()) continue;
+    int row = std::clamp(e.posnr, 0, kRows - 1);
+    while (row < kRows && rows[row] != 0) ++row;
+    if (row == kRows) row = static_cast<int>(std::find(rows.begin(), rows.end(), 0L) - rows.begin());
+    if (row == kRows) break;
+    rows[row] = e.schnr;
+  }
+  return rows;
+}
+
 void sortRowsByRings(std::array<RowTexts, kRows>& rows, int limit) {
   limit = std::clamp(limit, 0, kRows);
   std::vector<RowTexts> taken;

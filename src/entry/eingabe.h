@@ -61,6 +61,15 @@ struct Placement {
 };
 Placement placeResults(size_t counted, size_t uncounted, int n);
 
+// A planned line-up in the rows of a side: each shooter in the row of his position, as the
+// save writes it. A shooter listed twice is shown once; a position that is taken or lies
+// outside the rows moves him to the next free row. 0 = empty row.
+struct LineupEntry {
+  long schnr = 0;
+  int posnr = 0;
+};
+std::array<long, kRows> placeLineup(const std::vector<LineupEntry>& entries);
+
 // The texts of one row while sorting.
 struct RowTexts {
   std::string pass;

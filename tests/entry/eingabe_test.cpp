@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "platform/messages.h"
@@ -77,6 +79,20 @@ TEST(PlaceResults, UncountedFollowTheCountedRowsAndOverflowIsReported) {
   EXPECT_EQ(p.result[0], 0);
   EXPECT_EQ(p.result[14], -1);
   EXPECT_TRUE(p.overflow);
+}
+
+TEST(PlaceLineup, ShootersStandInTheRowOfTheirPosition) {
+  auto rows = placeLineup({{101, 0}, {102, 1}, {104, 3}});
+  EXPECT_EQ(rows[2], 0) << "a gap in the positions stays a gap";
+  EXPECT_EQ(rows[3], 104);
+  // Old data: one shooter twice, two shooters at one position, a position beyond the rows.
+  // They come in the order of their positions.
+  rows = placeLineup({{101, 0}, {102, 0}, {101, 2}, {105, 14}, {103, 20}});
+  EXPECT_EQ(rows[0], 101);
+  EXPECT_EQ(rows[1], 102);
+  EXPECT_EQ(rows[14], 105);
+  EXPECT_EQ(rows[2], 103) << "no free row from his position on: the first free one";
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), 101L), 1);
 }
 
 TEST(SortRows, BestRingsFirstStableAndOnlyWithinTheLimit) {

@@ -490,12 +490,18 @@ int TZikoErgEingabeDlg::LoadMschAufstellung(int kampfindex) {
   int shown = 0;
   for (bool heim : {true, false}) {
     db::Table t = db::query(gDbHaupt,
-                            "SELECT DISTINCT Schnr FROM Mschaufstlg WHERE Disznr=? AND Mklnr=? AND Vrnr=? AND "
+                            "SELECT DISTINCT Schnr, Posnr FROM Mschaufstlg WHERE Disznr=? AND Mklnr=? AND Vrnr=? AND "
                             "Mschnr=? AND Kampfnr=? ORDER BY Posnr;",
                             {p->Disznr, p->Mklnr, heim ? p->Heimvrnr : p->Gastvrnr,
                              heim ? p->Heimmschnr : p->Gastmschnr, kampfindex + 1});
-    for (size_t r = 0; r < t.size() && r < static_cast<size_t>(Rows); ++r) {
-      showShooter(heim, static_cast<int>(r), t.num(r, 0), true);
+    // Each shooter in the row of his position, so that a substitute does not move up into
+    // the counted rows and a save keeps the positions as they are.
+    std::vector<eingabe::LineupEntry> entries;
+    for (size_t r = 0; r < t.size(); ++r) entries.push_back({t.num(r, 0), t.integer(r, 1)});
+    std::array<long, Rows> rows = eingabe::placeLineup(entries);
+    for (int row = 0; row < Rows; ++row) {
+      if (rows[row] == 0) continue;
+      showShooter(heim, row, rows[row], true);
       ++shown;
     }
   }

@@ -105,6 +105,8 @@ void TZikoVereineBearbeitenDlg::FormShow() {
   neuModus_ = 0;
   selIndex_ = gEinstellungen.VereinListIndex;
   EditNr->setReadOnly(true);
+  // Closed in new mode last time: "Neu" must work again even when no row gets selected.
+  ButtonNeu->setEnabled(true);
   selectRow(selIndex_);
   ListView1->setFocus();
   Label1->setText(qs(

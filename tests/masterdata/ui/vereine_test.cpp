@@ -131,11 +131,14 @@ TEST_F(ClubsDialog, ColumnClicksSortNumbersNumericallyAndReverse) {
 
 TEST_F(ClubsDialog, RemembersRowBetweenShowings) {
   dlg->ListView1->setCurrentItem(dlg->ListView1->topLevelItem(2));
+  dlg->ButtonNeuClick();
   dlg->hide();
   EXPECT_EQ(gEinstellungen.VereinListIndex, 2);
   gEinstellungen.VereinListIndex = 9;
   dlg->show();
   EXPECT_EQ(dlg->ListView1->selectedItems().size(), 0);
+  EXPECT_FALSE(dlg->newMode());
+  EXPECT_TRUE(dlg->ButtonNeu->isEnabled());
 }
 
 }  // namespace

@@ -153,20 +153,21 @@ bool isCompleteDatabase(const std::string& path) {
 // Puts the database part that follows in's position in place of target, in one rename,
 // after checking it. conn, open on target, is closed for the change and reopened if asked.
 bool installDatabasePart(QFile& in, const std::string& target, sqlite3*& conn, bool reopen) {
-  TempFile temp(folderPart(target));
+  const std::string file = localPath(target);
+  TempFile temp(folderPart(file));
   if (!temp.ok() || !copyRest(in, temp) || !isCompleteDatabase(temp.path())) return false;
 
   std::error_code ec;
-  fs::perms perms = fs::exists(target, ec)
-                        ? fs::status(target, ec).permissions()
+  fs::perms perms = fs::exists(file, ec)
+                        ? fs::status(file, ec).permissions()
                         : fs::perms::owner_read | fs::perms::owner_write |
                               fs::perms::group_read | fs::perms::others_read;
   fs::permissions(temp.path(), perms | fs::perms::owner_write, ec);
 
   db::close(conn);
   // A journal left beside the old file would be played into the new one.
-  for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::remove(target + suffix, ec);
-  fs::rename(temp.path(), target, ec);
+  for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::remove(file + suffix, ec);
+  fs::rename(temp.path(), file, ec);
   const bool replaced = !ec;
   if (replaced) temp.release();
   if (reopen) conn = db::open(target);

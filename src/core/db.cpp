@@ -3,6 +3,7 @@
 #include <atomic>
 #include <memory>
 
+#include "core/globals.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 
@@ -154,7 +155,7 @@ std::string lastError(sqlite3* db) { return db ? sqlite3_errmsg(db) : "keine Dat
 
 sqlite3* open(const std::string& path) {
   sqlite3* db = nullptr;
-  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
+  if (sqlite3_open(localPath(path).c_str(), &db) != SQLITE_OK) {
     if (db) sqlite3_close(db);
     return nullptr;
   }

@@ -58,7 +58,7 @@ std::string expand(sqlite3* db, const std::string& sql, const Params& params);
 
 std::string lastError(sqlite3* db);
 
-sqlite3* open(const std::string& path);  // nullptr on failure
+sqlite3* open(const std::string& path);  // path in cp1252; nullptr on failure
 void close(sqlite3*& db);
 
 bool tableExists(sqlite3* db, const std::string& table);

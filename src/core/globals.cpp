@@ -1,5 +1,9 @@
 #include "core/globals.h"
 
+#include <QFile>
+
+#include "platform/text.h"
+
 Einstellungssatz gEinstellungen{};
 _ziko_intdat gIntdat;
 
@@ -28,3 +32,5 @@ std::string folderPart(const std::string& path) {
   if (p == 0) return path.substr(0, 1);
   return path.substr(0, p);
 }
+
+std::string localPath(const std::string& path) { return QFile::encodeName(qs(path)).toStdString(); }

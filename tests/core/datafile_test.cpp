@@ -7,7 +7,10 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/schema.h"
 #include "core/settings.h"
+#include "core/startup.h"
+#include "core/upgrade.h"
 #include "platform/messages.h"
 #include "support/filebytes.h"
 #include "support/testenv.h"
@@ -234,6 +237,44 @@ TEST_F(DataFileTest, ExtractWhileTheTemporaryDatabaseIsOpen) {
   EXPECT_EQ(contentOf(extracted), contentOf(gDbHaupt));
   db::close(extracted);
   EXPECT_EQ(readFileBytes(gIntdat.DbDateiPfad), main);
+}
+
+// Texts hold cp1252, the file system spells names in UTF-8: a working folder with an umlaut
+// must work for every step that replaces or reads a database file.
+TEST(DataFileFolder, WorkingFolderWithAnUmlaut) {
+  msg::ScriptedMessages messages;
+  ScopedWorkDir base;
+  const std::string local = base.file("Gau S\xC3\xBC" "d");
+  ASSERT_TRUE(fs::create_directory(local));
+  fs::current_path(local);
+  ASSERT_TRUE(OpenDatabases());
+  InitGlobals();
+  EXPECT_EQ(gIntdat.ProgrammVerzeichnis, base.file("Gau S\xFC" "d"));
+  gEinstellungen.clear();
+  CreateDefaultDatabase(0);
+  RunUpgradeProbes(true);
+  ASSERT_TRUE(db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (4711, 'Tell');"));
+  const std::string saved = contentOf(gDbHaupt);
+
+  const std::string file = joinPath(gIntdat.ProgrammVerzeichnis, "Saison S\xFC" "d.rwk");
+  ASSERT_TRUE(SaveDataFile(file));
+  EXPECT_TRUE(fs::exists(local + "/Saison S\xC3\xBC" "d.rwk"));
+  ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Vereine_gau;"));
+  EXPECT_EQ(OpenDataFile(file), OpenResult::Ok);
+  ASSERT_NE(gDbHaupt, nullptr);
+  EXPECT_EQ(contentOf(gDbHaupt), saved);
+
+  EXPECT_TRUE(ReadExtractFile(file));
+  EXPECT_TRUE(fs::exists(local + "/zielkontortmp.db"));
+  gDbTemp = db::open(gIntdat.TempDbDateiPfad);
+  ASSERT_NE(gDbTemp, nullptr);
+  EXPECT_EQ(db::query(gDbTemp, "SELECT Name FROM Vereine_gau WHERE Nummer=4711;").size(), 1u);
+  db::close(gDbTemp);
+  CloseDatabases();
+  EXPECT_EQ(messages.count(), 0u);
+  // Nothing was written beside the folder under a wrongly spelled name.
+  for (const auto& e : fs::directory_iterator(base.path()))
+    EXPECT_EQ(e.path().string(), local);
 }
 
 }  // namespace

@@ -45,7 +45,10 @@ std::string backUpDatabases() {
     for (const char* suffix : {"", "-journal", "-wal"}) {
       QString source = qs(std::string(file) + suffix);
       if (!QFile::exists(source)) continue;
-      if (!QFile::copy(source, target.filePath(source))) return std::string();
+      if (!QFile::copy(source, target.filePath(source))) {
+        target.removeRecursively();  // a partial copy is no backup
+        return std::string();
+      }
     }
   }
   return fromQs(target.absolutePath());

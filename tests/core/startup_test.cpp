@@ -84,6 +84,22 @@ TEST_F(StartUp, StartWithoutSettingsFileOverExistingDataKeepsABackup) {
                 folders[0].string() + "\ngesichert.");
 }
 
+TEST_F(StartUp, DataThatCannotBeBackedUpIsKeptAndNotReplaced) {
+  run([] { db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (7, 'Sieben');"); });
+  fs::remove(dir.file("Zikoconfig.cnf"));
+  fs::create_directory(dir.file("zikoagenda.db-wal"));  // a name that cannot be copied
+
+  EXPECT_FALSE(run([] {
+    EXPECT_EQ(clubCount(gDbHaupt, 7), 1);
+    EXPECT_EQ(fieldText(gEinstellungen.Kennung), gIntdat.StammdatenKennung);
+  }));
+  EXPECT_TRUE(backupFolders(dir.path()).empty());
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
+  EXPECT_NE(boxes.shown()[0].text.find("nicht gesichert"), std::string::npos);
+  EXPECT_TRUE(fs::exists(dir.file("Zikoconfig.cnf")));  // the next start loads it
+}
+
 TEST_F(StartUp, ForeignSettingsFileLeadsToDefaultsWithNothingOfItKept) {
   run();
   std::string foreign(2308, '\0');

@@ -168,8 +168,10 @@ void close(sqlite3*& db) {
 }
 
 bool tableExists(sqlite3* db, const std::string& table) {
-  Table t = query(db, "SELECT name FROM sqlite_master WHERE type='table' AND name=?;", {table},
-                  Report::Silent);
+  // Table names are not case-sensitive in SQL; an older file may spell one otherwise.
+  Table t = query(db,
+                  "SELECT name FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE;",
+                  {table}, Report::Silent);
   return !t.empty();
 }
 

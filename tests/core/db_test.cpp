@@ -94,6 +94,15 @@ TEST_F(Database, FailedStatementShowsTheCommonBoxWithItsValues) {
   EXPECT_EQ(boxes.count(), 0u);
 }
 
+TEST_F(Database, TablesAndColumnsAreFoundWhateverTheirCase) {
+  ASSERT_TRUE(db::exec(conn, "CREATE TABLE pfadeimpexp (disznr INTEGER);"));
+  EXPECT_TRUE(db::tableExists(conn, "PfadeImpExp"));
+  EXPECT_TRUE(db::tableExists(conn, "Vereine_gau"));
+  EXPECT_FALSE(db::tableExists(conn, "Vereine"));
+  EXPECT_EQ(db::columnNames(conn, "VEREINE_GAU"), (std::vector<std::string>{"Nummer", "Name"}));
+  EXPECT_TRUE(db::columnNames(conn, "Vereine").empty());
+}
+
 TEST_F(Database, GuardsNestAsSavepoints) {
   {
     db::Transaction outer(conn);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 
 #include "core/globals.h"
 #include "core/schema.h"
@@ -20,7 +21,9 @@ ScopedWorkDir::ScopedWorkDir() {
   previous_ = fs::current_path().string();
   char tmpl[] = "/tmp/zk-test-XXXXXX";
   char* made = mkdtemp(tmpl);
-  path_ = made ? made : "/tmp";
+  // Never fall back to a shared folder: the destructor removes the folder with all it holds.
+  if (!made) throw std::runtime_error("no temporary working folder");
+  path_ = made;
   fs::current_path(path_);
 }
 

@@ -219,13 +219,14 @@ void Transaction::rollback() {
   }
 }
 
-TransactionFactory editTransaction(sqlite3* db) {
+TransactionFactory editTransaction(sqlite3*& db) {
   struct Held : EditTransaction {
     explicit Held(sqlite3* d) : t(d) {}
     bool commit() override { return t.commit(); }
     Transaction t;
   };
-  return [db]() -> std::unique_ptr<EditTransaction> { return std::make_unique<Held>(db); };
+  sqlite3** holder = &db;
+  return [holder]() -> std::unique_ptr<EditTransaction> { return std::make_unique<Held>(*holder); };
 }
 
 }  // namespace db

@@ -84,7 +84,9 @@ class Transaction {
   bool active_ = false;
 };
 
-// The transaction of an editing dialog on db (see ZDialog::setEditTransaction).
-TransactionFactory editTransaction(sqlite3* db);
+// The transaction of an editing dialog on the connection held in db (see
+// ZDialog::setEditTransaction). The connection is read when the dialog is shown, since
+// opening a data file replaces the connection while the dialogs live on.
+TransactionFactory editTransaction(sqlite3*& db);
 
 }  // namespace db

@@ -143,4 +143,21 @@ TEST_F(Database, GuardsNestAsSavepoints) {
   EXPECT_EQ(clubs(), 2);
 }
 
+TEST_F(Database, DialogTransactionFollowsAReplacedConnection) {
+  // A dialog made before a data file was opened must not hold on to the old connection.
+  sqlite3* held = conn;
+  TransactionFactory factory = db::editTransaction(held);
+  sqlite3* replacement = db::open(dir.file("probe.db"));
+  ASSERT_NE(replacement, nullptr);
+  held = replacement;
+  {
+    std::unique_ptr<EditTransaction> t = factory();
+    EXPECT_FALSE(sqlite3_get_autocommit(replacement));
+    EXPECT_TRUE(sqlite3_get_autocommit(conn));
+    EXPECT_TRUE(t->commit());
+  }
+  EXPECT_TRUE(sqlite3_get_autocommit(replacement));
+  db::close(replacement);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 // user's runtime folder ($XDG_RUNTIME_DIR, else /tmp). The kernel releases it when the
 // holder ends in any way, so a crashed copy never blocks the next start.
 #include <string>
+#include <utility>
 
 class InstanceLock {
  public:
@@ -11,8 +12,8 @@ class InstanceLock {
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
 
-  // false when another process (or another InstanceLock) holds the lock, or the lock file
-  // cannot be opened. Taking a held lock again returns true.
+  // false when another process (or another InstanceLock) holds the lock, or no lock file
+  // can be opened (the runtime folder, then /tmp). Taking a held lock again returns true.
   bool acquire();
   void release();
   bool held() const { return fd_ >= 0; }
@@ -23,5 +24,6 @@ class InstanceLock {
 
  private:
   std::string path_;
+  std::string name_;
   int fd_ = -1;
 };

@@ -72,10 +72,14 @@ TEST(InstanceLock, ReleasedLockCanBeTakenAgainAndLivesInTheRuntimeFolder) {
   EXPECT_TRUE(unrelated.acquire());
 }
 
-TEST(InstanceLock, AnUnusableFolderRefusesTheLock) {
+TEST(InstanceLock, AnUnusableRuntimeFolderFallsBackToTmpAndStillGuards) {
+  // A broken runtime folder must not make every start look like a second copy.
   std::string saved = std::getenv("XDG_RUNTIME_DIR");
   setenv("XDG_RUNTIME_DIR", "/nonexistent/folder", 1);
   InstanceLock lock(kName);
+  InstanceLock second(kName);
   setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
-  EXPECT_FALSE(lock.acquire());
+  ASSERT_TRUE(lock.acquire());
+  EXPECT_EQ(lock.path().rfind("/tmp/", 0), 0u) << lock.path();
+  EXPECT_FALSE(second.acquire()) << "both copies fall back to the same file";
 }

@@ -58,7 +58,11 @@ std::string backUpDatabases() {
 
 bool OpenDatabases() {
   QString folder = QDir::currentPath();
-  if (access(".", W_OK | X_OK) != 0) {
+  // A read-only database file would turn every later statement into an error box.
+  bool writable = access(".", W_OK | X_OK) == 0;
+  for (const char* file : kDbFiles)
+    if (access(file, F_OK) == 0 && access(file, W_OK) != 0) writable = false;
+  if (!writable) {
     msg::show(formatOne("Im Ordner\n%s\nkönnen keine Daten gespeichert werden.", fromQs(folder)),
               "Fehler", msg::Ok, msg::Error);
     return false;

@@ -128,4 +128,15 @@ TEST_F(StartUp, FolderThatCannotBeWrittenIsReportedOnceAndLeftEmpty) {
   EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
+TEST_F(StartUp, ReadOnlyDatabaseFileIsReportedOnceAndNothingWritten) {
+  if (runningAsRoot()) GTEST_SKIP() << "root can write every file";
+  { std::ofstream(dir.file("zikopfade.db")) << ""; }
+  chmod(dir.file("zikopfade.db").c_str(), 0444);
+  EXPECT_FALSE(OpenDatabases());
+  chmod(dir.file("zikopfade.db").c_str(), 0644);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
+  EXPECT_FALSE(fs::exists(dir.file("zielkontor.db")));
+}
+
 }  // namespace

@@ -1,0 +1,429 @@
+// One season along its main road, through the real windows: clubs, a class of four teams
+// with its pairings, dates and settings, three matches typed into the entry mask, then the
+// rankings, the data file and the clean-up. Every expected value is worked out by hand from
+// what is typed here.
+//
+// Teams by position: 1 Verein 1 I, 2 Adler I, 3 Adler II, 4 Tell Hörbach I. Best 3 of at
+// most 4 shooters count. Round 1: Verein 1 I - Tell I 281:273, Adler II - Adler I 264:264;
+// round 2: Adler I - Tell I 266:277.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "core/cleanup.h"
+#include "core/datafile.h"
+#include "core/db.h"
+#include "core/globals.h"
+#include "entry/ui/ZikoErgEingabeDlg.h"
+#include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
+#include "platform/keydata.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+#include "ranking/ranking.h"
+#include "season/ui/ZikoMklEinteilungDlg.h"
+#include "season/ui/ZikoNSMklEinstellungenDlg.h"
+#include "season/ui/ZikoTermineDlg.h"
+#include "support/testenv.h"
+
+namespace {
+
+struct NoProgress : CleanupProgress {
+  void AddProgressLine(const std::string&) override {}
+  void SetProgressRange(int) override {}
+  void SetProgressPosition(int) override {}
+};
+
+class SeasonRoad : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    gEinstellungen.AktDisznr = 0;
+    gEinstellungen.SchuetzenAnzeigeOffen = 0;
+    gEinstellungen.VereinListIndex = 0;
+  }
+  void TearDown() override {
+    delete mask;
+    ZikoErgEingabeDlg = nullptr;
+    DatabaseTest::TearDown();
+  }
+
+  // Rows of a query, fields joined by ',' and rows by ' '.
+  std::string rows(const std::string& sql) {
+    db::Table t = db::query(gDbHaupt, sql);
+    std::string s;
+    for (size_t r = 0; r < t.size(); ++r) {
+      if (r) s += ' ';
+      for (size_t c = 0; c < t.rows[r].size(); ++c) s += (c ? "," : "") + t.text(r, c);
+    }
+    return s;
+  }
+  long num(const std::string& sql) { return db::query(gDbHaupt, sql).num(0, 0); }
+  // An editing window that has closed must not leave its transaction behind.
+  bool noTransactionOpen() { return sqlite3_get_autocommit(gDbHaupt) != 0; }
+
+  // ---- master data and season set-up
+
+  void addClubs() {
+    TZikoVereineBearbeitenDlg clubs;
+    clubs.show();
+    for (auto [nr, name] : {std::pair{2, "Adler"}, std::pair{3, "Tell Hörbach"}}) {
+      clubs.ButtonNeuClick();
+      clubs.EditNr->setText(qs(str(nr)));
+      clubs.EditVrname->setText(qs(name));
+      clubs.ButtonSpeichernClick();
+    }
+    clubs.ButtonBeenden->click();
+    ASSERT_EQ(rows("SELECT Nummer, Name FROM Vereine_gau ORDER BY Nummer;"),
+              "1,Verein 1 2,Adler 3,Tell Hörbach");
+    ASSERT_TRUE(noTransactionOpen());
+    // The default shooter 1 shoots for Verein 1; 21-24 for Adler I, 25-28 for Adler II.
+    for (int p : {11, 12, 13, 21, 22, 23, 24, 25, 26, 27, 28, 31, 32, 33, 34})
+      ASSERT_TRUE(db::exec(gDbHaupt,
+                           "INSERT INTO Schuetzen (Passnr, VrNr, Name, AktivFlag) VALUES (?, ?, ?, 0);",
+                           {p, p / 10, "Schütze " + str(p)}));
+  }
+
+  void buildClass() {
+    TZikoMklEinteilungDlg dlg;
+    ZikoMklEinteilungDlg = &dlg;
+    dlg.show();
+    ASSERT_TRUE(dlg.transactionOpen());
+    dlg.ButtonMklNeuClick();
+    dlg.EditMkl->setText(qs("Kreisliga"));
+    dlg.EditMklExit();
+    // A new team takes the marked club; its number and club are then picked for it.
+    for (auto [club, team] : {std::pair{1, 1}, std::pair{2, 1}, std::pair{2, 2}, std::pair{3, 1}}) {
+      dlg.ButtonMschNeuClick();
+      int index = comboIndexOfKey(dlg.ComboBoxRmschnr, team);
+      dlg.ComboBoxRmschnr->setCurrentIndex(index);
+      emit dlg.ComboBoxRmschnr->activated(index);
+      dlg.ListBoxVereine->setCurrentRow(rowOfKey(dlg.ListBoxVereine, club));
+    }
+    ASSERT_EQ(dlg.ListBoxMsch->count(), 4);
+    EXPECT_EQ(fromQs(dlg.ListBoxMsch->item(3)->text()), "Tell Hörbach I");
+    dlg.ButtonUebernehmenClick();
+    EXPECT_EQ(dlg.result(), mrOk);
+    ZikoMklEinteilungDlg = nullptr;
+    ASSERT_TRUE(noTransactionOpen());
+
+    EXPECT_EQ(rows("SELECT Nr, Klname, AnzahlTermine FROM Mschklassen WHERE Disznr=0;"), "1,Kreisliga,6");
+    EXPECT_EQ(rows("SELECT Pos_in_mklnr, Vrnr, Rmschnr FROM Msch_in_klassen WHERE Disznr=0 AND Mklnr=1 "
+                   "ORDER BY Pos_in_mklnr;"),
+              "1,1,1 2,2,1 3,2,2 4,3,1");
+    // Positions 1..4 as home-guest: 1-4 3-2 | 3-1 2-4 | 1-2 3-4 | 4-1 2-3 | 1-3 4-2 | 2-1 4-3.
+    EXPECT_EQ(rows("SELECT Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr FROM Gegner WHERE "
+                   "Disznr=0 AND Mklnr=1 ORDER BY Kampfnr, rowid;"),
+              "1,1,1,3,1 1,2,2,2,1 2,2,2,1,1 2,2,1,3,1 3,1,1,2,1 3,2,2,3,1 "
+              "4,3,1,1,1 4,2,1,2,2 5,1,1,2,2 5,3,1,2,1 6,2,1,1,1 6,3,1,2,2");
+  }
+
+  void enterDates() {
+    TZikoTermineDlg dlg;
+    dlg.show();
+    ASSERT_EQ(dlg.sichtbareZeilen(), 6);
+    for (int i = 0; i < 6; ++i) dlg.Edits[static_cast<size_t>(i)]->setText(qs(str(i + 10) + ".10.2026"));
+    dlg.Edits[5]->clear();
+    dlg.ButtonUebernehmenClick();
+    EXPECT_EQ(dlg.result(), mrOk);
+    ASSERT_TRUE(noTransactionOpen());
+    EXPECT_EQ(rows("SELECT Nr_in_klasse, Termin FROM Termine WHERE Disznr=0 AND Mklnr=1 ORDER BY "
+                   "Nr_in_klasse;"),
+              "1,10.10.2026 2,11.10.2026 3,12.10.2026 4,13.10.2026 5,14.10.2026 6, ");
+  }
+
+  void setClassRules() {
+    TZikoNSMklEinstellungenDlg dlg;
+    dlg.show();
+    ASSERT_EQ(dlg.klasseNr(), 1);
+    EXPECT_EQ(fromQs(dlg.Panel2->text()), "6");
+    dlg.RadioBeste->setChecked(true);
+    dlg.EditSchuetzenproMannschaftSort->setText(qs("3"));
+    dlg.EditMaxSchuetzenSort->setText(qs("4"));
+    dlg.EditMinErgAnz->setText(qs("2"));
+    dlg.ButtonUebernehmenClick();
+    EXPECT_EQ(dlg.result(), mrOk);
+    ASSERT_TRUE(noTransactionOpen());
+    EXPECT_EQ(rows("SELECT SchuetzenproMannschaftUnsort, SchuetzenproMannschaftSort, Sortflag, "
+                   "MaxSchuetzenproMannschaft, Minerganzahl FROM Mschklassen WHERE Nr=1 AND Disznr=0;"),
+              "4,3,1,4,2");
+  }
+
+  void prepareSeason() {
+    addClubs();
+    buildClass();
+    enterDates();
+    setClassRules();
+  }
+
+  // ---- the entry mask
+
+  void openMask() {
+    if (!mask) mask = new TZikoErgEingabeDlg;
+    ZikoErgEingabeDlg = mask;
+    mask->show();
+    mask->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mask));
+    QCoreApplication::processEvents();
+  }
+  QLineEdit* pass(bool heim, int r) { return (heim ? mask->EditSchnrHeim : mask->EditSchnrGast)[r]; }
+  QLineEdit* rings(bool heim, int r) { return (heim ? mask->EditRingeHeim : mask->EditRingeGast)[r]; }
+  std::string txt(QLineEdit* e) { return fromQs(e->text()); }
+
+  // The round by its number, then the pairing by its home team, as the user picks them.
+  void choose(int round, long heimVrnr, int heimMschnr) {
+    int index = comboIndexOfKey(mask->ComboBoxWettkampfnr, round);
+    ASSERT_GE(index, 0) << "round " << round;
+    mask->ComboBoxWettkampfnr->setCurrentIndex(index);
+    emit mask->ComboBoxWettkampfnr->activated(index);
+    QCoreApplication::processEvents();
+    int row = -1;
+    for (size_t i = 0; i < mask->Paarungen.size(); ++i)
+      if (mask->Paarungen[i].Heimvrnr == heimVrnr && mask->Paarungen[i].Heimmschnr == heimMschnr)
+        row = rowOfKey(mask->ListBoxPaarungen, static_cast<long>(i));
+    ASSERT_GE(row, 0) << "no pairing with home team " << heimVrnr << "/" << heimMschnr;
+    mask->ListBoxPaarungen->setCurrentRow(row);
+    QCoreApplication::processEvents();
+    ASSERT_NE(mask->chosenPaarung(), nullptr);
+    ASSERT_EQ(mask->chosenPaarung()->Kampfnr, round);
+    ASSERT_EQ(mask->chosenPaarung()->Heimvrnr, heimVrnr);
+  }
+
+  // Types a pass number, leaves it with Enter and types the rings where the focus went.
+  void enter(bool heim, int r, const char* passnr, const char* ringText) {
+    pass(heim, r)->setFocus();
+    pass(heim, r)->clear();
+    QTest::keyClicks(pass(heim, r), QString::fromLatin1(passnr));
+    QTest::keyClick(pass(heim, r), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), rings(heim, r)) << "focus not in the ring field after " << passnr;
+    typeRings(heim, r, ringText);
+  }
+  // Rings for a shooter already in the row (from the planned line-up).
+  void typeRings(bool heim, int r, const char* ringText) {
+    rings(heim, r)->setFocus();
+    QTest::keyClicks(rings(heim, r), QString::fromLatin1(ringText));
+    QTest::keyClick(rings(heim, r), Qt::Key_Return);
+    QCoreApplication::processEvents();
+  }
+  void save() {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : mask, Qt::Key_F2);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(mask->Geaendert, 0) << "F2 did not save";
+    ASSERT_TRUE(noTransactionOpen());
+  }
+
+  void enterMatches() {
+    msg::ScriptedMessages boxes;
+    openMask();
+    ASSERT_EQ(comboKey(mask->ComboBoxKlasse), 1);
+    EXPECT_EQ(fromQs(mask->StaticText7->text()), "  Anzahl Schützen pro Mannschaft: 3,  Sortierung Aktiv");
+    ASSERT_EQ(mask->ComboBoxWettkampfnr->count(), 6);
+
+    // Round 1, Verein 1 I - Tell I. Home: the best three of four count, whatever the row.
+    choose(1, 1, 1);
+    EXPECT_EQ(fromQs(mask->ListBoxPaarungen->currentItem()->text()), "Verein 1 I - Tell Hörbach I");
+    EXPECT_EQ(txt(mask->EditWettkampfdatum), "10.10.2026");
+    enter(true, 0, "11", "92");
+    enter(true, 1, "12", "95");
+    enter(true, 2, "13", "90");
+    EXPECT_EQ(txt(mask->EditMschSummeHeim), "277") << "sum of the three rows typed so far";
+    enter(true, 3, "1", "94");
+    enter(false, 0, "31", "93");
+    enter(false, 1, "32", "91");
+    enter(false, 2, "33", "89");
+    save();
+    EXPECT_EQ(txt(mask->EditMschSummeHeim), "281") << "after sorting 95 + 94 + 92 count";
+    EXPECT_EQ(txt(pass(true, 3)), "13");
+
+    // Round 1, Adler II - Adler I: two teams of one club, equal sums.
+    choose(1, 2, 2);
+    enter(true, 0, "25", "88");
+    enter(true, 1, "26", "90");
+    enter(true, 2, "27", "86");
+    enter(false, 0, "21", "87");
+    enter(false, 1, "22", "89");
+    enter(false, 2, "23", "88");
+    save();
+
+    // Round 2, Adler I - Tell I opens with the line-ups of round 1; two shooters change.
+    choose(2, 2, 1);
+    EXPECT_EQ(txt(mask->EditWettkampfdatum), "11.10.2026");
+    EXPECT_EQ(txt(pass(true, 0)) + " " + txt(pass(true, 1)) + " " + txt(pass(true, 2)), "22 23 21");
+    EXPECT_EQ(txt(pass(false, 0)) + " " + txt(pass(false, 1)) + " " + txt(pass(false, 2)), "31 32 33");
+    EXPECT_EQ(txt(rings(true, 0)), "");
+    typeRings(true, 0, "91");
+    enter(true, 1, "24", "85");
+    typeRings(true, 2, "90");
+    typeRings(false, 0, "95");
+    typeRings(false, 1, "90");
+    enter(false, 2, "34", "92");
+    save();
+    EXPECT_EQ(boxes.count(), 0u) << boxes.shown()[0].caption << ": " << boxes.shown()[0].text;
+
+    mask->hide();
+    ASSERT_TRUE(noTransactionOpen());
+  }
+
+  // ---- the rankings, rendered for comparison
+
+  std::string teamTable(int mklnr) {
+    std::string s;
+    for (const _mschtabellen& t : gMschTabellen[mklnr])
+      s += (s.empty() ? "" : " ") + str(t.Vrnr) + "/" + str(t.Rmschnr) + " " + str(t.Pluspunkte) + ":" +
+           str(t.Minuspunkte) + " " + str(t.Ringsumme) + "/" + str(t.AnzahlErg) + "=" +
+           str(static_cast<long>(t.Schnitt * 100)) + " " + t.Klname;
+    return s;
+  }
+  std::string roundList() {
+    std::string s;
+    for (const _eerg_sortdaten& e : gEergSortListe)
+      s += (s.empty() ? "" : " ") + str(e.Passnr) + ":" + str(e.Ringsumme);
+    return s;
+  }
+  std::string averages() {
+    std::string s;
+    for (const _eerg_sortdaten& e : gEergSortListe)
+      s += (s.empty() ? "" : " ") + str(e.Passnr) + ":" + str(static_cast<long>(e.Schnitt * 10)) + "/" +
+           str(e.AnzahlErg) + "@" + str(e.Vrnr) + "." + str(e.Mschnr);
+    return s;
+  }
+  std::string teamAverages() {
+    std::string s;
+    for (const _merg_sortdaten& m : gMergSortListe)
+      s += (s.empty() ? "" : " ") + m.Mschname + ":" + str(static_cast<long>(m.Schnitt * 10)) + "/" +
+           str(m.AnzahlErg) + " " + m.Klname;
+    return s;
+  }
+
+  // Everything the rankings give after rounds 1 and 2.
+  std::string allRankings() {
+    BerechneMannschaftstabellen(1, 0);
+    std::string s = teamTable(1) + " | ";
+    BerechneEinzelwertung(0, 0, 0, 0, 0, 0, 0);
+    s += roundList() + " | ";
+    BerechneEinzelwertung(1, 0, 1, 0, 2, 0, 0);
+    s += averages() + " | ";
+    BerechneMannschaftsringschnitte(1, 0);
+    return s + teamAverages();
+  }
+
+  TZikoErgEingabeDlg* mask = nullptr;
+};
+
+TEST_F(SeasonRoad, TheMaskStoresEachMatchAsTyped) {
+  prepareSeason();
+  enterMatches();
+
+  // Counted rows are the best three after sorting; the fourth is a substitute.
+  EXPECT_EQ(rows("SELECT Schnr, Ringerg, Mschflag, Vrnr, Mschnr FROM Schuetzenerg WHERE Disznr=0 AND "
+                 "Mschklnr=1 AND Ergnr=1 AND Vrnr=1 ORDER BY Ringerg DESC;"),
+            "12,950,1,1,1 1,940,1,1,1 11,920,1,1,1 13,900,0,1,1");
+  EXPECT_EQ(rows("SELECT Schnr, Ringerg, Mschnr FROM Schuetzenerg WHERE Disznr=0 AND Ergnr=1 AND Vrnr=2 "
+                 "ORDER BY Schnr;"),
+            "21,870,1 22,890,1 23,880,1 25,880,2 26,900,2 27,860,2");
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Disznr=0 AND Ergnr=2 AND Mschklnr=1;"), 6);
+
+  EXPECT_EQ(rows("SELECT Ergnr, Vrnr, Rmschnr, Ringerg, Pluspunkte, Minuspunkte, Korrekturpunkte FROM "
+                 "Mscherg WHERE Disznr=0 AND Mklnr=1 ORDER BY Ergnr, rowid;"),
+            "1,1,1,2810,2,0,0 1,3,1,2730,0,2,0 1,2,2,2640,1,1,0 1,2,1,2640,1,1,0 "
+            "2,2,1,2660,0,2,0 2,3,1,2770,2,0,0");
+
+  // Line-ups: round 1's shooters stand at their positions in every round; round 2 changed
+  // only its own rows.
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg WHERE Disznr=0 AND Mklnr=1 AND Schnr=13 AND Posnr=3;"), 6);
+  EXPECT_EQ(rows("SELECT Schnr FROM Mschaufstlg WHERE Disznr=0 AND Mklnr=1 AND Kampfnr=2 AND Vrnr=2 AND "
+                 "Mschnr=1 ORDER BY Posnr;"),
+            "22 21 24");
+  EXPECT_EQ(rows("SELECT Schnr FROM Mschaufstlg WHERE Disznr=0 AND Mklnr=1 AND Kampfnr=3 AND Vrnr=2 AND "
+                 "Mschnr=1 ORDER BY Posnr;"),
+            "22 23 21");
+  EXPECT_EQ(rows("SELECT Schnr FROM Mschaufstlg WHERE Disznr=0 AND Mklnr=1 AND Kampfnr=2 AND Vrnr=3 "
+                 "ORDER BY Posnr;"),
+            "31 34 32");
+  EXPECT_EQ(rows("SELECT Passnr FROM Schuetzen WHERE AktivFlag<>1 ORDER BY Passnr;"), "28");
+
+  // Shown again, round 2 comes back as saved.
+  openMask();
+  EXPECT_EQ(comboKey(mask->ComboBoxWettkampfnr), 2);
+  EXPECT_EQ(txt(pass(true, 2)), "24");
+  EXPECT_EQ(txt(mask->EditMschSummeGast), "277");
+}
+
+TEST_F(SeasonRoad, RankingsFollowWhatWasTyped) {
+  prepareSeason();
+  enterMatches();
+
+  // Round 1 alone: Adler I and Adler II are level in everything, so their positions decide.
+  BerechneMannschaftstabellen(0, 0);
+  EXPECT_EQ(teamTable(1),
+            "1/1 2:0 2810/1=281000 Kreisliga 2/1 1:1 2640/1=264000 Kreisliga "
+            "2/2 1:1 2640/1=264000 Kreisliga 3/1 0:2 2730/1=273000 Kreisliga");
+  // Rounds 1 and 2: Tell I passes the Adler teams on minus points.
+  BerechneMannschaftstabellen(1, 0);
+  EXPECT_EQ(teamTable(1),
+            "1/1 2:0 2810/1=281000 Kreisliga 3/1 2:2 5500/2=275000 Kreisliga "
+            "2/2 1:1 2640/1=264000 Kreisliga 2/1 1:3 5300/2=265000 Kreisliga");
+
+  // One round, highest first; equal rings in the order they were saved.
+  BerechneEinzelwertung(0, 0, 0, 0, 0, 0, 0);
+  EXPECT_EQ(roundList(), "12:950 1:940 31:930 11:920 32:910 13:900 26:900 33:890 22:890 25:880 23:880 21:870 27:860");
+  ASSERT_FALSE(gEergSortListe.empty());
+  EXPECT_EQ(gEergSortListe[2].Name, "Schütze 31");
+  EXPECT_EQ(gEergSortListe[2].Vereinsname, "Tell Hörbach");
+  BerechneEinzelwertung(0, 1, 1, 90, 0, 0, 0);
+  EXPECT_EQ(roundList(), "31:950 34:920 22:910 32:900 21:900");
+
+  // Averages up to round 2; equal averages keep the order of the shooter rows.
+  BerechneEinzelwertung(1, 0, 1, 0, 1, 0, 0);
+  EXPECT_EQ(averages(),
+            "12:9500/1@1.1 1:9400/1@1.1 31:9400/2@3.1 11:9200/1@1.1 34:9200/1@3.1 32:9050/2@3.1 "
+            "13:9000/1@1.1 22:9000/2@2.1 26:9000/1@2.2 33:8900/1@3.1 21:8850/2@2.1 23:8800/1@2.1 "
+            "25:8800/1@2.2 27:8600/1@2.2 24:8500/1@2.1");
+  EXPECT_EQ(gEergSortListe[0].Vereinsname, "Verein 1");
+  BerechneEinzelwertung(2, 1, 1, 0, 2, 0, 0);
+  EXPECT_EQ(averages(), "31:9400/2@3.1 32:9050/2@3.1 22:9000/2@2.1 21:8850/2@2.1");
+  BerechneEinzelwertung(1, 0, 0, 0, 1, 0, 0);
+  EXPECT_EQ(gEergSortListe.size(), 13u) << "round 1 only: 24 and 34 have no result yet";
+
+  BerechneMannschaftsringschnitte(1, 0);
+  EXPECT_EQ(teamAverages(),
+            "Verein 1 I:28100/1 Kreisliga Tell Hörbach I:27500/2 Kreisliga Adler I:26500/2 Kreisliga "
+            "Adler II:26400/1 Kreisliga");
+  ASSERT_TRUE(noTransactionOpen());
+}
+
+TEST_F(SeasonRoad, DataFileAndCleanUpKeepEveryResult) {
+  prepareSeason();
+  enterMatches();
+  const std::string before = allRankings();
+  ASSERT_NE(before.find("Verein 1 I:28100/1"), std::string::npos) << before;
+
+  ASSERT_TRUE(SaveDataFile(dir->file("saison.rwk")));
+  ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Schuetzenerg;"));
+  ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Mscherg WHERE Ergnr=2;"));
+  ASSERT_NE(allRankings(), before);
+  ASSERT_EQ(OpenDataFile(dir->file("saison.rwk")), OpenResult::Ok);
+  EXPECT_EQ(allRankings(), before) << "the season read back from the data file";
+
+  NoProgress progress;
+  RunDatabaseCleanup(gDbHaupt, progress);
+  ASSERT_TRUE(noTransactionOpen());
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Disznr=0;"), 19);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Mscherg WHERE Disznr=0;"), 6);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Gegner WHERE Disznr=0 AND Mklnr=1;"), 12);
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Termine WHERE Disznr=0 AND Mklnr=1;"), 6);
+  EXPECT_EQ(rows("SELECT Nr, AnzahlTermine FROM Mschklassen WHERE Disznr=0;"), "1,6");
+  EXPECT_EQ(allRankings(), before) << "after the clean-up";
+
+  // The mask shows round 1 again after the clean-up reset the remembered positions.
+  openMask();
+  EXPECT_EQ(comboKey(mask->ComboBoxWettkampfnr), 1);
+  EXPECT_EQ(txt(pass(true, 0)), "12");
+  EXPECT_EQ(txt(mask->EditMschSummeHeim), "281");
+}
+
+}  // namespace

@@ -1,6 +1,6 @@
-// One season along its main road, through the real windows: clubs, a class of four teams
-// with its pairings, dates and settings, three matches typed into the entry mask, then the
-// rankings, the data file and the clean-up. Every expected value is worked out by hand from
+// One season along its main road, through the program's own windows: clubs, a class of
+// four teams with its pairings, dates and settings, three matches typed into the entry mask,
+// then the rankings, the data file saved and opened from the main window, and the clean-up. Every expected value is worked out by hand from
 // what is typed here.
 //
 // Teams by position: 1 Verein 1 I, 2 Adler I, 3 Adler II, 4 Tell Hörbach I. Best 3 of at
@@ -11,15 +11,18 @@
 
 #include <QApplication>
 #include <QTest>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/cleanup.h"
-#include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "core/helpers.h"
 #include "entry/ui/ZikoErgEingabeDlg.h"
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
+#include "platform/filedialog.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -31,12 +34,6 @@
 
 namespace {
 
-struct NoProgress : CleanupProgress {
-  void AddProgressLine(const std::string&) override {}
-  void SetProgressRange(int) override {}
-  void SetProgressPosition(int) override {}
-};
-
 class SeasonRoad : public DatabaseTest {
  protected:
   void SetUp() override {
@@ -44,10 +41,15 @@ class SeasonRoad : public DatabaseTest {
     gEinstellungen.AktDisznr = 0;
     gEinstellungen.SchuetzenAnzeigeOffen = 0;
     gEinstellungen.VereinListIndex = 0;
+    CreateWindows();
+    mask = ZikoErgEingabeDlg;
+    stray = std::make_unique<msg::ScriptedMessages>();
   }
   void TearDown() override {
-    delete mask;
-    ZikoErgEingabeDlg = nullptr;
+    // A failed statement anywhere on the road shows the common error box.
+    EXPECT_EQ(stray->count(), 0u) << stray->shown()[0].caption << ": " << stray->shown()[0].text;
+    stray.reset();
+    DestroyWindows();
     DatabaseTest::TearDown();
   }
 
@@ -68,7 +70,7 @@ class SeasonRoad : public DatabaseTest {
   // ---- master data and season set-up
 
   void addClubs() {
-    TZikoVereineBearbeitenDlg clubs;
+    TZikoVereineBearbeitenDlg& clubs = *ZikoVereineBearbeitenDlg;
     clubs.show();
     for (auto [nr, name] : {std::pair{2, "Adler"}, std::pair{3, "Tell Hörbach"}}) {
       clubs.ButtonNeuClick();
@@ -88,8 +90,7 @@ class SeasonRoad : public DatabaseTest {
   }
 
   void buildClass() {
-    TZikoMklEinteilungDlg dlg;
-    ZikoMklEinteilungDlg = &dlg;
+    TZikoMklEinteilungDlg& dlg = *ZikoMklEinteilungDlg;
     dlg.show();
     ASSERT_TRUE(dlg.transactionOpen());
     dlg.ButtonMklNeuClick();
@@ -107,7 +108,6 @@ class SeasonRoad : public DatabaseTest {
     EXPECT_EQ(fromQs(dlg.ListBoxMsch->item(3)->text()), "Tell Hörbach I");
     dlg.ButtonUebernehmenClick();
     EXPECT_EQ(dlg.result(), mrOk);
-    ZikoMklEinteilungDlg = nullptr;
     ASSERT_TRUE(noTransactionOpen());
 
     EXPECT_EQ(rows("SELECT Nr, Klname, AnzahlTermine FROM Mschklassen WHERE Disznr=0;"), "1,Kreisliga,6");
@@ -122,7 +122,7 @@ class SeasonRoad : public DatabaseTest {
   }
 
   void enterDates() {
-    TZikoTermineDlg dlg;
+    TZikoTermineDlg& dlg = *ZikoTermineDlg;
     dlg.show();
     ASSERT_EQ(dlg.sichtbareZeilen(), 6);
     for (int i = 0; i < 6; ++i) dlg.Edits[static_cast<size_t>(i)]->setText(qs(str(i + 10) + ".10.2026"));
@@ -136,7 +136,7 @@ class SeasonRoad : public DatabaseTest {
   }
 
   void setClassRules() {
-    TZikoNSMklEinstellungenDlg dlg;
+    TZikoNSMklEinstellungenDlg& dlg = *ZikoNSMklEinstellungenDlg;
     dlg.show();
     ASSERT_EQ(dlg.klasseNr(), 1);
     EXPECT_EQ(fromQs(dlg.Panel2->text()), "6");
@@ -162,8 +162,6 @@ class SeasonRoad : public DatabaseTest {
   // ---- the entry mask
 
   void openMask() {
-    if (!mask) mask = new TZikoErgEingabeDlg;
-    ZikoErgEingabeDlg = mask;
     mask->show();
     mask->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(mask));
@@ -311,7 +309,8 @@ class SeasonRoad : public DatabaseTest {
     return s + teamAverages();
   }
 
-  TZikoErgEingabeDlg* mask = nullptr;
+  TZikoErgEingabeDlg* mask = nullptr;  // the program's own entry mask
+  std::unique_ptr<msg::ScriptedMessages> stray;  // boxes no stage expected
 };
 
 TEST_F(SeasonRoad, TheMaskStoresEachMatchAsTyped) {
@@ -402,22 +401,49 @@ TEST_F(SeasonRoad, DataFileAndCleanUpKeepEveryResult) {
   const std::string before = allRankings();
   ASSERT_NE(before.find("Verein 1 I:28100/1"), std::string::npos) << before;
 
-  ASSERT_TRUE(SaveDataFile(dir->file("saison.rwk")));
+  // The set-up windows opened again mid-season and confirmed unchanged touch no result.
+  ZikoMklEinteilungDlg->show();
+  EXPECT_EQ(ZikoMklEinteilungDlg->ListBoxMsch->count(), 4);
+  ZikoMklEinteilungDlg->ButtonUebernehmenClick();
+  ZikoTermineDlg->show();
+  ZikoTermineDlg->ButtonUebernehmenClick();
+  ZikoNSMklEinstellungenDlg->show();
+  EXPECT_TRUE(ZikoNSMklEinstellungenDlg->RadioBeste->isChecked());
+  ZikoNSMklEinstellungenDlg->ButtonUebernehmenClick();
+  ASSERT_TRUE(noTransactionOpen());
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Termine WHERE Disznr=0 AND Mklnr=1;"), 6);
+  EXPECT_EQ(allRankings(), before) << "after the set-up windows were confirmed again";
+
+  const std::string file = dir->file("saison.rwk");
+  {
+    ScriptedFileDialogs files;
+    files.answer(file);
+    msg::ScriptedMessages boxes;
+    Form1->ActionDateispeichernunterExecute();
+    ASSERT_EQ(boxes.count(), 1u);
+    ASSERT_EQ(boxes.shown()[0].caption, "Meldung") << boxes.shown()[0].text;
+  }
   ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Schuetzenerg;"));
   ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Mscherg WHERE Ergnr=2;"));
   ASSERT_NE(allRankings(), before);
-  ASSERT_EQ(OpenDataFile(dir->file("saison.rwk")), OpenResult::Ok);
-  EXPECT_EQ(allRankings(), before) << "the season read back from the data file";
 
-  NoProgress progress;
-  RunDatabaseCleanup(gDbHaupt, progress);
+  // Opening reads the database back and runs the clean-up on its worker thread.
+  {
+    ScriptedFileDialogs files;
+    files.answer(file);
+    msg::ScriptedMessages boxes;
+    Form1->ActionDateiOeffnenExecute();
+    ASSERT_EQ(boxes.count(), 2u) << boxes.shown().back().text;
+    EXPECT_EQ(boxes.shown()[1].text, "Datei\n" + file + "\nerfolgreich eingelesen!\n");
+  }
   ASSERT_TRUE(noTransactionOpen());
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Disznr=0;"), 19);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mscherg WHERE Disznr=0;"), 6);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Gegner WHERE Disznr=0 AND Mklnr=1;"), 12);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Termine WHERE Disznr=0 AND Mklnr=1;"), 6);
   EXPECT_EQ(rows("SELECT Nr, AnzahlTermine FROM Mschklassen WHERE Disznr=0;"), "1,6");
-  EXPECT_EQ(allRankings(), before) << "after the clean-up";
+  EXPECT_EQ(rows("SELECT Passnr FROM Schuetzen WHERE AktivFlag<>1 ORDER BY Passnr;"), "28");
+  EXPECT_EQ(allRankings(), before) << "the season read back and cleaned up";
 
   // The mask shows round 1 again after the clean-up reset the remembered positions.
   openMask();

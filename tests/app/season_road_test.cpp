@@ -350,6 +350,28 @@ TEST_F(SeasonRoad, TheMaskStoresEachMatchAsTyped) {
   EXPECT_EQ(comboKey(mask->ComboBoxWettkampfnr), 2);
   EXPECT_EQ(txt(pass(true, 2)), "24");
   EXPECT_EQ(txt(mask->EditMschSummeGast), "277");
+
+  // A typing error in round 1 corrected: shooter 11 had 96, which makes him the best.
+  choose(1, 1, 1);
+  ASSERT_EQ(txt(pass(true, 2)) + " " + txt(rings(true, 2)), "11 92");
+  rings(true, 2)->clear();
+  typeRings(true, 2, "96");
+  save();
+  EXPECT_EQ(txt(pass(true, 0)), "11");
+  EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Disznr=0 AND Ergnr=1;"), 13);
+  EXPECT_EQ(rows("SELECT Ringerg, Pluspunkte, Minuspunkte FROM Mscherg WHERE Disznr=0 AND Ergnr=1 AND "
+                 "Vrnr=1;"),
+            "2850,2,0");
+  EXPECT_EQ(rows("SELECT Schnr FROM Mschaufstlg WHERE Disznr=0 AND Mklnr=1 AND Kampfnr=1 AND Vrnr=1 "
+                 "ORDER BY Posnr;"),
+            "11 12 1 13");
+  EXPECT_EQ(rows("SELECT Schnr FROM Mschaufstlg WHERE Disznr=0 AND Mklnr=1 AND Kampfnr=2 AND Vrnr=1 "
+                 "ORDER BY Posnr;"),
+            "12 1 11 13");
+  BerechneMannschaftstabellen(0, 0);
+  EXPECT_EQ(teamTable(1),
+            "1/1 2:0 2850/1=285000 Kreisliga 2/1 1:1 2640/1=264000 Kreisliga "
+            "2/2 1:1 2640/1=264000 Kreisliga 3/1 0:2 2730/1=273000 Kreisliga");
 }
 
 TEST_F(SeasonRoad, RankingsFollowWhatWasTyped) {

@@ -16,12 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "core/helpers.h"
 #include "entry/ui/ZikoErgEingabeDlg.h"
+#include "exchange/diszimport.h"
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
 #include "platform/filedialog.h"
 #include "platform/keydata.h"
@@ -334,15 +336,15 @@ class SeasonRoad : public DatabaseTest {
     return s;
   }
 
-  // Everything the rankings give after rounds 1 and 2.
-  std::string allRankings() {
-    BerechneMannschaftstabellen(1, 0);
+  // Everything the rankings of a discipline give after rounds 1 and 2.
+  std::string allRankings(int disz = 0) {
+    BerechneMannschaftstabellen(1, disz);
     std::string s = teamTable(1) + " | ";
-    BerechneEinzelwertung(0, 0, 0, 0, 0, 0, 0);
+    BerechneEinzelwertung(0, 0, 0, 0, 0, 0, disz);
     s += roundList() + " | ";
-    BerechneEinzelwertung(1, 0, 1, 0, 2, 0, 0);
+    BerechneEinzelwertung(1, 0, 1, 0, 2, 0, disz);
     s += averages() + " | ";
-    BerechneMannschaftsringschnitte(1, 0);
+    BerechneMannschaftsringschnitte(1, disz);
     return s + teamAverages();
   }
 
@@ -513,6 +515,26 @@ TEST_F(SeasonRoad, DataFileAndCleanUpKeepEveryResult) {
   EXPECT_EQ(txt(pass(true, 0)), "12");
   EXPECT_EQ(txt(mask->EditMschSummeHeim), "281");
   EXPECT_EQ(txt(mask->EditMschSummeGast), "273");
+}
+
+TEST_F(SeasonRoad, ADisciplineTakenOverFromTheDataFileRanksTheSame) {
+  prepareSeason();
+  enterMatches();
+  const std::string file = dir->file("saison.rwk");
+  ASSERT_TRUE(SaveDataFile(file));
+  ASSERT_TRUE(ReadExtractFile(file));
+  const int disz = importDiscipline(gIntdat.TempDbDateiPfad, 0, -1);
+  ASSERT_EQ(disz, 2);
+  ASSERT_TRUE(noTransactionOpen());
+  EXPECT_EQ(allRankings(disz), allRankings(0));
+
+  // The mask finds the taken-over matches in the new discipline.
+  gEinstellungen.AktDisznr = static_cast<int8_t>(disz);
+  openMask();
+  EXPECT_EQ(comboKey(mask->ComboBoxDisz), disz);
+  choose(2, 2, 1);
+  EXPECT_EQ(txt(pass(true, 2)), "24");
+  EXPECT_EQ(txt(mask->EditMschSummeGast), "277");
 }
 
 }  // namespace

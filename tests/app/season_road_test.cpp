@@ -1,11 +1,12 @@
-// One season along its main road, through the program's own windows: clubs, a class of
-// four teams with its pairings, dates and settings, three matches typed into the entry mask,
-// then the rankings, the data file saved and opened from the main window, and the clean-up. Every expected value is worked out by hand from
-// what is typed here.
+// One season along its main road, through the program's own windows: clubs; the new-season
+// wizard with a class of four teams, its pairings (one swapped by hand), dates and settings;
+// three matches typed into the entry mask; the rankings; the data file saved and opened from
+// the main window, with the clean-up that follows; a discipline taken over from that file.
+// Every expected value is worked out by hand from what is typed here.
 //
 // Teams by position: 1 Verein 1 I, 2 Adler I, 3 Adler II, 4 Tell Hörbach I. Best 3 of at
-// most 4 shooters count. Round 1: Tell I - Verein 1 I 273:281 (home and guest swapped in the
-// pairing editor), Adler II - Adler I 264:264; round 2: Adler I - Tell I 266:277.
+// most 4 shooters count. Round 1: Tell I - Verein 1 I 273:281, Adler II - Adler I 264:264;
+// round 2: Adler I - Tell I 266:277.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -16,12 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "app/mainwindow.h"
+#include "app/program.h"
 #include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
-#include "core/helpers.h"
 #include "entry/ui/ZikoErgEingabeDlg.h"
 #include "exchange/diszimport.h"
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"

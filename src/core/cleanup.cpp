@@ -1,6 +1,7 @@
 #include "core/cleanup.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -10,12 +11,13 @@
 
 namespace {
 
-bool clubExists(sqlite3* db, long nummer) {
-  return !db::query(db, "SELECT Nummer FROM Vereine_gau WHERE Nummer=?;", {nummer}).empty();
-}
-
-bool classExists(sqlite3* db, long nr, long disz) {
-  return !db::query(db, "SELECT Nr FROM Mschklassen WHERE Nr=? AND Disznr=?;", {nr, disz}).empty();
+// The numbers in the first column of a query. A pass reads the keys it checks against once
+// instead of asking the database again for every row.
+std::set<long> numbers(sqlite3* db, const std::string& sql, const db::Params& params = {}) {
+  db::Table t = db::query(db, sql, params);
+  std::set<long> out;
+  for (size_t r = 0; r < t.size(); ++r) out.insert(t.num(r, 0));
+  return out;
 }
 
 // Starts a pass: its line and the bar's range (at least 1, 0 would show a busy bar).
@@ -24,37 +26,40 @@ void pass(CleanupProgress& p, const std::string& line, size_t rows) {
   p.SetProgressRange(std::max<int>(1, static_cast<int>(rows)));
 }
 
-// Rows of a class-keyed table whose class does not exist in the discipline.
-void dropOrphanedClassRows(sqlite3* db, CleanupProgress& p, long d, const std::string& line,
-                           const std::string& select, const std::string& remove) {
-  db::Table rows = db::query(db, select, {d});
+// A pass over rows: a row whose number in the first column is not among known is removed
+// with remove, bound with the row's last column and then extra.
+void dropRowsNotIn(sqlite3* db, CleanupProgress& p, const std::string& line, const db::Table& rows,
+                   const std::set<long>& known, const std::string& remove,
+                   const db::Params& extra = {}) {
   pass(p, line, rows.size());
   for (size_t r = 0; r < rows.size(); ++r) {
-    long mkl = rows.num(r, 0);
-    if (!classExists(db, mkl, d)) db::exec(db, remove, {mkl, d});
+    if (!known.count(rows.num(r, 0))) {
+      db::Params params{rows.num(r, rows.columns.size() - 1)};
+      params.insert(params.end(), extra.begin(), extra.end());
+      db::exec(db, remove, params);
+    }
     p.SetProgressPosition(static_cast<int>(r + 1));
   }
 }
 
-void cleanDiscipline(sqlite3* db, CleanupProgress& p, long d) {
+void cleanDiscipline(sqlite3* db, CleanupProgress& p, const std::set<long>& clubs, long d) {
   const std::string dn = str(d + 1);
 
-  db::Table teams = db::query(db, "SELECT Vrnr FROM Msch_in_klassen  WHERE Disznr=?;", {d});
-  pass(p, "Disziplin " + dn + " wird bearbeitet..", teams.size());
-  for (size_t r = 0; r < teams.size(); ++r) {
-    long vrnr = teams.num(r, 0);
-    if (!clubExists(db, vrnr))
-      db::exec(db, "DELETE FROM Msch_in_klassen WHERE Vrnr =? AND Disznr=?;", {vrnr, d});
-    p.SetProgressPosition(static_cast<int>(r + 1));
-  }
+  dropRowsNotIn(db, p, "Disziplin " + dn + " wird bearbeitet..",
+                db::query(db, "SELECT Vrnr FROM Msch_in_klassen  WHERE Disznr=?;", {d}), clubs,
+                "DELETE FROM Msch_in_klassen WHERE Vrnr =? AND Disznr=?;", {d});
 
   db::Table classes = db::query(db, "SELECT Nr FROM Mschklassen WHERE Disznr=? ORDER BY Nr ASC;", {d});
+  std::map<long, size_t> teams;
+  db::Table entries = db::query(db, "SELECT Mklnr FROM Msch_in_klassen WHERE Disznr=?;", {d});
+  for (size_t r = 0; r < entries.size(); ++r) ++teams[entries.num(r, 0)];
   pass(p, "Mannschaftsklassen Disziplin " + dn + " werden durchsucht...", classes.size());
   std::vector<long> empty;  // in Nr order
   for (size_t r = 0; r < classes.size(); ++r) {
     long nr = classes.num(r, 0);
-    size_t n = db::query(db, "SELECT Mklnr FROM Msch_in_klassen WHERE Mklnr=? AND Disznr=?;", {nr, d}).size();
-    if (n >= 1) {
+    auto found = teams.find(nr);
+    if (found != teams.end()) {
+      size_t n = found->second;
       size_t m = n + (n % 2);
       db::exec(db, "UPDATE Mschklassen Set AnzahlTermine=? WHERE Nr=? AND Disznr=?;",
                {static_cast<long>(2 * (m - 1)), nr, d});
@@ -79,19 +84,25 @@ void cleanDiscipline(sqlite3* db, CleanupProgress& p, long d) {
     db::exec(db, "DELETE FROM Gegner WHERE Mklnr=? AND Disznr=?;", {nr, d});
   }
 
-  dropOrphanedClassRows(db, p, d, "Gegner Disziplin " + dn + " werden durchsucht...",
-                        "SELECT Mklnr FROM Gegner WHERE Disznr=?;", "DELETE FROM Gegner WHERE Mklnr =? AND Disznr=?;");
-  dropOrphanedClassRows(db, p, d, "Termine Disziplin " + dn + " werden durchsucht...",
-                        "SELECT Mklnr FROM Termine WHERE Disznr=?;", "DELETE FROM Termine WHERE Mklnr=? AND Disznr=?;");
-  dropOrphanedClassRows(db, p, d, "Mannschaftsergebnisse Disziplin " + dn + " werden durchsucht...",
-                        "SELECT Mklnr FROM Mscherg WHERE Disznr=?;", "DELETE FROM Mscherg WHERE Mklnr=? AND Disznr=?;");
+  // Rows of the class-keyed tables whose class does not exist in the discipline.
+  const std::set<long> kept = numbers(db, "SELECT Nr FROM Mschklassen WHERE Disznr=?;", {d});
+  dropRowsNotIn(db, p, "Gegner Disziplin " + dn + " werden durchsucht...",
+                db::query(db, "SELECT Mklnr FROM Gegner WHERE Disznr=?;", {d}), kept,
+                "DELETE FROM Gegner WHERE Mklnr =? AND Disznr=?;", {d});
+  dropRowsNotIn(db, p, "Termine Disziplin " + dn + " werden durchsucht...",
+                db::query(db, "SELECT Mklnr FROM Termine WHERE Disznr=?;", {d}), kept,
+                "DELETE FROM Termine WHERE Mklnr=? AND Disznr=?;", {d});
+  dropRowsNotIn(db, p, "Mannschaftsergebnisse Disziplin " + dn + " werden durchsucht...",
+                db::query(db, "SELECT Mklnr FROM Mscherg WHERE Disznr=?;", {d}), kept,
+                "DELETE FROM Mscherg WHERE Mklnr=? AND Disznr=?;", {d});
 
   db::Table results = db::query(db, "SELECT Schnr, Ringerg, rowid FROM Schuetzenerg WHERE Disznr=?;", {d});
+  const std::set<long> shooters = numbers(db, "SELECT Passnr FROM Schuetzen;");
   pass(p, "Einzelergebnisse Disziplin " + dn + " werden durchsucht...", results.size());
   for (size_t r = 0; r < results.size(); ++r) {
     long schnr = results.num(r, 0);
     long rings = results.num(r, 1);
-    bool exists = !db::query(db, "SELECT Passnr FROM Schuetzen WHERE Passnr=?;", {schnr}).empty();
+    bool exists = shooters.count(schnr) > 0;
     if (exists && rings >= 1) {
       db::exec(db, "UPDATE Schuetzen SET AktivFlag=? WHERE Passnr=?;", {"1", schnr});
     } else if (!exists) {
@@ -111,24 +122,15 @@ void RunDatabaseCleanup(sqlite3* db, CleanupProgress& p) {
   db::Transaction t(db);
   db::exec(db, "DELETE FROM Mscherg WHERE Vrnr=?;", {0});
 
+  // The clean-up removes no club, so one read of their numbers serves every pass.
+  const std::set<long> clubs = numbers(db, "SELECT Nummer FROM Vereine_gau;");
   db::Table disciplines = db::query(db, "SELECT Nr FROM Disznamen ORDER BY Nr ASC;");
-  for (size_t i = 0; i < disciplines.size(); ++i) cleanDiscipline(db, p, disciplines.num(i, 0));
+  for (size_t i = 0; i < disciplines.size(); ++i) cleanDiscipline(db, p, clubs, disciplines.num(i, 0));
 
-  db::Table shooters = db::query(db, "SELECT Passnr, Vrnr FROM Schuetzen;");
-  pass(p, "Schützen werden durchsucht...", shooters.size());
-  for (size_t r = 0; r < shooters.size(); ++r) {
-    if (!clubExists(db, shooters.num(r, 1)))
-      db::exec(db, "DELETE FROM Schuetzen WHERE Passnr=?;", {shooters.num(r, 0)});
-    p.SetProgressPosition(static_cast<int>(r + 1));
-  }
-
-  db::Table texts = db::query(db, "SELECT Nummer FROM Vereine_zstext;");
-  pass(p, "Zusatztexte werden durchsucht...", texts.size());
-  for (size_t r = 0; r < texts.size(); ++r) {
-    if (!clubExists(db, texts.num(r, 0)))
-      db::exec(db, "DELETE FROM Vereine_zstext WHERE Nummer =? ;", {texts.num(r, 0)});
-    p.SetProgressPosition(static_cast<int>(r + 1));
-  }
+  dropRowsNotIn(db, p, "Schützen werden durchsucht...", db::query(db, "SELECT Vrnr, Passnr FROM Schuetzen;"),
+                clubs, "DELETE FROM Schuetzen WHERE Passnr=?;");
+  dropRowsNotIn(db, p, "Zusatztexte werden durchsucht...", db::query(db, "SELECT Nummer FROM Vereine_zstext;"),
+                clubs, "DELETE FROM Vereine_zstext WHERE Nummer =? ;");
 
   // A discipline without a name keeps its place; deleting it would shift every list.
   db::Table names = db::query(db, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");

@@ -49,7 +49,7 @@ void TFenkLDateiNeuDlg::FormShow() {
 void TFenkLDateiNeuDlg::ButtonWeiterClick() {
   {
     WaitCursor wait;
-    RecreateMainTables();
+    // Drops and creates the main tables itself, before it fills in the default rows.
     CreateDefaultDatabase(1);
   }
   closeWith(mrOk);

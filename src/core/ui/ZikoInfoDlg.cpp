@@ -75,9 +75,6 @@ TZikoInfoDlg::TZikoInfoDlg(QWidget* parent) : ZDialog(parent) {
   Image1 = new QLabel(panel);
   Image1->setScaledContents(true);
   Image1->setMinimumSize(240, 150);
-  initAboutResource();
-  QFile picture(QStringLiteral(":/about.jpg"));
-  if (picture.open(QIODevice::ReadOnly)) Image1->setPixmap(QPixmap::fromImage(decodeJpeg(picture.readAll())));
   auto* panelLayout = new QVBoxLayout(panel);
   panelLayout->addWidget(Label1);
   panelLayout->addWidget(Image1, 1);
@@ -89,6 +86,12 @@ TZikoInfoDlg::TZikoInfoDlg(QWidget* parent) : ZDialog(parent) {
 }
 
 void TZikoInfoDlg::FormShow() {
+  // Every window is made at start-up; the picture is decoded only once the box is shown.
+  if (Image1->pixmap().isNull()) {
+    initAboutResource();
+    QFile picture(QStringLiteral(":/about.jpg"));
+    if (picture.open(QIODevice::ReadOnly)) Image1->setPixmap(QPixmap::fromImage(decodeJpeg(picture.readAll())));
+  }
   Label1->setText(qs(
       "ZielKontor.exe\nEine Software für den Schießsport\nzur Verwaltung von Rundenwettkämpfen\nVersion 04/10"));
 }

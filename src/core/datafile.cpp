@@ -25,9 +25,6 @@ namespace {
 
 constexpr qint64 kHeadSize = 60;
 constexpr qint64 kDbOffset = kHeadSize + static_cast<qint64>(Einstellungssatz::Size);
-// The scrambled web-access values stay out of every data file that leaves the house.
-constexpr size_t kWebBlockOffset = 1574;
-constexpr size_t kWebBlockSize = 200;
 constexpr size_t kBlock = 64 * 1024;
 
 enum class Head { Current, Older, Foreign };
@@ -209,8 +206,9 @@ bool SaveDataFile(const std::string& fileName) {
   const std::string saved = timeStamp();
   Einstellungssatz settings = gEinstellungen;
   setFieldText(settings.Speicherzeit, saved);
+  // The scrambled web-access values stay out of every data file that leaves the house.
+  std::memset(settings.WebzugangGespeichert, 0, sizeof settings.WebzugangGespeichert);
   auto record = settings.toBytes();
-  std::memset(record.data() + kWebBlockOffset, 0, kWebBlockSize);
 
   char head[kHeadSize] = {};
   std::memcpy(head, gIntdat.DatenKopf.data(),

@@ -8,7 +8,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -17,6 +16,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -41,16 +41,6 @@ Head readHead(QFile& in) {
 void clearReadOnly(const QString& path) {
   if (QFile::exists(path))
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::WriteUser);
-}
-
-std::string timeStamp() {
-  std::time_t now = std::time(nullptr);
-  std::tm t{};
-  localtime_r(&now, &t);
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%d.%d.%4d, %2d:%02d", t.tm_mday, t.tm_mon + 1,
-                t.tm_year + 1900, t.tm_hour, t.tm_min);
-  return buf;
 }
 
 // A file that removes itself unless it was handed on.
@@ -203,7 +193,7 @@ bool SaveDataFile(const std::string& fileName) {
   TempFile copy(fs::temp_directory_path().string());
   if (!copy.ok() || !copy.closeFd() || !backupMainDatabase(copy.path())) return false;
 
-  const std::string saved = timeStamp();
+  const std::string saved = DateTimeText(std::time(nullptr));
   Einstellungssatz settings = gEinstellungen;
   setFieldText(settings.Speicherzeit, saved);
   // The scrambled web-access values stay out of every data file that leaves the house.

@@ -123,13 +123,16 @@ bool WriteTextFile(const std::string& fileName, const std::string& text) {
   return file.commit();
 }
 
-std::string ModelCssText(std::time_t now) {
+std::string DateTimeText(std::time_t when) {
   std::tm t{};
-  localtime_r(&now, &t);
+  localtime_r(&when, &t);
   char stamp[64];
   std::snprintf(stamp, sizeof stamp, "%d.%d.%4d, %2d:%02d", t.tm_mday, t.tm_mon + 1,
                 t.tm_year + 1900, t.tm_hour, t.tm_min);
+  return stamp;
+}
 
+std::string ModelCssText(std::time_t now) {
   const std::string nl = "\r\n";
   std::string css;
   // A rule's comment stands beside its selector; nullptr: none, "" an empty comment.
@@ -145,7 +148,7 @@ std::string ModelCssText(std::time_t now) {
   };
   auto end = [&]() { css += "}" + nl + nl; };
 
-  css += "/* ZikoStandard.css erstellt am " + std::string(stamp) + " von ZielKontor.exe, */" + nl;
+  css += "/* ZikoStandard.css erstellt am " + DateTimeText(now) + " von ZielKontor.exe, */" + nl;
   css += "/* einer Software für den Schießsport von Hagelstätter */" + nl + nl;
 
   rule("body", nullptr);

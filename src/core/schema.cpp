@@ -106,14 +106,10 @@ struct Recreated {
   Text create;
 };
 
-// Drops and creates each table in order, in one transaction. The statements are not
-// checked: a table that does not exist yet simply has nothing to drop.
+// Drops and creates each table in order, in one transaction.
 void recreate(sqlite3* conn, std::initializer_list<Recreated> tables) {
   db::Transaction t(conn);
-  for (const Recreated& r : tables) {
-    db::exec(conn, std::string("DROP TABLE ") + r.table + ";", {}, db::Report::Silent);
-    db::exec(conn, gIntdat.*r.create, {}, db::Report::Silent);
-  }
+  for (const Recreated& r : tables) recreateTable(conn, r.table, gIntdat.*r.create);
   t.commit();
 }
 
@@ -181,25 +177,43 @@ void insertMainDefaults(const std::string& season) {
 }
 
 void insertPathDefaults() {
-  sqlite3* c = gDbPfade;
-  const std::string& p = gIntdat.ProgrammVerzeichnis;
-  db::Transaction t(c);
-  for (int i = 0; i < 2; ++i) {
-    db::exec(c,
-             "INSERT INTO PfadeEinzelausgb_10(Disznr, Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6, "
-             "Pfad7, Pfad8, Pfad9, Pfad10) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
-             {i, p, p, p, p, p, p, p, p, p, p});
-    db::exec(c,
-             "INSERT INTO PfadeNeueSaison(Disznr, StarttabPfad, TerminlistenPfad, "
-             "MschfuehrerPfad) VALUES (?, ?, ?, ?);",
-             {i, p, p, p});
-    db::exec(c, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
-             {i, p, p});
+  db::Transaction t(gDbPfade);
+  for (long d = 0; d < 2; ++d) {
+    insertEinzelausgb10Row(d);
+    insertNeueSaisonRow(d);
+    insertImpExpRow(d);
   }
   t.commit();
 }
 
 }  // namespace
+
+void recreateTable(sqlite3* conn, const char* table, const std::string& create) {
+  db::exec(conn, std::string("DROP TABLE ") + table + ";", {}, db::Report::Silent);
+  db::exec(conn, create, {}, db::Report::Silent);
+}
+
+void insertEinzelausgb10Row(long d) {
+  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  db::exec(gDbPfade,
+           "INSERT INTO PfadeEinzelausgb_10(Disznr, Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6, "
+           "Pfad7, Pfad8, Pfad9, Pfad10) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+           {d, p, p, p, p, p, p, p, p, p, p});
+}
+
+void insertNeueSaisonRow(long d) {
+  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  db::exec(gDbPfade,
+           "INSERT INTO PfadeNeueSaison(Disznr, StarttabPfad, TerminlistenPfad, "
+           "MschfuehrerPfad) VALUES (?, ?, ?, ?);",
+           {d, p, p, p});
+}
+
+void insertImpExpRow(long d) {
+  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  db::exec(gDbPfade, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
+           {d, p, p});
+}
 
 void fillCreateTexts(_ziko_intdat& intdat) {
   for (const CreateText& c : kCreateTexts) intdat.*c.field = c.sql;

@@ -26,11 +26,6 @@ std::vector<long> disciplines() {
   return out;
 }
 
-void dropAndCreate(sqlite3* conn, const char* table, const std::string& create) {
-  db::exec(conn, std::string("DROP TABLE ") + table + ";", {}, db::Report::Silent);
-  db::exec(conn, create, {}, db::Report::Silent);
-}
-
 // The older layout kept the report folder, user name, password and server address in the
 // rows 0 to 3 of PfadeImpExp; they move to RmeImport and rows 1 to 3 go.
 std::vector<std::string> takeOldReportValues() {
@@ -47,14 +42,8 @@ std::vector<std::string> takeOldReportValues() {
 }
 
 void upgradeEinzelausgb10(const std::vector<long>& discs) {
-  const std::string& p = gIntdat.ProgrammVerzeichnis;
-  dropAndCreate(gDbPfade, "PfadeEinzelausgb_10", gIntdat.SqlCreatePfadeEinzelausgb10);
-  for (long d : discs) {
-    db::exec(gDbPfade,
-             "INSERT INTO PfadeEinzelausgb_10(Disznr, Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6, "
-             "Pfad7, Pfad8, Pfad9, Pfad10) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
-             {d, p, p, p, p, p, p, p, p, p, p});
-  }
+  recreateTable(gDbPfade, "PfadeEinzelausgb_10", gIntdat.SqlCreatePfadeEinzelausgb10);
+  for (long d : discs) insertEinzelausgb10Row(d);
   // A current database has no older table: then there is nothing to take over.
   if (db::tableExists(gDbPfade, "PfadeEinzelausgb")) {
     for (long d : discs) {
@@ -123,25 +112,15 @@ bool UpgradeTableVereineZstext() {
 }
 
 bool UpgradePathTables() {
-  const std::string& p = gIntdat.ProgrammVerzeichnis;
   db::Transaction t(gDbPfade);
   if (!hasColumn(gDbPfade, "PfadeEinzelausgb_10", "Pfad10")) upgradeEinzelausgb10(disciplines());
   if (!hasColumn(gDbPfade, "PfadeNeueSaison", "StarttabPfad")) {
-    dropAndCreate(gDbPfade, "PfadeNeueSaison", gIntdat.SqlCreatePfadeNeueSaison);
-    for (long d : disciplines()) {
-      db::exec(gDbPfade,
-               "INSERT INTO PfadeNeueSaison(Disznr, StarttabPfad, TerminlistenPfad, "
-               "MschfuehrerPfad) VALUES (?, ?, ?, ?);",
-               {d, p, p, p});
-    }
+    recreateTable(gDbPfade, "PfadeNeueSaison", gIntdat.SqlCreatePfadeNeueSaison);
+    for (long d : disciplines()) insertNeueSaisonRow(d);
   }
   if (!hasColumn(gDbPfade, "PfadeImpExp", "MschmldgPfad")) {
-    dropAndCreate(gDbPfade, "PfadeImpExp", gIntdat.SqlCreatePfadeImpExp);
-    for (long d : disciplines()) {
-      db::exec(gDbPfade,
-               "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
-               {d, p, p});
-    }
+    recreateTable(gDbPfade, "PfadeImpExp", gIntdat.SqlCreatePfadeImpExp);
+    for (long d : disciplines()) insertImpExpRow(d);
   }
   t.commit();
   return true;

@@ -24,16 +24,13 @@ bool sameName(const std::string& a, const std::string& b) {
 // Columns both databases have, in the order of this data set's table (the other data set
 // may come from an older version).
 std::vector<std::string> sharedColumns(const std::string& table) {
-  const std::string sql = "SELECT name FROM pragma_table_info(?1, ?2);";
-  db::Table mine = db::query(gDbHaupt, sql, {table, "main"}, db::Report::Silent);
-  db::Table theirs = db::query(gDbHaupt, sql, {table, "imp"}, db::Report::Silent);
+  db::Table t = db::query(gDbHaupt,
+                          "SELECT m.name FROM pragma_table_info(?1, 'main') AS m WHERE EXISTS "
+                          "(SELECT 1 FROM pragma_table_info(?1, 'imp') AS i "
+                          "WHERE i.name = m.name COLLATE NOCASE) ORDER BY m.cid;",
+                          {table}, db::Report::Silent);
   std::vector<std::string> result;
-  for (const auto& m : mine.rows)
-    for (const auto& t : theirs.rows)
-      if (sameName(m[0], t[0])) {
-        result.push_back(m[0]);
-        break;
-      }
+  for (const auto& row : t.rows) result.push_back(row[0]);
   return result;
 }
 

@@ -24,13 +24,6 @@ bool gHadData = false;
 sqlite3** const kConnections[5] = {&gDbHaupt, &gDbPfade, &gDbAgenda, &gDbStammdaten,
                                    &gDbAutoImpExp};
 
-std::string formatOne(const char* format, const std::string& value) {
-  std::string out(format);
-  size_t p = out.find("%s");
-  if (p != std::string::npos) out.replace(p, 2, value);
-  return out;
-}
-
 // Copies the five database files (and any journal beside them) into a new folder
 // "Sicherung-<date>-<time>" of the working directory. Returns the folder, or "" on failure.
 std::string backUpDatabases() {
@@ -63,8 +56,8 @@ bool OpenDatabases() {
   for (const char* file : kDbFiles)
     if (access(file, F_OK) == 0 && access(file, W_OK) != 0) writable = false;
   if (!writable) {
-    msg::show(formatOne("Im Ordner\n%s\nkönnen keine Daten gespeichert werden.", fromQs(folder)),
-              "Fehler", msg::Ok, msg::Error);
+    msg::show("Im Ordner\n" + fromQs(folder) + "\nkönnen keine Daten gespeichert werden.", "Fehler",
+              msg::Ok, msg::Error);
     return false;
   }
   gHadData = false;
@@ -101,10 +94,9 @@ bool PrepareDatabases() {
   }
   CreateDefaultDatabase(0);
   if (!backup.empty()) {
-    msg::show(formatOne("Die Einstellungsdatei Zikoconfig.cnf fehlt oder ist ungültig. Es wurde "
-                        "eine neue Datenbank angelegt; die bisherigen Daten sind im Ordner\n%s\n"
-                        "gesichert.",
-                        backup),
+    msg::show("Die Einstellungsdatei Zikoconfig.cnf fehlt oder ist ungültig. Es wurde eine neue "
+              "Datenbank angelegt; die bisherigen Daten sind im Ordner\n" +
+                  backup + "\ngesichert.",
               "Meldung");
   }
   RunUpgradeProbes(true);

@@ -302,8 +302,10 @@ void TForm1::ActionDateiNeuExecute() {
 }
 
 void TForm1::ActionSqlReoganisationExecute() {
-  if (ZikoDbOptDlg) ZikoDbOptDlg->ShowModal();
-  msg::show("Datenbank optimiert!", "Meldung", msg::Ok, msg::Information);
+  // The progress window closes with mrOk only once the clean-up has run to its end; a run
+  // that ends meanwhile takes it down without that result.
+  if (ZikoDbOptDlg && ZikoDbOptDlg->ShowModal() == mrOk)
+    msg::show("Datenbank optimiert!", "Meldung", msg::Ok, msg::Information);
 }
 
 void TForm1::ActionDateiOeffnenExecute() {

@@ -221,13 +221,9 @@ void TZikoMklBearbeitenDlg::ButtonKnrTauschenClick() {
 
 void TZikoMklBearbeitenDlg::ButtonStandbelegungenClick() {
   if (!ZikoStandbelegungenDlg) return;
-  // Beside a modal window only its own child windows take input.
-  if (ZikoStandbelegungenDlg->parentWidget() != this)
-    ZikoStandbelegungenDlg->setParent(this, Qt::Tool);
   if (!ZikoStandbelegungenDlg->isVisible())
     ZikoStandbelegungenDlg->move(frameGeometry().topRight() + QPoint(8, 0));
-  ZikoStandbelegungenDlg->show();
-  ZikoStandbelegungenDlg->raise();
+  ZikoStandbelegungenDlg->showBeside(this);
   ZikoStandbelegungenDlg->MarkPaarung(row_);
 }
 

@@ -1,6 +1,7 @@
 #include "entry/eingabe.h"
 
 #include <algorithm>
+#include <set>
 
 #include "core/db.h"
 #include "platform/text.h"
@@ -127,21 +128,30 @@ bool anyCountedHasRings(const std::array<RowTexts, kRows>& rows, int n) {
 
 namespace {
 
-bool shooterOfClub(sqlite3* db, long passnr, long vrnr, bool& ok) {
-  db::Table t = db::query(db, "SELECT * FROM Schuetzen WHERE Passnr=? AND Vrnr=?;", {passnr, vrnr});
-  ok = t.ok;
-  return !t.empty();
+// Column 0 of a row as a whole number. False for what a "column=?" test with a number would
+// not match either, though it reads as one: NULL (read as ""), a fraction, other text.
+bool wholeNumber(const db::Table& t, size_t row, long& value) {
+  value = t.num(row, 0);
+  return t.text(row, 0) == str(value);
 }
 
-bool saveIndividual(sqlite3* db, const Paarung& p, int n, const SideEntry& side, bool heim, int row,
-                    SaveResult& result) {
+// The pass numbers of the club's shooters, read once for all rows of a side.
+bool clubShooters(sqlite3* db, long vrnr, std::set<long>& passnrs) {
+  db::Table t = db::query(db, "SELECT Passnr FROM Schuetzen WHERE Vrnr=?;", {vrnr});
+  long passnr = 0;
+  for (size_t r = 0; r < t.size(); ++r)
+    if (wholeNumber(t, r, passnr)) passnrs.insert(passnr);
+  return t.ok;
+}
+
+bool saveIndividual(sqlite3* db, const Paarung& p, int n, const SideEntry& side, const std::set<long>& club,
+                    bool heim, int row, SaveResult& result) {
   long passnr = side.passnr[row];
   long ringe = side.ringe[row];
   if (passnr < 1) return true;
-  bool ok = true;
-  if (!shooterOfClub(db, passnr, side.vrnr, ok)) {
-    if (ok && ringe > 0) result.skipped.push_back({heim, row, passnr});
-    return ok;
+  if (!club.count(passnr)) {
+    if (ringe > 0) result.skipped.push_back({heim, row, passnr});
+    return true;
   }
   // A row without rings leaves a result stored earlier as it is.
   if (ringe <= 0) return true;
@@ -208,16 +218,16 @@ bool setLineupPosition(sqlite3* db, const Paarung& p, const SideEntry& side, int
 // only; a new position is set from this round to the last one. Earlier rounds and the
 // regular-shooter rows (round 0) are never touched.
 bool saveLineup(sqlite3* db, const Paarung& p, const SideEntry& side, int rounds) {
+  // Decided before anything is written, so rows that swap places count as planned.
+  db::Table t = db::query(db,
+                          "SELECT Posnr FROM Mschaufstlg WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND "
+                          "Vrnr=? AND Mschnr=?;",
+                          {p.Disznr, p.Kampfnr, p.Mklnr, side.vrnr, side.mschnr});
+  if (!t.ok) return false;
   std::array<bool, kRows> planned{};
-  for (int r = 0; r < kRows; ++r) {
-    // Decided before anything is written, so rows that swap places count as planned.
-    db::Table t = db::query(db,
-                            "SELECT * FROM Mschaufstlg WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND "
-                            "Posnr=? AND Vrnr=? AND Mschnr=?;",
-                            {p.Disznr, p.Kampfnr, p.Mklnr, r, side.vrnr, side.mschnr});
-    if (!t.ok) return false;
-    planned[r] = !t.empty();
-  }
+  long posnr = 0;
+  for (size_t i = 0; i < t.size(); ++i)
+    if (wholeNumber(t, i, posnr) && posnr >= 0 && posnr < kRows) planned[static_cast<size_t>(posnr)] = true;
   for (int r = 0; r < kRows; ++r) {
     long passnr = side.passnr[r];
     if (passnr < 1) continue;
@@ -230,13 +240,16 @@ bool saveLineup(sqlite3* db, const Paarung& p, const SideEntry& side, int rounds
 
 // Shooters of the side's club who shot in this match become active.
 bool markActive(sqlite3* db, const SideEntry& side) {
+  db::Params params{1, side.vrnr};
+  std::string placeholders;
   for (int r = 0; r < kRows; ++r) {
     if (side.passnr[r] < 1 || side.ringe[r] <= 0) continue;
-    if (!db::exec(db, "UPDATE Schuetzen SET AktivFlag = ? WHERE Passnr=? AND Vrnr=?;",
-                  {1, side.passnr[r], side.vrnr}))
-      return false;
+    placeholders += placeholders.empty() ? "?" : ", ?";
+    params.emplace_back(side.passnr[r]);
   }
-  return true;
+  if (placeholders.empty()) return true;
+  return db::exec(db, "UPDATE Schuetzen SET AktivFlag = ? WHERE Vrnr=? AND Passnr IN (" + placeholders + ");",
+                  params);
 }
 
 }  // namespace
@@ -248,9 +261,11 @@ SaveResult saveMatch(sqlite3* db, const Paarung& p, int n, const SideEntry& heim
   db::Transaction t(db);
   if (!t.active()) return result;
 
+  std::set<long> heimClub, gastClub;
+  if (!clubShooters(db, heim.vrnr, heimClub) || !clubShooters(db, gast.vrnr, gastClub)) return result;
   for (int r = kRows - 1; r >= 0; --r) {
-    if (!saveIndividual(db, p, n, heim, true, r, result)) return result;
-    if (!saveIndividual(db, p, n, gast, false, r, result)) return result;
+    if (!saveIndividual(db, p, n, heim, heimClub, true, r, result)) return result;
+    if (!saveIndividual(db, p, n, gast, gastClub, false, r, result)) return result;
   }
   std::sort(result.skipped.begin(), result.skipped.end(), [](const SkippedRow& a, const SkippedRow& b) {
     return a.heim != b.heim ? a.heim : a.row < b.row;

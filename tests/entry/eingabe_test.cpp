@@ -222,6 +222,14 @@ TEST_F(SaveMatchTest, PlannedPositionsChangeInThisRoundOnlyAndSwapsStayWhole) {
   EXPECT_EQ(count("SELECT Schnr FROM Mschaufstlg WHERE Kampfnr=3 AND Posnr=1 AND Vrnr=1;"), 101);
   EXPECT_EQ(count("SELECT Schnr FROM Mschaufstlg WHERE Kampfnr=4 AND Posnr=0 AND Vrnr=1;"), 101);
   EXPECT_EQ(count("SELECT COUNT(*) FROM Mschaufstlg WHERE Kampfnr=3 AND Vrnr=1;"), 3);
+
+  // A stored line without a position plans no row: the guest's first shooter is new in
+  // round 3 and stands there to the last round.
+  db::exec(gDbHaupt, "INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES "
+                     "(0, 3, 1, NULL, 204, 2, 1);");
+  db::exec(gDbHaupt, "DELETE FROM Mschaufstlg WHERE Vrnr=2 AND Posnr=0;");
+  ASSERT_TRUE(saveMatch(gDbHaupt, match(3), 3, heim, gast).ok);
+  EXPECT_EQ(count("SELECT COUNT(*) FROM Mschaufstlg WHERE Vrnr=2 AND Posnr=0 AND Schnr=201;"), 8);
 }
 
 TEST_F(SaveMatchTest, ShooterOfAnotherClubIsReportedAndNotStored) {

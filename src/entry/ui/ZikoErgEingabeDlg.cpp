@@ -567,24 +567,16 @@ void TZikoErgEingabeDlg::fillPicker(long vrnr) {
 // ---------------------------------------------------------------------------------------
 // Rows
 
-void TZikoErgEingabeDlg::RowEnterHeim(QLineEdit* edit) {
+void TZikoErgEingabeDlg::rowEnter(bool heim, QLineEdit* edit) {
   AktivesEdit = edit;
-  if (gIntdat.SchuetzenWahl[0] != PickerVrnrHeim) {
-    fillPicker(gIntdat.SchuetzenWahl[0]);
-    PickerVrnrHeim = gIntdat.SchuetzenWahl[0];
-    gIntdat.SchuetzenWahl[3] = gIntdat.SchuetzenWahl[0];
+  const long club = gIntdat.SchuetzenWahl[heim ? 0 : 1];
+  long& listed = heim ? PickerVrnrHeim : PickerVrnrGast;
+  if (club != listed) {
+    fillPicker(club);
+    listed = club;
+    gIntdat.SchuetzenWahl[3] = static_cast<int32_t>(club);
   }
-  PickerVrnrGast = 0;
-}
-
-void TZikoErgEingabeDlg::RowEnterGast(QLineEdit* edit) {
-  AktivesEdit = edit;
-  if (gIntdat.SchuetzenWahl[1] != PickerVrnrGast) {
-    fillPicker(gIntdat.SchuetzenWahl[1]);
-    PickerVrnrGast = gIntdat.SchuetzenWahl[1];
-    gIntdat.SchuetzenWahl[3] = gIntdat.SchuetzenWahl[1];
-  }
-  PickerVrnrHeim = 0;
+  (heim ? PickerVrnrGast : PickerVrnrHeim) = 0;
 }
 
 bool TZikoErgEingabeDlg::inLineup(long passnr) {
@@ -674,16 +666,10 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   return true;
 }
 
-void TZikoErgEingabeDlg::RowExitHeim(QLineEdit* edit) {
-  bool heim = true;
+void TZikoErgEingabeDlg::rowExit(bool heim, QLineEdit* edit) {
+  bool editHeim = true;
   int row = 0, column = 0;
-  if (locate(edit, heim, row, column) && column == 2 && row < SchuetzenGewertet) UpdateMschSummeHeim();
-}
-
-void TZikoErgEingabeDlg::RowExitGast(QLineEdit* edit) {
-  bool heim = true;
-  int row = 0, column = 0;
-  if (locate(edit, heim, row, column) && column == 2 && row < SchuetzenGewertet) UpdateMschSummeGast();
+  if (locate(edit, editHeim, row, column) && column == 2 && row < SchuetzenGewertet) updateMschSumme(heim);
 }
 
 void TZikoErgEingabeDlg::TakeShooterIntoEntry(long passnr) {
@@ -828,16 +814,11 @@ void TZikoErgEingabeDlg::updateMschSumme(bool heim) {
   if (eingabe::allCountedHaveRings(rowTexts(heim), SchuetzenGewertet)) ComputeMschSumme(heim);
 }
 
-void TZikoErgEingabeDlg::ButtonMergHClick() {
-  ComputeMschSumme(true);
-  if (eingabe::ringTenths(text(EditMschSummeHeim)) > 0) Geaendert = 1;
-  EditMschSummeHeim->setFocus();
-}
-
-void TZikoErgEingabeDlg::ButtonMergGClick() {
-  ComputeMschSumme(false);
-  if (eingabe::ringTenths(text(EditMschSummeGast)) > 0) Geaendert = 1;
-  EditMschSummeGast->setFocus();
+void TZikoErgEingabeDlg::mergClick(bool heim) {
+  ComputeMschSumme(heim);
+  QLineEdit* sum = side(heim).sum;
+  if (eingabe::ringTenths(text(sum)) > 0) Geaendert = 1;
+  sum->setFocus();
 }
 
 void TZikoErgEingabeDlg::SchtzenanzeigenF51Click() {

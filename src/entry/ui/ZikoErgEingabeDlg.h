@@ -36,17 +36,17 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   void FormClose();
 
   // Rows.
-  void RowEnterHeim(QLineEdit* edit);
-  void RowEnterGast(QLineEdit* edit);
+  void RowEnterHeim(QLineEdit* edit) { rowEnter(true, edit); }
+  void RowEnterGast(QLineEdit* edit) { rowEnter(false, edit); }
   // False when the number was refused (unknown or already in another row).
   bool PassnrEditExit(QLineEdit* edit);
-  void RowExitHeim(QLineEdit* edit);
-  void RowExitGast(QLineEdit* edit);
+  void RowExitHeim(QLineEdit* edit) { rowExit(true, edit); }
+  void RowExitGast(QLineEdit* edit) { rowExit(false, edit); }
   void TakeShooterIntoEntry(long passnr);
 
   // Menu and buttons.
-  void ButtonMergHClick();
-  void ButtonMergGClick();
+  void ButtonMergHClick() { mergClick(true); }
+  void ButtonMergGClick() { mergClick(false); }
   void SpeichernF21Click() { SavePaarung(); }
   void SchtzenanzeigenF51Click();
   void NeuerSchtzeF61Click();
@@ -136,6 +136,12 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
 
   // A different choice in control asks about unsaved changes before change loads it.
   void choose(int index, int previous, QWidget* control, void (TZikoErgEingabeDlg::*change)());
+
+  // Entering a row points the picker at that side's club; leaving a counted ring field
+  // completes the side's sum; the sum button adds it up at once.
+  void rowEnter(bool heim, QLineEdit* edit);
+  void rowExit(bool heim, QLineEdit* edit);
+  void mergClick(bool heim);
 
   bool keyOfRow(QLineEdit* edit, QKeyEvent* key);
   bool ringKey(QLineEdit* edit, QKeyEvent* key);

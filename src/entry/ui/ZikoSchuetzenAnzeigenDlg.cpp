@@ -13,6 +13,7 @@
 #include "entry/passreceiver.h"
 #include "entry/ui/ZikoNeuerSchuetzeDlg.h"
 #include "platform/keydata.h"
+#include "platform/sortablelist.h"
 #include "platform/text.h"
 
 TZikoSchuetzenAnzeigenDlg* ZikoSchuetzenAnzeigenDlg = nullptr;
@@ -148,12 +149,9 @@ void TZikoSchuetzenAnzeigenDlg::ListView1ColumnClick(int column) {
 }
 
 int TZikoSchuetzenAnzeigenDlg::ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const {
-  if (sortColumn_ == 0) {
-    long x = keyOf(a), y = keyOf(b);
-    return x < y ? -sortDirection_ : x > y ? sortDirection_ : 0;
-  }
-  int c = QString::compare(a->text(sortColumn_), b->text(sortColumn_), Qt::CaseInsensitive);
-  return (c < 0 ? -1 : c > 0 ? 1 : 0) * sortDirection_;
+  if (SortableListView::lessThan(a, b, sortColumn_)) return -sortDirection_;
+  if (SortableListView::lessThan(b, a, sortColumn_)) return sortDirection_;
+  return 0;
 }
 
 void TZikoSchuetzenAnzeigenDlg::sortRows() {

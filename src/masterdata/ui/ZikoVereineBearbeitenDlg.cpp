@@ -10,6 +10,7 @@
 #include "core/globals.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
+#include "platform/sortablelist.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 
@@ -205,15 +206,9 @@ void TZikoVereineBearbeitenDlg::ListView1ColumnClick(int column) {
 }
 
 int TZikoVereineBearbeitenDlg::ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const {
-  if (sortColumn_ == 0) {
-    long x = toLong(fromQs(a->text(0)));
-    long y = toLong(fromQs(b->text(0)));
-    if (x < y) return -sortDirection_;
-    if (x > y) return sortDirection_;
-    return 0;
-  }
-  int c = QString::compare(a->text(sortColumn_), b->text(sortColumn_), Qt::CaseInsensitive);
-  return (c < 0 ? -1 : c > 0 ? 1 : 0) * sortDirection_;
+  if (SortableListView::lessThan(a, b, sortColumn_)) return -sortDirection_;
+  if (SortableListView::lessThan(b, a, sortColumn_)) return sortDirection_;
+  return 0;
 }
 
 void TZikoVereineBearbeitenDlg::ButtonNeuClick() {

@@ -35,11 +35,12 @@
 #include "season/ui/ZikoNSMklEinstellungenDlg.h"
 #include "season/ui/ZikoNeueSaisonDlg.h"
 #include "season/ui/ZikoTermineDlg.h"
+#include "support/entrymask.h"
 #include "support/testenv.h"
 
 namespace {
 
-class SeasonRoad : public DatabaseTest {
+class SeasonRoad : public DatabaseTest, protected EntryMaskDriver {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -47,7 +48,7 @@ class SeasonRoad : public DatabaseTest {
     gEinstellungen.SchuetzenAnzeigeOffen = 0;
     gEinstellungen.VereinListIndex = 0;
     CreateWindows();
-    mask = ZikoErgEingabeDlg;
+    mask = ZikoErgEingabeDlg;  // the program's own entry mask
     stray = std::make_unique<msg::ScriptedMessages>();
   }
   void TearDown() override {
@@ -200,16 +201,6 @@ class SeasonRoad : public DatabaseTest {
 
   // ---- the entry mask
 
-  void openMask() {
-    mask->show();
-    mask->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(mask));
-    QCoreApplication::processEvents();
-  }
-  QLineEdit* pass(bool heim, int r) { return (heim ? mask->EditSchnrHeim : mask->EditSchnrGast)[r]; }
-  QLineEdit* rings(bool heim, int r) { return (heim ? mask->EditRingeHeim : mask->EditRingeGast)[r]; }
-  std::string txt(QLineEdit* e) { return fromQs(e->text()); }
-
   // The round by its number, then the pairing by its home team, as the user picks them.
   void choose(int round, long heimVrnr, int heimMschnr) {
     int index = comboIndexOfKey(mask->ComboBoxWettkampfnr, round);
@@ -229,23 +220,6 @@ class SeasonRoad : public DatabaseTest {
     ASSERT_EQ(mask->chosenPaarung()->Heimvrnr, heimVrnr);
   }
 
-  // Types a pass number, leaves it with Enter and types the rings where the focus went.
-  void enter(bool heim, int r, const char* passnr, const char* ringText) {
-    pass(heim, r)->setFocus();
-    pass(heim, r)->clear();
-    QTest::keyClicks(pass(heim, r), QString::fromLatin1(passnr));
-    QTest::keyClick(pass(heim, r), Qt::Key_Return);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(QApplication::focusWidget(), rings(heim, r)) << "focus not in the ring field after " << passnr;
-    typeRings(heim, r, ringText);
-  }
-  // Rings for a shooter already in the row (from the planned line-up).
-  void typeRings(bool heim, int r, const char* ringText) {
-    rings(heim, r)->setFocus();
-    QTest::keyClicks(rings(heim, r), QString::fromLatin1(ringText));
-    QTest::keyClick(rings(heim, r), Qt::Key_Return);
-    QCoreApplication::processEvents();
-  }
   void save() {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : mask, Qt::Key_F2);
     QCoreApplication::processEvents();
@@ -348,7 +322,6 @@ class SeasonRoad : public DatabaseTest {
     return s + teamAverages();
   }
 
-  TZikoErgEingabeDlg* mask = nullptr;  // the program's own entry mask
   std::unique_ptr<msg::ScriptedMessages> stray;  // boxes no stage expected
 };
 

@@ -13,11 +13,12 @@
 #include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "support/entrymask.h"
 #include "support/testenv.h"
 
 namespace {
 
-class Eingabe : public DatabaseTest {
+class Eingabe : public DatabaseTest, protected EntryMaskDriver {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -37,11 +38,11 @@ class Eingabe : public DatabaseTest {
     exec("INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (1, 1, '12.10.2026', 0);");
     gEinstellungen.AktDisznr = 0;
     gEinstellungen.SchuetzenAnzeigeOffen = 0;
-    dlg = new TZikoErgEingabeDlg;
-    ZikoErgEingabeDlg = dlg;
+    mask = new TZikoErgEingabeDlg;
+    ZikoErgEingabeDlg = mask;
   }
   void TearDown() override {
-    delete dlg;
+    delete mask;
     ZikoErgEingabeDlg = nullptr;
     DatabaseTest::TearDown();
   }
@@ -49,32 +50,8 @@ class Eingabe : public DatabaseTest {
   void exec(const std::string& sql, const db::Params& params = {}) { ASSERT_TRUE(db::exec(gDbHaupt, sql, params)); }
   long num(const std::string& sql, const db::Params& params = {}) { return db::query(gDbHaupt, sql, params).num(0, 0); }
 
-  void open() {
-    dlg->show();
-    dlg->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
-    QCoreApplication::processEvents();
-  }
-  QLineEdit* pass(bool heim, int r) { return (heim ? dlg->EditSchnrHeim : dlg->EditSchnrGast)[r]; }
-  QLineEdit* name(bool heim, int r) { return (heim ? dlg->EditNameHeim : dlg->EditNameGast)[r]; }
-  QLineEdit* rings(bool heim, int r) { return (heim ? dlg->EditRingeHeim : dlg->EditRingeGast)[r]; }
-  std::string txt(QLineEdit* e) { return fromQs(e->text()); }
-
-  // Types a pass number, leaves it with Enter, and types the rings where the focus went.
-  void enter(bool heim, int r, const char* passnr, const char* ringText) {
-    pass(heim, r)->setFocus();
-    pass(heim, r)->clear();
-    QTest::keyClicks(pass(heim, r), QString::fromLatin1(passnr));
-    QTest::keyClick(pass(heim, r), Qt::Key_Return);
-    QCoreApplication::processEvents();
-    if (!ringText) return;
-    ASSERT_EQ(QApplication::focusWidget(), rings(heim, r)) << "focus not in the ring field after " << passnr;
-    QTest::keyClicks(rings(heim, r), QString::fromLatin1(ringText));
-    QTest::keyClick(rings(heim, r), Qt::Key_Return);
-    QCoreApplication::processEvents();
-  }
   void pressKey(int key) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dlg;
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : mask;
     QTest::keyClick(target, static_cast<Qt::Key>(key));
     QCoreApplication::processEvents();
   }
@@ -87,33 +64,32 @@ class Eingabe : public DatabaseTest {
     enter(false, 2, "203", "92");
   }
 
-  TZikoErgEingabeDlg* dlg = nullptr;
 };
 
 TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
   msg::ScriptedMessages boxes;
-  open();
-  ASSERT_EQ(dlg->ListBoxPaarungen->count(), 2) << "a team without opponent gets no line";
-  EXPECT_EQ(dlg->ListBoxPaarungen->item(0)->text(), qs("Verein 1 I - Tell I"));
-  EXPECT_EQ(txt(dlg->EditWettkampfdatum), "12.10.2026");
+  openMask();
+  ASSERT_EQ(mask->ListBoxPaarungen->count(), 2) << "a team without opponent gets no line";
+  EXPECT_EQ(mask->ListBoxPaarungen->item(0)->text(), qs("Verein 1 I - Tell I"));
+  EXPECT_EQ(txt(mask->EditWettkampfdatum), "12.10.2026");
   EXPECT_EQ(gIntdat.SchuetzenWahl[0], 1);
   EXPECT_EQ(gIntdat.SchuetzenWahl[1], 2);
 
   enter(true, 0, "101", "95");
   enter(true, 1, "102", "96");
   EXPECT_EQ(txt(name(true, 1)), "Heim102");
-  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "") << "sum before every counted row has rings";
+  EXPECT_EQ(txt(mask->EditMschSummeHeim), "") << "sum before every counted row has rings";
   enter(true, 2, "103", "97");
-  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "288");
+  EXPECT_EQ(txt(mask->EditMschSummeHeim), "288");
   enter(true, 3, "104", "80");  // substitute
-  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "288");
+  EXPECT_EQ(txt(mask->EditMschSummeHeim), "288");
   enter(false, 0, "201", "90");
   enter(false, 1, "202", "91");
   enter(false, 2, "203", "92");
-  EXPECT_EQ(dlg->Geaendert, 1);
+  EXPECT_EQ(mask->Geaendert, 1);
 
   pressKey(Qt::Key_F2);
-  EXPECT_EQ(dlg->Geaendert, 0);
+  EXPECT_EQ(mask->Geaendert, 0);
   EXPECT_EQ(boxes.count(), 0u) << boxes.shown()[0].text;
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Ergnr=1 AND Mschklnr=1;"), 7);
   EXPECT_EQ(num("SELECT Mschflag FROM Schuetzenerg WHERE Schnr=104;"), 0);
@@ -124,17 +100,17 @@ TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzen WHERE AktivFlag=1;"), 7);
 
   // Shown again, the match comes back as saved.
-  dlg->hide();
-  open();
+  mask->hide();
+  openMask();
   EXPECT_EQ(txt(pass(true, 0)), "103");
   EXPECT_EQ(txt(pass(true, 3)), "104");
-  EXPECT_EQ(txt(dlg->EditMschSummeGast), "273");
-  EXPECT_EQ(dlg->Geaendert, 0);
+  EXPECT_EQ(txt(mask->EditMschSummeGast), "273");
+  EXPECT_EQ(mask->Geaendert, 0);
 }
 
 TEST_F(Eingabe, F2RightAfterTheLastRingCountsIt) {
   msg::ScriptedMessages boxes;
-  open();
+  openMask();
   enter(true, 0, "101", "95");
   enter(true, 1, "102", "96");
   enter(true, 2, "103", nullptr);
@@ -144,14 +120,14 @@ TEST_F(Eingabe, F2RightAfterTheLastRingCountsIt) {
   enter(false, 2, "203", nullptr);
   QTest::keyClicks(rings(false, 2), QStringLiteral("99"));
   pressKey(Qt::Key_F2);
-  EXPECT_EQ(txt(dlg->EditMschSummeGast), "280");
+  EXPECT_EQ(txt(mask->EditMschSummeGast), "280");
   EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=2 AND Rmschnr=1;"), 2800);
   EXPECT_EQ(num("SELECT Pluspunkte FROM Mscherg WHERE Vrnr=1;"), 2);
 }
 
 TEST_F(Eingabe, KeysOfTheRows) {
-  open();
-  EXPECT_EQ(dlg->Geaendert, 0) << "loading marks nothing as changed";
+  openMask();
+  EXPECT_EQ(mask->Geaendert, 0) << "loading marks nothing as changed";
   rings(false, 0)->setFocus();
   pressKey(Qt::Key_Up);
   EXPECT_EQ(QApplication::focusWidget(), rings(false, 0)) << "up in the first row";
@@ -163,7 +139,7 @@ TEST_F(Eingabe, KeysOfTheRows) {
 
   QTest::keyClicks(pass(true, 0), QStringLiteral("1a0x1"));
   EXPECT_EQ(txt(pass(true, 0)), "101");
-  EXPECT_EQ(dlg->Geaendert, 1) << "a changed pass number counts as a change";
+  EXPECT_EQ(mask->Geaendert, 1) << "a changed pass number counts as a change";
   EXPECT_EQ(pass(true, 0)->maxLength(), 9);
 
   QTest::keyClicks(rings(true, 0), QStringLiteral("95.,"));
@@ -176,24 +152,24 @@ TEST_F(Eingabe, KeysOfTheRows) {
 
   // With tenths: ',' becomes '.', a second '.' is refused, the fields take more characters.
   exec("UPDATE Disznamen SET Zehntelflag=1 WHERE Nr=0;");
-  dlg->hide();
-  open();
+  mask->hide();
+  openMask();
   EXPECT_EQ(rings(true, 0)->maxLength(), 5);
-  EXPECT_EQ(dlg->EditMschSummeHeim->maxLength(), 6);
+  EXPECT_EQ(mask->EditMschSummeHeim->maxLength(), 6);
   QTest::keyClicks(rings(true, 1), QStringLiteral("95,7.5"));
   EXPECT_EQ(txt(rings(true, 1)), "95.75");
-  QTest::keyClicks(dlg->EditMschSummeGast, QStringLiteral("380,1"));
-  EXPECT_EQ(txt(dlg->EditMschSummeGast), "380.1");
+  QTest::keyClicks(mask->EditMschSummeGast, QStringLiteral("380,1"));
+  EXPECT_EQ(txt(mask->EditMschSummeGast), "380.1");
 
   // Deleting is a change too; pasted letters do not reach a pass number.
-  dlg->hide();
-  open();
-  ASSERT_EQ(dlg->Geaendert, 0);
-  dlg->EditMschSummeGast->setText(qs("380.1"));
-  dlg->EditMschSummeGast->setCursorPosition(0);
-  QTest::keyClick(dlg->EditMschSummeGast, Qt::Key_Delete);
-  EXPECT_EQ(txt(dlg->EditMschSummeGast), "80.1");
-  EXPECT_EQ(dlg->Geaendert, 1);
+  mask->hide();
+  openMask();
+  ASSERT_EQ(mask->Geaendert, 0);
+  mask->EditMschSummeGast->setText(qs("380.1"));
+  mask->EditMschSummeGast->setCursorPosition(0);
+  QTest::keyClick(mask->EditMschSummeGast, Qt::Key_Delete);
+  EXPECT_EQ(txt(mask->EditMschSummeGast), "80.1");
+  EXPECT_EQ(mask->Geaendert, 1);
   pass(true, 5)->insert(QStringLiteral("1x2"));
   EXPECT_EQ(txt(pass(true, 5)), "");
 }
@@ -202,7 +178,7 @@ TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
   msg::ScriptedMessages boxes;
   exec("INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr) VALUES "
        "(105, 0, 930, 1, 1, 2, 1, 1), (106, 0, 940, 1, 1, 1, 1, 1);");
-  open();
+  openMask();
   ASSERT_EQ(txt(pass(true, 0)), "106");
   ASSERT_EQ(txt(rings(true, 0)), "94");
   enter(true, 1, "999", nullptr);
@@ -238,7 +214,7 @@ TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.shown()[0].caption, "Warnung");
   boxes.clear();
-  ASSERT_TRUE(dlg->SavePaarung());
+  ASSERT_TRUE(mask->SavePaarung());
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_NE(boxes.shown()[0].text.find("Heim Zeile 4 (Nr. 301)"), std::string::npos) << boxes.shown()[0].text;
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg WHERE Schnr=301;"), 0);
@@ -246,28 +222,28 @@ TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
 
 TEST_F(Eingabe, TheSaveChecksNumbersWhoseFieldWasNeverLeft) {
   msg::ScriptedMessages boxes;
-  open();
+  openMask();
   fullMatch();
   // Typed while the focus then went to another window: no check ran.
   QTest::keyClicks(pass(true, 4), QStringLiteral("999"));
-  EXPECT_FALSE(dlg->SavePaarung());
+  EXPECT_FALSE(mask->SavePaarung());
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.shown()[0].text, "Schütze mit Nr. 999\n\rnicht vorhanden !");
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg;"), 0);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mscherg;"), 0);
-  EXPECT_TRUE(dlg->SavePaarung()) << "the refused number was emptied";
+  EXPECT_TRUE(mask->SavePaarung()) << "the refused number was emptied";
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg WHERE Kampfnr=1;"), 6);
 }
 
 TEST_F(Eingabe, PickerHandsAShooterToTheActiveRow) {
-  open();
+  openMask();
   pass(false, 4)->setFocus();
   EXPECT_EQ(gIntdat.SchuetzenWahl[3], 2) << "the picker follows the guest side";
   ASSERT_TRUE(handOverPassnr(204));
   EXPECT_EQ(txt(pass(false, 4)), "204");
   EXPECT_EQ(txt(name(false, 4)), "Gast204");
-  EXPECT_EQ(dlg->Geaendert, 1);
-  dlg->hide();
+  EXPECT_EQ(mask->Geaendert, 1);
+  mask->hide();
   EXPECT_FALSE(handOverPassnr(205));
 }
 
@@ -275,14 +251,14 @@ TEST_F(Eingabe, PickerOpenedInAGuestRowListsTheGuestClub) {
   gEinstellungen.SchuetzenAktivFilter = 0;
   auto* picker = new TZikoSchuetzenAnzeigenDlg;
   ZikoSchuetzenAnzeigenDlg = picker;
-  open();
+  openMask();
   rings(false, 1)->setFocus();
   pressKey(Qt::Key_F5);
   ASSERT_TRUE(picker->isVisible());
   EXPECT_EQ(picker->ListView1->topLevelItemCount(), 6) << "the guest club's shooters";
   EXPECT_EQ(gIntdat.SchuetzenWahl[2], 2);
   EXPECT_EQ(gIntdat.SchuetzenWahl[3], 2);
-  dlg->hide();
+  mask->hide();
   delete picker;
   ZikoSchuetzenAnzeigenDlg = nullptr;
 }
@@ -293,20 +269,20 @@ TEST_F(Eingabe, PickerAndNewShooterBesideTheMask) {
   auto* newShooter = new TZikoNeuerSchuetzeDlg;
   ZikoSchuetzenAnzeigenDlg = picker;
   ZikoNeuerSchuetzeDlg = newShooter;
-  open();
+  openMask();
   pass(true, 2)->setFocus();
   pressKey(Qt::Key_F5);
   ASSERT_TRUE(picker->isVisible());
-  EXPECT_EQ(picker->parentWidget(), dlg) << "a companion of the modal mask must be its child";
+  EXPECT_EQ(picker->parentWidget(), mask) << "a companion of the modal mask must be its child";
   EXPECT_EQ(picker->ListView1->topLevelItemCount(), 19) << "the home club's shooters";
   picker->ListView1->setCurrentItem(picker->ListView1->topLevelItem(4));
   picker->TakeOverSelectedShooter();
   EXPECT_EQ(txt(pass(true, 2)), "104");
 
-  open();  // back into the mask
+  openMask();  // back into the mask
   pass(false, 0)->setFocus();
   EXPECT_EQ(gIntdat.SchuetzenWahl[2], 2) << "the picker follows the guest side";
-  dlg->NeuerSchtzeF61Click();
+  mask->NeuerSchtzeF61Click();
   ASSERT_TRUE(newShooter->isVisible());
   newShooter->EditName->setText(qs("Neuling"));
   newShooter->ButtonSpeichernEndeClick();
@@ -314,13 +290,13 @@ TEST_F(Eingabe, PickerAndNewShooterBesideTheMask) {
   EXPECT_EQ(txt(name(false, 0)), "Neuling");
 
   // Closing remembers the open picker and hides it; the next showing opens it again.
-  dlg->Geaendert = 0;
-  dlg->BeendenESC1Click();
+  mask->Geaendert = 0;
+  mask->BeendenESC1Click();
   EXPECT_FALSE(picker->isVisible());
   EXPECT_EQ(gEinstellungen.SchuetzenAnzeigeOffen, 1);
-  open();
+  openMask();
   EXPECT_TRUE(picker->isVisible());
-  dlg->hide();
+  mask->hide();
   delete newShooter;
   delete picker;
   ZikoSchuetzenAnzeigenDlg = nullptr;
@@ -329,9 +305,9 @@ TEST_F(Eingabe, PickerAndNewShooterBesideTheMask) {
 
 TEST_F(Eingabe, SortflagSortsBothSidesOverTheSameRowsAndRecomputesTheSums) {
   exec("UPDATE Mschklassen SET Sortflag=1, SchuetzenproMannschaftSort=2, MaxSchuetzenproMannschaft=4 WHERE Nr=1;");
-  open();
-  EXPECT_NE(fromQs(dlg->StaticText7->text()).find("Sortierung Aktiv"), std::string::npos);
-  EXPECT_EQ(dlg->SchuetzenGewertet, 2);
+  openMask();
+  EXPECT_NE(fromQs(mask->StaticText7->text()).find("Sortierung Aktiv"), std::string::npos);
+  EXPECT_EQ(mask->SchuetzenGewertet, 2);
   enter(true, 0, "101", "90");
   enter(true, 1, "102", "91");
   enter(true, 2, "103", "99");
@@ -345,8 +321,8 @@ TEST_F(Eingabe, SortflagSortsBothSidesOverTheSameRowsAndRecomputesTheSums) {
   EXPECT_EQ(txt(pass(false, 0)), "204");
   EXPECT_EQ(txt(pass(false, 1)), "202");
   EXPECT_EQ(txt(pass(false, 5)), "206");
-  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "190");
-  EXPECT_EQ(txt(dlg->EditMschSummeGast), "179");
+  EXPECT_EQ(txt(mask->EditMschSummeHeim), "190");
+  EXPECT_EQ(txt(mask->EditMschSummeGast), "179");
   EXPECT_EQ(num("SELECT Mschflag FROM Schuetzenerg WHERE Schnr=204;"), 1);
   EXPECT_EQ(num("SELECT Mschflag FROM Schuetzenerg WHERE Schnr=201;"), 0);
   EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=2 AND Rmschnr=1;"), 1790);
@@ -354,24 +330,24 @@ TEST_F(Eingabe, SortflagSortsBothSidesOverTheSameRowsAndRecomputesTheSums) {
 
 TEST_F(Eingabe, SortingKeepsATypedSumOfASideWithoutRings) {
   exec("UPDATE Mschklassen SET Sortflag=1 WHERE Nr=1;");
-  open();
+  openMask();
   enter(true, 0, "101", "90");
   enter(true, 1, "102", "91");
   enter(true, 2, "103", "92");
-  dlg->EditMschSummeGast->setText(qs("250"));
-  ASSERT_TRUE(dlg->SavePaarung());
+  mask->EditMschSummeGast->setText(qs("250"));
+  ASSERT_TRUE(mask->SavePaarung());
   EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=2 AND Rmschnr=1;"), 2500);
   EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=1 AND Rmschnr=1;"), 2730);
 }
 
 TEST_F(Eingabe, AFailedSaveKeepsEverythingAndStoresNothing) {
   msg::ScriptedMessages boxes;
-  open();
+  openMask();
   fullMatch();
   exec("CREATE TRIGGER refuse BEFORE INSERT ON Mscherg BEGIN SELECT RAISE(ABORT, 'Mscherg gesperrt'); END;");
   pressKey(Qt::Key_F2);
   EXPECT_TRUE(boxes.contains("Mscherg gesperrt"));
-  EXPECT_EQ(dlg->Geaendert, 1);
+  EXPECT_EQ(mask->Geaendert, 1);
   EXPECT_EQ(txt(rings(false, 2)), "92");
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg;"), 0);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg;"), 0);
@@ -379,42 +355,42 @@ TEST_F(Eingabe, AFailedSaveKeepsEverythingAndStoresNothing) {
   // A save that fails after Yes stops the close as well.
   boxes.clear();
   boxes.answer(msg::IdYes);
-  dlg->BeendenESC1Click();
-  EXPECT_TRUE(dlg->isVisible());
+  mask->BeendenESC1Click();
+  EXPECT_TRUE(mask->isVisible());
 }
 
 TEST_F(Eingabe, CancelKeepsTheMaskAndTheChoice) {
   msg::ScriptedMessages boxes;
-  open();
+  openMask();
   enter(true, 0, "101", "95");
   boxes.answer(msg::IdCancel);
-  dlg->ListBoxPaarungen->setCurrentRow(1);
+  mask->ListBoxPaarungen->setCurrentRow(1);
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.shown()[0].caption, "Meldung:");
-  EXPECT_EQ(dlg->ListBoxPaarungen->currentRow(), 0);
-  EXPECT_EQ(dlg->Gegnerpaarindex, 0);
+  EXPECT_EQ(mask->ListBoxPaarungen->currentRow(), 0);
+  EXPECT_EQ(mask->Gegnerpaarindex, 0);
   EXPECT_EQ(txt(rings(true, 0)), "95");
-  EXPECT_EQ(dlg->Geaendert, 1);
+  EXPECT_EQ(mask->Geaendert, 1);
 
   boxes.answer(msg::IdCancel);
-  dlg->ComboBoxWettkampfnr->setCurrentIndex(1);
-  emit dlg->ComboBoxWettkampfnr->activated(1);
-  EXPECT_EQ(dlg->ComboBoxWettkampfnr->currentIndex(), 0);
-  EXPECT_EQ(dlg->Kampfindex, 0);
+  mask->ComboBoxWettkampfnr->setCurrentIndex(1);
+  emit mask->ComboBoxWettkampfnr->activated(1);
+  EXPECT_EQ(mask->ComboBoxWettkampfnr->currentIndex(), 0);
+  EXPECT_EQ(mask->Kampfindex, 0);
 
   boxes.answer(msg::IdCancel);
   pressKey(Qt::Key_Escape);
-  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_TRUE(mask->isVisible());
   EXPECT_EQ(txt(pass(true, 0)), "101");
 
   // No drops what was typed and goes on to the other pairing.
   boxes.answer(msg::IdNo);
-  dlg->ListBoxPaarungen->setCurrentRow(1);
-  EXPECT_EQ(dlg->Gegnerpaarindex, 1);
-  EXPECT_EQ(fromQs(dlg->LabelHeimmannschaft->text()), " Hubertus I");
+  mask->ListBoxPaarungen->setCurrentRow(1);
+  EXPECT_EQ(mask->Gegnerpaarindex, 1);
+  EXPECT_EQ(fromQs(mask->LabelHeimmannschaft->text()), " Hubertus I");
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzenerg;"), 0);
   pressKey(Qt::Key_Escape);
-  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_FALSE(mask->isVisible());
   EXPECT_EQ(num("SELECT Gegnerpaarindex FROM Disznamen WHERE Nr=0;"), 1);
 }
 
@@ -423,10 +399,10 @@ TEST_F(Eingabe, StoredTenthsSurviveAReSave) {
        "(101, 0, 957, 1, 1, 1, 1, 1);");
   exec("INSERT INTO Mscherg (Mklnr, Vrnr, Rmschnr, Ringerg, Pluspunkte, Minuspunkte, Korrekturpunkte, Disznr, Ergnr) "
        "VALUES (1, 1, 1, 3801, 0, 2, 0, 0, 1), (1, 2, 1, 3805, 2, 0, 0, 0, 1);");
-  open();
+  openMask();
   EXPECT_EQ(txt(rings(true, 0)), "95.7");
-  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "380.1");
-  ASSERT_TRUE(dlg->SavePaarung());
+  EXPECT_EQ(txt(mask->EditMschSummeHeim), "380.1");
+  ASSERT_TRUE(mask->SavePaarung());
   EXPECT_EQ(num("SELECT Ringerg FROM Schuetzenerg WHERE Schnr=101;"), 957);
   EXPECT_EQ(num("SELECT Ringerg FROM Mscherg WHERE Vrnr=1;"), 3801);
   EXPECT_EQ(num("SELECT Pluspunkte FROM Mscherg WHERE Vrnr=2;"), 2) << "3805 beats 3801";
@@ -435,23 +411,23 @@ TEST_F(Eingabe, StoredTenthsSurviveAReSave) {
 TEST_F(Eingabe, ARoundWithoutPairingsGivesAnEmptyMaskThatSavesNothing) {
   msg::ScriptedMessages boxes;
   exec("UPDATE Disznamen SET Kampfindex=2 WHERE Nr=0;");
-  open();
-  EXPECT_EQ(dlg->ListBoxPaarungen->count(), 0);
+  openMask();
+  EXPECT_EQ(mask->ListBoxPaarungen->count(), 0);
   EXPECT_FALSE(pass(true, 0)->isEnabled());
-  EXPECT_FALSE(dlg->ButtonMergG->isEnabled());
-  EXPECT_EQ(txt(dlg->EditMschSummeHeim), "");
+  EXPECT_FALSE(mask->ButtonMergG->isEnabled());
+  EXPECT_EQ(txt(mask->EditMschSummeHeim), "");
   pressKey(Qt::Key_F2);
   EXPECT_EQ(boxes.count(), 1u);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mscherg;"), 0);
 
   // A remembered pairing beyond the list is the same.
-  dlg->hide();  // stores the positions in use
+  mask->hide();  // stores the positions in use
   exec("UPDATE Disznamen SET Kampfindex=0, Gegnerpaarindex=7 WHERE Nr=0;");
-  open();
-  EXPECT_EQ(dlg->ListBoxPaarungen->count(), 2);
-  EXPECT_EQ(dlg->chosenPaarung(), nullptr);
+  openMask();
+  EXPECT_EQ(mask->ListBoxPaarungen->count(), 2);
+  EXPECT_EQ(mask->chosenPaarung(), nullptr);
   EXPECT_FALSE(rings(false, 0)->isEnabled());
-  EXPECT_FALSE(dlg->SavePaarung());
+  EXPECT_FALSE(mask->SavePaarung());
 }
 
 TEST_F(Eingabe, LoadingResultsLineUpsAndClassesOfTheSameName) {
@@ -463,33 +439,33 @@ TEST_F(Eingabe, LoadingResultsLineUpsAndClassesOfTheSameName) {
          {p, 800 + p, p <= 104 ? 1 : 0});
   exec("INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES "
        "(0, 2, 1, 0, 202, 2, 1), (0, 2, 1, 1, 201, 2, 1);");
-  open();
+  openMask();
   ASSERT_EQ(boxes.count(), 1u) << "one message per load";
   EXPECT_EQ(txt(pass(true, 0)), "104") << "four counted results beyond a team of three";
   EXPECT_EQ(txt(pass(true, 3)), "101");
   EXPECT_EQ(txt(pass(true, 4)), "117");
   EXPECT_EQ(txt(pass(true, 14)), "107");
-  EXPECT_TRUE(dlg->CheckBoxStsHeim[0]->isChecked());
-  EXPECT_FALSE(dlg->CheckBoxStsHeim[4]->isChecked());
+  EXPECT_TRUE(mask->CheckBoxStsHeim[0]->isChecked());
+  EXPECT_FALSE(mask->CheckBoxStsHeim[4]->isChecked());
 
   // Round 2 has no result yet: the planned line-up with empty ring fields.
   boxes.clear();
-  dlg->ComboBoxWettkampfnr->setCurrentIndex(1);
-  emit dlg->ComboBoxWettkampfnr->activated(1);
+  mask->ComboBoxWettkampfnr->setCurrentIndex(1);
+  emit mask->ComboBoxWettkampfnr->activated(1);
   EXPECT_EQ(boxes.count(), 0u);
   EXPECT_EQ(txt(pass(true, 0)), "202");
   EXPECT_EQ(txt(name(true, 1)), "Gast201");
   EXPECT_EQ(txt(rings(true, 0)), "");
-  EXPECT_EQ(dlg->Geaendert, 0);
+  EXPECT_EQ(mask->Geaendert, 0);
 
-  dlg->ComboBoxKlasse->setCurrentIndex(1);
-  emit dlg->ComboBoxKlasse->activated(1);
-  EXPECT_EQ(dlg->Mklnr, 2);
-  ASSERT_EQ(dlg->ListBoxPaarungen->count(), 0) << "class 2 has no pairing in round 2";
-  dlg->ComboBoxWettkampfnr->setCurrentIndex(0);
-  emit dlg->ComboBoxWettkampfnr->activated(0);
-  ASSERT_EQ(dlg->ListBoxPaarungen->count(), 1);
-  EXPECT_EQ(dlg->ListBoxPaarungen->item(0)->text(), qs("Hubertus I - Tell I"));
+  mask->ComboBoxKlasse->setCurrentIndex(1);
+  emit mask->ComboBoxKlasse->activated(1);
+  EXPECT_EQ(mask->Mklnr, 2);
+  ASSERT_EQ(mask->ListBoxPaarungen->count(), 0) << "class 2 has no pairing in round 2";
+  mask->ComboBoxWettkampfnr->setCurrentIndex(0);
+  emit mask->ComboBoxWettkampfnr->activated(0);
+  ASSERT_EQ(mask->ListBoxPaarungen->count(), 1);
+  EXPECT_EQ(mask->ListBoxPaarungen->item(0)->text(), qs("Hubertus I - Tell I"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/klassen.h"
+#include "season/klassenfolge.h"
 
 TZikoMklEinteilungDlg* ZikoMklEinteilungDlg = nullptr;
 
@@ -131,11 +132,9 @@ TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) 
 }
 
 void TZikoMklEinteilungDlg::FormShow() {
-  db::Table disz = db::query(gDbHaupt, "SELECT Bezeichnung, Saisonname FROM Disznamen WHERE Nr=?;",
-                             {disziplin()});
-  if (!disz.empty())
-    setWindowTitle(qs("Einteilung der Mannschaftsklassen " + disz.text(0, 0) + " Saison " +
-                      disz.text(0, 1)));
+  std::string name, saison;
+  if (DisziplinUndSaison(gDbHaupt, disziplin(), name, saison))
+    setWindowTitle(qs("Einteilung der Mannschaftsklassen " + name + " Saison " + saison));
   {
     QSignalBlocker block(ListBoxVereine);
     ListBoxVereine->clear();

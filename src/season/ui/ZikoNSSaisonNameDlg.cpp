@@ -6,6 +6,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "platform/text.h"
+#include "season/klassenfolge.h"
 
 TZikoNSSaisonNameDlg* ZikoNSSaisonNameDlg = nullptr;
 
@@ -38,12 +39,11 @@ TZikoNSSaisonNameDlg::TZikoNSSaisonNameDlg(QWidget* parent) : ZDialog(parent) {
 }
 
 void TZikoNSSaisonNameDlg::FormShow() {
-  db::Table t = db::query(gDbHaupt, "SELECT Bezeichnung, Saisonname FROM Disznamen WHERE Nr=?;",
-                          {static_cast<int>(gEinstellungen.AktDisznr)});
-  if (!t.empty()) {
-    setWindowTitle(qs("Neue Saison " + t.text(0, 0)));
-    GroupBox1->setTitle(qs("Saisonbezeichnung " + t.text(0, 0)));
-    EditNeueSaison->setText(qs(t.text(0, 1)));
+  std::string name, saison;
+  if (DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison)) {
+    setWindowTitle(qs("Neue Saison " + name));
+    GroupBox1->setTitle(qs("Saisonbezeichnung " + name));
+    EditNeueSaison->setText(qs(saison));
   }
   EditNeueSaison->setFocus();
   EditNeueSaison->selectAll();

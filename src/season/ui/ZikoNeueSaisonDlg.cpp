@@ -8,6 +8,7 @@
 #include "masterdata/ui/ZikoMannschaftsfuehrerDlg.h"
 #include "output/ui/ZikoNSAusgabenDlg.h"
 #include "platform/text.h"
+#include "season/klassenfolge.h"
 #include "season/saison.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
@@ -121,12 +122,7 @@ void TZikoNeueSaisonDlg::DisziplinClick(QAction* item) {
 
 void TZikoNeueSaisonDlg::refreshCaptions() {
   std::string name, saison;
-  db::Table t = db::query(gDbHaupt, "SELECT Bezeichnung, Saisonname FROM Disznamen WHERE Nr=?;",
-                          {static_cast<int>(gEinstellungen.AktDisznr)});
-  if (!t.empty()) {
-    name = t.text(0, 0);
-    saison = t.text(0, 1);
-  }
+  DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison);
   setWindowTitle(qs("Zielkontorzentrale " + fieldText(gEinstellungen.Gauname) + " - Neue Saison " + name));
   Label2->setText(qs(name + "\n" + saison));
   Lschen1->setText(menuCaption("Löschen Daten " + name));

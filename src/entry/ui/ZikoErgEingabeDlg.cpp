@@ -579,6 +579,13 @@ void TZikoErgEingabeDlg::rowEnter(bool heim, QLineEdit* edit) {
   (heim ? PickerVrnrGast : PickerVrnrHeim) = 0;
 }
 
+bool TZikoErgEingabeDlg::inAnotherRow(const QLineEdit* edit, long passnr) {
+  for (bool heim : {true, false})
+    for (QLineEdit* other : *side(heim).pass)
+      if (other != edit && eingabe::passNumber(text(other)) == passnr) return true;
+  return false;
+}
+
 bool TZikoErgEingabeDlg::inLineup(long passnr) {
   const eingabe::Paarung* p = chosenPaarung();
   if (!p) return false;
@@ -587,11 +594,9 @@ bool TZikoErgEingabeDlg::inLineup(long passnr) {
               .empty();
 }
 
-void TZikoErgEingabeDlg::warnIfOtherClub(bool heim, long passnr) {
+void TZikoErgEingabeDlg::warnIfOtherClub(bool heim, long passnr, long vrnr) {
   const eingabe::Paarung* p = chosenPaarung();
-  if (!p) return;
-  db::Table t = db::query(gDbHaupt, "SELECT VrNr FROM Schuetzen WHERE Passnr=?;", {passnr});
-  if (t.empty() || t.num(0, 0) == (heim ? p->Heimvrnr : p->Gastvrnr)) return;
+  if (!p || vrnr == (heim ? p->Heimvrnr : p->Gastvrnr)) return;
   msg::show("Schütze mit Nr. " + str(passnr) + " gehört nicht zum Verein dieser Mannschaft.\n\r"
             "Sein Ergebnis wird nicht gespeichert.",
             "Warnung", msg::Ok, msg::Warning);
@@ -613,16 +618,14 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   long passnr = eingabe::passNumber(typed);
   if (passnr == checked) return true;  // nothing new to check
 
-  for (bool h : {true, false})
-    for (QLineEdit* other : *side(h).pass)
-      if (other != edit && passnr > 0 && eingabe::passNumber(text(other)) == passnr) {
-        msg::show("Passnr. " + typed + " bereits vorhanden!", "Info", msg::Ok, msg::Information);
-        edit->setFocus();
-        return false;
-      }
+  if (passnr > 0 && inAnotherRow(edit, passnr)) {
+    msg::show("Passnr. " + typed + " bereits vorhanden!", "Info", msg::Ok, msg::Information);
+    edit->setFocus();
+    return false;
+  }
 
   Side sd = side(heim);
-  db::Table name = db::query(gDbHaupt, "SELECT Name FROM Schuetzen WHERE Passnr=?;", {passnr});
+  db::Table name = db::query(gDbHaupt, "SELECT Name, VrNr FROM Schuetzen WHERE Passnr=?;", {passnr});
   if (name.empty()) {
     msg::show("Schütze mit Nr. " + typed + "\n\rnicht vorhanden !", "Meldung", msg::Ok, msg::Error);
     edit->setFocus();
@@ -654,7 +657,7 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
                             "AND Vrnr=? AND Mschnr=? ORDER BY rowid;",
                             {passnr, p->Disznr, p->Kampfnr, p->Mklnr, heim ? p->Heimvrnr : p->Gastvrnr,
                              heim ? p->Heimmschnr : p->Gastmschnr});
-  warnIfOtherClub(heim, passnr);
+  warnIfOtherClub(heim, passnr, name.num(0, 1));
 
   (*sd.name)[row]->setText(qs(name.text(0, 0)));
   (*sd.checks)[row]->setChecked(lineup);
@@ -678,17 +681,15 @@ void TZikoErgEingabeDlg::TakeShooterIntoEntry(long passnr) {
   if (!AktivesEdit || !locate(AktivesEdit, heim, row, column) || !chosenPaarung()) return;
   Side sd = side(heim);
   QLineEdit* pass = (*sd.pass)[row];
-  for (bool h : {true, false})
-    for (QLineEdit* other : *side(h).pass)
-      if (other != pass && eingabe::passNumber(text(other)) == passnr) {
-        msg::show("Passnr. " + str(passnr) + " bereits vorhanden!", "Info", msg::Ok, msg::Information);
-        return;
-      }
+  if (inAnotherRow(pass, passnr)) {
+    msg::show("Passnr. " + str(passnr) + " bereits vorhanden!", "Info", msg::Ok, msg::Information);
+    return;
+  }
   pass->setText(qs(str(passnr)));
   (heim ? checkedHeim_ : checkedGast_)[row] = passnr;
   (*sd.name)[row]->clear();
   (*sd.checks)[row]->setChecked(false);
-  db::Table t = db::query(gDbHaupt, "SELECT Name FROM Schuetzen WHERE Passnr=?;", {passnr});
+  db::Table t = db::query(gDbHaupt, "SELECT Name, VrNr FROM Schuetzen WHERE Passnr=?;", {passnr});
   if (!t.empty()) {
     (*sd.name)[row]->setText(qs(t.text(0, 0)));
     (*sd.checks)[row]->setChecked(inLineup(passnr));
@@ -696,7 +697,7 @@ void TZikoErgEingabeDlg::TakeShooterIntoEntry(long passnr) {
   (*sd.rings)[row]->clear();
   (*sd.rings)[row]->setFocus();
   Geaendert = 1;
-  warnIfOtherClub(heim, passnr);
+  if (!t.empty()) warnIfOtherClub(heim, passnr, t.num(0, 1));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -151,7 +151,10 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   void setRingText(QLineEdit* edit, long tenths);
   void showShooter(bool heim, int row, long passnr, bool checked);
   bool inLineup(long passnr);
-  void warnIfOtherClub(bool heim, long passnr);
+  // Whether the pass field of another row, on either side, holds passnr.
+  bool inAnotherRow(const QLineEdit* edit, long passnr);
+  // vrnr: the shooter's club.
+  void warnIfOtherClub(bool heim, long passnr, long vrnr);
   void focusFirstRow();
   void fillPicker(long vrnr);
   std::array<eingabe::RowTexts, Rows> rowTexts(bool heim);

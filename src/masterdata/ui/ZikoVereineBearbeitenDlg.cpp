@@ -272,7 +272,8 @@ void TZikoVereineBearbeitenDlg::ButtonSpeichernClick() {
     bool ok = db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=?;", {name, key});
     // Clubs created by an import have no extra-text row yet: give them one.
     db::Table has = db::query(gDbHaupt, "SELECT Nummer FROM Vereine_zstext WHERE Nummer=?;", {key});
-    if (ok && has.ok && has.empty())
+    ok = ok && has.ok;
+    if (ok && has.empty())
       ok = db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, ZsText, TelSStd) VALUES (?, ?, ?);",
                     {key, text, tel});
     else if (ok)

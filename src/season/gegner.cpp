@@ -138,15 +138,12 @@ void insertBout(int disznr, long mklnr, int kampfnr, const Mannschaft& heim,
 
 void WriteGegnerTable(int disznr) {
   db::exec(gDbHaupt, "DELETE FROM Gegner WHERE Disznr=?;", {disznr});
-  db::Table klassen = db::query(gDbHaupt, "SELECT Nr FROM Mschklassen WHERE Disznr=?;", {disznr});
+  db::Table klassen =
+      db::query(gDbHaupt, "SELECT Nr, AnzahlTermine FROM Mschklassen WHERE Disznr=?;", {disznr});
   for (size_t k = 0; k < klassen.size(); ++k) {
     const long mklnr = klassen.num(k, 0);
-    db::Table termine = db::query(
-        gDbHaupt, "SELECT AnzahlTermine FROM Mschklassen WHERE Nr=? AND Disznr=?;",
-        {mklnr, disznr});
-    if (termine.empty()) continue;
     GegnerSchema schema;
-    BuildGegnerSchema(static_cast<int>(termine.num(0, 0) / 2 + 1), schema);
+    BuildGegnerSchema(static_cast<int>(klassen.num(k, 1) / 2 + 1), schema);
 
     const std::map<long, Mannschaft> teams = teamsByPosition(disznr, mklnr);
     auto at = [&teams](int index) {

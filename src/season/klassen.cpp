@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "platform/text.h"
 #include "season/gegner.h"
+#include "season/klassenfolge.h"
 
 int classBoutCount(int teams) {
   if (teams <= 0) return 0;
@@ -68,10 +69,8 @@ void settleClasses(int disznr) {
            "DELETE FROM Msch_in_klassen WHERE Disznr=? AND NOT EXISTS "
            "(SELECT 1 FROM Vereine_gau WHERE Nummer=Msch_in_klassen.Vrnr);",
            {disznr});
-  db::Table klassen =
-      db::query(gDbHaupt, "SELECT Nr FROM Mschklassen WHERE Disznr=? ORDER BY Nr;", {disznr});
-  for (size_t k = 0; k < klassen.size(); ++k) {
-    const long nr = klassen.num(k, 0);
+  for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, disznr)) {
+    const long nr = k.nr;
     renumberTeamPositions(disznr, nr);
     db::Table teams = db::query(
         gDbHaupt, "SELECT COUNT(*) FROM Msch_in_klassen WHERE Mklnr=? AND Disznr=?;", {nr, disznr});

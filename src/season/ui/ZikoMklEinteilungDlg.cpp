@@ -157,10 +157,8 @@ void TZikoMklEinteilungDlg::FormShow() {
 void TZikoMklEinteilungDlg::fillClassList(long selectNr) {
   QSignalBlocker block(ListBoxMkl);
   ListBoxMkl->clear();
-  db::Table t = db::query(gDbHaupt,
-                          "SELECT Nr, Klname FROM Mschklassen WHERE Disznr=? ORDER BY Nr, rowid;",
-                          {disziplin()});
-  for (size_t r = 0; r < t.size(); ++r) addListItem(ListBoxMkl, t.text(r, 1), t.num(r, 0));
+  for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, disziplin()))
+    addListItem(ListBoxMkl, k.name, k.nr);
   int row = selectNr < 0 ? 0 : rowOfKey(ListBoxMkl, selectNr);
   ListBoxMkl->setCurrentRow(row < ListBoxMkl->count() ? row : -1);
 }

@@ -82,33 +82,30 @@ std::string clubName(const std::unordered_map<long, std::string>& names, long nr
   return it == names.end() ? std::string() : it->second;
 }
 
-// The class filter is part of the statement only when a class is chosen.
+// The class filter is part of the statement only when a class is chosen: its condition
+// ends the WHERE clause and its value ends the parameters.
+std::string classFilter(int32_t klasse) { return klasse >= 1 ? " AND Mschklnr = ?" : ""; }
+
 db::Params withClass(db::Params params, int32_t klasse) {
   if (klasse >= 1) params.emplace_back(static_cast<int>(klasse));
   return params;
 }
 
 void listRound(int32_t klasse, int32_t rundenindex, int32_t minRinge, int32_t disznr) {
-  const bool oneClass = klasse >= 1;
+  const std::string roundRows =
+      "FROM Schuetzenerg WHERE Disznr = ? AND Ergnr = ?" + classFilter(klasse);
   const db::Params params = withClass({static_cast<int>(disznr), rundenindex + 1}, klasse);
   db::Table round = db::query(
-      gDbHaupt, oneClass ? "SELECT Ringerg, Schnr, Vrnr FROM Schuetzenerg WHERE Disznr = ? AND "
-                           "Ergnr = ? AND Mschklnr = ? ORDER BY Ringerg DESC, rowid;"
-                         : "SELECT Ringerg, Schnr, Vrnr FROM Schuetzenerg WHERE Disznr = ? AND "
-                           "Ergnr = ? ORDER BY Ringerg DESC, rowid;",
+      gDbHaupt, "SELECT Ringerg, Schnr, Vrnr " + roundRows + " ORDER BY Ringerg DESC, rowid;",
       params);
 
   // The shooter rows that the round can name, as pass number and club -> its names without
   // repetition in stored order (NULL and '' count as different names). The last one counts.
-  db::Table shooters = db::query(
-      gDbHaupt,
-      oneClass ? "SELECT Passnr, VrNr, Name, Name IS NULL FROM Schuetzen WHERE Passnr IN "
-                 "(SELECT IFNULL(CAST(Schnr AS INTEGER), 0) FROM Schuetzenerg WHERE Disznr = ? "
-                 "AND Ergnr = ? AND Mschklnr = ?) ORDER BY rowid;"
-               : "SELECT Passnr, VrNr, Name, Name IS NULL FROM Schuetzen WHERE Passnr IN "
-                 "(SELECT IFNULL(CAST(Schnr AS INTEGER), 0) FROM Schuetzenerg WHERE Disznr = ? "
-                 "AND Ergnr = ?) ORDER BY rowid;",
-      params);
+  db::Table shooters = db::query(gDbHaupt,
+                                 "SELECT Passnr, VrNr, Name, Name IS NULL FROM Schuetzen WHERE "
+                                 "Passnr IN (SELECT IFNULL(CAST(Schnr AS INTEGER), 0) " +
+                                     roundRows + ") ORDER BY rowid;",
+                                 params);
   std::unordered_map<Key2, std::vector<size_t>, KeyHash> names;
   for (size_t r = 0; r < shooters.size(); ++r) {
     Key2 key;
@@ -159,12 +156,9 @@ void rankAverages(int32_t klasse, int32_t rundenindex, int32_t minRinge, int32_t
   // database's DISTINCT does.
   db::Table results = db::query(
       gDbHaupt,
-      klasse >= 1 ? "SELECT Schnr, Vrnr, Ergnr, Ringerg, Mschnr, (Ergnr IS NULL) + 2 * (Ringerg "
-                    "IS NULL) + 4 * (Mschnr IS NULL) FROM Schuetzenerg WHERE Disznr = ? AND "
-                    "Mschklnr = ? ORDER BY Ergnr, rowid;"
-                  : "SELECT Schnr, Vrnr, Ergnr, Ringerg, Mschnr, (Ergnr IS NULL) + 2 * (Ringerg "
-                    "IS NULL) + 4 * (Mschnr IS NULL) FROM Schuetzenerg WHERE Disznr = ? "
-                    "ORDER BY Ergnr, rowid;",
+      "SELECT Schnr, Vrnr, Ergnr, Ringerg, Mschnr, (Ergnr IS NULL) + 2 * (Ringerg IS NULL) + 4 * "
+      "(Mschnr IS NULL) FROM Schuetzenerg WHERE Disznr = ?" +
+          classFilter(klasse) + " ORDER BY Ergnr, rowid;",
       withClass({static_cast<int>(disznr)}, klasse));
   const auto clubs = readClubNames();
 

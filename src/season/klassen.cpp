@@ -6,11 +6,7 @@
 #include "season/gegner.h"
 #include "season/klassenfolge.h"
 
-int classBoutCount(int teams) {
-  if (teams <= 0) return 0;
-  int even = teams % 2 ? teams + 1 : teams;
-  return 2 * (even - 1);
-}
+int classBoutCount(int teams) { return teams <= 0 ? 0 : 2 * (gegnerTeamSlots(teams) - 1); }
 
 int provisionalBoutCount(int lines) { return lines > 1 ? 2 * (lines - 1) : 0; }
 

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -27,19 +28,6 @@ namespace {
 constexpr int kRowTop = 155;
 constexpr int kRowHeight = 19;
 constexpr int kGuestOffset = 328;  // guest columns stand this far right of the home ones
-
-// Sets a flag for the length of a scope.
-class Flag {
- public:
-  explicit Flag(bool& f) : f_(f), old_(f) { f_ = true; }
-  ~Flag() { f_ = old_; }
-  Flag(const Flag&) = delete;
-  Flag& operator=(const Flag&) = delete;
-
- private:
-  bool& f_;
-  bool old_;
-};
 
 std::string text(const QLineEdit* e) { return fromQs(e->text()); }
 
@@ -218,7 +206,7 @@ const eingabe::Paarung* TZikoErgEingabeDlg::chosenPaarung() const {
 // Choices and loading
 
 void TZikoErgEingabeDlg::FormShow() {
-  Flag loading(loading_);
+  QScopedValueRollback<bool> loading(loading_, true);
   LoadPositions(gEinstellungen.AktDisznr);
   {
     QSignalBlocker block(ComboBoxDisz);
@@ -368,7 +356,7 @@ void TZikoErgEingabeDlg::LayoutRows(int n) {
 }
 
 void TZikoErgEingabeDlg::LoadPaarung(int klassenindex) {
-  Flag loading(loading_);
+  QScopedValueRollback<bool> loading(loading_, true);
   Sortflag = 0;
   int rounds = 0;
   bool klasseFound = false;
@@ -608,7 +596,7 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   if (!locate(edit, heim, row, column) || column != 0) return true;
   const eingabe::Paarung* p = chosenPaarung();
   if (!p) return true;
-  Flag inExit(inExit_);
+  QScopedValueRollback<bool> inExit(inExit_, true);
   std::string typed = text(edit);
   long& checked = (heim ? checkedHeim_ : checkedGast_)[row];
   if (typed.empty()) {
@@ -907,7 +895,7 @@ bool TZikoErgEingabeDlg::SavePaarung() {
       if (eingabe::anyCountedHasRings(rowTexts(heim), SchuetzenGewertet)) ComputeMschSumme(heim);
   }
   {
-    Flag loading(loading_);
+    QScopedValueRollback<bool> loading(loading_, true);
     focusFirstRow();
   }
   eingabe::SaveResult result =

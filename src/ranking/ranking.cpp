@@ -121,7 +121,8 @@ void listRound(int32_t klasse, int32_t rundenindex, int32_t minRinge, int32_t di
 
   for (size_t r = 0; r < round.size(); ++r) {
     const long rings = round.num(r, 0);
-    if (rings / 10 < minRinge) continue;
+    // Listed: a result above 0 of at least the minimum whole rings.
+    if (rings <= 0 || rings / 10 < minRinge) continue;
     _eerg_sortdaten row;
     row.AnzahlErg = 1;
     row.Schnitt = static_cast<float>(rings);
@@ -133,8 +134,7 @@ void listRound(int32_t klasse, int32_t rundenindex, int32_t minRinge, int32_t di
       row.Name = shooters.text(found->second.back(), 2);
       row.Vereinsname = clubName(clubs, key.b);
     }
-    if (row.Schnitt > 0.0f && !(static_cast<float>(minRinge * 10) > row.Schnitt))
-      gEergSortListe.push_back(std::move(row));
+    gEergSortListe.push_back(std::move(row));
   }
 }
 

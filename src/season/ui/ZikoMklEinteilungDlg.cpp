@@ -15,6 +15,7 @@
 #include "platform/text.h"
 #include "season/klassen.h"
 #include "season/klassenfolge.h"
+#include "season/ui/Beschriftung.h"
 
 TZikoMklEinteilungDlg* ZikoMklEinteilungDlg = nullptr;
 
@@ -25,13 +26,6 @@ int disziplin() { return gEinstellungen.AktDisznr; }
 std::string clubName(long nummer) {
   db::Table t = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {nummer});
   return t.empty() ? std::string() : t.text(0, 0);
-}
-
-// A class name may hold '&', which a button caption would take for a mnemonic.
-QString literalCaption(const std::string& text) {
-  QString caption = qs(text);
-  caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return caption;
 }
 
 const char* const kRoemisch[] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X"};

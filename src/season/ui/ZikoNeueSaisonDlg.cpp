@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "season/klassenfolge.h"
 #include "season/saison.h"
+#include "season/ui/Beschriftung.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
 #include "season/ui/ZikoNSErgLoeschenDlg.h"
@@ -24,13 +25,6 @@ namespace {
 
 // A window that does not exist (yet) counts as cancelled.
 int showModal(ZDialog* window) { return window ? window->ShowModal() : mrCancel; }
-
-// Menu captions take '&' for a mnemonic; a discipline name shows it as it is.
-QString menuCaption(const std::string& text) {
-  QString caption = qs(text);
-  caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return caption;
-}
 
 }  // namespace
 
@@ -104,7 +98,7 @@ void TZikoNeueSaisonDlg::FormShow() {
   // Each item carries its discipline's number: the menu position is not the number.
   db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
   for (size_t r = 0; r < t.size(); ++r) {
-    QAction* item = Disziplin1->addAction(menuCaption(t.text(r, 1)));
+    QAction* item = Disziplin1->addAction(literalCaption(t.text(r, 1)));
     item->setData(QVariant::fromValue<qlonglong>(t.num(r, 0)));
     item->setCheckable(true);
     item->setChecked(t.num(r, 0) == gEinstellungen.AktDisznr);
@@ -125,13 +119,13 @@ void TZikoNeueSaisonDlg::refreshCaptions() {
   DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison);
   setWindowTitle(qs("Zielkontorzentrale " + fieldText(gEinstellungen.Gauname) + " - Neue Saison " + name));
   Label2->setText(qs(name + "\n" + saison));
-  Lschen1->setText(menuCaption("Löschen Daten " + name));
-  Saisonbezeichnung1->setText(menuCaption("Saisonbezeichnung " + name));
-  EinteilungundGegnerzuteilung1->setText(menuCaption("Einteilung und Gegnerzuteilung " + name));
-  Gegnereinteilungbearbeiten1->setText(menuCaption("Bearbeiten Gegnereinteilung " + name));
-  Einstellungen1->setText(menuCaption("Einstellungen " + name));
-  Termine1->setText(menuCaption("Wettkampftermine " + name));
-  Mannschaftsfhrer1->setText(menuCaption("Mannschaftsleiter " + name));
+  Lschen1->setText(literalCaption("Löschen Daten " + name));
+  Saisonbezeichnung1->setText(literalCaption("Saisonbezeichnung " + name));
+  EinteilungundGegnerzuteilung1->setText(literalCaption("Einteilung und Gegnerzuteilung " + name));
+  Gegnereinteilungbearbeiten1->setText(literalCaption("Bearbeiten Gegnereinteilung " + name));
+  Einstellungen1->setText(literalCaption("Einstellungen " + name));
+  Termine1->setText(literalCaption("Wettkampftermine " + name));
+  Mannschaftsfhrer1->setText(literalCaption("Mannschaftsleiter " + name));
 }
 
 void TZikoNeueSaisonDlg::Lschen1Click() { showModal(ZikoNSErgLoeschenDlg); }

@@ -5,6 +5,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/schema.h"
 
 namespace {
 
@@ -93,25 +94,18 @@ bool addMissingMasterRows(int from) {
 
 // The path rows and the report-import row that a new discipline gets, when missing.
 void addDisciplineSettingsRows(int nr) {
-  const std::string& folder = gIntdat.ProgrammVerzeichnis;
-  if (db::query(gDbPfade, "SELECT Disznr FROM PfadeEinzelausgb_10 WHERE Disznr=?;", {nr}).empty())
-    db::exec(gDbPfade,
-             "INSERT INTO PfadeEinzelausgb_10(Disznr, Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6, "
-             "Pfad7, Pfad8, Pfad9, Pfad10) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
-             {nr, folder, folder, folder, folder, folder, folder, folder, folder, folder, folder});
-  if (db::query(gDbPfade, "SELECT Disznr FROM PfadeNeueSaison WHERE Disznr=?;", {nr}).empty())
-    db::exec(gDbPfade,
-             "INSERT INTO PfadeNeueSaison(Disznr, StarttabPfad, TerminlistenPfad, MschfuehrerPfad) "
-             "VALUES (?, ?, ?, ?);",
-             {nr, folder, folder, folder});
-  if (db::query(gDbPfade, "SELECT Disznr FROM PfadeImpExp WHERE Disznr=?;", {0}).empty())
-    db::exec(gDbPfade, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
-             {0, folder, folder});
-  if (db::query(gDbAutoImpExp, "SELECT Disznr FROM RmeImport WHERE Disznr=?;", {nr}).empty())
+  auto missing = [](sqlite3* conn, const std::string& table, int disznr) {
+    return db::query(conn, "SELECT Disznr FROM " + table + " WHERE Disznr=?;", {disznr}).empty();
+  };
+  if (missing(gDbPfade, "PfadeEinzelausgb_10", nr)) insertEinzelausgb10Row(nr);
+  if (missing(gDbPfade, "PfadeNeueSaison", nr)) insertNeueSaisonRow(nr);
+  // The export folders are kept in the row of discipline 0 alone.
+  if (missing(gDbPfade, "PfadeImpExp", 0)) insertImpExpRow(0);
+  if (missing(gDbAutoImpExp, "RmeImport", nr))
     db::exec(gDbAutoImpExp,
              "INSERT INTO RmeImport(Disznr, RmePfadLokal, Username, Passwort, Url) "
              "VALUES (?, ?, ?, ?, ?);",
-             {nr, folder, "", "", ""});
+             {nr, gIntdat.ProgrammVerzeichnis, "", "", ""});
 }
 
 int copyDiscipline(int from, int target) {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QThread>
 #include <cstdio>
 #include <mutex>
 
@@ -63,22 +62,24 @@ int showOnGuiThread(const Shown& s) {
   return IdCancel;
 }
 
+// The answer of a box nobody sees: its first button.
+int firstButton(Buttons buttons) {
+  return buttons == YesNo || buttons == YesNoCancel ? IdYes : IdOk;
+}
+
 int dispatch(const Shown& s) {
   Responder responder;
   {
     std::lock_guard<std::mutex> lock(gResponderMutex);
     responder = gResponder;
   }
-  QCoreApplication* app = QCoreApplication::instance();
-  bool onGui = !app || QThread::currentThread() == app->thread();
-  if (responder && onGui) return responder(s);
-  if (!app || !qobject_cast<QApplication*>(app)) {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    // No widgets to show a box on.
     if (responder) return responder(s);
     std::fprintf(stderr, "[%s] %s\n", s.caption.c_str(), s.text.c_str());
-    return s.buttons == YesNo || s.buttons == YesNoCancel ? IdYes : IdOk;
+    return firstButton(s.buttons);
   }
-  if (onGui) return showOnGuiThread(s);
-  // From a worker: the box is shown on the GUI thread while the worker waits. The GUI
+  // From a worker the box is shown on the GUI thread while the worker waits. The GUI
   // thread may itself be waiting for this worker; WorkerThread::waitFor serves the call.
   int result = IdCancel;
   runOnGuiThread([&] { result = responder ? responder(s) : showOnGuiThread(s); });
@@ -110,8 +111,7 @@ ScriptedMessages::ScriptedMessages() {
       answers_.pop_front();
       return a;
     }
-    return (s.buttons == YesNo || s.buttons == YesNoCancel) ? static_cast<int>(IdYes)
-                                                            : static_cast<int>(IdOk);
+    return firstButton(s.buttons);
   });
 }
 

@@ -22,6 +22,14 @@ Rows rows(sqlite3* db, const std::string& sql, const db::Params& params = {}) {
   return db::query(db, sql, params).rows;
 }
 
+// Where a discipline table keeps its column Disznr.
+size_t disznrColumn(const std::string& table) {
+  std::vector<std::string> names = db::columnNames(gDbHaupt, table);
+  size_t col = 0;
+  while (names[col] != "Disznr") ++col;
+  return col;
+}
+
 std::map<std::string, Rows> snapshot() {
   std::map<std::string, Rows> all;
   for (const char* t : kMainTables)
@@ -72,9 +80,7 @@ class DisciplineImportTest : public DatabaseTest {
     db::exec(gDbHaupt, "ATTACH DATABASE ? AS other;", {other});
     Rows r = rows(gDbHaupt, "SELECT * FROM other." + table + " WHERE Disznr=1 ORDER BY rowid;");
     db::exec(gDbHaupt, "DETACH DATABASE other;");
-    size_t col = 0;
-    std::vector<std::string> names = db::columnNames(gDbHaupt, table);
-    while (names[col] != "Disznr") ++col;
+    const size_t col = disznrColumn(table);
     for (auto& row : r) row[col] = std::to_string(disznr);
     return r;
   }
@@ -105,9 +111,7 @@ TEST_F(DisciplineImportTest, AppendsAtTheNextNumberWithItsRowsClubsAndShooters) 
   auto after = snapshot();
   for (const char* t : kDisciplineTables) {
     Rows kept;
-    size_t col = 0;
-    std::vector<std::string> names = db::columnNames(gDbHaupt, t);
-    while (names[col] != "Disznr") ++col;
+    const size_t col = disznrColumn(t);
     for (auto& row : after[t])
       if (row[col] != "2") kept.push_back(row);
     EXPECT_EQ(kept, before[t]) << t;

@@ -2,16 +2,22 @@
 
 #include "platform/text.h"
 
+namespace {
+// Every kind of item stores its key the same way.
+QVariant keyData(long key) { return QVariant::fromValue<qlonglong>(key); }
+long keyFrom(const QVariant& data, long none) {
+  return data.isValid() ? static_cast<long>(data.toLongLong()) : none;
+}
+}  // namespace
+
 QListWidgetItem* addListItem(QListWidget* list, const std::string& text, long key) {
   auto* item = new QListWidgetItem(qs(text), list);
-  item->setData(kKeyRole, QVariant::fromValue<qlonglong>(key));
+  item->setData(kKeyRole, keyData(key));
   return item;
 }
 
 long keyOf(const QListWidgetItem* item, long none) {
-  if (!item) return none;
-  QVariant v = item->data(kKeyRole);
-  return v.isValid() ? static_cast<long>(v.toLongLong()) : none;
+  return item ? keyFrom(item->data(kKeyRole), none) : none;
 }
 
 long currentKey(const QListWidget* list, long none) {
@@ -25,15 +31,14 @@ int rowOfKey(const QListWidget* list, long key) {
 }
 
 void addComboItem(QComboBox* combo, const std::string& text, long key) {
-  combo->addItem(qs(text), QVariant::fromValue<qlonglong>(key));
+  combo->addItem(qs(text), keyData(key));
 }
 
 long comboKey(const QComboBox* combo, int index, long none) {
   if (!combo) return none;
   if (index < 0) index = combo->currentIndex();
   if (index < 0 || index >= combo->count()) return none;
-  QVariant v = combo->itemData(index);
-  return v.isValid() ? static_cast<long>(v.toLongLong()) : none;
+  return keyFrom(combo->itemData(index), none);
 }
 
 int comboIndexOfKey(const QComboBox* combo, long key) {
@@ -43,13 +48,11 @@ int comboIndexOfKey(const QComboBox* combo, long key) {
 }
 
 void setKey(QTreeWidgetItem* item, long key) {
-  item->setData(0, kKeyRole, QVariant::fromValue<qlonglong>(key));
+  item->setData(0, kKeyRole, keyData(key));
 }
 
 long keyOf(const QTreeWidgetItem* item, long none) {
-  if (!item) return none;
-  QVariant v = item->data(0, kKeyRole);
-  return v.isValid() ? static_cast<long>(v.toLongLong()) : none;
+  return item ? keyFrom(item->data(0, kKeyRole), none) : none;
 }
 
 QTreeWidgetItem* addTreeRow(QTreeWidget* tree, const std::vector<std::string>& cells, long key) {

@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 
 #include "app/application.h"
 #include "app/mainwindow.h"
@@ -20,6 +19,7 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text.h"
+#include "support/filebytes.h"
 #include "support/testenv.h"
 
 namespace fs = std::filesystem;
@@ -75,9 +75,6 @@ class MainWindowTest : public DatabaseTest {
   }
   std::string dataFolder() const { return fieldText(gEinstellungen.DatenVerzeichnis); }
   long count(const char* sql) { return db::query(gDbHaupt, sql).num(0, 0); }
-  void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
 };
 
 // "menu/item [key] (hidden) {hint}" for every item, separators as "-".
@@ -270,7 +267,7 @@ TEST_F(MainWindowTest, OpenDataFileAsksFirstAndReportsEachOutcome) {
   }
   {  // not a data file
     const std::string junk = dir->file("junk.rwk");
-    writeFile(junk, std::string(5000, 'x'));
+    writeFileBytes(junk, std::string(5000, 'x'));
     ScriptedFileDialogs files;
     files.answer(junk);
     msg::ScriptedMessages messages;
@@ -287,7 +284,7 @@ TEST_F(MainWindowTest, OpenDataFileAsksFirstAndReportsEachOutcome) {
     const std::string older = dir->file("alt/alt.rwk");
     std::string head = "Okiz-DatenV0998";
     head.resize(60, '\0');
-    writeFile(older, head + std::string(4000, '\0'));
+    writeFileBytes(older, head + std::string(4000, '\0'));
     ScriptedFileDialogs files;
     files.answer(older);
     msg::ScriptedMessages messages;
@@ -388,7 +385,7 @@ TEST_F(MainWindowTest, AccessImportThatCannotOpenItsFileKeepsTheDistrictNumber) 
     EXPECT_EQ(messages.shown()[0].caption, "Fehler");
   }
   const std::string junk = dir->file("bssb.mdb");
-  writeFile(junk, std::string(4096, 'x'));
+  writeFileBytes(junk, std::string(4096, 'x'));
   ScriptedFileDialogs files;
   files.answer(junk);
   msg::ScriptedMessages messages;
@@ -401,7 +398,7 @@ TEST_F(MainWindowTest, AccessImportThatCannotOpenItsFileKeepsTheDistrictNumber) 
 
 TEST_F(MainWindowTest, DisciplineImportShowsItsWindowOnlyForADataFile) {
   const std::string junk = dir->file("junk.rwk");
-  writeFile(junk, std::string(3000, 'y'));
+  writeFileBytes(junk, std::string(3000, 'y'));
   {
     ScriptedFileDialogs files;
     files.answer(junk);

@@ -15,6 +15,21 @@ std::string trimmed(const std::string& s) {
   return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
+// "a|b||c" -> {"a", "b", "", "c"}; an empty text gives one empty part.
+std::vector<std::string> split(const std::string& s, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (;;) {
+    size_t end = s.find(separator, start);
+    if (end == std::string::npos) {
+      parts.push_back(s.substr(start));
+      return parts;
+    }
+    parts.push_back(s.substr(start, end - start));
+    start = end + 1;
+  }
+}
+
 // "Text (*.txt)" with "*.txt" -> "Text (*.txt)"; "Alle Dateien (*.*)" -> "Alle Dateien (*)".
 // Qt reads the patterns from the parentheses, and "*.*" means every file as it did for
 // the users, not only names with a dot.
@@ -24,14 +39,10 @@ QString qtNameFilter(const FileFilter& f) {
   if (open != std::string::npos && desc.find(')', open) != std::string::npos) desc.erase(open);
   desc = trimmed(desc);
   std::string patterns;
-  size_t start = 0;
-  while (start <= f.patterns.size()) {
-    size_t end = f.patterns.find(';', start);
-    if (end == std::string::npos) end = f.patterns.size();
-    std::string p = trimmed(f.patterns.substr(start, end - start));
+  for (const std::string& part : split(f.patterns, ';')) {
+    std::string p = trimmed(part);
     if (p == "*.*") p = "*";
     if (!p.empty()) patterns += (patterns.empty() ? "" : " ") + p;
-    start = end + 1;
   }
   return qs(desc + " (" + patterns + ")");
 }
@@ -54,14 +65,7 @@ std::string bareExtension(std::string ext) {
 }  // namespace
 
 std::vector<FileFilter> parseFileFilter(const std::string& filter) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  while (start <= filter.size()) {
-    size_t end = filter.find('|', start);
-    if (end == std::string::npos) end = filter.size();
-    parts.push_back(filter.substr(start, end - start));
-    start = end + 1;
-  }
+  std::vector<std::string> parts = split(filter, '|');
   std::vector<FileFilter> out;
   for (size_t i = 0; i + 1 < parts.size(); i += 2) out.push_back({parts[i], parts[i + 1]});
   return out;

@@ -194,14 +194,12 @@ void TZikoVereineBearbeitenDlg::ListView1ColumnClick(int column) {
     });
     ListView1->addTopLevelItems(items);
   }
-  for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-    if (keyOf(ListView1->topLevelItem(i)) == current) {
-      QSignalBlocker block(ListView1);
-      ListView1->setCurrentItem(ListView1->topLevelItem(i));
-      ListView1->topLevelItem(i)->setSelected(true);
-      selIndex_ = i;
-      ListView1->scrollToItem(ListView1->topLevelItem(i));
-    }
+  if (QTreeWidgetItem* item = itemOfKey(ListView1, current)) {
+    QSignalBlocker block(ListView1);
+    ListView1->setCurrentItem(item);
+    item->setSelected(true);
+    selIndex_ = ListView1->indexOfTopLevelItem(item);
+    ListView1->scrollToItem(item);
   }
 }
 
@@ -236,13 +234,11 @@ void TZikoVereineBearbeitenDlg::ButtonSpeichernClick() {
   std::string tel = fromQs(EditTelSStd->text());
 
   if (neuModus_) {
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-      if (keyOf(ListView1->topLevelItem(i)) == nummer) {
-        msg::show("Nr. " + str(nummer) + "\n\rschon vorhanden!", "Fehler", msg::Ok, msg::Error);
-        leaveNewMode();
-        selectRow(selIndex_);
-        return;
-      }
+    if (itemOfKey(ListView1, nummer)) {
+      msg::show("Nr. " + str(nummer) + "\n\rschon vorhanden!", "Fehler", msg::Ok, msg::Error);
+      leaveNewMode();
+      selectRow(selIndex_);
+      return;
     }
     // 0 stands for "bye" and "all" everywhere, so it can never be a club.
     if (nummer < 1 && !name.empty()) {
@@ -257,8 +253,7 @@ void TZikoVereineBearbeitenDlg::ButtonSpeichernClick() {
                          {nummer, text, tel});
       if (ok) t.commit();
       fillList();
-      for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
-        if (keyOf(ListView1->topLevelItem(i)) == nummer) selIndex_ = i;
+      if (QTreeWidgetItem* added = itemOfKey(ListView1, nummer)) selIndex_ = ListView1->indexOfTopLevelItem(added);
       leaveNewMode();
       selectRow(selIndex_);
     } else {

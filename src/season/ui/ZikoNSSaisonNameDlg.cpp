@@ -50,8 +50,9 @@ void TZikoNSSaisonNameDlg::FormShow() {
 }
 
 void TZikoNSSaisonNameDlg::ButtonUebernehmenClick() {
-  // A failed update has shown its box; the dialog ends as confirmed all the same.
-  db::exec(gDbHaupt, "UPDATE Disznamen SET Saisonname=? WHERE Nr=?;",
-           {fromQs(EditNeueSaison->text()), static_cast<int>(gEinstellungen.AktDisznr)});
-  closeWith(mrOk);
+  // A failed update has shown its box; the dialog stays open with the typed name, so the
+  // wizard does not go on as if the season had been named.
+  if (db::exec(gDbHaupt, "UPDATE Disznamen SET Saisonname=? WHERE Nr=?;",
+               {fromQs(EditNeueSaison->text()), static_cast<int>(gEinstellungen.AktDisznr)}))
+    closeWith(mrOk);
 }

@@ -25,6 +25,7 @@
 #include "season/ui/ZikoNSErgLoeschenDlg.h"
 #include "season/ui/ZikoNSMklEinstellungenDlg.h"
 #include "season/ui/ZikoNSSaisonNameDlg.h"
+#include "platform/messages.h"
 #include "season/ui/ZikoNSStammschuetzenEditDlg.h"
 #include "season/ui/ZikoNeueSaisonDlg.h"
 #include "season/ui/ZikoTermineDlg.h"
@@ -144,6 +145,19 @@ TEST_F(NeueSaison, SeasonNameIsStoredOnlyWhenConfirmed) {
   dlg.show();
   dlg.EditNeueSaison->clear();
   dlg.ButtonUebernehmenClick();
+  EXPECT_EQ(season(), "");
+
+  // A name that cannot be stored is not reported as taken: the window stays open.
+  db::exec(gDbHaupt,
+           "CREATE TRIGGER kein_name BEFORE UPDATE ON Disznamen BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;");
+  msg::ScriptedMessages boxes;
+  dlg.show();
+  dlg.EditNeueSaison->setText(qs("2030"));
+  dlg.ButtonUebernehmenClick();
+  EXPECT_TRUE(dlg.isVisible());
+  EXPECT_EQ(boxes.count(), 1u);
+  dlg.close();
+  EXPECT_EQ(dlg.result(), 2);
   EXPECT_EQ(season(), "");
 }
 

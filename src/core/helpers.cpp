@@ -84,6 +84,26 @@ std::string HtmlUmlaute(const std::string& text) {
   return out;
 }
 
+std::string HtmlEscape(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string CssLinkName() {
+  const std::string name = fileNamePart(fieldText(gEinstellungen.CssDatei));
+  return name == "(null)" ? std::string() : name;
+}
+
 std::string& QuoteForSql(std::string& text) {
   if (text.size() > kSqlTextMax) text.resize(kSqlTextMax);
   for (char& c : text)
@@ -131,6 +151,14 @@ std::string DateTimeText(std::time_t when) {
                 t.tm_year + 1900, t.tm_hour, t.tm_min);
   return stamp;
 }
+
+namespace {
+std::time_t gOutputTime = 0;
+}
+
+std::time_t outputTime() { return gOutputTime != 0 ? gOutputTime : std::time(nullptr); }
+
+void setOutputTime(std::time_t when) { gOutputTime = when; }
 
 std::string ModelCssText(std::time_t now) {
   const std::string nl = "\r\n";

@@ -7,12 +7,22 @@ std::string MannschaftsName(long club, int team);
 std::string& DosToAnsi(std::string& text);
 std::string AnsiToDos(const std::string& text);
 std::string HtmlUmlaute(const std::string& text);
+// A data value in an HTML page: '&', '<', '>' and '"' become entities so that a name cannot
+// break the markup. Run it on the value before HtmlUmlaute runs over the page.
+std::string HtmlEscape(const std::string& text);
+// The style sheet's name as a page links it: the file-name part of CssDatei. Empty when no
+// style sheet is set (or the setting holds "(null)"): the page then has no link element.
+std::string CssLinkName();
 std::string& QuoteForSql(std::string& text);
 std::string& TrimRight(std::string& text);
 std::string& SwapNameWords(int flag, std::string& name);
 bool WriteTextFile(const std::string& fileName, const std::string& text);
 // Date and time as the program stamps saved files and the model style sheet: "7.12.2026,  9:05".
 std::string DateTimeText(std::time_t when);
+// The time that outputs stamp (HTML pages, printed footers, dBASE heads). Tests fix it with
+// setOutputTime; 0 returns to the real clock.
+std::time_t outputTime();
+void setOutputTime(std::time_t when);
 std::string ModelCssText(std::time_t now);
 bool WriteModelCss(const std::string& fileName);
 bool CopyCssBeside(const std::string& outputFile);

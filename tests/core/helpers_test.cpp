@@ -151,3 +151,16 @@ TEST(FileHelpers, CopyCssBesideOutputFile) {
   EXPECT_FALSE(CopyCssBeside(dir.file("fehlt/tabelle.html")));
   setFieldText(gEinstellungen.CssDatei, "");
 }
+
+TEST(TextHelpers, HtmlValuesAndStyleSheetLink) {
+  EXPECT_EQ(HtmlUmlaute(HtmlEscape("Schütze & Söhne <\"I\">")),
+            "Sch&uuml;tze &amp; S&ouml;hne &lt;&quot;I&quot;&gt;");
+
+  const std::pair<const char*, const char*> links[] = {
+      {"", ""}, {"(null)", ""}, {"C:\\Web\\gau.css", "gau.css"}, {"/srv/www/liga.css", "liga.css"}};
+  for (const auto& [setting, link] : links) {
+    setFieldText(gEinstellungen.CssDatei, setting);
+    EXPECT_EQ(CssLinkName(), link) << setting;
+  }
+  gEinstellungen.clear();
+}

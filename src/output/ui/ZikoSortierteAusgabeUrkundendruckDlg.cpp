@@ -1,7 +1,6 @@
 #include "output/ui/ZikoSortierteAusgabeUrkundendruckDlg.h"
 
-#include "platform/text.h"
-
 TZikoSortierteAusgabeUrkundendruckDlg* ZikoSortierteAusgabeUrkundendruckDlg = nullptr;
 
-TZikoSortierteAusgabeUrkundendruckDlg::TZikoSortierteAusgabeUrkundendruckDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Ausgaben für Urkundendruck")); }
+TZikoSortierteAusgabeUrkundendruckDlg::TZikoSortierteAusgabeUrkundendruckDlg(QWidget* parent)
+    : NotIncludedDialog("Ausgaben für Urkundendruck", parent) {}

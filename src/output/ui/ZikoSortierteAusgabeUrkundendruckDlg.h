@@ -1,7 +1,9 @@
 #pragma once
-#include "platform/dialog.h"
+// The certificate-data window: its work is not part of this version, so it says so and
+// closes again.
+#include "exchange/ui/NotIncludedDialog.h"
 
-class TZikoSortierteAusgabeUrkundendruckDlg : public ZDialog {
+class TZikoSortierteAusgabeUrkundendruckDlg : public NotIncludedDialog {
   Q_OBJECT
  public:
   explicit TZikoSortierteAusgabeUrkundendruckDlg(QWidget* parent = nullptr);

@@ -1,0 +1,67 @@
+#include "output/drucklayout.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "platform/printcanvas.h"
+
+DiszKopf LeseDiszKopf(int disznr) {
+  DiszKopf kopf;
+  kopf.Gauname = fieldText(gEinstellungen.Gauname);
+  db::Table d = db::query(
+      gDbHaupt, "SELECT DISTINCT Bezeichnung, Saisonname, WklNr FROM Disznamen  WHERE Nr = ?",
+      {disznr});
+  if (d.empty()) return kopf;
+  kopf.Bezeichnung = d.text(0, 0);
+  kopf.Saisonname = d.text(0, 1);
+  db::Table w = db::query(gDbHaupt,
+                          "SELECT DISTINCT Name, Fax, Mail FROM Wettkampfleiter WHERE Nr = ?",
+                          {d.integer(0, 2)});
+  if (!w.empty()) {
+    kopf.Wkl = w.text(0, 0);
+    kopf.Fax = w.text(0, 1);
+    kopf.Mail = w.text(0, 2);
+  }
+  return kopf;
+}
+
+std::string WettkampfleiterZeile(const DiszKopf& kopf) {
+  return "Wettkampfleiter: " + kopf.Wkl + ", Fax: " + kopf.Fax + ", Mail: " + kopf.Mail;
+}
+
+int PrintListTitle(PrintCanvas& canvas, DruckLayout layout, int disznr) {
+  const DiszKopf kopf = LeseDiszKopf(disznr);
+  canvas.setFont(PrintFont{"Times New Roman", 14});
+  canvas.textOut(layout.Links, layout.Oben,
+                 "Rundenwettkampf " + kopf.Gauname + " " + kopf.Bezeichnung + " " +
+                     kopf.Saisonname);
+  return layout.Oben + 3 * layout.Zeile;
+}
+
+void PrintPageFooter(PrintCanvas& canvas, DruckLayout layout, int disznr) {
+  const DiszKopf kopf = LeseDiszKopf(disznr);
+  const PrintFont before = canvas.font();
+  canvas.setFont(PrintFont{"Times New Roman", 10});
+  int y = layout.Unten;
+  if (layout.Hinweis > 0) {
+    canvas.textOut(layout.Links, y,
+                   "Unterstrichene Teilnehmer sind noch nicht in der Datenbank erfasst!");
+    y += layout.Zeile;
+  }
+  std::time_t now = outputTime();
+  std::tm t{};
+  localtime_r(&now, &t);
+  char datum[32];
+  std::snprintf(datum, sizeof datum, "%02d/%02d/%d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
+  canvas.textOut(layout.Links, y, datum);
+  y += layout.Zeile;
+  canvas.line(layout.Links, y + layout.Zeile / 2, layout.Rechts, y + layout.Zeile / 2);
+  y += layout.Zeile;
+  canvas.textOut(layout.Links, y, WettkampfleiterZeile(kopf));
+  const std::string marke = "Kerbwerk2006";
+  canvas.textOut(layout.Rechts - canvas.textWidth(marke), y, marke);
+  canvas.setFont(before);
+}

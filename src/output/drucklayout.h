@@ -1,0 +1,45 @@
+#pragma once
+// The page frame of every printed list: the layout record a printer builds from the page
+// size, the title line above and the footer at the bottom of each page. The discipline and
+// manager texts they print are the same ones the text and HTML lists put in head and foot.
+#include <cstdint>
+#include <string>
+
+class PrintCanvas;
+
+// Device units of the page; the printer fills what it uses and passes the record by value.
+struct DruckLayout {
+  char Kopftext[100] = {};
+  int32_t Einheit = 0;  // horizontal unit
+  int32_t Zeile = 0;    // line height
+  int32_t Y = 0;        // current y, the printer's own
+  int32_t Links = 0;    // left margin
+  int32_t Rechts = 0;   // right edge
+  int32_t Oben = 0;     // top
+  int32_t Fest = 60;
+  int32_t Unten = 0;    // bottom: the footer starts here
+  int32_t Spalte[8] = {};
+  int32_t Eigene[12] = {};
+  int32_t Hinweis = 0;  // above 0: the footer prints the note on unregistered participants
+};
+static_assert(sizeof(DruckLayout) == 100 + 29 * 4);
+
+// The discipline of a list and its competition manager; empty texts where a row is missing.
+struct DiszKopf {
+  std::string Gauname;
+  std::string Bezeichnung;
+  std::string Saisonname;
+  std::string Wkl;  // the manager's name
+  std::string Fax;
+  std::string Mail;
+};
+DiszKopf LeseDiszKopf(int disznr);
+// "Wettkampfleiter: %s, Fax: %s, Mail: %s" for the lists' foot.
+std::string WettkampfleiterZeile(const DiszKopf& kopf);
+
+// "Rundenwettkampf <district> <discipline> <season>" in 14 points at the left margin and top;
+// the canvas keeps 14 points. Returns the y below it (top + 3 lines).
+int PrintListTitle(PrintCanvas& canvas, DruckLayout layout, int disznr);
+// The footer of the current page, from the bottom down in 10 points: the note (flag above 0),
+// the date, a rule, and the manager line with the maker's mark at the right edge.
+void PrintPageFooter(PrintCanvas& canvas, DruckLayout layout, int disznr);

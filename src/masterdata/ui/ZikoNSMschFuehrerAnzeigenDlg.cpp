@@ -1,7 +1,48 @@
 #include "masterdata/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
 
+#include <QVBoxLayout>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "masterdata/mannschaftsfuehrer.h"
+#include "platform/keydata.h"
 #include "platform/text.h"
+#include "season/klassenfolge.h"
 
 TZikoNSMschFuehrerAnzeigenDlg* ZikoNSMschFuehrerAnzeigenDlg = nullptr;
 
-TZikoNSMschFuehrerAnzeigenDlg::TZikoNSMschFuehrerAnzeigenDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Mannschaftsleiter anzeigen")); }
+TZikoNSMschFuehrerAnzeigenDlg::TZikoNSMschFuehrerAnzeigenDlg(QWidget* parent) : ZDialog(parent) {
+  setWindowTitle(qs("Mannschaftsleiter"));
+  ListView1 = new QTreeWidget(this);
+  ListView1->setHeaderLabels({qs("Klasse"), qs("Mannschaft"), qs("Tel. Verein"), qs("Mannschaftsleiter"),
+                              qs("Strasse"), qs("Plz"), qs("Ort"), qs("Tel. Privat"), qs("Tel.Firma/Handy"),
+                              qs("Fax"), qs("Mail")});
+  ListView1->setRootIsDecorated(false);
+  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListView1->setAllColumnsShowFocus(true);
+  ListView1->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d0d0d0; }"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(ListView1);
+  resize(980, 480);
+}
+
+void TZikoNSMschFuehrerAnzeigenDlg::FormShow() {
+  std::string name, saison;
+  DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison);
+  std::string caption = "Mannschaftsleiter " + name + ", Saison " + saison;
+  if (gIntdat.AnzeigeVrnr >= 1) {
+    db::Table club = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer = ?;", {gIntdat.AnzeigeVrnr});
+    caption += ", " + (club.empty() ? std::string() : club.text(0, 0));
+  }
+  setWindowTitle(qs(caption));
+  FillMschFuehrerListe(gIntdat.AnzeigeVrnr, gIntdat.AnzeigeMklnr);
+}
+
+void TZikoNSMschFuehrerAnzeigenDlg::FillMschFuehrerListe(long vrnr, long mklnr) {
+  ListView1->clear();
+  for (const auto& row : MschFuehrerZeilen(gDbHaupt, gEinstellungen.AktDisznr, vrnr, mklnr))
+    addTreeRow(ListView1, row, -1);
+  for (int c = 0; c < ListView1->columnCount(); ++c) ListView1->resizeColumnToContents(c);
+}

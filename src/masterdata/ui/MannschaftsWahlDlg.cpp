@@ -1,0 +1,138 @@
+#include "masterdata/ui/MannschaftsWahlDlg.h"
+
+#include <QVBoxLayout>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "platform/keydata.h"
+#include "platform/text.h"
+#include "season/klassenfolge.h"
+
+namespace {
+void selectFirst(QTreeWidget* list) {
+  QSignalBlocker block(list);
+  QTreeWidgetItem* first = list->topLevelItem(0);
+  list->setCurrentItem(first);
+  if (first) first->setSelected(true);
+}
+}  // namespace
+
+TMannschaftsWahlDlg::TMannschaftsWahlDlg(QWidget* parent, ReceiverRole role) : ZDialog(parent) {
+  ComboBoxKlasse = new QComboBox(this);
+  ComboBoxKlasse->setMaxVisibleItems(20);
+  ComboBoxKlasse->setToolTip(qs("Auswahl der Mannschaftsklasse"));
+  ListViewVereine = new QTreeWidget(this);
+  ListViewVereine->setHeaderLabels({qs("Nr."), qs("Verein")});
+  ListViewVereine->setColumnWidth(0, 50);
+  ListViewMannschaften = new QTreeWidget(this);
+  ListViewMannschaften->setHeaderLabels({qs("Mannschaften")});
+  ListViewMannschaften->setToolTip(qs("Mannschaft"));
+  for (QTreeWidget* list : {ListViewVereine, ListViewMannschaften}) {
+    list->setRootIsDecorated(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  }
+  LabelVname = new QLabel(this);
+  Label1 = new QLabel(this);
+  QFont bold = Label1->font();
+  bold.setBold(true);
+  Label1->setFont(bold);
+
+  connect(ComboBoxKlasse, &QComboBox::activated, this, [this] { ComboBoxKlasseChange(); });
+  connect(ListViewVereine, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) {
+            if (current) ListViewVereineChange();
+          });
+  connect(ListViewMannschaften, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) {
+            if (current) ListViewMannschaftenChange();
+          });
+  bindKey(Qt::Key_F5, [this] { ButtonSchuetzenAnzeigenClick(); });
+  registerPassnrReceiver(role, this);
+}
+
+QBoxLayout* TMannschaftsWahlDlg::teamChoiceLayout() {
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(new QLabel(qs("Klasse"), this));
+  layout->addWidget(ComboBoxKlasse);
+  layout->addWidget(ListViewVereine, 2);
+  layout->addWidget(ListViewMannschaften, 1);
+  return layout;
+}
+
+std::string TMannschaftsWahlDlg::disciplineCaption(const std::string& prefix) const {
+  std::string name, saison;
+  DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison);
+  return prefix + " " + name + ", Saison " + saison;
+}
+
+void TMannschaftsWahlDlg::showTeamChoice() {
+  {
+    QSignalBlocker block(ComboBoxKlasse);
+    ComboBoxKlasse->clear();
+    addComboItem(ComboBoxKlasse, " -- alle Klassen --", 0);
+    for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, gEinstellungen.AktDisznr))
+      addComboItem(ComboBoxKlasse, k.name, k.nr);
+    ComboBoxKlasse->setCurrentIndex(0);
+  }
+  ComboBoxKlasseChange();
+}
+
+void TMannschaftsWahlDlg::ComboBoxKlasseChange() {
+  gIntdat.SchuetzenWahl[0] = 0;
+  fillVereine();
+  selectFirst(ListViewVereine);
+  fillMannschaften();
+}
+
+void TMannschaftsWahlDlg::ListViewVereineChange() {
+  fillMannschaften();
+  if (ZikoSchuetzenAnzeigenDlg && ZikoSchuetzenAnzeigenDlg->isVisible())
+    ZikoSchuetzenAnzeigenDlg->FillSchuetzenListe(gIntdat.SchuetzenWahl[0]);
+}
+
+void TMannschaftsWahlDlg::ListViewMannschaftenChange() { teamChanged(); }
+
+void TMannschaftsWahlDlg::fillVereine() {
+  QSignalBlocker block(ListViewVereine);
+  ListViewVereine->clear();
+  for (const VereinKurz& v : VereineMitMannschaften(gDbHaupt, gEinstellungen.AktDisznr, comboKey(ComboBoxKlasse, -1, 0)))
+    addTreeRow(ListViewVereine, {str(v.nr), v.name}, v.nr);
+}
+
+void TMannschaftsWahlDlg::fillMannschaften() {
+  Mannschaften.clear();
+  {
+    QSignalBlocker block(ListViewMannschaften);
+    ListViewMannschaften->clear();
+  }
+  LabelVname->clear();
+  long vrnr = currentKey(ListViewVereine, 0);
+  if (vrnr > 0) {
+    gIntdat.SchuetzenWahl[0] = static_cast<int32_t>(vrnr);
+    Mannschaften = MannschaftenDesVereins(gDbHaupt, gEinstellungen.AktDisznr, vrnr, comboKey(ComboBoxKlasse, -1, 0));
+    QSignalBlocker block(ListViewMannschaften);
+    for (size_t i = 0; i < Mannschaften.size(); ++i)
+      addTreeRow(ListViewMannschaften, {MannschaftsName(vrnr, Mannschaften[i].Rmschnr)}, static_cast<long>(i));
+    LabelVname->setText(ListViewVereine->currentItem()->text(1));
+    clubChanged(vrnr);
+  }
+  selectFirst(ListViewMannschaften);
+  teamChanged();
+}
+
+const MschEintrag* TMannschaftsWahlDlg::selectedTeam() const {
+  long i = currentKey(ListViewMannschaften, -1);
+  if (i < 0 || i >= static_cast<long>(Mannschaften.size())) return nullptr;
+  return &Mannschaften[static_cast<size_t>(i)];
+}
+
+void TMannschaftsWahlDlg::ButtonSchuetzenAnzeigenClick() {
+  if (ZikoSchuetzenAnzeigenDlg) ZikoSchuetzenAnzeigenDlg->ShowBeside(this);
+}
+
+void TMannschaftsWahlDlg::FormHide() {
+  if (ZikoSchuetzenAnzeigenDlg && ZikoSchuetzenAnzeigenDlg->parentWidget() == this) ZikoSchuetzenAnzeigenDlg->hide();
+}

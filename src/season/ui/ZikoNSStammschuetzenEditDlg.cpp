@@ -1,7 +1,109 @@
 #include "season/ui/ZikoNSStammschuetzenEditDlg.h"
 
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "platform/keydata.h"
+#include "platform/messages.h"
 #include "platform/text.h"
+#include "season/stammschuetzen.h"
 
 TZikoNSStammschuetzenEditDlg* ZikoNSStammschuetzenEditDlg = nullptr;
 
-TZikoNSStammschuetzenEditDlg::TZikoNSStammschuetzenEditDlg(QWidget* parent) : ZDialog(parent) { setWindowTitle(qs("Mannschafts-Stammschützen")); }
+TZikoNSStammschuetzenEditDlg::TZikoNSStammschuetzenEditDlg(QWidget* parent)
+    : TMannschaftsWahlDlg(parent, ReceiverRole::RegularShooters) {
+  setWindowTitle(qs("Mannschafts-Stammschützen"));
+  setHelpTopic("ZikoNeueSaisonMannschaftsStammSch.html");
+
+  ListViewMsSs = new QTreeWidget(this);
+  ListViewMsSs->setHeaderLabels({qs("Passnr"), qs("Name")});
+  ListViewMsSs->setRootIsDecorated(false);
+  ListViewMsSs->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListViewMsSs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ButtonSpeichern = new QPushButton(qs("Speichern F2"), this);
+  ButtonSpeichern->setToolTip(qs("Daten speichern"));
+  ButtonLoeschen = new QPushButton(qs("Entfernen F7"), this);
+  ButtonLoeschen->setToolTip(qs("Daten löschen"));
+  ButtonHilfe = new QPushButton(qs("Hilfe F1"), this);
+  ButtonEnde = new QPushButton(qs("B&eenden ESC"), this);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(LabelVname);
+  right->addWidget(new QLabel(qs("Mannschafts-Stammschützen"), this));
+  right->addWidget(Label1);
+  right->addWidget(ListViewMsSs, 1);
+  auto* top = new QHBoxLayout;
+  top->addLayout(teamChoiceLayout(), 1);
+  top->addLayout(right, 1);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {ButtonSpeichern, ButtonLoeschen, ButtonHilfe, ButtonEnde}) {
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top, 1);
+  layout->addLayout(buttons);
+  resize(700, 480);
+
+  connect(ButtonSpeichern, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonSpeichernClick);
+  connect(ButtonLoeschen, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonLoeschenClick);
+  connect(ButtonHilfe, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonHilfeClick);
+  connect(ButtonEnde, &QPushButton::clicked, this, [this] { closeWith(mrOk); });
+  bindKey(Qt::Key_F2, [this] { ButtonSpeichernClick(); });
+  bindKey(Qt::Key_F7, [this] { ButtonLoeschenClick(); });
+}
+
+void TZikoNSStammschuetzenEditDlg::FormShow() {
+  setWindowTitle(qs(disciplineCaption("Mannschafts-Stammschützen")));
+  showTeamChoice();
+  ButtonSchuetzenAnzeigenClick();
+}
+
+void TZikoNSStammschuetzenEditDlg::teamChanged() {
+  ListViewMsSs->clear();
+  Label1->clear();
+  if (const MschEintrag* team = selectedTeam()) {
+    Label1->setText(qs(MannschaftsName(team->Vrnr, team->Rmschnr)));
+    for (const Stammschuetze& s : StammschuetzenLesen(gDbHaupt, *team))
+      addTreeRow(ListViewMsSs, {str(s.passnr), s.name}, s.passnr);
+  }
+  updateButtons();
+}
+
+void TZikoNSStammschuetzenEditDlg::updateButtons() {
+  ButtonSpeichern->setEnabled(selectedTeam() != nullptr);
+  ButtonLoeschen->setEnabled(selectedTeam() != nullptr && ListViewMsSs->topLevelItemCount() > 0);
+}
+
+void TZikoNSStammschuetzenEditDlg::UebernehmeSchuetze(long passnr) {
+  if (!selectedTeam() || itemOfKey(ListViewMsSs, passnr)) return;
+  db::Table t = db::query(gDbHaupt, "SELECT Name FROM Schuetzen WHERE Passnr = ?;", {passnr});
+  if (t.empty()) return;
+  addTreeRow(ListViewMsSs, {str(passnr), t.text(0, 0)}, passnr);
+  updateButtons();
+}
+
+void TZikoNSStammschuetzenEditDlg::ButtonSpeichernClick() {
+  const MschEintrag* team = selectedTeam();
+  if (!team) return;
+  std::vector<long> passnr;
+  for (int i = 0; i < ListViewMsSs->topLevelItemCount(); ++i) passnr.push_back(keyOf(ListViewMsSs->topLevelItem(i)));
+  if (StammschuetzenSpeichern(gDbHaupt, *team, passnr)) teamChanged();
+}
+
+void TZikoNSStammschuetzenEditDlg::ButtonLoeschenClick() {
+  const MschEintrag* team = selectedTeam();
+  if (!team) return;
+  QTreeWidgetItem* item = ListViewMsSs->currentItem();
+  if (!item || !item->isSelected()) {
+    msg::show("kein Schütze markiert!", "Meldung");
+    return;
+  }
+  // Picked shooters not saved yet have no row; the list keeps them until the next save.
+  if (StammschuetzeEntfernen(gDbHaupt, *team, keyOf(item))) delete item;
+  updateButtons();
+}

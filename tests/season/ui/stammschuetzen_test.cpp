@@ -1,0 +1,91 @@
+// Regular shooters of a team: taken from the picker, saved in list order and removed,
+// without touching the line-ups of the rounds.
+#include <gtest/gtest.h>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "entry/passreceiver.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+#include "season/ui/ZikoNSStammschuetzenEditDlg.h"
+#include "support/testenv.h"
+
+namespace {
+
+class Stammschuetzen : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (2, 'Tell');");
+    exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (1, 'Kreisliga', 2, 0);");
+    exec("INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1, 1, 0, 2, 1);");
+    exec("INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (201, 2, 'Abt'), (202, 2, 'Bach'), (203, 2, 'Cramer');");
+    gEinstellungen.AktDisznr = 0;
+    dlg = new TZikoNSStammschuetzenEditDlg;
+    dlg->show();
+  }
+  void TearDown() override {
+    delete dlg;
+    DatabaseTest::TearDown();
+  }
+  void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
+  std::string rows(const std::string& sql) {
+    std::string s;
+    for (const auto& row : db::query(gDbHaupt, sql).rows) {
+      for (const auto& cell : row) s += cell + " ";
+      s += ";";
+    }
+    return s;
+  }
+  std::string regulars() {
+    return rows("SELECT Posnr, Schnr FROM Mschaufstlg WHERE Kampfnr = 0 ORDER BY Posnr");
+  }
+  void pick(std::initializer_list<long> passnr) {
+    for (long p : passnr) ASSERT_TRUE(handOverPassnr(p));
+  }
+
+  TZikoNSStammschuetzenEditDlg* dlg = nullptr;
+};
+
+TEST_F(Stammschuetzen, SavedInListOrderWithEachShooterOnce) {
+  pick({203, 201, 203});
+  EXPECT_EQ(dlg->ListViewMsSs->topLevelItemCount(), 2);
+  dlg->pressKey(Qt::Key_F2);
+  EXPECT_EQ(regulars(), "0 203 ;1 201 ;");
+  EXPECT_EQ(fromQs(dlg->ListViewMsSs->topLevelItem(0)->text(1)), "Cramer");
+}
+
+TEST_F(Stammschuetzen, LineupsOfTheRoundsStayAsTheyWere) {
+  exec("INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES "
+       "(0, 1, 1, 0, 201, 2, 1), (0, 1, 1, 1, 202, 2, 1), (0, 2, 1, 0, 203, 2, 1), (0, 0, 1, 0, 202, 2, 1);");
+  const std::string rounds = "SELECT Kampfnr, Posnr, Schnr FROM Mschaufstlg WHERE Kampfnr > 0 ORDER BY rowid";
+  const std::string before = rows(rounds);
+  dlg->ComboBoxKlasseChange();
+  EXPECT_EQ(dlg->ListViewMsSs->topLevelItemCount(), 1) << "substitutes of the rounds are no regular shooters";
+
+  pick({201});
+  dlg->ButtonSpeichernClick();
+  EXPECT_EQ(regulars(), "0 202 ;1 201 ;");
+  pick({203});
+  msg::ScriptedMessages boxes;
+  dlg->ListViewMsSs->setCurrentItem(dlg->ListViewMsSs->topLevelItem(0));
+  dlg->pressKey(Qt::Key_F7);
+  EXPECT_EQ(regulars(), "1 201 ;");
+  EXPECT_EQ(dlg->ListViewMsSs->topLevelItemCount(), 2) << "the picked, unsaved shooter stays";
+  EXPECT_EQ(rows(rounds), before);
+  EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST_F(Stammschuetzen, AFailedSaveKeepsTheStoredShooters) {
+  exec("INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES (0, 0, 1, 0, 202, 2, 1);");
+  exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON Mschaufstlg WHEN NEW.Schnr = 203 "
+       "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+  dlg->ComboBoxKlasseChange();
+  pick({201, 203});
+  msg::ScriptedMessages boxes;
+  dlg->ButtonSpeichernClick();
+  EXPECT_TRUE(boxes.contains("refused"));
+  EXPECT_EQ(regulars(), "0 202 ;");
+}
+
+}  // namespace

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <exception>
 #include <string>
 
@@ -24,7 +26,12 @@ bool runGuarded(const std::function<void()>& fn) {
   return false;
 }
 
-ZApplication::ZApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ZApplication::ZApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // Qt's own dialogs and standard buttons speak German whatever the machine's language.
+  auto* german = new QTranslator(this);
+  if (german->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(german);
+}
 
 bool ZApplication::notify(QObject* receiver, QEvent* event) {
   bool handled = false;

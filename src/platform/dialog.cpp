@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
-#include <QAbstractButton>
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -63,7 +65,9 @@ void installKeyPreview() {
 
 ZDialog::ZDialog(QWidget* parent) : QDialog(parent) {
   installKeyPreview();
-  setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+  // A dialog to the window manager: title and close box, no minimise or maximise button.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
 }
 
 ZDialog::~ZDialog() = default;
@@ -80,10 +84,31 @@ void ZDialog::showHelp() {
 }
 
 void ZDialog::showBeside(QWidget* owner) {
-  if (owner && parentWidget() != owner)
+  if (owner && parentWidget() != owner) {
+    // Changing the owner must not move the window from where it was placed.
+    QPoint at = pos();
     setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    move(at);
+  }
   show();
+  keepOnScreen(owner);
   raise();
+}
+
+void ZDialog::keepOnScreen(const QWidget* owner) {
+  QScreen* screen = owner ? owner->screen() : this->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QRect frame = frameGeometry();
+  QPoint at = frame.topLeft();
+  // Past the right edge: try the owner's other side before pushing it back in.
+  if (frame.right() > area.right() && owner) {
+    int left = owner->frameGeometry().left() - frame.width() - 8;
+    if (left >= area.left()) at.setX(left);
+  }
+  at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+  at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+  if (at != frame.topLeft()) move(at);
 }
 
 void ZDialog::bindKey(int qtKey, std::function<void()> handler) { keys_[qtKey] = std::move(handler); }
@@ -112,10 +137,7 @@ bool ZDialog::previewKey(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Enter: {
       QWidget* focus = QApplication::focusWidget();
       if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus)) return false;
-      if (auto* button = qobject_cast<QAbstractButton*>(focus)) {
-        if (button->isEnabled()) button->click();
-        return true;
-      }
+      // Also on a button: Enter only moves on, the button is pressed by its key or Space.
       focusNextChild();
       return true;
     }
@@ -127,6 +149,9 @@ bool ZDialog::previewKey(int key, Qt::KeyboardModifiers modifiers) {
 void ZDialog::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
+  // Tab leaves a multi-line field instead of writing a tab into its text.
+  for (auto* edit : findChildren<QPlainTextEdit*>()) edit->setTabChangesFocus(true);
+  for (auto* edit : findChildren<QTextEdit*>()) edit->setTabChangesFocus(true);
   if (factory_ && !transaction_) transaction_ = factory_();
   FormShow();
 }

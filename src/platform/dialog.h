@@ -2,7 +2,7 @@
 // Base of every window of the program: the keyboard conventions, modal results and, for
 // editing dialogs, the transaction that lives from showing to closing.
 //
-// - Enter moves to the next control (on a button it presses the button).
+// - Enter moves to the next control, also from a button (Space presses a button).
 // - ESC and the close box take the dialog's own close path: modal result Cancel (2).
 // - Function keys bound with bindKey call their handler, enabled button or not, and are
 //   consumed. F1 opens the help topic.
@@ -47,6 +47,9 @@ class ZDialog : public QDialog {
   // Shows this window modeless beside owner, which may be modal: it becomes a tool window
   // child of owner, since a modal window blocks every window that is not its child.
   void showBeside(QWidget* owner);
+  // Moves the window inside the available area of the screen, to the owner's other side
+  // first when it stands past the right edge.
+  void keepOnScreen(const QWidget* owner = nullptr);
 
   // false: ESC and the close box do nothing (the dialog closes itself).
   void setUserClosable(bool closable) { userClosable_ = closable; }

@@ -21,7 +21,11 @@ int showOnGuiThread(const Shown& s) {
   if (!over) over = QApplication::activeWindow();
   QMessageBox box(over);
   box.setWindowTitle(qs(s.caption));
-  box.setText(qs(s.text));
+  // The program's texts break lines with "\n\r", which is one line break, not two.
+  std::string text = s.text;
+  for (size_t at = text.find("\n\r"); at != std::string::npos; at = text.find("\n\r", at + 1))
+    text.erase(at + 1, 1);
+  box.setText(qs(text));
   switch (s.icon) {
     case Information: box.setIcon(QMessageBox::Information); break;
     case Warning: box.setIcon(QMessageBox::Warning); break;

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QDialogButtonBox>
 #include <QEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <stdexcept>
@@ -69,6 +71,12 @@ TEST(ApplicationObject, AModalWindowSurvivesAFailedHandlerAndClosesAsUsual) {
   });
   EXPECT_EQ(dialog.ShowModal(), mrOk);
   EXPECT_EQ(messages.count(), 1u);
+}
+
+TEST(ApplicationObject, QtsOwnButtonsSpeakGerman) {
+  QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+  EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+  EXPECT_EQ(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("Speichern"));
 }
 
 int main(int argc, char** argv) {

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -70,7 +72,7 @@ int runModal(ZDialog& dlg, std::function<void()> whileOpen) {
 
 }  // namespace
 
-TEST(DialogKeys, EnterMovesToTheNextControlOrPressesTheFocusedButton) {
+TEST(DialogKeys, EnterMovesToTheNextControlAndNeverPressesAButton) {
   TestDlg dlg;
   showActive(&dlg);
   dlg.first->setFocus();
@@ -79,18 +81,47 @@ TEST(DialogKeys, EnterMovesToTheNextControlOrPressesTheFocusedButton) {
   QTest::keyClick(dlg.second, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(QApplication::focusWidget(), dlg.notes);
 
-  // A multi-line field takes Enter as a line break.
+  // A multi-line field takes Enter as a line break, but Tab moves on.
   QTest::keyClick(dlg.notes, Qt::Key_Return);
   EXPECT_EQ(QApplication::focusWidget(), dlg.notes);
+  EXPECT_EQ(dlg.notes->toPlainText(), QStringLiteral("\n"));
+  QTest::keyClick(dlg.notes, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), dlg.notes);
   EXPECT_EQ(dlg.notes->toPlainText(), QStringLiteral("\n"));
 
   dlg.button->setEnabled(true);
   dlg.button->setFocus();
   QTest::keyClick(dlg.button, Qt::Key_Return);
+  EXPECT_EQ(dlg.clicks, 0);
+  EXPECT_NE(QApplication::focusWidget(), dlg.button);
+  dlg.button->setFocus();
+  QTest::keyClick(dlg.button, Qt::Key_Space);
   EXPECT_EQ(dlg.clicks, 1);
-  dlg.button->setEnabled(false);
-  QTest::keyClick(dlg.button, Qt::Key_Return);
-  EXPECT_EQ(dlg.clicks, 1) << "a disabled button is not pressed";
+}
+
+TEST(DialogPlacement, ACompanionOfAWindowAtTheRightScreenEdgeStaysOnTheScreen) {
+  TestDlg owner;
+  owner.show();
+  const QRect area = owner.screen()->availableGeometry();
+  owner.move(area.right() - owner.frameGeometry().width() + 1, area.top() + 10);
+  TestDlg companion;
+  companion.move(owner.frameGeometry().topRight() + QPoint(8, 0));
+  companion.showBeside(&owner);
+  EXPECT_TRUE(area.contains(companion.frameGeometry())) << "companion at " << companion.x() << "," << companion.y();
+}
+
+TEST(DialogMessages, ALineBreakOfTheProgramIsOneLineBreak) {
+  msg::Responder scripted = msg::setResponder(nullptr);
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->done(0);
+    }
+  });
+  msg::show("Nr. 2\n\rschon vorhanden!", "Meldung", msg::Ok, msg::Information);
+  msg::setResponder(scripted);
+  EXPECT_EQ(shown, QStringLiteral("Nr. 2\nschon vorhanden!"));
 }
 
 TEST(DialogKeys, FunctionKeysCallTheirHandlerWhateverTheButtonStateOnce) {

@@ -217,7 +217,9 @@ void TZikoErgEingabeDlg::FormShow() {
   }
   FillKlassenListe();
   LoadPaarung(Mklindex);
-  if (gEinstellungen.SchuetzenAnzeigeOffen != 0) SchtzenanzeigenF51Click();
+  // The remembered picker comes after the mask stands, so it opens beside and above it.
+  if (gEinstellungen.SchuetzenAnzeigeOffen != 0)
+    QMetaObject::invokeMethod(this, [this] { if (isVisible()) SchtzenanzeigenF51Click(); }, Qt::QueuedConnection);
 }
 
 void TZikoErgEingabeDlg::choose(int index, int previous, QWidget* control, void (TZikoErgEingabeDlg::*change)()) {
@@ -597,6 +599,7 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   const eingabe::Paarung* p = chosenPaarung();
   if (!p) return true;
   QScopedValueRollback<bool> inExit(inExit_, true);
+  const int geaendertBefore = geaendertBeforePass_;  // the message box moves the focus
   std::string typed = text(edit);
   long& checked = (heim ? checkedHeim_ : checkedGast_)[row];
   if (typed.empty()) {
@@ -620,6 +623,8 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
     edit->clear();
     (*sd.name)[row]->clear();
     (*sd.checks)[row]->setChecked(false);
+    // A refused number changes nothing, unless it pushed out the row's shooter.
+    if (checked == 0) Geaendert = geaendertBefore;
     checked = 0;
     return false;
   }
@@ -683,6 +688,8 @@ void TZikoErgEingabeDlg::TakeShooterIntoEntry(long passnr) {
     (*sd.checks)[row]->setChecked(inLineup(passnr));
   }
   (*sd.rings)[row]->clear();
+  // The keyboard goes back to the mask, so the rings typed next land in this row.
+  activateWindow();
   (*sd.rings)[row]->setFocus();
   Geaendert = 1;
   if (!t.empty()) warnIfOtherClub(heim, passnr, t.num(0, 1));
@@ -753,7 +760,10 @@ bool TZikoErgEingabeDlg::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
       return keyOfRow(edit, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
-      if (locate(edit, heim, row, column)) heim ? RowEnterHeim(edit) : RowEnterGast(edit);
+      if (locate(edit, heim, row, column)) {
+        if (column == 0) geaendertBeforePass_ = Geaendert;
+        heim ? RowEnterHeim(edit) : RowEnterGast(edit);
+      }
       break;
     case QEvent::FocusOut: {
       Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

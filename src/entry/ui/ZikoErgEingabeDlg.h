@@ -112,6 +112,7 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   long PickerVrnrHeim = 0;
   long PickerVrnrGast = 0;
   int Geaendert = 0;
+  int geaendertBeforePass_ = 0;  // Geaendert when the pass field was entered
   std::vector<eingabe::Paarung> Paarungen;
 
  protected:

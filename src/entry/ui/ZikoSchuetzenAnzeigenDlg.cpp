@@ -75,12 +75,7 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
   bindKey(Qt::Key_F6, [this] { ButtonNeuerDatensatzClick(); });
 }
 
-void TZikoSchuetzenAnzeigenDlg::ShowBeside(QWidget* owner) {
-  // Changing the owner must not move the window from where it was placed.
-  QPoint at = pos();
-  showBeside(owner);
-  move(at);
-}
+void TZikoSchuetzenAnzeigenDlg::ShowBeside(QWidget* owner) { showBeside(owner); }
 
 bool TZikoSchuetzenAnzeigenDlg::previewKey(int key, Qt::KeyboardModifiers modifiers) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -185,6 +185,7 @@ TEST_F(Eingabe, PassNumberChecksWhenARowIsLeft) {
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.shown()[0].text, "Schütze mit Nr. 999\n\rnicht vorhanden !");
   EXPECT_EQ(txt(pass(true, 1)), "");
+  EXPECT_EQ(mask->Geaendert, 0) << "a refused number is no change to ask about";
 
   boxes.clear();
   enter(false, 0, "0106", nullptr);
@@ -275,9 +276,14 @@ TEST_F(Eingabe, PickerAndNewShooterBesideTheMask) {
   ASSERT_TRUE(picker->isVisible());
   EXPECT_EQ(picker->parentWidget(), mask) << "a companion of the modal mask must be its child";
   EXPECT_EQ(picker->ListView1->topLevelItemCount(), 19) << "the home club's shooters";
+  picker->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(picker));
   picker->ListView1->setCurrentItem(picker->ListView1->topLevelItem(4));
   picker->TakeOverSelectedShooter();
   EXPECT_EQ(txt(pass(true, 2)), "104");
+  // The rings typed next belong to the mask's row.
+  for (int i = 0; i < 100 && QApplication::focusWidget() != rings(true, 2); ++i) QTest::qWait(10);
+  EXPECT_EQ(QApplication::focusWidget(), rings(true, 2));
 
   openMask();  // back into the mask
   pass(false, 0)->setFocus();

@@ -1,35 +1,20 @@
 #include "output/starttabellen.h"
 
+#include <algorithm>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "output/drucklayout.h"
 #include "output/saisondokumente.h"
+#include "platform/printcanvas.h"
+#include "platform/printer.h"
+#include "season/paarungen.h"
 
 namespace {
-
-// The discipline with its season and competition manager, as heads and feet name them.
-struct Kopf {
-  std::string disziplin, saison, wkl, fax, mail;
-};
-
-Kopf leseKopf(int disz) {
-  Kopf k;
-  db::Table d = db::query(gDbHaupt, "SELECT DISTINCT Bezeichnung, Saisonname, WklNr FROM Disznamen WHERE Nr=?;",
-                          {disz});
-  if (d.empty()) return k;
-  k.disziplin = d.text(0, 0);
-  k.saison = d.text(0, 1);
-  db::Table w = db::query(gDbHaupt, "SELECT DISTINCT Name, Fax, Mail FROM Wettkampfleiter WHERE Nr=?;",
-                          {d.num(0, 2)});
-  if (!w.empty()) {
-    k.wkl = w.text(0, 0);
-    k.fax = w.text(0, 1);
-    k.mail = w.text(0, 2);
-  }
-  return k;
-}
 
 // A class with the display names of its teams (a name may be empty).
 struct Block {
@@ -52,9 +37,9 @@ std::vector<Block> bloecke(int disz, long verein, long klasse) {
 
 std::string WriteTxtStarttabellen(long verein, long klasse, const std::string& vereinsname) {
   const int disz = gEinstellungen.AktDisznr;
-  const Kopf k = leseKopf(disz);
-  std::string t = fieldText(gEinstellungen.Gauname) + "\r\nRundenwettkampf " + k.disziplin +
-                  "\r\nStarttabellen " + k.saison + "\r\n\r\n";
+  const DiszKopf k = LeseDiszKopf(disz);
+  std::string t = k.Gauname + "\r\nRundenwettkampf " + k.Bezeichnung +
+                  "\r\nStarttabellen " + k.Saisonname + "\r\n\r\n";
   if (verein > 0) t += vereinsname + "\r\n";
   for (const Block& b : bloecke(disz, verein, klasse)) {
     t += "\r\n" + b.klasse;
@@ -64,14 +49,14 @@ std::string WriteTxtStarttabellen(long verein, long klasse, const std::string& v
     }
     t += "\r\n";
   }
-  t += "\r\nWettkampfleiter: " + k.wkl + ", Fax: " + k.fax + ", Mail: " + k.mail + "\r\n";
+  t += "\r\n" + WettkampfleiterZeile(k) + "\r\n";
   return t;
 }
 
 std::string WriteHtmlStarttabellen(long verein, long klasse, const std::string& vereinsname) {
   const int disz = gEinstellungen.AktDisznr;
-  const Kopf k = leseKopf(disz);
-  const std::string gau = HtmlEscape(fieldText(gEinstellungen.Gauname));
+  const DiszKopf k = LeseDiszKopf(disz);
+  const std::string gau = HtmlEscape(k.Gauname);
   std::string h =
       "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n<head>\r\n"
       "<meta name=\"generator\" content=\"Zielkontor.exe von Hagelstätter\">\r\n"
@@ -83,8 +68,8 @@ std::string WriteHtmlStarttabellen(long verein, long klasse, const std::string& 
     h += " <link rel=\"stylesheet\" type=\"text/css\" href=\"" + HtmlEscape(css) + "\">\r\n";
   h += "</head>\r\n<div style=\"text-align: center;\">\r\n";
   h += " <h1>" + gau + "</h1>\r\n";
-  h += " <h2>Rundenwettkampf " + HtmlEscape(k.disziplin) + "</h2>\r\n";
-  h += " <h3>Starttabellen " + HtmlEscape(k.saison) + "</h3>\r\n";
+  h += " <h2>Rundenwettkampf " + HtmlEscape(k.Bezeichnung) + "</h2>\r\n";
+  h += " <h3>Starttabellen " + HtmlEscape(k.Saisonname) + "</h3>\r\n";
   if (verein > 0) h += " <h4>" + HtmlEscape(vereinsname) + "</h4>\r\n";
   h += "</div>\r\n"
        "<table align=\"center\"; style=\"margin-top: 3pt; margin-left: auto; margin-right: auto; "
@@ -113,10 +98,10 @@ std::string WriteHtmlStarttabellen(long verein, long klasse, const std::string& 
     h += "   <tr>\r\n   <td " + shade() + " colspan=\"3\"><br></td>   </tr>\r\n";
   }
 
-  const std::string mail = HtmlEscape(k.mail);
+  const std::string mail = HtmlEscape(k.Mail);
   h += " </table>\r\n <h5 style=\"text-align: center;\">" + DateTimeText(outputTime()) + "</h5>\r\n";
-  h += " <h5 style=\"text-align: center;\">Wettkampfleiter: " + HtmlEscape(k.wkl) + ", Fax: " +
-       HtmlEscape(k.fax) + ", Mail: " +
+  h += " <h5 style=\"text-align: center;\">Wettkampfleiter: " + HtmlEscape(k.Wkl) + ", Fax: " +
+       HtmlEscape(k.Fax) + ", Mail: " +
        (gEinstellungen.HtmlMailLink ? "<a href=\"mailto:" + mail + "\">" + mail + "</a>" : mail) +
        "</h5>\r\n";
   h += " <div style=\"text-align: center;\"><h4><a href=\"javascript:history.back()\";\r\n"
@@ -130,4 +115,191 @@ bool SaveStarttabellen(const std::string& datei, int format, long verein, long k
   if (format != 2) return false;
   if (!WriteTextFile(datei, WriteHtmlStarttabellen(verein, klasse, vereinsname))) return false;
   return gEinstellungen.CssKopieren ? CopyCssBeside(datei) : true;
+}
+
+namespace {
+
+// One print job of start tables. Every page carries the list title, the heading and the
+// footer; a block that would pass the bottom goes to a new page.
+class Druck {
+ public:
+  Druck(PrintCanvas& c, bool serie) : c_(c), serie_(serie) {
+    const int w = c.pageWidth(), h = c.pageHeight();
+    L.Einheit = w / 100;
+    L.Zeile = h / 70;
+    L.Links = 8 * L.Einheit;
+    L.Rechts = w - 3 * L.Einheit;
+    L.Oben = 3 * L.Zeile;
+    L.Unten = h - 5 * L.Zeile;
+    L.Spalte[0] = L.Links + L.Einheit;
+    L.Spalte[1] = L.Links + 10 * L.Einheit;
+    L.Spalte[2] = L.Links + (serie ? 20 : 25) * L.Einheit;
+    L.Spalte[3] = L.Links + (serie ? 30 : 39) * L.Einheit;
+    L.Spalte[4] = L.Links + 45 * L.Einheit;
+  }
+
+  // Title and heading of a page; the serial print puts its footer on the page right away,
+  // the others when the page is done. Returns the y where the body begins.
+  int seitenkopf(const std::string& ueberschrift) {
+    ueberschrift_ = ueberschrift;
+    int y = PrintListTitle(c_, L, disz_) - L.Zeile / 2;
+    c_.setFontSize(14);
+    c_.textOut(L.Links, y - L.Zeile, ueberschrift_);
+    y += L.Zeile;
+    if (serie_) PrintPageFooter(c_, L, disz_);
+    c_.setFontSize(12);
+    koerper_ = y;
+    return y;
+  }
+  int neueSeite() {
+    if (!serie_) PrintPageFooter(c_, L, disz_);
+    c_.newPage();
+    return seitenkopf(ueberschrift_);
+  }
+  void ende() {
+    if (!serie_) PrintPageFooter(c_, L, disz_);
+    c_.endDoc();
+  }
+  bool passt(int y, int zeilenHoehe) const { return y + zeilenHoehe <= L.Unten; }
+  bool amSeitenanfang(int y) const { return y == koerper_; }
+
+  // A class with its teams under a rule; an empty name keeps its line.
+  int klasse(const Block& b, int y) {
+    if (!passt(y, static_cast<int>(b.teams.size() + 2) * L.Zeile) && !amSeitenanfang(y)) y = neueSeite();
+    c_.setFontSize(12);
+    c_.line(L.Links - L.Einheit, y, L.Rechts, y);
+    y += L.Zeile;
+    c_.textOut(L.Spalte[0], y, "Klasse " + b.klasse);
+    y += L.Zeile;
+    for (const std::string& team : b.teams) {
+      if (!passt(y, L.Zeile)) {
+        y = neueSeite();
+        c_.textOut(L.Spalte[0], y, "Klasse " + b.klasse);
+        y += L.Zeile;
+      }
+      c_.textOut(L.Spalte[1], y, team);
+      y += L.Zeile;
+    }
+    return y + L.Zeile;
+  }
+
+  // Two classes side by side per pair, split by a vertical rule down the middle to the end
+  // of the last full pair; teams without a name take no line.
+  int uebersicht(const std::vector<Block>& bloecke, int y) {
+    const int mitte = L.Spalte[4];
+    const int versatz = 45 * L.Einheit;
+    int y0 = y;
+    auto senkrecht = [&](int bis) { c_.line(mitte, y0, mitte, bis); };
+    for (size_t i = 0; i < bloecke.size(); i += 2) {
+      std::vector<const Block*> paar{&bloecke[i]};
+      if (i + 1 < bloecke.size()) paar.push_back(&bloecke[i + 1]);
+      std::vector<std::vector<std::string>> spalten;
+      size_t zeilen = 0;
+      for (const Block* b : paar) {
+        spalten.emplace_back();
+        for (const std::string& t : b->teams)
+          if (!t.empty()) spalten.back().push_back(t);
+        zeilen = std::max(zeilen, spalten.back().size());
+      }
+      const int oben = static_cast<int>(0.2 * L.Zeile);
+      const int hoehe = oben + static_cast<int>(zeilen + 1) * L.Zeile;
+      if (!passt(y, hoehe) && !amSeitenanfang(y)) {
+        senkrecht(y);
+        y = y0 = neueSeite();
+      }
+      c_.line(L.Links - L.Einheit, y, L.Rechts, y);
+      int yb = y + oben;
+      auto klassenzeile = [&] {
+        for (size_t s = 0; s < paar.size(); ++s)
+          c_.textOut(L.Spalte[0] + static_cast<int>(s) * versatz, yb, "Klasse " + paar[s]->klasse);
+        yb += L.Zeile;
+      };
+      if (passt(y, hoehe)) {
+        // The usual case: each block whole, the left one first.
+        for (size_t s = 0; s < paar.size(); ++s) {
+          int ys = yb;
+          c_.textOut(L.Spalte[0] + static_cast<int>(s) * versatz, ys, "Klasse " + paar[s]->klasse);
+          ys += L.Zeile;
+          for (const std::string& t : spalten[s]) {
+            c_.textOut(L.Spalte[1] + static_cast<int>(s) * versatz, ys, t);
+            ys += L.Zeile;
+          }
+        }
+        if (paar.size() == 2) y += static_cast<int>(zeilen) * L.Zeile + static_cast<int>(1.5 * L.Zeile);
+        continue;
+      }
+      // A pair taller than a page goes on row by row, its class names repeated on each page.
+      klassenzeile();
+      for (size_t r = 0; r < zeilen; ++r) {
+        if (!passt(yb, L.Zeile)) {
+          senkrecht(yb);
+          yb = y0 = neueSeite();
+          klassenzeile();
+        }
+        for (size_t s = 0; s < paar.size(); ++s)
+          if (r < spalten[s].size())
+            c_.textOut(L.Spalte[1] + static_cast<int>(s) * versatz, yb, spalten[s][r]);
+        yb += L.Zeile;
+      }
+      if (paar.size() == 2) y = yb + L.Zeile / 2;
+    }
+    senkrecht(y);
+    return y;
+  }
+
+  DruckLayout L;
+
+ private:
+  PrintCanvas& c_;
+  bool serie_;
+  int disz_ = gEinstellungen.AktDisznr;
+  std::string ueberschrift_;
+  int koerper_ = 0;
+};
+
+std::unique_ptr<PrintCanvas> beginne() {
+  std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+  c->setTitle("RWK-Starttabellen");
+  c->setOrientation(PageOrientation::Portrait);
+  c->setPenWidth(2);
+  c->setFontName("Times New Roman");
+  if (!c->beginDoc()) c.reset();
+  return c;
+}
+
+}  // namespace
+
+bool PrintStarttabellen(long verein, long klasse) {
+  std::unique_ptr<PrintCanvas> c = beginne();
+  if (!c) return false;
+  Druck d(*c, false);
+  const int disz = gEinstellungen.AktDisznr;
+  int y = d.seitenkopf("Starttabellen " + (verein > 0 ? VereinsName(gDbHaupt, verein) : std::string()));
+  const std::vector<Block> b = bloecke(disz, verein, klasse);
+  if (verein > 0 || klasse > 0) {
+    for (const Block& k : b) y = d.klasse(k, y);
+  } else {
+    d.uebersicht(b, y);
+  }
+  d.ende();
+  return true;
+}
+
+bool PrintStarttabellenSerie() {
+  std::unique_ptr<PrintCanvas> c = beginne();
+  if (!c) return false;
+  Druck d(*c, true);
+  const int disz = gEinstellungen.AktDisznr;
+  int seiten = 0;
+  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
+  for (size_t r = 0; r < vereine.size(); ++r) {
+    // Each class once, however many teams the club has in it.
+    const std::vector<Block> b = bloecke(disz, vereine.num(r, 0), 0);
+    if (b.empty()) continue;
+    if (seiten++ > 0) c->newPage();
+    int y = d.seitenkopf("Starttabellen " + vereine.text(r, 1));
+    for (const Block& k : b) y = d.klasse(k, y);
+  }
+  d.ende();
+  return true;
 }

@@ -6,9 +6,13 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "output/starttabellen.h"
+#include "output/ui/ZikoNSStartTabDlg.h"
+#include "platform/clipboard.h"
 #include "platform/filedialog.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/text.h"
 #include "platform/waitcursor.h"
 #include "season/klassenfolge.h"
@@ -280,4 +284,36 @@ void TZikoNSAusgabenDlg::ComboBoxMFVrChange() {
 
 void meldeDruckNichtBegonnen() {
   msg::show("Der Druck konnte nicht gestartet werden.", "Fehler", msg::Ok, msg::Error);
+}
+
+void TZikoNSAusgabenDlg::ButtonStTabAnzeigenClick() {
+  gIntdat.AnzeigeVrnr = static_cast<int32_t>(gewaehlterVerein(ComboBoxSttabVr));
+  gIntdat.AnzeigeMklnr = static_cast<int32_t>(gewaehlteKlasse(ComboBoxKlasseSttab));
+  if (ZikoNSStartTabDlg) ZikoNSStartTabDlg->ShowModal();
+}
+
+void TZikoNSAusgabenDlg::ButtonStTabDrucken1Click() {
+  if (!printing::printDialog(this)) return;
+  if (!PrintStarttabellen(gewaehlterVerein(ComboBoxSttabVr), gewaehlteKlasse(ComboBoxKlasseSttab)))
+    meldeDruckNichtBegonnen();
+}
+
+void TZikoNSAusgabenDlg::ButtonStartTabSerienDruckClick() {
+  if (!printing::printDialog(this)) return;
+  if (!PrintStarttabellenSerie()) meldeDruckNichtBegonnen();
+}
+
+void TZikoNSAusgabenDlg::ButtonStTabSpeichernUnter1Click() {
+  const long verein = gewaehlterVerein(ComboBoxSttabVr);
+  const long klasse = gewaehlteKlasse(ComboBoxKlasseSttab);
+  const std::string name = gewaehlterVereinsname(ComboBoxSttabVr);
+  speichernUnter({"Starttabellen " + disziplin_ + " speichern unter", "Rwkstarttab", SaisonOrdner::Starttabellen, false},
+                 [&](const std::string& datei, int format) {
+                   return SaveStarttabellen(datei, format, verein, klasse, name);
+                 });
+}
+
+void TZikoNSAusgabenDlg::ButtonStTabClipboardClick() {
+  clipboard::setText(WriteTxtStarttabellen(gewaehlterVerein(ComboBoxSttabVr), gewaehlteKlasse(ComboBoxKlasseSttab),
+                                           gewaehlterVereinsname(ComboBoxSttabVr)));
 }

@@ -1,0 +1,142 @@
+// The season documents window: its club and class lists, the save command of its pages,
+// the start-table view, and the result-format and HTML settings dialogs.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "output/ui/ZikoNSAusgabenDlg.h"
+#include "output/ui/ZikoNSStartTabDlg.h"
+#include "platform/clipboard.h"
+#include "platform/filedialog.h"
+#include "platform/keydata.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/text.h"
+#include "support/filebytes.h"
+#include "support/saisondaten.h"
+#include "support/testenv.h"
+
+namespace {
+
+class Ausgaben : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    legeSaisonAn();
+    dlg = std::make_unique<TZikoNSAusgabenDlg>();
+    ZikoNSAusgabenDlg = dlg.get();
+  }
+  void TearDown() override {
+    ZikoNSAusgabenDlg = nullptr;
+    dlg.reset();
+    DatabaseTest::TearDown();
+  }
+
+  static std::string items(const QComboBox* c) {
+    std::string s;
+    for (int i = 0; i < c->count(); ++i) s += fromQs(c->itemText(i)) + "=" + str(comboKey(c, i)) + "|";
+    return s;
+  }
+  void waehle(QComboBox* vereine, int index) {
+    vereine->setCurrentIndex(index);
+    emit vereine->activated(index);
+  }
+
+  std::unique_ptr<TZikoNSAusgabenDlg> dlg;
+};
+
+TEST_F(Ausgaben, ListsCarryKeysAndTheClassListFollowsTheClub) {
+  db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen VALUES (1, 3, 0, 3, 3);");  // club 3 twice in class 1
+  dlg->show();
+  EXPECT_EQ(fromQs(dlg->windowTitle()), "Ausgaben Luftgewehr, Saison 2027");
+  EXPECT_EQ(fromQs(dlg->GroupBoxMF2->title()), "Seriendruck Mannschaftsleiter Luftgewehr");
+  for (QComboBox* c : {dlg->ComboBoxSttabVr, dlg->ComboBoxVrTl, dlg->ComboBoxMFVr})
+    EXPECT_EQ(items(c), "--- alle Vereine ---=0|A & B <C>=2|Schützen Süd=3|");
+  const std::string alle = " -- alle Klassen --=0|Kreisklasse=1|Gauliga=2|";
+  for (QComboBox* c : {dlg->ComboBoxKlasseSttab, dlg->ComboBoxKlasseTrlist, dlg->ComboBoxKlasseMF})
+    EXPECT_EQ(items(c), alle);
+
+  const std::pair<QComboBox*, QComboBox*> pages[] = {{dlg->ComboBoxSttabVr, dlg->ComboBoxKlasseSttab},
+                                                      {dlg->ComboBoxVrTl, dlg->ComboBoxKlasseTrlist},
+                                                      {dlg->ComboBoxMFVr, dlg->ComboBoxKlasseMF}};
+  for (const auto& [vereine, klassen] : pages) {
+    waehle(vereine, 2);
+    EXPECT_EQ(items(klassen), " -- alle Klassen --=0|Kreisklasse=1|Kreisklasse=1|Gauliga=2|");
+    klassen->setCurrentIndex(2);
+    EXPECT_EQ(TZikoNSAusgabenDlg::gewaehlteKlasse(klassen), 1);
+    waehle(vereine, 0);
+    EXPECT_EQ(items(klassen), alle);
+    EXPECT_EQ(klassen->currentIndex(), 0);
+  }
+}
+
+TEST_F(Ausgaben, TwoClubsOfOneNameEachGetTheirOwnStartTable) {
+  db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name='Tell' WHERE Nummer IN (2, 3);");
+  dlg->show();
+  std::vector<std::string> texte;
+  for (int i : {1, 2}) {
+    waehle(dlg->ComboBoxSttabVr, i);
+    dlg->ButtonStTabClipboardClick();
+    texte.push_back(clipboard::text());
+  }
+  EXPECT_EQ(texte[0].find("Gauliga"), std::string::npos) << "club 2 has no team in Gauliga";
+  EXPECT_NE(texte[1].find("Gauliga"), std::string::npos);
+}
+
+TEST_F(Ausgaben, SaveNormalisesTheNameAndRemembersTheFolderOfItsDiscipline) {
+  db::exec(gDbPfade, "DELETE FROM PfadeNeueSaison WHERE Disznr=0; UPDATE PfadeNeueSaison SET StarttabPfad='/alt';");
+  dlg->show();
+  msg::ScriptedMessages boxes;
+  ScriptedFileDialogs files;
+  files.answer(dir->file("start.htm"), 1);
+  dlg->ButtonStTabSpeichernUnter1Click();
+  ASSERT_EQ(files.asked().size(), 1u);
+  EXPECT_EQ(files.asked()[0].title, "Starttabellen Luftgewehr speichern unter");
+  EXPECT_EQ(files.asked()[0].fileName, "Rwkstarttab");
+  EXPECT_EQ(files.asked()[0].filter, "Textdatei (*.txt)|*.txt|Html-Datei (*.html)|*.html");
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, dir->file("start.txt") + " \nerfolgreich gespeichert!");
+  dlg->ButtonStTabClipboardClick();
+  EXPECT_EQ(readFileBytes(dir->file("start.txt")), clipboard::text());
+  db::Table t = db::query(gDbPfade, "SELECT Disznr, StarttabPfad FROM PfadeNeueSaison ORDER BY Disznr;");
+  ASSERT_EQ(t.size(), 2u);
+  EXPECT_EQ(t.text(0, 1), dir->path());
+  EXPECT_EQ(t.text(1, 1), "/alt");
+
+  // A file that cannot be written: the message, and the folder stays as it was.
+  boxes.clear();
+  files.answer("/kein/ordner/start.txt", 2);
+  dlg->ButtonStTabSpeichernUnter1Click();
+  EXPECT_EQ(files.asked()[1].initialDir, dir->path());
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!");
+  EXPECT_EQ(db::query(gDbPfade, "SELECT StarttabPfad FROM PfadeNeueSaison WHERE Disznr=0;").text(0, 0), dir->path());
+}
+
+TEST_F(Ausgaben, StartTableViewShowsTheChosenClubsClasses) {
+  ZikoNSStartTabDlg = new TZikoNSStartTabDlg(dlg.get());
+  dlg->show();
+  waehle(dlg->ComboBoxSttabVr, 2);
+  std::vector<std::string> rows;
+  std::string caption;
+  QTimer::singleShot(0, [&] {
+    QTreeWidget* list = ZikoNSStartTabDlg->ListView1;
+    caption = fromQs(ZikoNSStartTabDlg->windowTitle());
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      rows.push_back(fromQs(list->topLevelItem(i)->text(0) + QLatin1Char('|') + list->topLevelItem(i)->text(1)));
+    ZikoNSStartTabDlg->closeWith(mrCancel);
+  });
+  dlg->ButtonStTabAnzeigenClick();
+  EXPECT_EQ(gIntdat.AnzeigeVrnr, 3);
+  EXPECT_EQ(caption, "Starttabellen Luftgewehr, Saison 2027, Schützen Süd");
+  EXPECT_EQ(rows, (std::vector<std::string>{"Kreisklasse|A & B <C> I", "|Schützen Süd I", "|", "Gauliga|Schützen Süd II",
+                                            "|", "|"}));
+  ZikoNSStartTabDlg = nullptr;
+}
+
+}  // namespace

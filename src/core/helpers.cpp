@@ -44,12 +44,16 @@ char swapByte(char c, bool toAnsi) {
 std::string MannschaftsName(long club, int team) {
   db::Table t = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau  WHERE Nummer = ?;", {club});
   if (t.empty()) return std::string();
+  return MannschaftsNameVon(t.text(0, 0), team);
+}
+
+std::string MannschaftsNameVon(const std::string& clubName, int team) {
   std::string numeral;
   if (team < 1)
     numeral = " ";
   else if (team <= 20)
     numeral = kRoman[static_cast<size_t>(team - 1)];
-  std::string name = t.text(0, 0) + " " + numeral;
+  std::string name = clubName + " " + numeral;
   if (name.size() > kTeamNameMax) name.resize(kTeamNameMax);
   return name;
 }

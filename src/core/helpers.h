@@ -4,6 +4,8 @@
 #include <string>
 
 std::string MannschaftsName(long club, int team);
+// The same name for a club whose name is already read (a club without a row gives "").
+std::string MannschaftsNameVon(const std::string& clubName, int team);
 std::string& DosToAnsi(std::string& text);
 std::string AnsiToDos(const std::string& text);
 std::string HtmlUmlaute(const std::string& text);

@@ -8,79 +8,16 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "platform/text.h"
+#include "ranking/gespeichert.h"
 
 std::vector<_eerg_sortdaten> gEergSortListe;
 std::map<int, std::vector<_mschtabellen>> gMschTabellen;
 std::vector<_mschtabellen> gMschTabelleTmp;
 std::vector<_merg_sortdaten> gMergSortListe;
 
-// The tables have no index, so a query per shooter or per result row reads the whole result
-// table each time. Every computation therefore reads each table it needs once and joins the
-// rows in memory, matching them exactly as the per-row queries would:
-//  - a filter "column = number" finds only values stored as that integer. Such values read
-//    back as plain digits; NULL, '' and other texts match no number, although they read as
-//    numbers (their leading digits, or 0) everywhere else;
-//  - rows of equal sort value come in stored order (rowid), so every result is repeatable.
+using namespace gespeichert;
 
 namespace {
-
-// The integer a stored value equals in a comparison with a number, if any.
-bool storedInteger(const std::string& text, long& value) {
-  size_t i = 0;
-  const size_t n = text.size();
-  bool negative = false;
-  if (i < n && text[i] == '-') {
-    negative = true;
-    ++i;
-  }
-  const size_t digits = n - i;
-  if (digits == 0 || digits > 18) return false;
-  if (text[i] == '0' && (digits > 1 || negative)) return false;  // never how SQLite writes one
-  long v = 0;
-  for (; i < n; ++i) {
-    const char c = text[i];
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + (c - '0');
-  }
-  value = negative ? -v : v;
-  return true;
-}
-
-struct Key2 {
-  long a, b;
-  bool operator==(const Key2&) const = default;
-};
-struct Key3 {
-  long a, b, c;
-  bool operator==(const Key3&) const = default;
-};
-inline size_t mix(size_t h, long v) {
-  return (h ^ static_cast<size_t>(v)) * 0x100000001b3ULL + 0x9e3779b97f4a7c15ULL;
-}
-struct KeyHash {
-  size_t operator()(const Key2& k) const { return mix(mix(17, k.a), k.b); }
-  size_t operator()(const Key3& k) const { return mix(mix(mix(17, k.a), k.b), k.c); }
-};
-
-bool storedKey(const db::Table& t, size_t row, size_t c1, size_t c2, Key2& key) {
-  return storedInteger(t.text(row, c1), key.a) && storedInteger(t.text(row, c2), key.b);
-}
-
-// Club number -> name; with several rows of one number the last one counts.
-std::unordered_map<long, std::string> readClubNames() {
-  std::unordered_map<long, std::string> names;
-  db::Table t = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
-  for (size_t r = 0; r < t.size(); ++r) {
-    long nr;
-    if (storedInteger(t.text(r, 0), nr)) names[nr] = t.text(r, 1);
-  }
-  return names;
-}
-
-std::string clubName(const std::unordered_map<long, std::string>& names, long nr) {
-  auto it = names.find(nr);
-  return it == names.end() ? std::string() : it->second;
-}
 
 // The class filter is part of the statement only when a class is chosen: its condition
 // ends the WHERE clause and its value ends the parameters.

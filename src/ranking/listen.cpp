@@ -218,7 +218,7 @@ int32_t MaxAnzahlTermine(const std::vector<KlassenEintrag>& klassen) {
   return n;
 }
 
-std::vector<VereinsEintrag> VereineMitMannschaften(int32_t disznr) {
+std::vector<VereinsEintrag> VereineDerDisziplin(int32_t disznr) {
   db::Table teams =
       db::query(gDbHaupt, "SELECT DISTINCT Vrnr FROM Msch_in_klassen WHERE Disznr = ?;",
                 {static_cast<int>(disznr)});

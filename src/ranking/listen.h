@@ -95,7 +95,7 @@ struct VereinsEintrag {
   std::string Name;
 };
 // Clubs with a team in the discipline, in stored order.
-std::vector<VereinsEintrag> VereineMitMannschaften(int32_t disznr);
+std::vector<VereinsEintrag> VereineDerDisziplin(int32_t disznr);
 
 struct KlassenEintrag {
   int32_t Nr = 0;

@@ -1,0 +1,390 @@
+#include "output/terminlisten.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "platform/printcanvas.h"
+#include "season/klassenfolge.h"
+#include "season/paarungen.h"
+
+namespace {
+
+const std::string kNl = "\r\n";
+
+int disziplin() { return gEinstellungen.AktDisznr; }
+
+std::string nameOderFrei(const std::string& name) { return name.empty() ? "frei" : name; }
+
+TerminSeite seiteAus(const std::vector<Paarung>& runde, size_t i) {
+  TerminSeite s;
+  if (i >= runde.size()) return s;
+  s.da = true;
+  s.heim = MannschaftsName(runde[i].heimVrnr, runde[i].heimMschnr);
+  s.gast = MannschaftsName(runde[i].gastVrnr, runde[i].gastMschnr);
+  return s;
+}
+
+}  // namespace
+
+std::vector<long> TerminlistenKlassen(int disznr, long verein, long klasse) {
+  if (klasse > 0) return {klasse};
+  std::vector<long> out;
+  if (verein > 0) {
+    // A club with two teams in a class still gets the class once.
+    db::Table t = db::query(gDbHaupt,
+                            "SELECT DISTINCT m.Mklnr FROM Msch_in_klassen m WHERE m.Disznr=? AND "
+                            "m.Vrnr=? AND EXISTS (SELECT 1 FROM Mschklassen k WHERE k.Nr=m.Mklnr "
+                            "AND k.Disznr=m.Disznr) ORDER BY m.Mklnr;",
+                            {disznr, verein});
+    for (size_t r = 0; r < t.size(); ++r) out.push_back(t.num(r, 0));
+    return out;
+  }
+  for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, disznr)) out.push_back(k.nr);
+  return out;
+}
+
+TerminKlasse LadeTerminKlasse(int disznr, long klasse) {
+  TerminKlasse k;
+  k.nr = klasse;
+  db::Table name = db::query(gDbHaupt, "SELECT Klname FROM Mschklassen WHERE Nr=? AND Disznr=?;",
+                             {klasse, disznr});
+  if (name.empty()) return k;
+  k.vorhanden = true;
+  k.name = name.text(name.size() - 1, 0);
+
+  // The k-th date in order is the date of round k; an odd last date has no partner.
+  db::Table termine = db::query(
+      gDbHaupt, "SELECT Termin FROM Termine WHERE Mklnr=? AND Disznr=? ORDER BY Nr_in_klasse;",
+      {klasse, disznr});
+  const int half = static_cast<int>(termine.size() / 2);
+  for (int r = 1; r <= half; ++r) {
+    TerminRundenpaar p;
+    p.runde = r;
+    p.termin = termine.text(static_cast<size_t>(r - 1), 0);
+    p.rueckrunde = r + half;
+    p.rueckTermin = termine.text(static_cast<size_t>(r + half - 1), 0);
+    const std::vector<Paarung> hin = PaarungenImKampf(gDbHaupt, disznr, klasse, p.runde);
+    const std::vector<Paarung> rueck = PaarungenImKampf(gDbHaupt, disznr, klasse, p.rueckrunde);
+    for (size_t i = 0; i < std::max(hin.size(), rueck.size()); ++i)
+      p.zeilen.push_back({seiteAus(hin, i), seiteAus(rueck, i)});
+    k.paare.push_back(std::move(p));
+  }
+  return k;
+}
+
+std::string DurchgangText(int runde, const std::string& termin) {
+  return "Durchgang Nr: " + std::to_string(runde) + " am " + termin;
+}
+
+std::string TerminSeitenText(const TerminSeite& seite) {
+  if (!seite.da) return std::string();
+  return "     " + nameOderFrei(seite.heim) + " - " + nameOderFrei(seite.gast);
+}
+
+std::vector<std::array<std::string, 3>> TerminlistenZeilen(long verein, long klasse) {
+  std::vector<std::array<std::string, 3>> out;
+  for (long nr : TerminlistenKlassen(disziplin(), verein, klasse)) {
+    const TerminKlasse k = LadeTerminKlasse(disziplin(), nr);
+    for (const TerminRundenpaar& p : k.paare) {
+      out.push_back({p.runde == 1 ? k.name : std::string(), DurchgangText(p.runde, p.termin),
+                     DurchgangText(p.rueckrunde, p.rueckTermin)});
+      for (const TerminZeile& z : p.zeilen)
+        out.push_back({std::string(), TerminSeitenText(z.links), TerminSeitenText(z.rechts)});
+    }
+  }
+  return out;
+}
+
+std::string WriteTxtTerminlisten(long verein, long klasse, const std::string& vereinsName) {
+  const DiszKopf kopf = LeseDiszKopf(disziplin());
+  std::string s = kopf.Gauname + kNl + "Rundenwettkampf " + kopf.Bezeichnung + kNl +
+                  "Terminlisten " + kopf.Saisonname + kNl + kNl;
+  if (verein > 0) s += vereinsName + kNl + kNl;
+  for (const auto& z : TerminlistenZeilen(verein, klasse))
+    s += z[0] + "\t\t" + z[1] + "\t\t" + z[2] + kNl;
+  s += kNl + WettkampfleiterZeile(kopf) + kNl;
+  return s;
+}
+
+std::string WriteHtmlTerminlistenTabelle(long klasse, int farbe) {
+  const TerminKlasse k = LadeTerminKlasse(disziplin(), klasse);
+  const std::string dunkel = "class=\"dunkel\"";
+  const std::string hell = "class=\"hell\"";
+  // Every row takes the other colour than the row before it, round rows and spacers alike.
+  int t = 0;
+  auto wechsel = [&]() -> const std::string& {
+    const bool d = t > 0;
+    t = d ? 0 : 1;
+    return d ? dunkel : hell;
+  };
+  auto durchgang = [](const char* format, int runde, const std::string& termin) {
+    return "<b>Durchgang Nr" + std::string(format) + std::to_string(runde) + " am " +
+           HtmlEscape(termin) + "</b>";
+  };
+  auto zelle = [](const std::string& attr, const char* align, const std::string& text,
+                  const char* tail) {
+    return "    <td " + attr + " align=\"" + align + "\">&nbsp;" + text + tail + "</td>" + kNl;
+  };
+  auto name = [](const TerminSeite& s, bool heim) {
+    return s.da ? HtmlEscape(nameOderFrei(heim ? s.heim : s.gast)) : std::string();
+  };
+
+  std::string s;
+  for (const TerminRundenpaar& p : k.paare) {
+    s += "   <tr>" + kNl;
+    t = farbe > 0 ? 0 : 1;
+    const std::string& attr = farbe > 0 ? dunkel : hell;
+    if (p.runde == 1) {
+      s += "    <td " + attr + " style=\"width:60px\"><b>" + HtmlEscape(k.name) + "</b><br></td>" + kNl;
+      s += "    <td " + attr + " colspan=\"2\" align=\"center\" >&nbsp;" +
+           durchgang(" ", p.runde, p.termin) + " &nbsp;</td>" + kNl;
+      s += "    <td " + attr + " align=\"center\"colspan=\"2\">&nbsp;" +
+           durchgang(" ", p.rueckrunde, p.rueckTermin) + " &nbsp;</td>" + kNl;
+    } else {
+      s += "    <td " + attr + " > <br></td>" + kNl;
+      s += "    <td " + attr + " colspan=\"2\" align=\"center\">&nbsp;" +
+           durchgang(": ", p.runde, p.termin) + " &nbsp;</td>" + kNl;
+      s += "    <td " + attr + " colspan=\"2\" align=\"center\">&nbsp;" +
+           durchgang(": ", p.rueckrunde, p.rueckTermin) + " &nbsp;</td>" + kNl;
+    }
+    s += "   </tr>" + kNl;
+    for (const TerminZeile& z : p.zeilen) {
+      s += "   <tr>" + kNl;
+      const std::string& a = wechsel();
+      s += p.runde == 1 ? "    <td " + a + " style=\"width: 30px;\"> <br></td>" + kNl
+                        : "    <td " + a + " > <br></td>" + kNl;
+      s += zelle(a, "right", name(z.links, true), " &nbsp;");
+      s += zelle(a, "left", name(z.links, false), " &nbsp;");
+      s += zelle(a, "right", name(z.rechts, true), " &nbsp;");
+      s += zelle(a, "left", name(z.rechts, false), "&nbsp;");
+      s += "   </tr>" + kNl;
+    }
+    farbe = t > 0 ? 0 : 1;
+    s += "   <td " + wechsel() + " colspan=\"5\"><br></td>";
+  }
+  return s;
+}
+
+std::string WriteHtmlTerminlisten(long verein, long klasse, const std::string& vereinsName) {
+  const int disz = disziplin();
+  const DiszKopf kopf = LeseDiszKopf(disz);
+  std::string s = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" + kNl +
+                  "<html>" + kNl + "<head>" + kNl;
+  s += "<meta name=\"generator\" content=\"ZielKontor.exe von Hagelstätter\">" + kNl;
+  s += "<meta name=\"keywords\" lang=\"de\" content=\"Schießsport, " + HtmlEscape(kopf.Gauname) +
+       "\">" + kNl;
+  s += " <title>" + kNl + " Terminlisten von ZielKontor.exe," + kNl +
+       " einer Software für den Schießsport von Hagelstätter," + kNl + " </title>" + kNl;
+  const std::string css = CssLinkName();
+  if (!css.empty())
+    s += " <link rel=\"stylesheet\" type=\"text/css\" href=\"" + HtmlEscape(css) + "\">" + kNl;
+  s += "</head>" + kNl + "<div style=\"text-align: center;\">" + kNl;
+  s += " <h1>" + HtmlEscape(kopf.Gauname) + "</h1>" + kNl;
+  s += " <h2>Rundenwettkampf " + HtmlEscape(kopf.Bezeichnung) + "</h2>" + kNl;
+  s += " <h3>Terminlisten " + HtmlEscape(kopf.Saisonname) + "</h3>" + kNl;
+  if (verein > 0) s += " <h4>" + HtmlEscape(vereinsName) + "</h4>" + kNl;
+  s += "</div>" + kNl;
+  s += "<table align=\"center\"; style=\"margin-top: 3pt; margin-left: auto; margin-right: auto; "
+       "text-align: left;";
+  s += " width: auto ; height: auto;\" border= \"2\" cellpadding= \"0\" cellspacing= \"0\">" + kNl;
+  s += " <tbody>" + kNl + "   <tr>" + kNl;
+  auto kopfzelle = [](const char* align, const char* text) {
+    return std::string("    <td class=\"head\" align=\"") + align + "\"><b>&nbsp;" + text +
+           "&nbsp;</b></td>" + kNl;
+  };
+  s += kopfzelle("left", "Klasse");
+  for (int i = 0; i < 2; ++i) s += kopfzelle("right", "Heimmannschaft ") + kopfzelle("left", " Gastmannschaft");
+  s += "   </tr>" + kNl;
+
+  int farbe = 0;
+  for (long nr : TerminlistenKlassen(disz, verein, klasse)) {
+    s += WriteHtmlTerminlistenTabelle(nr, farbe);
+    farbe = farbe > 0 ? 0 : 1;
+  }
+
+  s += " </table>" + kNl;
+  s += " <h5 style=\"text-align: center;\">" + DateTimeText(outputTime()) + "</h5>" + kNl;
+  const std::string mail = HtmlEscape(kopf.Mail);
+  const std::string mailText = gEinstellungen.HtmlMailLink
+                                   ? "<a href=\"mailto:" + mail + "\">" + mail + "</a>"
+                                   : mail;
+  s += " <h5 style=\"text-align: center;\">Wettkampfleiter: " + HtmlEscape(kopf.Wkl) +
+       ", Fax: " + HtmlEscape(kopf.Fax) + ", Mail: " + mailText + "</h5>" + kNl;
+  s += " <div style=\"text-align: center;\"><h4><a href=\"javascript:history.back()\";" + kNl;
+  s += "   >Zur&uuml;ck zur &Uuml;bersicht</a></h4>" + kNl;
+  s += " </div>" + kNl + "</tbody>" + kNl + "</html>" + kNl;
+  return HtmlUmlaute(s);
+}
+
+bool SaveTerminlisten(const std::string& fileName, int filterIndex, long verein, long klasse,
+                      const std::string& vereinsName) {
+  if (filterIndex == 1) return WriteTextFile(fileName, WriteTxtTerminlisten(verein, klasse, vereinsName));
+  if (filterIndex != 2) return false;  // no other form of the schedule lists exists
+  if (!WriteTextFile(fileName, WriteHtmlTerminlisten(verein, klasse, vereinsName))) return false;
+  return gEinstellungen.CssKopieren == 0 || CopyCssBeside(fileName);
+}
+
+// ---------------------------------------------------------------------------------------
+// Printing
+
+namespace {
+
+int plus(int y, double zeilen, const DruckLayout& l) {
+  return static_cast<int>(y + zeilen * l.Zeile);
+}
+
+DruckLayout terminLayout(PrintCanvas& canvas) {
+  const int w = canvas.pageWidth();
+  const int h = canvas.pageHeight();
+  DruckLayout l;
+  l.Einheit = w / 120;
+  l.Zeile = h / 43;
+  l.Links = 3 * l.Einheit;
+  l.Rechts = w - 3 * l.Einheit;
+  l.Oben = 3 * l.Zeile;
+  l.Unten = h - 5 * l.Zeile;
+  const int zweite = (w - l.Links) / 2 + 2 * l.Einheit;
+  const int spalten[8] = {l.Links + l.Einheit,      l.Links + 2 * l.Einheit,
+                          l.Links + 29 * l.Einheit, l.Links + 40 * l.Einheit,
+                          zweite,                   zweite + l.Einheit,
+                          zweite + 2 * l.Einheit,   zweite + 29 * l.Einheit};
+  std::copy(std::begin(spalten), std::end(spalten), l.Spalte);
+  return l;
+}
+
+bool beginTerminDruck(PrintCanvas& canvas, DruckLayout& l) {
+  canvas.setTitle("RWK-Terminlisten");
+  canvas.setOrientation(PageOrientation::Landscape);
+  canvas.setPenWidth(2);
+  canvas.setFontName("Times New Roman");
+  if (!canvas.beginDoc()) return false;
+  l = terminLayout(canvas);
+  return true;
+}
+
+void regel(PrintCanvas& canvas, const DruckLayout& l, int y) {
+  canvas.line(l.Links - l.Einheit, y, l.Rechts, y);
+}
+
+// Title and heading of a class block; the y below them.
+int seitenKopf(PrintCanvas& canvas, const DruckLayout& l, const std::string& ueberschrift) {
+  int y = PrintListTitle(canvas, l, disziplin());
+  canvas.textOut(l.Links, plus(y, -1.5, l), ueberschrift);
+  return y;
+}
+
+void druckeKlassenblock(PrintCanvas& canvas, const DruckLayout& l, long klasse,
+                        const std::string& ueberschrift, const std::string& vereinsName,
+                        bool neueSeite) {
+  if (neueSeite) canvas.newPage();
+  const int y = seitenKopf(canvas, l, ueberschrift);
+  PrintTerminlisteKlasse(canvas, l, klasse, plus(y, 0.5, l), vereinsName);
+  PrintPageFooter(canvas, l, disziplin());
+}
+
+}  // namespace
+
+int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int y,
+                           const std::string& vereinsName) {
+  canvas.setFontSize(12);
+  regel(canvas, l, y);
+  y = plus(y, 0.5, l);
+  const TerminKlasse k = LadeTerminKlasse(disziplin(), klasse);
+  if (!k.vorhanden) return y;
+  const std::string klassenZeile = "Klasse " + k.name;
+  canvas.textOut(l.Links, y, klassenZeile);
+  y = plus(y, 1.2, l);
+  regel(canvas, l, y);
+  y += l.Zeile;
+  int seitenAnfang = y;
+
+  auto seitenwechsel = [&]() {
+    PrintPageFooter(canvas, l, disziplin());
+    canvas.newPage();
+    y = seitenKopf(canvas, l, "Terminlisten " + vereinsName);
+    canvas.setFontSize(12);
+    regel(canvas, l, y);
+    y = plus(y, 0.5, l);
+    canvas.textOut(l.Links, y, klassenZeile);
+    y = plus(y, 1.2, l);
+    regel(canvas, l, y);
+    y += l.Zeile;
+    seitenAnfang = y;
+  };
+  auto paarKopf = [&](const TerminRundenpaar& p) {
+    canvas.textOut(l.Spalte[0], y, DurchgangText(p.runde, p.termin));
+    canvas.textOut(l.Spalte[5], y, DurchgangText(p.rueckrunde, p.rueckTermin));
+    y = plus(y, 1.4, l);
+    regel(canvas, l, y);
+    y = plus(y, 0.3, l);
+  };
+  auto seite = [&](const TerminSeite& s, int xHeim, int xGast) {
+    if (!s.da) return;
+    canvas.textOut(xHeim, y, nameOderFrei(s.heim));
+    canvas.textOut(xGast, y, "- " + nameOderFrei(s.gast));
+  };
+
+  for (const TerminRundenpaar& p : k.paare) {
+    // Height of the whole pair, with the same truncations as the printing below.
+    int ende = plus(plus(y, 1.4, l), 0.3, l) + static_cast<int>(p.zeilen.size()) * l.Zeile;
+    ende = plus(ende, 1.3, l);
+    if (ende > l.Unten && y > seitenAnfang) seitenwechsel();
+
+    int y0 = y;
+    paarKopf(p);
+    size_t aufSeite = 0;
+    for (const TerminZeile& z : p.zeilen) {
+      // A pair taller than a page continues on the next one under its round headers.
+      if (aufSeite > 0 && plus(y + l.Zeile, 1.3, l) > l.Unten) {
+        canvas.line(l.Spalte[4], y0, l.Spalte[4], y);
+        seitenwechsel();
+        y0 = y;
+        paarKopf(p);
+        aufSeite = 0;
+      }
+      seite(z.links, l.Spalte[1], l.Spalte[2]);
+      seite(z.rechts, l.Spalte[6], l.Spalte[7]);
+      y += l.Zeile;
+      ++aufSeite;
+    }
+    canvas.line(l.Spalte[4], y0, l.Spalte[4], y);
+    y = plus(y, 1.3, l);
+  }
+  return y + l.Zeile;
+}
+
+bool PrintTerminlisten(PrintCanvas& canvas, long verein, long klasse,
+                       const std::string& vereinsName) {
+  DruckLayout l;
+  if (!beginTerminDruck(canvas, l)) return false;
+  // A club without a name still gets the blank after the heading's first word.
+  const std::string name = verein > 0 ? (vereinsName.empty() ? " " : vereinsName) : std::string();
+  bool erste = true;
+  for (long nr : TerminlistenKlassen(disziplin(), verein, klasse)) {
+    druckeKlassenblock(canvas, l, nr, "Terminlisten " + name, name, !erste);
+    erste = false;
+  }
+  canvas.endDoc();
+  return true;
+}
+
+bool PrintTerminlistenAlleVereine(PrintCanvas& canvas) {
+  DruckLayout l;
+  if (!beginTerminDruck(canvas, l)) return false;
+  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
+  bool erste = true;
+  for (size_t r = 0; r < vereine.size(); ++r) {
+    const long verein = vereine.num(r, 0);
+    if (verein < 1) continue;
+    const std::string& name = vereine.text(r, 1);
+    for (long nr : TerminlistenKlassen(disziplin(), verein, 0)) {
+      druckeKlassenblock(canvas, l, nr, "Terminlisten " + name, name, !erste);
+      erste = false;
+    }
+  }
+  canvas.endDoc();
+  return true;
+}

@@ -2,6 +2,7 @@
 // the start-table view, and the result-format and HTML settings dialogs.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
@@ -9,6 +10,8 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "output/ui/ZikoEinstHtmlDlg.h"
+#include "output/ui/ZikoErgebnisformatDlg.h"
 #include "output/ui/ZikoNSAusgabenDlg.h"
 #include "output/ui/ZikoNSStartTabDlg.h"
 #include "platform/clipboard.h"
@@ -137,6 +140,59 @@ TEST_F(Ausgaben, StartTableViewShowsTheChosenClubsClasses) {
   EXPECT_EQ(rows, (std::vector<std::string>{"Kreisklasse|A & B <C> I", "|Schützen Süd I", "|", "Gauliga|Schützen Süd II",
                                             "|", "|"}));
   ZikoNSStartTabDlg = nullptr;
+}
+
+using Einstellungen = DatabaseTest;
+
+TEST_F(Einstellungen, ResultFormatKeepsEachDisciplinesChoiceUntilOkAndUndoesItOtherwise) {
+  gEinstellungen.AktDisznr = 1;
+  auto flags = [] {
+    db::Table t = db::query(gDbHaupt, "SELECT Zehntelflag FROM Disznamen ORDER BY Nr;");
+    return t.text(0, 0) + t.text(1, 0);
+  };
+  TZikoErgebnisformatDlg dlg;
+  const std::function<void()> closings[] = {[&] { dlg.ButtonAbbrechenClick(); },
+                                            [&] { QTest::keyClick(&dlg, Qt::Key_Escape); },
+                                            [&] { dlg.ButtonOKClick(); }};
+  for (const auto& close : closings) {
+    db::exec(gDbHaupt, "UPDATE Disznamen SET Zehntelflag=0;");
+    dlg.show();
+    EXPECT_EQ(comboKey(dlg.ComboBoxDisz), 1);
+    dlg.RadioItems->button(1)->setChecked(true);
+    for (int nr : {0, 1}) {
+      dlg.ComboBoxDisz->setCurrentIndex(nr);
+      dlg.ComboBoxDiszChange();
+    }
+    EXPECT_EQ(dlg.RadioItems->checkedId(), 1) << "the choice for discipline 1 was kept";
+    EXPECT_EQ(flags(), "01");
+    close();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_NE(sqlite3_get_autocommit(gDbHaupt), 0) << "no transaction left open";
+  }
+  EXPECT_EQ(flags(), "01") << "OK keeps the changes";
+  db::exec(gDbHaupt, "UPDATE Disznamen SET Zehntelflag=0;");
+}
+
+TEST_F(Einstellungen, HtmlSettingsRefuseAPathTheSettingsCannotHold) {
+  setFieldText(gEinstellungen.CssDatei, "alt.css");
+  TZikoEinstHtmlDlg dlg;
+  msg::ScriptedMessages boxes;
+  dlg.show();
+  for (const QString& refused : {QString(qs("/" + std::string(520, 'c') + ".css")), QStringLiteral("/\u0141\u00f3d\u017a.css")}) {
+    dlg.EditActvesCssFile->setText(refused);
+    dlg.ButtonOkClick();
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(fieldText(gEinstellungen.CssDatei), "alt.css");
+  }
+  EXPECT_EQ(boxes.count(), 2u);
+  dlg.EditActvesCssFile->setText(qs("/web/Süd.css"));
+  dlg.CheckBox1->setChecked(true);
+  dlg.CheckBox2->setChecked(true);
+  dlg.ButtonOkClick();
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(fieldText(gEinstellungen.CssDatei), "/web/Süd.css");
+  EXPECT_EQ(gEinstellungen.CssKopieren, 1);
+  EXPECT_EQ(gEinstellungen.HtmlMailLink, 1);
 }
 
 }  // namespace

@@ -56,15 +56,6 @@ std::vector<DokumentMannschaft> MannschaftenDerKlasse(int disznr, long klasse) {
   return out;
 }
 
-std::vector<long> VereineMitMannschaften(int disznr) {
-  std::vector<long> out;
-  db::Table t = db::query(gDbHaupt,
-                          "SELECT DISTINCT Vrnr FROM Msch_in_klassen WHERE Disznr=? ORDER BY Vrnr;",
-                          {disznr});
-  for (size_t r = 0; r < t.size(); ++r) out.push_back(t.num(r, 0));
-  return out;
-}
-
 bool GemerkterOrdner(int disznr, SaisonOrdner seite, std::string& ordner) {
   db::Table t = db::query(gDbPfade,
                           std::string("SELECT DISTINCT ") + spalte(seite) +

@@ -23,9 +23,6 @@ std::vector<DokumentKlasse> KlassenDerAuswahl(int disznr, long verein, long klas
 // Every team of a class in its position order.
 std::vector<DokumentMannschaft> MannschaftenDerKlasse(int disznr, long klasse);
 
-// The club numbers that have a team in the discipline, ascending.
-std::vector<long> VereineMitMannschaften(int disznr);
-
 // The remembered folders of table PfadeNeueSaison, one column per page.
 enum class SaisonOrdner { Starttabellen, Terminlisten, Mschfuehrer };
 

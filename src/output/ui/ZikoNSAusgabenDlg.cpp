@@ -16,6 +16,7 @@
 #include "platform/text.h"
 #include "platform/waitcursor.h"
 #include "season/klassenfolge.h"
+#include "season/mannschaften.h"
 #include "season/ui/Beschriftung.h"
 
 TZikoNSAusgabenDlg* ZikoNSAusgabenDlg = nullptr;
@@ -199,16 +200,12 @@ void TZikoNSAusgabenDlg::FormShow() {
   for (const auto& [box, prefix] : gruppen) box->setTitle(literalCaption(prefix + disziplin_));
 
   // Only clubs with a team in the discipline, in number order; each entry carries Nummer.
-  std::vector<std::pair<std::string, long>> vereine;
-  for (long nr : VereineMitMannschaften(disz)) {
-    db::Table t = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {nr});
-    for (size_t r = 0; r < t.size(); ++r) vereine.emplace_back(t.text(r, 0), nr);
-  }
+  const std::vector<VereinKurz> vereine = VereineMitMannschaften(gDbHaupt, disz, 0);
   for (QComboBox* combo : {ComboBoxSttabVr, ComboBoxVrTl, ComboBoxMFVr}) {
     QSignalBlocker block(combo);
     combo->clear();
     addComboItem(combo, kAlleVereine, 0);
-    for (const auto& [name, nr] : vereine) addComboItem(combo, name, nr);
+    for (const VereinKurz& v : vereine) addComboItem(combo, v.name, v.nr);
     combo->setCurrentIndex(0);
   }
   for (QComboBox* combo : {ComboBoxKlasseSttab, ComboBoxKlasseTrlist, ComboBoxKlasseMF})

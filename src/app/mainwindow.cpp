@@ -45,6 +45,11 @@ namespace {
 
 bool fileExists(const std::string& path) { return QFileInfo(qs(path)).isFile(); }
 
+void cleanupFailedMessage() {
+  msg::show("Die Datenbank konnte nicht optimiert werden.\nEs wurde nichts geändert.", "Fehler",
+            msg::Ok, msg::Error);
+}
+
 void savedMessage(const std::string& fileName) {
   msg::show(fileName + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
 }
@@ -304,8 +309,12 @@ void TForm1::ActionDateiNeuExecute() {
 void TForm1::ActionSqlReoganisationExecute() {
   // The progress window closes with mrOk only once the clean-up has run to its end; a run
   // that ends meanwhile takes it down without that result.
-  if (ZikoDbOptDlg && ZikoDbOptDlg->ShowModal() == mrOk)
+  if (!ZikoDbOptDlg) return;
+  int result = ZikoDbOptDlg->ShowModal();
+  if (result == mrOk)
     msg::show("Datenbank optimiert!", "Meldung", msg::Ok, msg::Information);
+  else if (result == mrAbort)
+    cleanupFailedMessage();
 }
 
 void TForm1::ActionDateiOeffnenExecute() {
@@ -333,7 +342,7 @@ void TForm1::ActionDateiOeffnenExecute() {
       break;
     case OpenResult::Ok: {
       setFieldText(gEinstellungen.DatenVerzeichnis, folderPart(fileName));
-      if (ZikoDbOptDlg) ZikoDbOptDlg->ShowModal();
+      if (ZikoDbOptDlg && ZikoDbOptDlg->ShowModal() == mrAbort) cleanupFailedMessage();
       msg::show("Datei\n" + fileName + "\nerfolgreich eingelesen!\n", "Info", msg::Ok,
                 msg::Information);
       setCaption(false);

@@ -14,8 +14,9 @@ class CleanupProgress {
   virtual void SetProgressPosition(int i) = 0;
 };
 
-// All passes in one transaction on db.
-void RunDatabaseCleanup(sqlite3* db, CleanupProgress& progress);
+// All passes in one transaction on db. The first statement that fails (shown in the common
+// error box) ends the clean-up and takes back all of it: false, and nothing has changed.
+bool RunDatabaseCleanup(sqlite3* db, CleanupProgress& progress);
 
 // The settings part of the clean-up, run on the GUI thread once the worker has ended.
 void ResetSettingsAfterCleanup();

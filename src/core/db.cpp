@@ -159,6 +159,8 @@ sqlite3* open(const std::string& path) {
     if (db) sqlite3_close(db);
     return nullptr;
   }
+  // A backup tool or a viewer may hold the file for a moment: wait for it, not fail.
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
   return db;
 }
 
@@ -200,6 +202,9 @@ Transaction::~Transaction() {
 bool Transaction::commit() {
   if (!active_) return false;
   active_ = false;
+  // SQLite ends a transaction on its own after some failures (a full disk, RAISE(ROLLBACK)):
+  // then there is nothing left to commit and the work is lost.
+  if (sqlite3_get_autocommit(db_)) return false;
   if (savepoint_.empty()) {
     if (exec(db_, "END TRANSACTION;")) return true;
     // A commit that fails leaves the transaction open: take it back completely.

@@ -58,6 +58,9 @@ std::string expand(sqlite3* db, const std::string& sql, const Params& params);
 
 std::string lastError(sqlite3* db);
 
+// How long a statement waits for a lock held by another connection or program.
+inline constexpr int kBusyTimeoutMs = 5000;
+
 sqlite3* open(const std::string& path);  // path in cp1252; nullptr on failure
 void close(sqlite3*& db);
 

@@ -1,9 +1,13 @@
 // The database clean-up, run directly on the test thread.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/cleanup.h"
+#include "cleanup_row_by_row.h"
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/messages.h"
 #include "support/testenv.h"
 
 namespace {
@@ -81,6 +85,78 @@ TEST_F(Cleanup, OrphansAndNamelessDisciplines) {
             "0,Luftgewehr,0,;1,Disziplin 2,0,;");
   EXPECT_EQ(progress.lines.front(), "Disziplin 1 wird bearbeitet..");
   for (int r : progress.ranges) EXPECT_GE(r, 1);
+}
+
+// A trigger makes the Gegner pass fail, once only for its statement and once for the whole
+// transaction: either way nothing of the earlier passes may stay.
+TEST_F(Cleanup, FailedPassTakesBackEverything) {
+  for (const char* raise : {"ABORT", "ROLLBACK"}) {
+    SCOPED_TRACE(raise);
+    db::exec(gDbHaupt, "INSERT INTO Mscherg (Mklnr, Vrnr, Ringerg, Disznr) VALUES (1,0,5,0);");
+    db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1,1,0,55,1);");
+    db::exec(gDbHaupt, "INSERT INTO Gegner (Disznr, Mklnr, Kampfnr) VALUES (0,9,1);");
+    db::exec(gDbHaupt, std::string("CREATE TRIGGER nodel BEFORE DELETE ON Gegner BEGIN SELECT RAISE(") +
+                           raise + ", 'gesperrt'); END;");
+    const std::string before = rows("SELECT * FROM Mscherg") + rows("SELECT * FROM Msch_in_klassen") +
+                               rows("SELECT * FROM Gegner") + rows("SELECT * FROM Disznamen");
+    msg::ScriptedMessages boxes;
+    EXPECT_FALSE(RunDatabaseCleanup(gDbHaupt, progress));
+    EXPECT_EQ(boxes.count(), 1u) << "one box for the failed statement, then nothing more";
+    EXPECT_EQ(rows("SELECT * FROM Mscherg") + rows("SELECT * FROM Msch_in_klassen") +
+                  rows("SELECT * FROM Gegner") + rows("SELECT * FROM Disznamen"),
+              before);
+    EXPECT_TRUE(sqlite3_get_autocommit(gDbHaupt)) << "no transaction may be left open";
+    db::exec(gDbHaupt, "DROP TRIGGER nodel; DELETE FROM Gegner; DELETE FROM Msch_in_klassen; DELETE FROM Mscherg;");
+  }
+}
+
+// A district with every kind of dangling row, cleaned once the old way (one statement per
+// row) and once the new way: every table must come out the same, row for row.
+TEST_F(Cleanup, SameTablesAsRowByRowOnGeneratedDistrict) {
+  std::mt19937 rnd(16);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rnd); };
+  db::Transaction t(gDbHaupt);
+  db::exec(gDbHaupt, "INSERT INTO Disznamen (Nr, Bezeichnung) VALUES (2, ''), (3, 'Kleinkaliber');");
+  for (int c = 2; c <= 30; ++c)
+    if (c % 7) db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, 'V');", {c});
+  for (int c = 1; c <= 34; ++c) db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, ZsText) VALUES (?, 'T');", {c});
+  for (int s = 2; s <= 400; ++s)
+    for (int twice = pick(0, 20) == 0 ? 2 : 1; twice > 0; --twice)
+      db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name, AktivFlag) VALUES (?, ?, 'S', ?);",
+               {s, pick(1, 33), pick(0, 1)});
+  for (int d = 0; d <= 4; ++d) {
+    for (int k = 1; k <= 6; ++k) {
+      db::exec(gDbHaupt, "INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (?, 'K', 9, ?);", {k, d});
+      for (int n = pick(0, 5) * (k % 3 != 2); n > 0; --n)
+        db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (?,?,?,?,1);",
+                 {k, n, d, pick(1, 33)});
+    }
+    for (int i = 0; i < 40; ++i) {
+      db::exec(gDbHaupt, "INSERT INTO Gegner (Disznr, Mklnr, Kampfnr) VALUES (?,?,?);", {d, pick(1, 8), i});
+      db::exec(gDbHaupt, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (?,?,'1.1.',?);", {pick(1, 8), i, d});
+      db::exec(gDbHaupt, "INSERT INTO Mscherg (Mklnr, Vrnr, Ringerg, Disznr) VALUES (?,?,?,?);", {pick(1, 8), pick(0, 33), 900, d});
+    }
+    for (int i = 0; i < 600; ++i)
+      db::exec(gDbHaupt, "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr) VALUES (?,?,?,?);",
+               {pick(1, 420), d, pick(0, 3) ? pick(800, 1000) : 0, pick(1, 10)});
+  }
+  t.commit();
+  const std::string copy = dir->file("vorher.db");
+  ASSERT_TRUE(db::exec(gDbHaupt, "VACUUM INTO ?;", {copy}));
+
+  ASSERT_TRUE(RunDatabaseCleanup(gDbHaupt, progress));
+  sqlite3* old = db::open(copy);
+  Recorder oldProgress;
+  rowbyrow::cleanup(old, oldProgress);
+  EXPECT_EQ(progress.lines, oldProgress.lines);
+  for (const char* table : {"Vereine_gau", "Vereine_zstext", "Schuetzen", "Disznamen", "Mschklassen", "Termine",
+                            "Msch_in_klassen", "Mscherg", "Schuetzenerg", "Gegner"}) {
+    const std::string sql = std::string("SELECT rowid, * FROM ") + table + " ORDER BY rowid";
+    db::Table a = db::query(gDbHaupt, sql), b = db::query(old, sql);
+    EXPECT_EQ(a.rows, b.rows) << table;
+  }
+  EXPECT_GT(db::query(old, "SELECT * FROM Schuetzenerg").size(), 1000u) << "the district must keep most results";
+  db::close(old);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ DBOptimierungThread::~DBOptimierungThread() {
 }
 
 void DBOptimierungThread::execute() {
-  RunDatabaseCleanup(gDbHaupt, *this);
+  succeeded_ = RunDatabaseCleanup(gDbHaupt, *this);
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
@@ -78,15 +78,17 @@ void TZikoDbOptDlg::FormShow() {
 
 void TZikoDbOptDlg::OptimizerTerminated() {
   // The settings belong to the GUI thread, so they change only now that the worker ended.
-  ResetSettingsAfterCleanup();
+  if (thread_ && thread_->succeeded()) ResetSettingsAfterCleanup();
   Closer->start();
 }
 
 void TZikoDbOptDlg::CloserTimer() {
   Closer->stop();
+  bool succeeded = false;
   if (thread_) {
     thread_->waitFor();
+    succeeded = thread_->succeeded();
     thread_.reset();
   }
-  closeWith(mrOk);
+  closeWith(succeeded ? mrOk : mrAbort);
 }

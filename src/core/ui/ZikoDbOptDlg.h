@@ -21,6 +21,9 @@ class DBOptimierungThread : public WorkerThread, public CleanupProgress {
   void SetProgressRange(int n) override;
   void SetProgressPosition(int i) override;
 
+  // Whether the clean-up ran to its end and was stored; read once the worker has ended.
+  bool succeeded() const { return succeeded_; }
+
  protected:
   void execute() override;
 
@@ -33,10 +36,12 @@ class DBOptimierungThread : public WorkerThread, public CleanupProgress {
   std::string line_;
   int range_ = 0;
   int position_ = 0;
+  bool succeeded_ = false;
 };
 
 // Progress of the clean-up; it closes itself once the worker has ended and cannot be
-// closed by hand.
+// closed by hand. Modal result: mrOk when the clean-up was stored, mrAbort when it failed
+// and nothing was changed.
 class TZikoDbOptDlg : public ZDialog {
   Q_OBJECT
  public:

@@ -41,14 +41,16 @@ TEST_F(CoreWindows, CleanupRunsOnWorkerAndClosesItself) {
   EXPECT_TRUE(dlg.Memo1->toPlainText().contains(QStringLiteral("Zusatztexte werden durchsucht...")));
 }
 
-TEST_F(CoreWindows, FailedStatementInCleanupShowsBoxOnGuiThread) {
+TEST_F(CoreWindows, FailedCleanupShowsOneBoxOnGuiThreadAndChangesNothing) {
   db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1,1,0,55,1);");
   db::exec(gDbHaupt,
            "CREATE TRIGGER nodel BEFORE DELETE ON Msch_in_klassen BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;");
   msg::ScriptedMessages boxes;
+  gEinstellungen.AktDisznr = 1;
   TZikoDbOptDlg dlg;
-  EXPECT_EQ(dlg.ShowModal(), mrOk);
-  ASSERT_GE(boxes.count(), 1u);
+  EXPECT_EQ(dlg.ShowModal(), mrAbort);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(gEinstellungen.AktDisznr, 1) << "the settings stay as they were";
   EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
   EXPECT_NE(boxes.shown()[0].text.find("gesperrt"), std::string::npos);
 }

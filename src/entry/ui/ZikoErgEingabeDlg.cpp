@@ -15,6 +15,7 @@
 #include "core/helpers.h"
 #include "entry/ui/ZikoNeuerSchuetzeDlg.h"
 #include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "platform/elide.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
@@ -84,14 +85,17 @@ TZikoErgEingabeDlg::TZikoErgEingabeDlg(QWidget* parent) : ZDialog(parent) {
   ComboBoxWettkampfnr->setToolTip(qs("Auswahl der Durchgang-Nr."));
   label(Panel1, "Termin", 8, 46);
   EditWettkampfdatum = new QLineEdit(Panel1);
-  EditWettkampfdatum->setGeometry(8, 62, 150, 21);
+  // The date line holds date, time and range: as wide as the choices above it.
+  EditWettkampfdatum->setGeometry(8, 62, 396, 21);
   EditWettkampfdatum->setReadOnly(true);
-  EditWettkampfdatum->setToolTip(qs("Termin des eingestellten Wettkampf-Durchgangs"));
   StaticText7 = new QLabel(Panel1);
   StaticText7->setGeometry(4, 88, 400, 18);
   ListBoxPaarungen = new QListWidget(Panel1);
   ListBoxPaarungen->setGeometry(412, 4, 246, 102);
   ListBoxPaarungen->setToolTip(qs("Gegner der gewählten Klasse an gewählter Druchgangs-Nr."));
+  // Long pairings end in "…" (their tooltip shows them whole) instead of scrolling sideways.
+  ListBoxPaarungen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ListBoxPaarungen->setTextElideMode(Qt::ElideRight);
 
   QFont bold = font();
   bold.setBold(true);
@@ -107,9 +111,9 @@ TZikoErgEingabeDlg::TZikoErgEingabeDlg(QWidget* parent) : ZDialog(parent) {
     pal.setColor(QPalette::Window, info);
     team->setPalette(pal);
     (heim ? LabelHeimmannschaft : LabelGastmannschaft) = team;
-    label(client, "Schützennr.", 8 + dx, 136, 68);
-    label(client, "Sts", 76 + dx, 136, 16)->setToolTip(qs("Stammschütze"));
-    label(client, " Name", 92 + dx, 136, 120);
+    label(client, "Schützennr.", 8 + dx, 136, 76);
+    label(client, "Sts", 84 + dx, 136, 18)->setToolTip(qs("Stammschütze"));
+    label(client, " Name", 102 + dx, 136, 120);
     label(client, "Ringe", 291 + dx, 136, 36);
 
     Side sd = side(heim);
@@ -316,7 +320,7 @@ void TZikoErgEingabeDlg::FillPairingList(int kampfindex) {
   EditWettkampfdatum->clear();
   db::Table termin = db::query(gDbHaupt, "SELECT Termin FROM Termine WHERE Mklnr= ? AND Nr_in_klasse=? AND Disznr=?;",
                                {Mklnr, kampfindex + 1, disz});
-  if (!termin.empty()) EditWettkampfdatum->setText(qs(termin.text(0, 0)));
+  setElidedText(EditWettkampfdatum, termin.empty() ? QString() : qs(termin.text(0, 0)));
 
   db::Table t = db::query(gDbHaupt,
                           "SELECT Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr FROM Gegner WHERE Mklnr=? AND "
@@ -332,7 +336,8 @@ void TZikoErgEingabeDlg::FillPairingList(int kampfindex) {
     std::string heim = MannschaftsName(p.Heimvrnr, p.Heimmschnr);
     std::string gast = MannschaftsName(p.Gastvrnr, p.Gastmschnr);
     if (heim.empty() || gast.empty()) continue;
-    addListItem(ListBoxPaarungen, heim + " - " + gast, static_cast<long>(Paarungen.size()));
+    addListItem(ListBoxPaarungen, heim + " - " + gast, static_cast<long>(Paarungen.size()))
+        ->setToolTip(qs(heim + " - " + gast));
     Paarungen.push_back(p);
   }
 }
@@ -343,13 +348,13 @@ void TZikoErgEingabeDlg::LayoutRows(int n) {
     const int dx = heim ? 0 : kGuestOffset;
     int y = kRowTop;
     for (int i = 0; i < Rows; ++i) {
-      (*sd.pass)[i]->setGeometry(8 + dx, y, 64, kRowHeight);
-      (*sd.checks)[i]->setGeometry(76 + dx, y + 2, 16, kRowHeight - 2);
-      (*sd.name)[i]->setGeometry(92 + dx, y, 199, kRowHeight);
+      (*sd.pass)[i]->setGeometry(8 + dx, y, 72, kRowHeight);
+      (*sd.checks)[i]->setGeometry(84 + dx, y + 2, 16, kRowHeight - 2);
+      (*sd.name)[i]->setGeometry(102 + dx, y, 189, kRowHeight);
       (*sd.rings)[i]->setGeometry(291 + dx, y, 36, kRowHeight);
       y += kRowHeight;
       if (i == n - 1) {
-        sd.button->setGeometry(140 + dx, y + 3, 128, kRowHeight + 2);
+        sd.button->setGeometry(120 + dx, y + 3, 148, kRowHeight + 2);
         sd.sum->setGeometry(271 + dx, y + 2, 56, kRowHeight + 2);
         y += 25;
       }
@@ -417,8 +422,8 @@ void TZikoErgEingabeDlg::LoadTeamResults(int kampfindex) {
     for (int w : {0, 1, 4, 5}) gIntdat.SchuetzenWahl[w] = 0;
     return;
   }
-  LabelHeimmannschaft->setText(qs(" " + MannschaftsName(p->Heimvrnr, p->Heimmschnr)));
-  LabelGastmannschaft->setText(qs(" " + MannschaftsName(p->Gastvrnr, p->Gastmschnr)));
+  setElidedText(LabelHeimmannschaft, qs(" " + MannschaftsName(p->Heimvrnr, p->Heimmschnr)));
+  setElidedText(LabelGastmannschaft, qs(" " + MannschaftsName(p->Gastvrnr, p->Gastmschnr)));
   gIntdat.SchuetzenWahl[0] = static_cast<int32_t>(p->Heimvrnr);
   gIntdat.SchuetzenWahl[1] = static_cast<int32_t>(p->Gastvrnr);
   gIntdat.SchuetzenWahl[4] = p->Heimmschnr;

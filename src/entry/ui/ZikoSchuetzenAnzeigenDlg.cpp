@@ -22,14 +22,14 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
   setWindowTitle(qs("Schützen Verein x"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setMinimumSize(240, 180);
-  setMaximumWidth(325);
+  setMaximumWidth(345);
 
   ListView1 = new QTreeWidget(this);
   ListView1->setColumnCount(3);
   ListView1->setHeaderLabels({qs("Nr."), qs("Name"), qs("Geb.Datum")});
   ListView1->setColumnWidth(0, 58);
-  ListView1->setColumnWidth(1, 170);
-  ListView1->setColumnWidth(2, 66);
+  ListView1->setColumnWidth(1, 150);
+  ListView1->setColumnWidth(2, 82);
   ListView1->setRootIsDecorated(false);
   ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -53,7 +53,7 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
   layout->addWidget(group);
   layout->addWidget(ButtonUebernehmen);
   layout->addWidget(ButtonNeuerDatensatz);
-  resize(300, 420);
+  resize(320, 420);
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect s = screen->geometry();

@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/elide.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/sortablelist.h"
@@ -65,6 +66,10 @@ TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(
   right->addLayout(fields);
   right->addWidget(GroupBox2, 1);
   right->addWidget(Label1);
+  // Both halves keep their widths whatever club is shown.
+  GroupBox2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+  Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  ListView1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
   auto* top = new QHBoxLayout;
   top->addWidget(ListView1, 1);
   top->addLayout(right, 1);
@@ -170,7 +175,7 @@ void TZikoVereineBearbeitenDlg::showClub(long nummer) {
   if (!club.empty()) {
     EditNr->setText(qs(str(club.num(0, 0))));
     EditVrname->setText(qs(club.text(0, 1)));
-    GroupBox2->setTitle(qs("Zusatztext " + club.text(0, 1)));
+    setElidedTitle(GroupBox2, qs("Zusatztext " + club.text(0, 1)));
   }
   Memo1->clear();
   EditTelSStd->clear();

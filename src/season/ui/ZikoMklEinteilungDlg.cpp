@@ -10,12 +10,12 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "platform/elide.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/klassen.h"
 #include "season/klassenfolge.h"
-#include "season/ui/Beschriftung.h"
 
 TZikoMklEinteilungDlg* ZikoMklEinteilungDlg = nullptr;
 
@@ -86,14 +86,27 @@ TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) 
   teams->addWidget(BitBtnMschAuf, 4, 1);
   teams->addWidget(BitBtnMschAb, 4, 2);
   teams->setRowStretch(0, 1);
+  teams->setColumnStretch(1, 1);
 
+  // The columns keep their widths whatever names they show.
+  for (QGroupBox* column : {GroupBoxMsch, vereine}) column->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  GroupBoxMsch->setMinimumWidth(340);
+  vereine->setMinimumWidth(220);
+  for (QWidget* data : std::initializer_list<QWidget*>{Label2, ButtonMschNeu, GroupBoxKlasseBearbeiten})
+    data->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  for (QPushButton* arrow : {BitBtnMschAuf, BitBtnMschAb}) arrow->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   auto* clubs = new QVBoxLayout(vereine);
   clubs->addWidget(ListBoxVereine);
 
   auto* top = new QHBoxLayout;
-  top->addLayout(left, 2);
-  top->addWidget(GroupBoxMsch, 3);
+  top->addLayout(left, 3);
+  top->addWidget(GroupBoxMsch, 4);
   top->addWidget(vereine, 3);
+  // Long club names end in "…" instead of scrolling the list sideways.
+  for (QListWidget* list : {ListBoxMsch, ListBoxVereine}) {
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideRight);
+  }
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ButtonUebernehmen);
   buttons->addStretch(1);
@@ -133,7 +146,8 @@ void TZikoMklEinteilungDlg::FormShow() {
     QSignalBlocker block(ListBoxVereine);
     ListBoxVereine->clear();
     db::Table t = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau;");
-    for (size_t r = 0; r < t.size(); ++r) addListItem(ListBoxVereine, t.text(r, 1), t.num(r, 0));
+    for (size_t r = 0; r < t.size(); ++r)
+      addListItem(ListBoxVereine, t.text(r, 1), t.num(r, 0))->setToolTip(qs(t.text(r, 1)));
     ListBoxVereine->setCurrentRow(0);
   }
   {
@@ -158,9 +172,9 @@ void TZikoMklEinteilungDlg::fillClassList(long selectNr) {
 }
 
 void TZikoMklEinteilungDlg::setClassCaptions(const std::string& name) {
-  GroupBoxKlasseBearbeiten->setTitle(literalCaption("Bearbeiten Klasse '" + name + "'"));
-  GroupBoxMsch->setTitle(literalCaption("Mannschaften Klasse '" + name + "'"));
-  ButtonMschNeu->setText(literalCaption("Neue Mannschaft für Klasse '" + name + "'"));
+  setElidedTitle(GroupBoxKlasseBearbeiten, qs("Bearbeiten Klasse '" + name + "'"));
+  setElidedTitle(GroupBoxMsch, qs("Mannschaften Klasse '" + name + "'"));
+  setElidedTitle(ButtonMschNeu, qs("Neue Mannschaft für Klasse '" + name + "'"));
 }
 
 void TZikoMklEinteilungDlg::showClass() {
@@ -196,6 +210,7 @@ void TZikoMklEinteilungDlg::showClass() {
         continue;
       }
       ListBoxMsch->addItem(qs(line));
+      ListBoxMsch->item(ListBoxMsch->count() - 1)->setToolTip(qs(line));
       teams_.push_back(team);
       if (t.num(r, 2) != static_cast<long>(teams_.size())) tableDiffers = true;
     }
@@ -224,7 +239,7 @@ void TZikoMklEinteilungDlg::showTeam() {
     int index = comboIndexOfKey(ComboBoxRmschnr, team.rmschnr);
     if (index >= 0) ComboBoxRmschnr->setCurrentIndex(index);
   }
-  Label2->setText(qs(clubName(team.vrnr)));
+  setElidedText(Label2, qs(clubName(team.vrnr)));
 }
 
 void TZikoMklEinteilungDlg::writeBackTeams() {
@@ -331,6 +346,7 @@ void TZikoMklEinteilungDlg::ButtonMschNeuClick() {
   {
     QSignalBlocker block(ListBoxMsch);
     ListBoxMsch->addItem(qs(MannschaftsName(club, team)));
+    ListBoxMsch->item(ListBoxMsch->count() - 1)->setToolTip(qs(MannschaftsName(club, team)));
     ListBoxMsch->setCurrentRow(ListBoxMsch->count() - 1);
   }
   db::exec(gDbHaupt,
@@ -371,7 +387,7 @@ void TZikoMklEinteilungDlg::ListBoxVereineClick() {
   db::exec(gDbHaupt,
            "UPDATE Msch_in_klassen SET Vrnr=?, Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=?;",
            {club, team, mklnr_, p + 1, disziplin()});
-  Label2->setText(qs(clubName(club)));
+  setElidedText(Label2, qs(clubName(club)));
 }
 
 void TZikoMklEinteilungDlg::ComboBoxRmschnrChange() {

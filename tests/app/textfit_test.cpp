@@ -1,0 +1,86 @@
+// Every window at its default size shows its captions whole at the platform's fonts: no
+// label, button, group box, column head or tab is narrower than its text.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTreeWidget>
+
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "platform/dialog.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+#include "support/testenv.h"
+
+namespace {
+
+QString plain(QString text) { return text.remove(QLatin1Char('&')); }
+
+// The captions of one window that do not fit, as "Class: widget 'text' needs n, has m".
+std::vector<std::string> cutCaptions(QWidget* window) {
+  std::vector<std::string> cut;
+  const std::string name = window->metaObject()->className();
+  auto report = [&](const QString& text, int need, int have) {
+    if (need > have)
+      cut.push_back(name + ": '" + fromQs(text) + "' needs " + std::to_string(need) + ", has " + std::to_string(have));
+  };
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window) || w->window() != window) continue;
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText) continue;
+      if (!label->toolTip().isEmpty()) continue;  // an elided data text shows whole as its tooltip
+      for (const QString& line : plain(label->text()).split(QLatin1Char('\n')))
+        report(line, fm.horizontalAdvance(line), label->contentsRect().width());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      if (button->text().isEmpty()) continue;
+      report(plain(button->text()), button->sizeHint().width(), button->width());
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+      if (group->title().isEmpty()) continue;
+      report(plain(group->title()), fm.horizontalAdvance(plain(group->title())) + 16, group->width());
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+      QHeaderView* header = tree->header();
+      if (header->isHidden()) continue;
+      for (int c = 0; c < tree->columnCount(); ++c) {
+        if (header->isSectionHidden(c) || header->sectionSize(c) == 0) continue;
+        report(tree->headerItem()->text(c), header->sectionSizeHint(c), header->sectionSize(c));
+      }
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+      for (int i = 0; i < tabs->count(); ++i)
+        report(plain(tabs->tabText(i)), fm.horizontalAdvance(plain(tabs->tabText(i))), tabs->tabRect(i).width());
+    }
+  }
+  return cut;
+}
+
+class TextFit : public DatabaseTest {};
+
+TEST_F(TextFit, EveryCaptionOfEveryWindowIsShownWhole) {
+  msg::ScriptedMessages boxes;
+  CreateWindows();
+  std::vector<std::string> cut = cutCaptions(Form1);
+  Form1->show();
+  cut = cutCaptions(Form1);
+  for (ZDialog* dialog : Form1->findChildren<ZDialog*>()) {
+    if (std::string(dialog->metaObject()->className()) == "TZikoDbOptDlg") continue;  // starts the clean-up
+    dialog->show();
+    QCoreApplication::processEvents();
+    for (const std::string& c : cutCaptions(dialog)) cut.push_back(c);
+    dialog->hide();
+  }
+  Form1->hide();
+  DestroyWindows();
+  std::string all;
+  for (const std::string& c : cut) all += c + "\n";
+  EXPECT_TRUE(cut.empty()) << cut.size() << " captions cut:\n" << all;
+}
+
+}  // namespace

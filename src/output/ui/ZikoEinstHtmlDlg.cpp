@@ -54,7 +54,7 @@ TZikoEinstHtmlDlg::TZikoEinstHtmlDlg(QWidget* parent) : ZDialog(parent) {
   layout->addWidget(aktiv);
   layout->addWidget(ausgabe);
   layout->addLayout(buttons);
-  setMinimumWidth(520);
+  setMinimumWidth(580);
 
   connect(ButtonMusterCss, &QPushButton::clicked, this, [this] { ButtonMusterCssClick(); });
   connect(ButtonAktivesCss, &QPushButton::clicked, this, [this] { ButtonAktivesCssClick(); });

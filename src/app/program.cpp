@@ -160,7 +160,9 @@ bool ProgramRun::start() {
   }
   if (!OpenDatabases()) return false;
   databasesOpen_ = true;
-  PrepareDatabases();
+  bool prepared = true;
+  PrepareDatabases(&prepared);
+  if (!prepared) return false;
 
   if (qApp) qApp->setApplicationName(QStringLiteral("Zielkontorzentrale"));
   gHelpFile = joinPath(gIntdat.ProgrammVerzeichnis, "ZIELKONTOR.CHM");

@@ -1,7 +1,10 @@
 #include "core/schema.h"
 
+#include <strings.h>
+
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 #include "core/db.h"
 #include "core/globals.h"
@@ -106,11 +109,27 @@ struct Recreated {
   Text create;
 };
 
-// Drops and creates each table in order, in one transaction.
-void recreate(sqlite3* conn, std::initializer_list<Recreated> tables) {
+// Drops and creates each table in order, in one transaction; true when every table stands.
+bool recreate(sqlite3* conn, std::initializer_list<Recreated> tables) {
   db::Transaction t(conn);
-  for (const Recreated& r : tables) recreateTable(conn, r.table, gIntdat.*r.create);
-  t.commit();
+  bool ok = true;
+  for (const Recreated& r : tables) ok = recreateTable(conn, r.table, gIntdat.*r.create) && ok;
+  return t.commit() && ok;
+}
+
+// "CREATE TABLE <name> (<column> <type>, ...)": the name, then the columns in order.
+std::vector<std::string> createNames(const char* sql) {
+  std::string s(sql);
+  const size_t nameStart = std::string("CREATE TABLE ").size();
+  std::vector<std::string> out{s.substr(nameStart, s.find(' ', nameStart) - nameStart)};
+  size_t p = s.find('(');
+  while (p != std::string::npos && p + 1 < s.size()) {
+    size_t start = s.find_first_not_of(' ', p + 1);
+    size_t end = s.find(' ', start);
+    out.push_back(s.substr(start, end - start));
+    p = s.find(',', end);
+  }
+  return out;
 }
 
 struct AgeClass {
@@ -140,78 +159,79 @@ std::string seasonName() {
   return buf;
 }
 
-void insertMainDefaults(const std::string& season) {
+bool insertMainDefaults(const std::string& season) {
   sqlite3* c = gDbHaupt;
   db::Transaction t(c);
-  db::exec(c, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);", {1, "Verein 1"});
-  db::exec(c, "INSERT INTO Vereine_zstext (Nummer, ZsText) VALUES (?, ?);",
-           {1, "Text zu Verein 1"});
-  db::exec(c,
+  bool ok = db::exec(c, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);", {1, "Verein 1"});
+  ok = db::exec(c, "INSERT INTO Vereine_zstext (Nummer, ZsText) VALUES (?, ?);",
+           {1, "Text zu Verein 1"}) && ok;
+  ok = db::exec(c,
            "INSERT INTO Schuetzen (Passnr, VrNr, Name, Gebdat, Geschl, AktivFlag, JklNr, JklFlag) "
            "VALUES (?, ?, ?, ?, ?, ?, ?, ?);",
-           {1, 1, "Schütze 1", "01.01.1990", "M", 0, 1, 1});
-  db::exec(c,
+           {1, 1, "Schütze 1", "01.01.1990", "M", 0, 1, 1}) && ok;
+  ok = db::exec(c,
            "INSERT INTO Wettkampfleiter (Nr, Name, Strasse, Plz, Ort, Tel, Fax, Mail) "
            "VALUES (?, ?, ?, ?, ?, ?, ?, ?);",
            {0, "Wettkampfleiter 1", "Schützenstr. 1", "80123", "Schießstadt", "0123", "123",
-            "wettkampfleiter@example.org"});
+            "wettkampfleiter@example.org"}) && ok;
   for (int i = 0; i < 2; ++i) {
-    db::exec(c,
+    ok = db::exec(c,
              "INSERT INTO Disznamen (Nr, Bezeichnung, Saisonname, WklNr, Kampfindex, Mklindex, "
              "Gegnerpaarindex, Vereinsindex, MergMklindex, EergVrindex, MergVrindex, "
              "SortEErgMinAnzErg, SortEErgMinRinge, Zehntelflag ) "
              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
-             {i, kDisciplines[i], season, 0, 0, 0, 0, 0, 0, 0, 0, 1, 360, 0});
+             {i, kDisciplines[i], season, 0, 0, 0, 0, 0, 0, 0, 0, 1, 360, 0}) && ok;
     for (const AgeClass& a : kAgeClasses) {
-      db::exec(c,
+      ok = db::exec(c,
                "INSERT INTO JgKlassen (Disznr, Jklnr, Jklname, Jklbeginn, Jklflagw, Jklflagm) "
                "VALUES (?, ?, ?, ?, ?, ?);",
-               {i, a.nr, a.name, a.beginn, a.flagW, a.flagM});
+               {i, a.nr, a.name, a.beginn, a.flagW, a.flagM}) && ok;
     }
-    db::exec(c,
+    ok = db::exec(c,
              "INSERT INTO JgKlEinstellungen (Disznr, EndeSpjMt, Defaultklw, Defaultklm) "
              "VALUES (?, ?, ?, ?);",
-             {i, 10, 1, 1});
+             {i, 10, 1, 1}) && ok;
   }
-  t.commit();
+  return t.commit() && ok;
 }
 
-void insertPathDefaults() {
+bool insertPathDefaults() {
   db::Transaction t(gDbPfade);
+  bool ok = true;
   for (long d = 0; d < 2; ++d) {
-    insertEinzelausgb10Row(d);
-    insertNeueSaisonRow(d);
-    insertImpExpRow(d);
+    ok = insertEinzelausgb10Row(d) && ok;
+    ok = insertNeueSaisonRow(d) && ok;
+    ok = insertImpExpRow(d) && ok;
   }
-  t.commit();
+  return t.commit() && ok;
 }
 
 }  // namespace
 
-void recreateTable(sqlite3* conn, const char* table, const std::string& create) {
+bool recreateTable(sqlite3* conn, const char* table, const std::string& create) {
   db::exec(conn, std::string("DROP TABLE ") + table + ";", {}, db::Report::Silent);
-  db::exec(conn, create, {}, db::Report::Silent);
+  return db::exec(conn, create, {}, db::Report::Silent);
 }
 
-void insertEinzelausgb10Row(long d) {
+bool insertEinzelausgb10Row(long d) {
   const std::string& p = gIntdat.ProgrammVerzeichnis;
-  db::exec(gDbPfade,
+  return db::exec(gDbPfade,
            "INSERT INTO PfadeEinzelausgb_10(Disznr, Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6, "
            "Pfad7, Pfad8, Pfad9, Pfad10) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
            {d, p, p, p, p, p, p, p, p, p, p});
 }
 
-void insertNeueSaisonRow(long d) {
+bool insertNeueSaisonRow(long d) {
   const std::string& p = gIntdat.ProgrammVerzeichnis;
-  db::exec(gDbPfade,
+  return db::exec(gDbPfade,
            "INSERT INTO PfadeNeueSaison(Disznr, StarttabPfad, TerminlistenPfad, "
            "MschfuehrerPfad) VALUES (?, ?, ?, ?);",
            {d, p, p, p});
 }
 
-void insertImpExpRow(long d) {
+bool insertImpExpRow(long d) {
   const std::string& p = gIntdat.ProgrammVerzeichnis;
-  db::exec(gDbPfade, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
+  return db::exec(gDbPfade, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
            {d, p, p});
 }
 
@@ -219,9 +239,9 @@ void fillCreateTexts(_ziko_intdat& intdat) {
   for (const CreateText& c : kCreateTexts) intdat.*c.field = c.sql;
 }
 
-void RecreateMainTables() {
+bool RecreateMainTables() {
   using I = _ziko_intdat;
-  recreate(gDbHaupt, {{"Disznamen", &I::SqlCreateDisznamen},
+  return recreate(gDbHaupt, {{"Disznamen", &I::SqlCreateDisznamen},
                       {"Wettkampfleiter", &I::SqlCreateWettkampfleiter},
                       {"Vereine_gau", &I::SqlCreateVereineGau},
                       {"Schuetzen", &I::SqlCreateSchuetzen},
@@ -239,22 +259,22 @@ void RecreateMainTables() {
                       {"Msch_fuehrer", &I::SqlCreateMschFuehrer}});
 }
 
-void RecreatePathTables() {
+bool RecreatePathTables() {
   using I = _ziko_intdat;
-  recreate(gDbPfade, {{"PfadeEinzelausgb_10", &I::SqlCreatePfadeEinzelausgb10},
+  return recreate(gDbPfade, {{"PfadeEinzelausgb_10", &I::SqlCreatePfadeEinzelausgb10},
                       {"PfadeNeueSaison", &I::SqlCreatePfadeNeueSaison},
                       {"PfadeImpExp", &I::SqlCreatePfadeImpExp}});
 }
 
-void RecreateAktionTable() { recreate(gDbAgenda, {{"Aktion", &_ziko_intdat::SqlCreateAktion}}); }
+bool RecreateAktionTable() { return recreate(gDbAgenda, {{"Aktion", &_ziko_intdat::SqlCreateAktion}}); }
 
-void RecreateEintragTable() {
-  recreate(gDbStammdaten, {{"Eintrag", &_ziko_intdat::SqlCreateEintrag}});
+bool RecreateEintragTable() {
+  return recreate(gDbStammdaten, {{"Eintrag", &_ziko_intdat::SqlCreateEintrag}});
 }
 
-void RecreateAutoTables() {
+bool RecreateAutoTables() {
   using I = _ziko_intdat;
-  recreate(gDbAutoImpExp, {{"RmeImport", &I::SqlCreateRmeImport},
+  return recreate(gDbAutoImpExp, {{"RmeImport", &I::SqlCreateRmeImport},
                            {"AutoAblauf", &I::SqlCreateAutoAblauf},
                            {"ProtokollAutomatic", &I::SqlCreateProtokollAutomatic}});
 }
@@ -274,12 +294,43 @@ void setDefaultSettings(int keepName) {
   e.SchuetzenAktivFilter = 1;
 }
 
-void CreateDefaultDatabase(int keepName) {
+bool CreateDefaultDatabase(int keepName) {
   std::string season = seasonName();
   setDefaultSettings(keepName);
-  RecreateMainTables();
-  RecreatePathTables();
-  RecreateAktionTable();
-  insertMainDefaults(season);
-  insertPathDefaults();
+  bool ok = RecreateMainTables();
+  ok = RecreatePathTables() && ok;
+  ok = RecreateAktionTable() && ok;
+  ok = insertMainDefaults(season) && ok;
+  return insertPathDefaults() && ok;
+}
+
+bool holdsMainTables(sqlite3* conn) {
+  using I = _ziko_intdat;
+  const Text main[] = {&I::SqlCreateVereineGau,     &I::SqlCreateSchuetzen,
+                       &I::SqlCreateSchuetzensperre, &I::SqlCreateWettkampfleiter,
+                       &I::SqlCreateDisznamen,       &I::SqlCreateMschklassen,
+                       &I::SqlCreateTermine,         &I::SqlCreateMschInKlassen,
+                       &I::SqlCreateMscherg,         &I::SqlCreateSchuetzenerg,
+                       &I::SqlCreateGegner,          &I::SqlCreateMschaufstlg,
+                       &I::SqlCreateJgKlassen,       &I::SqlCreateJgKlEinstellungen,
+                       &I::SqlCreateMschFuehrer,     &I::SqlCreateVereineZstext};
+  for (Text field : main) {
+    const char* sql = nullptr;
+    for (const CreateText& c : kCreateTexts)
+      if (c.field == field) sql = c.sql;
+    std::vector<std::string> wanted = createNames(sql);
+    std::vector<std::string> have = db::columnNames(conn, wanted.front());
+    wanted.erase(wanted.begin());
+    // The probes add the club texts' table and its telephone column to older files.
+    if (field == &I::SqlCreateVereineZstext) {
+      if (have.empty()) continue;
+      wanted.pop_back();
+    }
+    for (const std::string& column : wanted) {
+      bool found = false;
+      for (const std::string& h : have) found = found || strcasecmp(h.c_str(), column.c_str()) == 0;
+      if (!found) return false;
+    }
+  }
+  return true;
 }

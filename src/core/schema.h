@@ -6,13 +6,19 @@
 
 struct _ziko_intdat;
 
-void RecreateMainTables();
-void RecreatePathTables();
-void RecreateAktionTable();
-void RecreateEintragTable();
-void RecreateAutoTables();
-// keepName 1 keeps the district name (new database command), 0 sets "Testgau".
-void CreateDefaultDatabase(int keepName);
+// Each group in one transaction; true when every table of the group stands afterwards.
+bool RecreateMainTables();
+bool RecreatePathTables();
+bool RecreateAktionTable();
+bool RecreateEintragTable();
+bool RecreateAutoTables();
+// keepName 1 keeps the district name (new database command), 0 sets "Testgau". True when
+// every statement succeeded.
+bool CreateDefaultDatabase(int keepName);
+
+// Whether a main database holds the program's tables with their columns; older files may
+// lack what the upgrade probes add (the club texts and their telephone column).
+bool holdsMainTables(sqlite3* conn);
 
 // Copies the CREATE TABLE texts into their fields of the program-state record.
 void fillCreateTexts(_ziko_intdat& intdat);
@@ -22,8 +28,8 @@ void setDefaultSettings(int keepName);
 
 // Drops a table and creates it from its CREATE text. Neither statement is checked: a table
 // that does not exist yet simply has nothing to drop.
-void recreateTable(sqlite3* conn, const char* table, const std::string& create);
+bool recreateTable(sqlite3* conn, const char* table, const std::string& create);
 // The row of discipline d in one of the path tables, every path the program folder.
-void insertEinzelausgb10Row(long d);
-void insertNeueSaisonRow(long d);
-void insertImpExpRow(long d);
+bool insertEinzelausgb10Row(long d);
+bool insertNeueSaisonRow(long d);
+bool insertImpExpRow(long d);

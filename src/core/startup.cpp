@@ -17,9 +17,58 @@
 
 namespace {
 
-// Whether any database file held data before this start; sampled before SQLite opens
-// (and possibly creates) the files.
+// Whether any database file held data before this start, and whether the main database
+// held any table; sampled before SQLite opens (and possibly creates) the files.
 bool gHadData = false;
+bool gMainMissing = false;
+// A start whose default database could not be built leaves the settings file alone, so
+// that the next start tries again.
+bool gSaveSettings = true;
+
+const char* const kSettingsFile = "Zikoconfig.cnf";
+
+QString inWorkFolder(const char* file) { return QDir::current().absoluteFilePath(qs(file)); }
+
+// A settings file that is there but cannot be read must not pass for a first start: that
+// would replace the data.
+bool settingsFileReadable() {
+  QFileInfo info(qs(kSettingsFile));
+  if (!info.exists() && !info.isSymLink()) return true;
+  QFile file(qs(kSettingsFile));
+  return info.isFile() && file.open(QIODevice::ReadOnly);
+}
+
+enum class DbState { Missing, Empty, Sound, Damaged };
+
+// Looks at a database file without changing it: a file that is not a regular file, not an
+// SQLite database or fails the quick check is damaged; the main database must also hold
+// the program's tables, or none at all (then it is built like a missing one).
+DbState databaseState(const char* file, bool main) {
+  QFileInfo info(qs(file));
+  if (!info.exists() && !info.isSymLink()) return DbState::Missing;
+  if (!info.isFile()) return DbState::Damaged;
+  if (info.size() == 0) return DbState::Empty;
+  sqlite3* conn = nullptr;
+  if (sqlite3_open_v2(file, &conn, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    sqlite3_close(conn);
+    return DbState::Damaged;
+  }
+  sqlite3_busy_timeout(conn, db::kBusyTimeoutMs);
+  DbState state = DbState::Damaged;
+  db::Table check = db::query(conn, "PRAGMA quick_check;", {}, db::Report::Silent);
+  if (check.ok && check.size() == 1 && check.text(0, 0) == "ok") {
+    db::Table tables =
+        db::query(conn, "SELECT COUNT(*) FROM sqlite_master WHERE type='table';", {}, db::Report::Silent);
+    if (!main)
+      state = tables.ok ? DbState::Sound : DbState::Damaged;
+    else if (tables.ok && tables.num(0, 0) == 0)
+      state = DbState::Empty;
+    else if (tables.ok && holdsMainTables(conn))
+      state = DbState::Sound;
+  }
+  sqlite3_close(conn);
+  return state;
+}
 
 sqlite3** const kConnections[5] = {&gDbHaupt, &gDbPfade, &gDbAgenda, &gDbStammdaten,
                                    &gDbAutoImpExp};
@@ -60,11 +109,27 @@ bool OpenDatabases() {
               msg::Ok, msg::Error);
     return false;
   }
-  gHadData = false;
-  for (const char* file : kDbFiles) {
-    QFileInfo info(qs(file));
-    if (info.exists() && info.size() > 0) gHadData = true;
+  if (!settingsFileReadable()) {
+    msg::show("Die Einstellungsdatei\n" + fromQs(inWorkFolder(kSettingsFile)) +
+                  "\nkann nicht gelesen werden. Das Programm wird beendet, ohne etwas zu ändern.",
+              "Fehler", msg::Ok, msg::Error);
+    return false;
   }
+  gHadData = false;
+  gMainMissing = false;
+  for (const char* file : kDbFiles) {
+    DbState state = databaseState(file, file == kDbFiles[0]);
+    if (state == DbState::Damaged) {
+      msg::show("Die Datenbank\n" + fromQs(inWorkFolder(file)) +
+                    "\nist beschädigt oder keine Datenbank dieses Programms. Das Programm wird "
+                    "beendet, ohne etwas zu ändern.",
+                "Fehler", msg::Ok, msg::Error);
+      return false;
+    }
+    if (state == DbState::Sound) gHadData = true;
+    if (file == kDbFiles[0]) gMainMissing = state != DbState::Sound;
+  }
+  gSaveSettings = true;
   for (size_t i = 0; i < 5; ++i) *kConnections[i] = db::open(kDbFiles[i]);
   return true;
 }
@@ -73,37 +138,52 @@ void CloseDatabases() {
   for (sqlite3** conn : kConnections) db::close(*conn);
 }
 
-bool PrepareDatabases() {
+bool PrepareDatabases(bool* ok) {
+  if (ok) *ok = true;
   InitGlobals();
-  if (LoadSettings(gIntdat.KonfigDateiPfad)) {
+  const bool loaded = LoadSettings(gIntdat.KonfigDateiPfad);
+  if (loaded && !gMainMissing) {
     RunUpgradeProbes(false);
     return false;
   }
+  const std::string reason = loaded ? "Die Datenbank zielkontor.db fehlt."
+                                    : "Die Einstellungsdatei Zikoconfig.cnf fehlt oder ist ungültig.";
   std::string backup;
   if (gHadData) {
     backup = backUpDatabases();
     if (backup.empty()) {
       // Without a copy the data must not be replaced: keep it and start with default settings.
       setDefaultSettings(0);
-      msg::show("Die Einstellungsdatei Zikoconfig.cnf fehlt oder ist ungültig. Die bisherigen "
-                "Daten konnten nicht gesichert werden und bleiben unverändert.",
+      msg::show(reason + " Die bisherigen Daten konnten nicht gesichert werden und bleiben "
+                "unverändert.",
                 "Fehler", msg::Ok, msg::Error);
       RunUpgradeProbes(false);
       return false;
     }
   }
-  CreateDefaultDatabase(0);
+  // A missing main database under valid settings keeps the district's name.
+  if (!CreateDefaultDatabase(loaded ? 1 : 0)) {
+    gSaveSettings = false;
+    if (ok) *ok = false;
+    msg::show("Die neue Datenbank konnte nicht angelegt werden. Das Programm wird beendet." +
+                  (backup.empty() ? std::string() : "\nDie bisherigen Daten sind im Ordner\n" + backup + "\ngesichert."),
+              "Fehler", msg::Ok, msg::Error);
+    return true;
+  }
   if (!backup.empty()) {
-    msg::show("Die Einstellungsdatei Zikoconfig.cnf fehlt oder ist ungültig. Es wurde eine neue "
-              "Datenbank angelegt; die bisherigen Daten sind im Ordner\n" +
+    msg::show(reason + " Es wurde eine neue Datenbank angelegt; die bisherigen Daten sind im Ordner\n" +
                   backup + "\ngesichert.",
               "Meldung");
+  } else if (loaded) {
+    msg::show(reason + " Es wurde eine neue Datenbank angelegt.", "Meldung");
   }
   RunUpgradeProbes(true);
   return true;
 }
 
 void ShutDown() {
-  SaveSettings(gIntdat.KonfigDateiPfad);
+  if (gSaveSettings && !SaveSettings(gIntdat.KonfigDateiPfad))
+    msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" + gIntdat.KonfigDateiPfad,
+              "Fehler", msg::Ok, msg::Error);
   CloseDatabases();
 }

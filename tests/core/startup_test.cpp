@@ -9,6 +9,7 @@
 #include "core/globals.h"
 #include "core/startup.h"
 #include "platform/messages.h"
+#include "support/filebytes.h"
 #include "support/testenv.h"
 
 namespace {
@@ -84,20 +85,84 @@ TEST_F(StartUp, StartWithoutSettingsFileOverExistingDataKeepsABackup) {
                 folders[0].string() + "\ngesichert.");
 }
 
-TEST_F(StartUp, DataThatCannotBeBackedUpIsKeptAndNotReplaced) {
+// A database file that cannot serve ends the start with one message naming it; no file
+// of the folder changes, the settings file included.
+TEST_F(StartUp, DamagedDatabaseEndsTheStartAndTouchesNothing) {
   run([] { db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (7, 'Sieben');"); });
-  fs::remove(dir.file("Zikoconfig.cnf"));
-  fs::create_directory(dir.file("zikoagenda.db-wal"));  // a name that cannot be copied
-
-  EXPECT_FALSE(run([] {
-    EXPECT_EQ(clubCount(gDbHaupt, 7), 1);
-    EXPECT_EQ(fieldText(gEinstellungen.Kennung), gIntdat.StammdatenKennung);
-  }));
+  const std::string main = readFileBytes(dir.file("zielkontor.db"));
+  const struct {
+    const char* what;
+    const char* file;
+    std::function<void()> damage;
+  } cases[] = {
+      {"not a database", "zielkontor.db", [&] { writeFileBytes(dir.file("zielkontor.db"), std::string(4096, 'x')); }},
+      {"truncated", "zielkontor.db", [&] { writeFileBytes(dir.file("zielkontor.db"), main.substr(0, main.size() / 2)); }},
+      {"a folder", "zielkontor.db", [&] { fs::remove(dir.file("zielkontor.db")); fs::create_directory(dir.file("zielkontor.db")); }},
+      {"foreign tables", "zielkontor.db", [&] {
+         fs::remove(dir.file("zielkontor.db"));
+         sqlite3* foreign = db::open(dir.file("zielkontor.db"));
+         db::exec(foreign, "CREATE TABLE Disznamen (Nr INTEGER, Bezeichnung STRING);");
+         db::close(foreign);
+       }},
+      {"unusable log beside it", "zikoagenda.db", [&] { fs::create_directory(dir.file("zikoagenda.db-wal")); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.damage();
+    std::vector<std::pair<std::string, uintmax_t>> before;
+    for (auto& e : fs::directory_iterator(dir.path())) before.emplace_back(e.path().string(), e.is_regular_file() ? e.file_size() : 0);
+    boxes.clear();
+    EXPECT_FALSE(OpenDatabases());
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
+    EXPECT_NE(boxes.shown()[0].text.find(dir.file(c.file)), std::string::npos);
+    std::vector<std::pair<std::string, uintmax_t>> after;
+    for (auto& e : fs::directory_iterator(dir.path())) after.emplace_back(e.path().string(), e.is_regular_file() ? e.file_size() : 0);
+    EXPECT_EQ(after, before);
+    fs::remove_all(dir.file(c.file));
+    fs::remove_all(dir.file(std::string(c.file) + "-wal"));
+    writeFileBytes(dir.file("zielkontor.db"), main);
+  }
   EXPECT_TRUE(backupFolders(dir.path()).empty());
+}
+
+// Only a missing or foreign settings file is a first start; one that is there but cannot be
+// read stops the start before any file is opened.
+TEST_F(StartUp, UnreadableSettingsFileEndsTheStart) {
+  run();
+  for (bool folder : {true, false}) {
+    SCOPED_TRACE(folder ? "a folder in its place" : "no read permission");
+    if (!folder && runningAsRoot()) continue;  // root reads every file
+    if (folder) {
+      fs::remove(dir.file("Zikoconfig.cnf"));
+      fs::create_directory(dir.file("Zikoconfig.cnf"));
+    } else {
+      fs::remove_all(dir.file("Zikoconfig.cnf"));
+      writeFileBytes(dir.file("Zikoconfig.cnf"), std::string(2308, 'x'));
+      chmod(dir.file("Zikoconfig.cnf").c_str(), 0);
+    }
+    const std::string main = readFileBytes(dir.file("zielkontor.db"));
+    boxes.clear();
+    EXPECT_FALSE(OpenDatabases());
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_NE(boxes.shown()[0].text.find(dir.file("Zikoconfig.cnf")), std::string::npos);
+    EXPECT_EQ(readFileBytes(dir.file("zielkontor.db")), main);
+    EXPECT_TRUE(backupFolders(dir.path()).empty());
+  }
+}
+
+// A missing main database under valid settings is built anew, with a message, and the
+// district's name stays.
+TEST_F(StartUp, MissingMainDatabaseIsBuiltUnderValidSettings) {
+  run([] { setFieldText(gEinstellungen.Gauname, "Oberland"); });
+  fs::remove(dir.file("zielkontor.db"));
+  EXPECT_TRUE(run([] {
+    EXPECT_EQ(clubCount(gDbHaupt, 1), 1);
+    EXPECT_EQ(fieldText(gEinstellungen.Gauname), "Oberland");
+  }));
   ASSERT_EQ(boxes.count(), 1u);
-  EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
-  EXPECT_NE(boxes.shown()[0].text.find("nicht gesichert"), std::string::npos);
-  EXPECT_TRUE(fs::exists(dir.file("Zikoconfig.cnf")));  // the next start loads it
+  EXPECT_NE(boxes.shown()[0].text.find("zielkontor.db fehlt"), std::string::npos);
+  EXPECT_NE(boxes.shown()[0].text.find("neue Datenbank angelegt"), std::string::npos);
 }
 
 TEST_F(StartUp, ForeignSettingsFileLeadsToDefaultsWithNothingOfItKept) {

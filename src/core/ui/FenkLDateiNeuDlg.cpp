@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/schema.h"
+#include "platform/messages.h"
 #include "platform/text.h"
 #include "platform/waitcursor.h"
 
@@ -47,10 +48,14 @@ void TFenkLDateiNeuDlg::FormShow() {
 }
 
 void TFenkLDateiNeuDlg::ButtonWeiterClick() {
+  bool built = false;
   {
     WaitCursor wait;
     // Drops and creates the main tables itself, before it fills in the default rows.
-    CreateDefaultDatabase(1);
+    built = CreateDefaultDatabase(1);
   }
+  if (!built)
+    msg::show("Die neue Datenbank konnte nicht vollständig angelegt werden.", "Fehler", msg::Ok,
+              msg::Error);
   closeWith(mrOk);
 }

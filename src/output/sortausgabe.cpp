@@ -1,3 +1,33 @@
 #include "output/sortausgabe.h"
 
-bool WriteSortierteAusgabe(const std::string&, _sort_ausgabe) { return false; }
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "output/listenschreiber.h"
+
+bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe a) {
+  // Whatever an earlier output left behind must never reach this file.
+  gIntdat.AusgabeText.clear();
+  a.Dateiname = dateiname;
+  std::string& text = gIntdat.AusgabeText;
+  if (a.Listenart < 1 || a.Listenart > 6 || a.Dateiformat < 1 || a.Dateiformat > 3) return false;
+  switch (a.Dateiformat * 10 + a.Listenart) {
+    case 11: WriteTxtMschTabellen(a); break;
+    case 12: WriteTxtMschErgebnisse(a); break;
+    case 13: WriteTxtEinzelErgebnisse(a); break;
+    case 14: WriteTxtKlassenErgebnisse(a); break;
+    case 15: text = WriteTxtVereinsErgebnisse(a); break;
+    case 16: text = WriteTxtMschFuehrer(a.Vrnr, 0); break;
+    case 21: WriteHtmlMschTabellen(a); break;
+    case 22: WriteHtmlMschErgebnisse(a); break;
+    case 23: WriteHtmlEinzelErgebnisse(a); break;
+    case 24: WriteHtmlKlassenErgebnisse(a); break;
+    case 25: text = WriteHtmlVereinsErgebnisse(a); break;
+    case 26: text = WriteHtmlMschFuehrer(a.Vrnr, 0); break;
+    // The dBASE writers put the file in place themselves.
+    case 33: return WriteDbfEinzelErgebnisse(a);
+    case 36: return WriteDbfMschFuehrer(a);
+    default: return false;  // no writer: kind or format unknown, or no dBASE form
+  }
+  if (text.empty() || text == "dbf") return false;
+  return WriteTextFile(dateiname, text);
+}

@@ -1,0 +1,256 @@
+#include "output/listenausgabe.h"
+
+#include <algorithm>
+
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "output/drucklayout.h"
+#include "platform/text.h"
+
+namespace {
+
+const std::string kNl = "\r\n";
+
+std::vector<size_t> sichtbareSpalten(const ListenTabelle& t) {
+  std::vector<size_t> s;
+  for (size_t i = 0; i < t.Spalten.size(); ++i)
+    if (t.Spalten[i].Breite > 0) s.push_back(i);
+  return s;
+}
+
+std::string zelle(const ListenZeile& z, size_t i) {
+  return i < z.Zellen.size() ? z.Zellen[i] : std::string();
+}
+
+std::vector<std::string> titelzeilen(const ListenDokument& dok) {
+  std::vector<std::string> z{dok.Titel};
+  if (!dok.Verein.empty()) z.push_back(dok.Verein);
+  z.insert(z.end(), dok.Zusatz.begin(), dok.Zusatz.end());
+  return z;
+}
+
+}  // namespace
+
+std::string ListenText(const ListenDokument& dok) {
+  const DiszKopf kopf = LeseDiszKopf(dok.Disznr);
+  std::string text = kopf.Gauname + kNl + "Rundenwettkampf " + kopf.Bezeichnung + " " +
+                     kopf.Saisonname + kNl;
+  for (const std::string& z : titelzeilen(dok)) text += z + kNl;
+  for (const ListenTabelle& t : dok.Tabellen) {
+    const std::vector<size_t> spalten = sichtbareSpalten(t);
+    text += kNl;
+    auto zeile = [&](auto textOf) {
+      for (size_t k = 0; k < spalten.size(); ++k) text += (k ? "\t" : "") + textOf(spalten[k]);
+      text += kNl;
+    };
+    zeile([&](size_t i) { return t.Spalten[i].Titel; });
+    for (const ListenZeile& r : t.Zeilen) {
+      if (r.leer())
+        text += kNl;
+      else
+        zeile([&](size_t i) { return zelle(r, i); });
+    }
+  }
+  return text + kNl + WettkampfleiterZeile(kopf) + kNl;
+}
+
+std::string ListenHtml(const ListenDokument& dok) {
+  const DiszKopf kopf = LeseDiszKopf(dok.Disznr);
+  auto e = HtmlEscape;
+  std::string h;
+  h += "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" + kNl;
+  h += "<html>" + kNl + "<head>" + kNl;
+  h += "<meta name=\"generator\" content=\"Zielkontor.exe von Hagelstätter\">" + kNl;
+  h += "<meta name=\"keywords\" lang=\"de\" content=\"Schießsport, " + e(kopf.Gauname) + "\">" +
+       kNl;
+  h += " <title>" + kNl + " " + e(dok.Titel) + " von Zielkontor.exe," + kNl +
+       " einer Software für den Schießsport von Hagelstätter," + kNl + " </title>" + kNl;
+  const std::string css = CssLinkName();
+  if (!css.empty())
+    h += " <link rel=\"stylesheet\" type=\"text/css\" href=\"" + e(css) + "\">" + kNl;
+  h += "</head>" + kNl + "<body>" + kNl;
+  h += "<div style=\"text-align: center;\">" + kNl;
+  h += " <h1>" + e(kopf.Gauname) + "</h1>" + kNl;
+  h += " <h2>Rundenwettkampf " + e(kopf.Bezeichnung) + " " + e(kopf.Saisonname) + "</h2>" + kNl;
+  h += " <h3>" + e(dok.Titel) + "</h3>" + kNl;
+  if (!dok.Verein.empty()) h += " <h4>" + e(dok.Verein) + "</h4>" + kNl;
+  for (const std::string& z : dok.Zusatz) h += " <h5>" + e(z) + "</h5>" + kNl;
+  h += "</div>" + kNl;
+
+  bool dunkel = true;  // the shading runs on from table to table
+  for (const ListenTabelle& t : dok.Tabellen) {
+    const std::vector<size_t> spalten = sichtbareSpalten(t);
+    h += "<table align=\"center\" style=\"margin-top: 3pt; margin-left: auto; margin-right: "
+         "auto; text-align: left; width: auto; height: auto;\" border=\"2\" cellpadding=\"0\" "
+         "cellspacing=\"0\">" + kNl;
+    h += " <tbody>" + kNl + "   <tr>" + kNl;
+    for (size_t i : spalten)
+      h += "    <td class=\"head\" align=\"left\"><b>&nbsp;" + e(t.Spalten[i].Titel) +
+           "&nbsp;</b></td>" + kNl;
+    h += "   </tr>" + kNl;
+    for (const ListenZeile& r : t.Zeilen) {
+      const std::string klasse = dunkel ? "class=\"dunkel\"" : "class=\"hell\"";
+      dunkel = !dunkel;
+      h += "   <tr>" + kNl;
+      if (r.leer()) {
+        h += "    <td " + klasse + " colspan=\"" + str(static_cast<long long>(spalten.size())) +
+             "\"><br></td>" + kNl;
+      } else {
+        for (size_t i : spalten) {
+          std::string ausr;
+          if (t.Spalten[i].Ausr == Ausrichtung::Rechts) ausr = " align=\"right\"";
+          if (t.Spalten[i].Ausr == Ausrichtung::Mitte) ausr = " align=\"center\"";
+          std::string inhalt = "&nbsp;" + e(zelle(r, i)) + "&nbsp;";
+          if (r.Fett) inhalt = "<b>" + inhalt + "</b>";
+          h += "    <td " + klasse + ausr + ">" + inhalt + "</td>" + kNl;
+        }
+      }
+      h += "   </tr>" + kNl;
+    }
+    h += " </tbody>" + kNl + "</table>" + kNl;
+  }
+
+  std::string mail = e(kopf.Mail);
+  if (gEinstellungen.HtmlMailLink) mail = "<a href=\"mailto:" + mail + "\">" + mail + "</a>";
+  h += " <h6 style=\"text-align: center;\">" + DateTimeText(outputTime()) + "</h6>" + kNl;
+  h += " <h6 style=\"text-align: center;\">Wettkampfleiter: " + e(kopf.Wkl) + ", Fax: " +
+       e(kopf.Fax) + ", Mail: " + mail + "</h6>" + kNl;
+  h += " <div style=\"text-align: center;\"><h4><a href=\"javascript:history.back()\">"
+       "Zur&uuml;ck zur &Uuml;bersicht</a></h4>" + kNl + " </div>" + kNl;
+  h += "</body>" + kNl + "</html>" + kNl;
+  return HtmlUmlaute(h);
+}
+
+namespace {
+
+// Places the visible columns between the margins in proportion to their widths on the page.
+struct Spaltenlage {
+  size_t index;
+  int x;
+  int breite;
+  Ausrichtung ausr;
+};
+
+std::vector<Spaltenlage> spaltenlage(const ListenTabelle& t, const DruckLayout& l) {
+  std::vector<Spaltenlage> lage;
+  long long summe = 0;
+  for (size_t i : sichtbareSpalten(t)) summe += t.Spalten[i].Breite;
+  if (summe == 0) return lage;
+  const long long platz = l.Rechts - l.Links;
+  long long bisher = 0;
+  for (size_t i : sichtbareSpalten(t)) {
+    const int x = l.Links + static_cast<int>(platz * bisher / summe);
+    bisher += t.Spalten[i].Breite;
+    const int ende = l.Links + static_cast<int>(platz * bisher / summe);
+    lage.push_back({i, x, ende - x, t.Spalten[i].Ausr});
+  }
+  return lage;
+}
+
+class ListenDruck {
+ public:
+  ListenDruck(PrintCanvas& c, const ListenDokument& d) : c_(c), dok_(d) {
+    const int w = c.pageWidth();
+    const int h = c.pageHeight();
+    l_.Einheit = w / 100;
+    l_.Zeile = h / 70;
+    l_.Links = 8 * l_.Einheit;
+    l_.Rechts = w - 3 * l_.Einheit;
+    l_.Oben = 3 * l_.Zeile;
+    l_.Unten = h - 5 * l_.Zeile;
+  }
+
+  void drucke() {
+    seitenkopf();
+    for (const ListenTabelle& t : dok_.Tabellen) {
+      tabelle_ = &t;
+      lage_ = spaltenlage(t, l_);
+      if (y_ + 2 * l_.Zeile > l_.Unten) neueSeite();
+      if (y_ > tabellenStart_) y_ += l_.Zeile;  // a blank line between tables
+      ueberschriften();
+      const std::vector<ListenZeile>& z = t.Zeilen;
+      for (size_t i = 0; i < z.size(); ++i) {
+        if (z[i].leer()) {
+          if (y_ > tabellenStart_) y_ += l_.Zeile / 2;
+          continue;
+        }
+        if (i == 0 || z[i - 1].leer()) blockZusammenhalten(z, i);
+        if (y_ + l_.Zeile > l_.Unten) neueSeite();
+        zeile(z[i]);
+      }
+    }
+    PrintPageFooter(c_, l_, dok_.Disznr);
+  }
+
+ private:
+  // Starts a block on a new page when it would not fit on this one but fits on an empty one.
+  void blockZusammenhalten(const std::vector<ListenZeile>& z, size_t start) {
+    size_t ende = start;
+    while (ende < z.size() && !z[ende].leer()) ++ende;
+    const int hoehe = static_cast<int>(ende - start) * l_.Zeile;
+    if (y_ + hoehe > l_.Unten && tabellenStart_ + hoehe <= l_.Unten) neueSeite();
+  }
+
+  void neueSeite() {
+    PrintPageFooter(c_, l_, dok_.Disznr);
+    c_.newPage();
+    seitenkopf();
+    if (tabelle_) ueberschriften();
+  }
+
+  void seitenkopf() {
+    y_ = PrintListTitle(c_, l_, dok_.Disznr);
+    c_.setFont(PrintFont{"Times New Roman", 14});
+    for (const std::string& z : titelzeilen(dok_)) {
+      c_.textOut(l_.Links, y_, z);
+      y_ += l_.Zeile * 3 / 2;
+    }
+    y_ += l_.Zeile / 2;
+    tabellenStart_ = y_;
+  }
+
+  void ueberschriften() {
+    c_.setFont(PrintFont{"Times New Roman", 10, true});
+    for (const Spaltenlage& s : lage_) text(s, tabelle_->Spalten[s.index].Titel);
+    y_ += l_.Zeile;
+    c_.line(l_.Links, y_, l_.Rechts, y_);
+    y_ += l_.Zeile / 4;
+    tabellenStart_ = y_;
+  }
+
+  void zeile(const ListenZeile& z) {
+    c_.setFont(PrintFont{"Times New Roman", 10, z.Fett});
+    for (const Spaltenlage& s : lage_) text(s, zelle(z, s.index));
+    y_ += l_.Zeile;
+  }
+
+  void text(const Spaltenlage& s, const std::string& t) {
+    if (t.empty()) return;
+    const int rand = l_.Einheit / 2;
+    int x = s.x + rand;
+    if (s.ausr == Ausrichtung::Rechts) x = s.x + s.breite - rand - c_.textWidth(t);
+    if (s.ausr == Ausrichtung::Mitte) x = s.x + (s.breite - c_.textWidth(t)) / 2;
+    c_.textOut(std::max(x, s.x), y_, t);
+  }
+
+  PrintCanvas& c_;
+  const ListenDokument& dok_;
+  DruckLayout l_;
+  const ListenTabelle* tabelle_ = nullptr;
+  std::vector<Spaltenlage> lage_;
+  int y_ = 0;
+  int tabellenStart_ = 0;  // where rows begin on this page, below the captions
+};
+
+}  // namespace
+
+bool ListenDrucken(PrintCanvas& canvas, const ListenDokument& dok) {
+  canvas.setTitle("RWK-" + dok.Seite);
+  canvas.setOrientation(dok.Ausrichtung);
+  canvas.setPenWidth(2);
+  canvas.setFont(PrintFont{});
+  if (!canvas.beginDoc()) return false;
+  ListenDruck(canvas, dok).drucke();
+  canvas.endDoc();
+  return true;
+}

@@ -1,0 +1,122 @@
+// A list rendered as text, as an HTML page and on the printer, from a hand-made table.
+#include <cstdlib>
+#include <ctime>
+#include <map>
+#include <set>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "output/listenausgabe.h"
+#include "platform/text.h"
+#include "support/filebytes.h"
+#include "support/pdftext.h"
+#include "support/testenv.h"
+
+namespace {
+
+ListenTabelle tabelle() {
+  ListenTabelle t;
+  t.Spalten = {{"Rang", 38, Ausrichtung::Rechts},
+               {"Intern", 0},
+               {"Mannschaft", 160},
+               {"Ringe", 50, Ausrichtung::Mitte}};
+  t.Zeilen = {{{"1", "x", "Schütze & Söhne I", "1234.5"}},
+              {{"2", "y", "<Max> II", "1200.0"}, true},
+              {{"", " ", "", ""}},
+              {{"3", "z", "SV Tal I", "1100.0"}}};
+  return t;
+}
+
+}  // namespace
+
+class ListenausgabeTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    setenv("TZ", "UTC", 1);
+    tzset();
+    setOutputTime(1796644800);  // 7 December 2026, 12:00
+    setFieldText(gEinstellungen.Gauname, "Gau Süd");
+    db::exec(gDbHaupt, "UPDATE Disznamen SET Saisonname='2026/27' WHERE Nr=1;");
+    dok.Disznr = 1;
+    dok.Titel = "Mannschaftstabellen nach Durchgang 3";
+    dok.Zusatz = {"Klasse Gauliga"};
+    dok.Seite = "Mannschaftstabellen";
+    dok.Tabellen = {tabelle()};
+  }
+  void TearDown() override {
+    setOutputTime(0);
+    DatabaseTest::TearDown();
+  }
+  ListenDokument dok;
+};
+
+TEST_F(ListenausgabeTest, TextLeavesHiddenColumnsOutAndSeparatesBlocks) {
+  EXPECT_EQ(ListenText(dok),
+            "Gau Süd\r\nRundenwettkampf Luftpistole 2026/27\r\n"
+            "Mannschaftstabellen nach Durchgang 3\r\nKlasse Gauliga\r\n\r\n"
+            "Rang\tMannschaft\tRinge\r\n1\tSchütze & Söhne I\t1234.5\r\n2\t<Max> II\t1200.0\r\n"
+            "\r\n3\tSV Tal I\t1100.0\r\n\r\n"
+            "Wettkampfleiter: Wettkampfleiter 1, Fax: 123, Mail: wettkampfleiter@example.org\r\n");
+}
+
+TEST_F(ListenausgabeTest, HtmlPageEscapesValuesAndLinksTheStyleSheetOnlyWhenSet) {
+  setFieldText(gEinstellungen.CssDatei, "C:\\Web\\gau.css");
+  gEinstellungen.HtmlMailLink = 1;
+  EXPECT_EQ(ListenHtml(dok), readFileBytes(ZK_TESTS_DIR "/output/data/liste.html"));
+
+  setFieldText(gEinstellungen.CssDatei, "");
+  EXPECT_EQ(ListenHtml(dok).find("<link"), std::string::npos);
+}
+
+TEST_F(ListenausgabeTest, PrintBreaksPagesBetweenBlocksAndRepeatsCaptions) {
+  // 30 blocks of 4 rows: several pages.
+  ListenTabelle& t = dok.Tabellen[0];
+  t.Zeilen.clear();
+  for (int b = 1; b <= 30; ++b) {
+    for (int r = 1; r <= 4; ++r)
+      t.Zeilen.push_back({{str(r), "", "B" + str(b) + "-" + str(r), "100"}});
+    t.Zeilen.push_back({{"", "", "", ""}});
+  }
+  RecordingCanvas canvas;  // 4800 x 6800: line 97, bottom 6315
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  const PrintJob& job = *canvas.job();
+  EXPECT_EQ(job.title(), "RWK-Mannschaftstabellen");
+  ASSERT_GE(job.pages(), 3);
+  EXPECT_TRUE(job.ended());
+
+  const int bottom = 6800 - 5 * (6800 / 70);
+  const std::set<std::string> footer = {
+      "07/12/2026", "Kerbwerk2006",
+      "Wettkampfleiter: Wettkampfleiter 1, Fax: 123, Mail: wettkampfleiter@example.org"};
+  std::vector<int> captions(job.pages() + 1), marks(job.pages() + 1);
+  std::map<int, std::set<int>> blockPages;
+  for (const PrintCall& c : job.texts()) {
+    if (footer.count(c.text)) {
+      EXPECT_GE(c.y, bottom) << c.text;
+      marks[c.page] += c.text == "Kerbwerk2006";
+    } else {
+      EXPECT_LT(c.y + 6800 / 70, bottom + 1) << c.text << " on page " << c.page;
+    }
+    captions[c.page] += c.text == "Mannschaft";
+    if (c.text[0] == 'B') blockPages[std::stoi(c.text.substr(1))].insert(c.page);
+  }
+  for (int p = 1; p <= job.pages(); ++p) {
+    EXPECT_EQ(captions[p], 1) << "captions on page " << p;
+    EXPECT_EQ(marks[p], 1) << "footer on page " << p;
+  }
+  for (const auto& [block, pages] : blockPages) EXPECT_EQ(pages.size(), 1u) << "block " << block;
+}
+
+TEST_F(ListenausgabeTest, PrintedListReadsBackFromPdf) {
+  const std::string pdf = dir->file("liste.pdf");
+  {
+    auto canvas = QPrinterCanvas::toPdf(pdf);
+    ASSERT_TRUE(ListenDrucken(*canvas, dok));
+  }
+  const std::string text = pdfText(pdf);
+  for (const char* want : {"Rundenwettkampf Gau Süd Luftpistole 2026/27", "Klasse Gauliga",
+                           "Schütze & Söhne I", "<Max> II", "Kerbwerk2006"})
+    EXPECT_NE(text.find(qs(want).toStdString()), std::string::npos) << want;
+}

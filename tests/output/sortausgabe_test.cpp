@@ -1,0 +1,83 @@
+// Saving a sorted list: the dispatcher picks the writer by kind and format and never writes
+// what an earlier output left behind; the dBASE form of the individual results.
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "output/listenschreiber.h"
+#include "output/sortausgabe.h"
+#include "ranking/ranking.h"
+#include "support/filebytes.h"
+#include "support/testenv.h"
+
+namespace fs = std::filesystem;
+
+class SortausgabeTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    setenv("TZ", "UTC", 1);
+    tzset();
+    setOutputTime(1796644800);  // 7 December 2026
+    const std::string longName = "Graf von Hohenzollern-Sigmaringen zu Oberammergau, Friedrich";
+    gEergSortListe = {{1, 975.0f, 975, 101, "Müller, Anna", "SV Tal", 2, 1},
+                      {1, 975.0f, 975, 102, longName, "Schütze & Söhne", 3, 1},
+                      {1, 960.0f, 960, 103, "Bauer, Max", "SV Tal", 2, 1}};
+  }
+  void TearDown() override {
+    setOutputTime(0);
+    gEergSortListe.clear();
+    DatabaseTest::TearDown();
+  }
+  _sort_ausgabe ausgabe(int art, int format) {
+    _sort_ausgabe a;
+    a.Listenart = art;
+    a.Dateiformat = format;
+    a.Disznr = 1;
+    a.Zehntelflag = 1;
+    a.MinErgAnzahl = 1;
+    return a;
+  }
+};
+
+TEST_F(SortausgabeTest, NothingIsWrittenWithoutAWriterOrFolder) {
+  struct Fall {
+    int art, format;
+    const char* file;
+  } faelle[] = {{0, 1, "a.txt"}, {7, 2, "a.html"}, {3, 0, "a.txt"}, {3, 4, "a.txt"},
+                {1, 3, "a.dbf"}, {2, 3, "a.dbf"}, {4, 3, "a.dbf"}, {5, 3, "a.dbf"},
+                {3, 1, "fehlt/a.txt"}, {3, 3, "fehlt/a.dbf"}};
+  for (const Fall& f : faelle) {
+    const std::string file = dir->file(f.file);
+    if (fs::exists(fs::path(file).parent_path())) writeFileBytes(file, "alt");
+    gIntdat.AusgabeText = "Text einer fr\xFChren Ausgabe";
+    EXPECT_FALSE(WriteSortierteAusgabe(file, ausgabe(f.art, f.format)))
+        << f.art << "/" << f.format << " " << f.file;
+    if (fs::exists(fs::path(file).parent_path())) {
+      EXPECT_EQ(readFileBytes(file), "alt") << f.file;
+    }
+  }
+}
+
+TEST_F(SortausgabeTest, IndividualResultsAsDbaseFileAndTextReplacingTheOldFile) {
+  const std::string dbf = dir->file("einzel.dbf");
+  writeFileBytes(dbf, "alt");
+  ASSERT_TRUE(WriteSortierteAusgabe(dbf, ausgabe(3, 3)));
+  EXPECT_EQ(readFileBytes(dbf), readFileBytes(ZK_TESTS_DIR "/output/data/einzel.dbf"));
+  EXPECT_EQ(gIntdat.AusgabeText, "dbf");
+
+  const std::string txt = dir->file("einzel.txt");
+  writeFileBytes(txt, std::string(5000, 'x'));
+  ASSERT_TRUE(WriteSortierteAusgabe(txt, ausgabe(3, 1)));
+  EXPECT_EQ(readFileBytes(txt), gIntdat.AusgabeText);
+}
+
+TEST_F(SortausgabeTest, DbaseWriterReportsAFileItCouldNotWrite) {
+  gIntdat.AusgabeText = "vorher";
+  _sort_ausgabe a = ausgabe(3, 3);
+  a.Dateiname = dir->file("fehlt/einzel.dbf");
+  EXPECT_FALSE(WriteDbfEinzelErgebnisse(a));
+  EXPECT_EQ(gIntdat.AusgabeText, "vorher");
+}

@@ -81,6 +81,7 @@ struct PrintCall {
 // Everything one job drew, in order.
 struct PrintJob {
   std::string printer;
+  int copies = 1;
   std::vector<PrintCall> calls;
 
   std::string title() const;

@@ -44,12 +44,26 @@ bool selectPrinter(const std::string& name) {
   return true;
 }
 
+int copyCount() {
+  if (gScript) return gScript->copies_;
+  return std::max(1, thePrinter().copyCount());
+}
+
+void setCopyCount(int copies) {
+  copies = std::max(1, copies);
+  if (gScript)
+    gScript->copies_ = copies;
+  else
+    thePrinter().setCopyCount(copies);
+}
+
 bool printDialog(QWidget* parent) {
   if (gScript) {
     ++gScript->dialogs_;
     if (gScript->next_ >= gScript->answers_.size()) return true;
     const ScriptedPrinting::Answer& a = gScript->answers_[gScript->next_++];
     if (a.ok && !a.printer.empty()) gScript->current_ = a.printer;
+    if (a.ok && a.copies > 0) gScript->copies_ = a.copies;
     return a.ok;
   }
   QPrintDialog dialog(&thePrinter(), parent);
@@ -62,6 +76,7 @@ std::unique_ptr<PrintCanvas> openCanvas() {
     if (!gScript->pdf_.empty()) return QPrinterCanvas::toPdf(gScript->pdf_);
     auto canvas = std::make_unique<RecordingCanvas>();
     canvas->job()->printer = gScript->current_;
+    canvas->job()->copies = gScript->copies_;
     gScript->jobs_.push_back(canvas->job());
     return canvas;
   }
@@ -78,6 +93,8 @@ ScriptedPrinting::ScriptedPrinting(std::vector<std::string> printers)
 
 ScriptedPrinting::~ScriptedPrinting() { gScript = previous_; }
 
-void ScriptedPrinting::confirm(const std::string& printer) { answers_.push_back({true, printer}); }
+void ScriptedPrinting::confirm(const std::string& printer, int copies) {
+  answers_.push_back({true, printer, copies});
+}
 
-void ScriptedPrinting::cancel() { answers_.push_back({false, {}}); }
+void ScriptedPrinting::cancel() { answers_.push_back({false, {}, 0}); }

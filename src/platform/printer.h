@@ -17,7 +17,12 @@ std::vector<std::string> printerNames();
 std::string currentPrinter();
 // Makes the named printer the current one; false (and no change) when there is none.
 bool selectPrinter(const std::string& name);
-// The print dialog: the user chooses the printer. false when cancelled.
+// Number of copies each job on the current printer makes (at least 1); the print dialog
+// sets it, so does a caller that knows the count it wants.
+int copyCount();
+void setCopyCount(int copies);
+// The print dialog: the user chooses the printer and the number of copies. false when
+// cancelled.
 bool printDialog(QWidget* parent = nullptr);
 // A canvas for one job on the current printer.
 std::unique_ptr<PrintCanvas> openCanvas();
@@ -33,7 +38,8 @@ class ScriptedPrinting {
   ScriptedPrinting(const ScriptedPrinting&) = delete;
   ScriptedPrinting& operator=(const ScriptedPrinting&) = delete;
 
-  void confirm(const std::string& printer = {});  // empty: keep the current printer
+  // Empty printer: keep the current one; copies 0: keep the current count.
+  void confirm(const std::string& printer = {}, int copies = 0);
   void cancel();
   // From now on the jobs print into this PDF file (each job replaces it).
   void printToPdf(const std::string& fileName) { pdf_ = fileName; }
@@ -47,14 +53,18 @@ class ScriptedPrinting {
   friend bool printing::selectPrinter(const std::string&);
   friend std::vector<std::string> printing::printerNames();
   friend std::string printing::currentPrinter();
+  friend int printing::copyCount();
+  friend void printing::setCopyCount(int);
   friend std::unique_ptr<PrintCanvas> printing::openCanvas();
 
   struct Answer {
     bool ok;
     std::string printer;
+    int copies;
   };
   std::vector<std::string> printers_;
   std::string current_;
+  int copies_ = 1;
   std::vector<Answer> answers_;
   size_t next_ = 0;
   int dialogs_ = 0;

@@ -1,0 +1,280 @@
+// The action list window and its editor on a real agenda database: jobs are found by their
+// position number even where rows are not listed, moves and removals are all or nothing,
+// and the editor stores what it opened unchanged.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTimer>
+#include <tuple>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "output/aktionsliste.h"
+#include "output/ui/ZikoSAALEinstellungenDlg.h"
+#include "output/ui/ZikoSAAktionslisteDlg.h"
+#include "platform/filedialog.h"
+#include "platform/keydata.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/text.h"
+#include "support/testenv.h"
+
+namespace {
+
+class AktionslisteTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    gEinstellungen.AktDisznr = 0;
+    setFieldText(gEinstellungen.Gauname, "Gau Nord");
+    // Class numbers with a gap: list positions and numbers differ.
+    for (auto [nr, name, termine, minerg] : {std::tuple{2, "Kreisliga", 6, 3}, {5, "Bezirksliga", 4, 2}})
+      db::exec(gDbHaupt, "INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr, Minerganzahl) VALUES (?, ?, ?, 0, ?);",
+               {nr, name, termine, minerg});
+    liste = std::make_unique<TZikoSAAktionslisteDlg>();
+    editor = std::make_unique<TZikoSAALEinstellungenDlg>();
+    ZikoSAAktionslisteDlg = liste.get();
+    ZikoSAALEinstellungenDlg = editor.get();
+  }
+  void TearDown() override {
+    ZikoSAAktionslisteDlg = nullptr;
+    ZikoSAALEinstellungenDlg = nullptr;
+    liste.reset();
+    editor.reset();
+    DatabaseTest::TearDown();
+  }
+
+  static void job(int satzindex, const std::string& title, int machflag = 1) {
+    ASSERT_TRUE(db::exec(gDbAgenda,
+                         "INSERT INTO Aktion (Satzindex, Disznr, Machflag, Typ, Ausgabeart, Bezeichnung, Pfad, "
+                         "Print_int) VALUES (?, 0, ?, 0, 0, ?, ?, 1);",
+                         {satzindex, machflag, title, "/out/" + title + ".txt"}));
+  }
+  // "index:title:flag" of every stored job in order.
+  static std::string stored() {
+    std::string out;
+    for (const AktionsEintrag& e : AktionenDerDisziplin(0))
+      out += str(e.Satzindex) + ":" + e.Bezeichnung + ":" + str(e.Machflag) + " ";
+    return out;
+  }
+  std::string shown() const {
+    std::string out;
+    for (int i = 0; i < liste->ListViewAL->topLevelItemCount(); ++i) {
+      QTreeWidgetItem* item = liste->ListViewAL->topLevelItem(i);
+      out += fromQs(item->text(0)) + (item->checkState(0) == Qt::Checked ? "+" : "-") + " ";
+    }
+    return out;
+  }
+  std::string selected() const { return fromQs(liste->ListViewAL->currentItem()->text(0)); }
+  void select(const std::string& title) {
+    for (int i = 0; i < liste->ListViewAL->topLevelItemCount(); ++i)
+      if (fromQs(liste->ListViewAL->topLevelItem(i)->text(0)) == title)
+        liste->ListViewAL->setCurrentItem(liste->ListViewAL->topLevelItem(i));
+  }
+  // Runs inside the editor while the list shows it modally.
+  void whileEditorShown(std::function<void()> act) {
+    QTimer::singleShot(0, editor.get(), [this, act] {
+      act();
+      if (editor->isVisible()) editor->AbbrechenESC1Click();
+    });
+  }
+  std::vector<std::string> row(int satzindex) const {
+    db::Table t = db::query(gDbAgenda, "SELECT * FROM Aktion WHERE Disznr=0 AND Satzindex=?;", {satzindex});
+    return t.empty() ? std::vector<std::string>{} : t.rows[0];
+  }
+
+  ScriptedPrinting printers_;
+  std::unique_ptr<TZikoSAAktionslisteDlg> liste;
+  std::unique_ptr<TZikoSAALEinstellungenDlg> editor;
+};
+
+TEST_F(AktionslisteTest, UnlistedRowDoesNotShiftTheJobsAroundIt) {
+  job(0, "A");
+  job(1, "");  // stored without a title: not listed
+  job(2, "B");
+  job(3, "C");
+  liste->show();
+  EXPECT_EQ(shown(), "A+ B+ C+ ");
+  EXPECT_EQ(selected(), "A");
+  EXPECT_FALSE(liste->BitBtnErgAuf->isEnabled());
+  EXPECT_TRUE(liste->BitBtnErgAb->isEnabled());
+
+  liste->ListViewAL->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+  select("B");
+  whileEditorShown([this] {
+    EXPECT_EQ(gIntdat.AktionSatzindex, 2);
+    editor->EditPfadMschTab->setText(qs("/out/b2.txt"));
+    editor->bernehmen1Click();
+  });
+  liste->Eintragbearbeiten1Click();
+  EXPECT_EQ(row(2)[13], "/out/b2.txt");
+  EXPECT_EQ(selected(), "Starttabellen");
+  EXPECT_EQ(stored(), "0:A:1 1::1 2:Starttabellen:0 3:C:1 ");
+
+  select("C");
+  liste->BitBtnErgAufClick();
+  EXPECT_EQ(stored(), "0:A:1 1::1 2:C:1 3:Starttabellen:0 ");
+  EXPECT_EQ(selected(), "C");
+  EXPECT_TRUE(liste->BitBtnErgAuf->isEnabled() && liste->BitBtnErgAb->isEnabled());
+
+  liste->Eintragentfernen1Click();  // the middle one of three
+  EXPECT_EQ(stored(), "0:A:1 1::1 2:Starttabellen:0 ");
+  EXPECT_EQ(shown(), "A+ Starttabellen- ");
+  EXPECT_EQ(selected(), "Starttabellen");
+  EXPECT_FALSE(liste->BitBtnErgAb->isEnabled());
+}
+
+TEST_F(AktionslisteTest, FailedMoveOrRemovalLeavesTheOrderAsItWas) {
+  job(0, "A");
+  job(1, "B");
+  job(2, "C");
+  // Position 2 cannot be given up: the swap of B and C fails at its second step, the
+  // renumbering after removing B at its first.
+  db::exec(gDbAgenda,
+           "CREATE TRIGGER nein BEFORE UPDATE OF Satzindex ON Aktion WHEN OLD.Satzindex = 2 "
+           "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;");
+  msg::ScriptedMessages boxes;
+  liste->show();
+  select("B");
+  liste->BitBtnErgAbClick();
+  EXPECT_EQ(stored(), "0:A:1 1:B:1 2:C:1 ");
+  EXPECT_EQ(shown(), "A+ B+ C+ ");
+  EXPECT_EQ(selected(), "B");
+  liste->Eintragentfernen1Click();
+  EXPECT_EQ(stored(), "0:A:1 1:B:1 2:C:1 ");
+  EXPECT_EQ(boxes.count(), 2u);
+  EXPECT_TRUE(boxes.contains("gesperrt"));
+}
+
+TEST_F(AktionslisteTest, EditorStoresWhatItOpenedUnchanged) {
+  auto insert = [](const db::Params& v) {
+    ASSERT_TRUE(db::exec(gDbAgenda,
+                         "INSERT INTO Aktion (Satzindex, Disznr, Machflag, Typ, Ausgabeart, Flag_a, Flag_b, Flag_c, "
+                         "Flag_d, Flag_e, Flag_f, Flag_g, Bezeichnung, Pfad, Printstring_a, Printstring_b, Print_int) "
+                         "VALUES (?, 0, 0, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+                         v));
+  };
+  insert({0, 0, 0, 0, 1, 0, 1, 1, "Mannschaftstabellen", "/o/t.html", "Testdrucker", "Mannschaftstabellen", 1});
+  insert({1, 2, 1, 5, 2, 350, 4, 2, "Einzelergebnisse Bezirksliga", "/o/e.txt", "Testdrucker",
+             "Einzelergebnisse Bezirksliga", 3});
+  insert({2, 0, 0, 0, 0, 0, 1, 1, "Starttabellen", "/o/s.html", "Testdrucker", "Starttabellen", 1});
+  insert({3, 3, 0, 5, 3, 0, 4, 2, "Klassenergebnisse Bezirksliga", "/o/k.html", "Testdrucker",
+             "Klassenergebnisse Bezirksliga", 1});
+  insert({4, 4, 0, 0, 0, 0, 1, 1, "Ergebnisdatei", "/o/Gau.rwd", "", "", 1});
+  liste->show();
+  for (int satzindex = 0; satzindex < 5; ++satzindex) {
+    SCOPED_TRACE(satzindex);
+    std::vector<std::string> before = row(satzindex);
+    liste->ListViewAL->setCurrentItem(liste->ListViewAL->topLevelItem(satzindex));
+    whileEditorShown([this] { editor->bernehmen1Click(); });
+    liste->Eintragbearbeiten1Click();
+    EXPECT_EQ(gIntdat.AktionGespeichert, 1);
+    EXPECT_EQ(row(satzindex), before);
+  }
+  EXPECT_EQ(fromQs(editor->ComboBoxMklEErg->itemText(2)), "Bezirksliga");
+}
+
+TEST_F(AktionslisteTest, NewJobGoesBehindTheLastAndAFailedStoreKeepsTheEditor) {
+  liste->show();
+  gIntdat.AktionNeu = 1;
+  editor->show();
+  editor->PageControl1->setCurrentIndex(AktKlassenErgebnisse);
+  editor->ComboBoxMklKlerg->setCurrentIndex(1);
+  editor->bernehmen1Click();
+  EXPECT_FALSE(editor->isVisible());
+  EXPECT_EQ(gIntdat.AktionSatzindex, 0);
+  EXPECT_EQ(row(0), (std::vector<std::string>{"0", "0", "1", "3", "0", "5", "0", "0", "0", "0", "4", "2",
+                                              "Klassenergebnisse Bezirksliga", fromQs(editor->EditPfadKlErg->text()),
+                                              "Testdrucker", "Klassenergebnisse Bezirksliga", "", "", "1"}));
+
+  for (int i = 1; i < 5; ++i) job(i, "J" + str(i));
+  db::exec(gDbAgenda, "CREATE TRIGGER nein BEFORE INSERT ON Aktion BEGIN SELECT RAISE(ABORT, 'voll'); END;");
+  msg::ScriptedMessages boxes;
+  gIntdat.AktionGespeichert = 0;
+  editor->show();
+  editor->bernehmen1Click();
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_EQ(gIntdat.AktionGespeichert, 0);
+  EXPECT_TRUE(boxes.contains("voll"));
+  db::exec(gDbAgenda, "DROP TRIGGER nein;");
+  editor->bernehmen1Click();
+  EXPECT_EQ(gIntdat.AktionSatzindex, 5);
+  EXPECT_EQ(row(5)[12], "Starttabellen");
+}
+
+TEST_F(AktionslisteTest, EditorChoicesPathsPrinterAndRefusals) {
+  ScriptedPrinting printers({"Testdrucker", "Farbdrucker"});
+  ScriptedFileDialogs files;
+  msg::ScriptedMessages boxes;
+  gIntdat.AktionNeu = 1;
+  editor->show();
+  EXPECT_EQ(fromQs(editor->EditRwdDatei->text()), gIntdat.ProgrammVerzeichnis + "/Gau Nord.rwk");
+
+  editor->AusgabeartClick(true);  // "Drucker" on one page switches all four
+  for (QRadioButton* b : {editor->RadioButtonDruckerMschTab, editor->RadioButtonDruckerMschBgg,
+                          editor->RadioButtonDruckerEErg, editor->RadioButtonDruckerKlerg})
+    EXPECT_TRUE(b->isChecked());
+  EXPECT_FALSE(editor->ButtonEErgPfadSuche->isEnabled());
+  EXPECT_TRUE(editor->ButtonEErgPrinterSuche->isEnabled());
+
+  printers.confirm("Farbdrucker", 3);
+  editor->PrinterSucheClick(AktEinzelErgebnisse);
+  EXPECT_EQ(fromQs(editor->EditDruckerEErg->text()), "Farbdrucker");
+  EXPECT_EQ(editor->copyCount(), 3);
+
+  // A typed ".htm" or ".HTML" ending gives way to the chosen type's ending.
+  editor->EditPfadEErg->setText(qs("/o/liste.htm"));
+  files.answer("/o/neu.htm", 1);
+  editor->PfadSucheClick(AktEinzelErgebnisse);
+  EXPECT_EQ(files.asked().back().fileName, "liste");
+  EXPECT_EQ(files.asked().back().filterIndex, 2);
+  EXPECT_EQ(fromQs(editor->EditPfadEErg->text()), "/o/neu.txt");
+  files.answer("/o/neu.HTML", 2);
+  editor->PfadSucheClick(AktEinzelErgebnisse);
+  EXPECT_EQ(fromQs(editor->EditPfadEErg->text()), "/o/neu.HTML.html");
+
+  editor->EditMinErgRinge->setText({});
+  QTest::keyClicks(editor->EditMinErgRinge, QStringLiteral("12345"));
+  EXPECT_EQ(fromQs(editor->EditMinErgRinge->text()), "123");
+
+  editor->ComboBoxMklEErg->setCurrentIndex(1);
+  editor->RadioGroupEErgSortArt->setItemIndex(1);
+  editor->ComboBoxMklEErgChange();
+  EXPECT_EQ(fromQs(editor->GroupBoxEErg->title()),
+            "Einzelergebnisse Luftgewehr, Klasse Kreisliga, Ringschnitte nach aktuellem Durchgang");
+
+  // A discipline without classes: a class-results job cannot be made.
+  gIntdat.AktionDisznr = 1;
+  editor->hide();
+  editor->show();
+  editor->PageControl1->setCurrentIndex(AktKlassenErgebnisse);
+  editor->bernehmen1Click();
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_TRUE(boxes.contains("Klasse"));
+  EXPECT_TRUE(AktionenDerDisziplin(1).empty());
+}
+
+TEST_F(AktionslisteTest, StartWithoutRoundsRunsNothingAndEscKeepsTheTicks) {
+  job(0, "A");
+  job(1, "B");
+  gEinstellungen.AktDisznr = 1;  // no classes, no rounds
+  db::exec(gDbAgenda, "UPDATE Aktion SET Disznr=1;");
+  msg::ScriptedMessages boxes;
+  liste->show();
+  EXPECT_EQ(liste->ComboBoxDgnr->count(), 0);
+  liste->pressKey(Qt::Key_F7);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Aktionsliste Luftpistole:\n\nEs gibt noch keinen Durchgang!");
+
+  liste->ListViewAL->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+  QTest::keyClick(liste->ListViewAL, Qt::Key_Escape);
+  EXPECT_FALSE(liste->isVisible());
+  EXPECT_EQ(AktionenDerDisziplin(1)[0].Machflag, 0);
+  EXPECT_EQ(AktionenDerDisziplin(1)[1].Machflag, 1);
+}
+
+}  // namespace

@@ -1,9 +1,14 @@
 #include "output/aktionsliste.h"
 
+#include <algorithm>
+
 #include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
 #include "exchange/services.h"
+#include "output/sortausgabe.h"
+#include "ranking/listen.h"
+#include "ranking/ranking.h"
 
 namespace {
 
@@ -132,16 +137,142 @@ bool ergebnisdatei(const AktionsEintrag& e) {
   return false;
 }
 
+// The class's values as they stand now: a job keeps the ones of the day it was stored.
+struct KlassenWerte {
+  bool gefunden = false;
+  int AnzahlTermine = 0;
+  int Minerganzahl = 1;
+};
+
+KlassenWerte klassenWerte(int disznr, int klasse) {
+  KlassenWerte k;
+  if (klasse <= 0) return k;
+  db::Table t = db::query(gDbHaupt, "SELECT AnzahlTermine, Minerganzahl FROM Mschklassen WHERE Nr=? AND Disznr=?;",
+                          {klasse, disznr});
+  if (t.empty()) return k;
+  k.gefunden = true;
+  k.AnzahlTermine = t.integer(0, 0);
+  k.Minerganzahl = std::max(1, t.integer(0, 1));
+  return k;
+}
+
+// Remembers with which arguments each container was filled in this run, so that jobs that
+// read the same list compute it once. A run starts with none: whatever the containers hold
+// from before may belong to another discipline or round.
+class Berechnungen {
+ public:
+  Berechnungen(int disznr, int runde, int zehntelflag) : disz_(disznr), runde_(runde), zehntel_(zehntelflag) {}
+
+  void mannschaftstabellen() {
+    if (once(tabellen_, {runde_})) BerechneMannschaftstabellen(runde_, disz_);
+  }
+  void ringschnitte() {
+    if (once(schnitte_, {runde_})) BerechneMannschaftsringschnitte(runde_, disz_);
+  }
+  void einzelwertung(int modus, int klasse, int minRinge, int minAnzahl) {
+    if (once(einzel_, {0, modus, klasse, runde_, minRinge, minAnzahl}))
+      BerechneEinzelwertung(modus, klasse, runde_, minRinge, minAnzahl, zehntel_, disz_);
+  }
+  void klassenRundenliste(int klasse, int runde) {
+    if (once(einzel_, {1, klasse, runde})) KlassenRundenliste(disz_, klasse, runde);
+  }
+
+ private:
+  static bool once(std::vector<int>& last, std::vector<int> args) {
+    if (last == args) return false;
+    last = std::move(args);
+    return true;
+  }
+  int disz_, runde_, zehntel_;
+  std::vector<int> tabellen_, schnitte_, einzel_;
+};
+
+// Fills what the job's kind and display choice read and builds its writer arguments.
+_sort_ausgabe vorbereiten(const AktionsEintrag& e, int disznr, int runde, int zehntelflag, Berechnungen& b) {
+  _sort_ausgabe a;
+  a.Listenart = e.Typ + 1;
+  a.Disznr = disznr;
+  a.Durchgang = runde;
+  a.Zehntelflag = zehntelflag;
+  a.Mklnr = e.Flag_a;
+  a.MinRinge = e.Flag_e;
+  a.Sortart = e.Flag_d;
+  a.Anzeige = e.Flag_d;
+  a.MinErgAnzahl = 1;
+  a.Dateiname = e.Pfad;
+
+  // A final ranking: averages of one class at its last round or beyond, as the
+  // sorted-output window has it.
+  KlassenWerte k = klassenWerte(disznr, e.Flag_a);
+  bool schnitte = (e.Typ == AktEinzelErgebnisse && e.Flag_d >= 1) || (e.Typ == AktKlassenErgebnisse && e.Flag_d == 1);
+  if (k.gefunden && schnitte && k.AnzahlTermine >= 1 && runde + 1 >= k.AnzahlTermine) {
+    a.Endwertung = 1;
+    a.MinErgAnzahl = k.Minerganzahl;
+  }
+
+  switch (e.Typ) {
+    case AktMschTabellen:
+      if (e.Flag_d == 1) b.mannschaftstabellen();
+      break;
+    case AktMschErgebnisse:
+      if (e.Flag_d == 1) b.ringschnitte();
+      break;
+    case AktEinzelErgebnisse:
+      b.einzelwertung(e.Flag_d, e.Flag_a, e.Flag_e, a.MinErgAnzahl);
+      break;
+    case AktKlassenErgebnisse:
+      if (e.Flag_d >= 1) b.mannschaftstabellen();
+      if (e.Flag_d == 1) b.einzelwertung(1, e.Flag_a, e.Flag_e, a.MinErgAnzahl);
+      // The class's round list counts rounds from 1, up to the class's last.
+      if (e.Flag_d == 0 || e.Flag_d == 3)
+        b.klassenRundenliste(e.Flag_a, std::max(1, k.AnzahlTermine >= 1 ? std::min(runde + 1, k.AnzahlTermine)
+                                                                          : runde + 1));
+      break;
+    default:
+      break;
+  }
+  return a;
+}
+
+bool listeSchreiben(const AktionsEintrag& e, _sort_ausgabe a) {
+  std::string endung = endungVon(e.Pfad);
+  if (endung == ".txt")
+    a.Dateiformat = 1;
+  else if (endung == ".html")
+    a.Dateiformat = 2;
+  else if (endung == ".dbf")
+    a.Dateiformat = 3;
+  else
+    return false;
+  // A text left by an earlier job must never end up in this job's file.
+  gIntdat.AusgabeText.clear();
+  return WriteSortierteAusgabe(e.Pfad, a);
+}
+
+bool listeDrucken(const AktionsEintrag&, const _sort_ausgabe&) {
+  return false;  // the list printers are not part of this build yet
+}
+
 }  // namespace
 
-std::string RunAktionsliste(PointerListHolder&, int disznr, int, int) {
+std::string RunAktionsliste(PointerListHolder&, int disznr, int rundenindex, int zehntelflag) {
   std::string log;
+  Berechnungen berechnungen(disznr, rundenindex, zehntelflag);
   for (const AktionsEintrag& e : AktionenDerDisziplin(disznr)) {
     if (e.Machflag <= 0) continue;
-    if (e.Typ == AktErgebnisdatei)
+    if (e.Typ == AktErgebnisdatei) {
       log += dateiZeile(ergebnisdatei(e), e.Pfad);
-    else if (e.Ausgabeart == 0)
-      log += dateiZeile(false, e.Pfad);  // the list writers are not part of this build yet
+      continue;
+    }
+    if (e.Typ < AktMschTabellen || e.Typ > AktErgebnisdatei) {
+      log += dateiZeile(false, e.Pfad);
+      continue;
+    }
+    _sort_ausgabe a = vorbereiten(e, disznr, rundenindex, zehntelflag, berechnungen);
+    if (e.Ausgabeart == 0)
+      log += dateiZeile(listeSchreiben(e, a), e.Pfad);
+    else if (listeDrucken(e, a))
+      log += "Gedruckt: " + e.Printstring_b + " auf " + e.Printstring_a + "\n";
     else
       log += " Fehler! " + e.Printstring_b + ", " + e.Printstring_a + "\n";
   }

@@ -1,6 +1,9 @@
 // The clubs dialog against a real database.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
@@ -43,6 +46,18 @@ TEST_F(ClubsDialog, NewClubIsStoredWithTelephoneAsTypedAndSelected) {
   EXPECT_FALSE(dlg->newMode());
   // Sorted by number: 1, 5, 7, 12 - the new club is the third row.
   EXPECT_EQ(dlg->selectedIndex(), 2);
+}
+
+TEST_F(ClubsDialog, TabLeavesTheExtraTextWithoutWritingIntoIt) {
+  dlg->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+  dlg->Memo1->setPlainText(QStringLiteral("Dienstags"));
+  dlg->Memo1->setFocus();
+  QTest::keyClick(dlg->Memo1, Qt::Key_Tab);
+  EXPECT_FALSE(dlg->Memo1->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_TRUE(dlg->Memo1->hasFocus());
+  EXPECT_EQ(dlg->Memo1->toPlainText(), QStringLiteral("Dienstags"));
 }
 
 TEST_F(ClubsDialog, NewClubRefusesTakenNumberAndNumberZero) {

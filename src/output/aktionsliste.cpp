@@ -6,7 +6,9 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "exchange/services.h"
+#include "output/listenschreiber.h"
 #include "output/sortausgabe.h"
+#include "platform/printer.h"
 #include "ranking/listen.h"
 #include "ranking/ranking.h"
 
@@ -249,8 +251,20 @@ bool listeSchreiben(const AktionsEintrag& e, _sort_ausgabe a) {
   return WriteSortierteAusgabe(e.Pfad, a);
 }
 
-bool listeDrucken(const AktionsEintrag&, const _sort_ausgabe&) {
-  return false;  // the list printers are not part of this build yet
+// Prints on the job's printer with its number of copies; the program's printer choice
+// is left as it was. false when that printer does not exist or refuses the job.
+bool listeDrucken(const AktionsEintrag& e, const _sort_ausgabe& a) {
+  static bool (*const drucker[])(PrintCanvas&, _sort_ausgabe) = {PrintMschTabellen, PrintMschErgebnisse,
+                                                                 PrintEinzelErgebnisse, PrintKlassenErgebnisse};
+  std::string vorher = printing::currentPrinter();
+  int kopienVorher = printing::copyCount();
+  if (e.Printstring_a.empty() || !printing::selectPrinter(e.Printstring_a)) return false;
+  printing::setCopyCount(std::max(1, e.Print_int));
+  bool ok = false;
+  if (std::unique_ptr<PrintCanvas> canvas = printing::openCanvas()) ok = drucker[e.Typ](*canvas, a);
+  if (!vorher.empty()) printing::selectPrinter(vorher);
+  printing::setCopyCount(kopienVorher);
+  return ok;
 }
 
 }  // namespace

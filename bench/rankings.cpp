@@ -12,6 +12,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "common.h"
 #include "ranking/ranking.h"
 
 namespace {
@@ -52,30 +53,8 @@ void BM_Mannschaftsringschnitte(benchmark::State& state) {
 }
 
 void BM_Floor_ReadAllRows(benchmark::State& state) {
-  const db::Params disz{gDisz};
   size_t rows = 0;
-  for (auto _ : state) {
-    db::Transaction t(gDbHaupt);
-    rows = 0;
-    rows += db::query(gDbHaupt,
-                      "SELECT Schnr, Vrnr, Mschklnr, Ergnr, Ringerg, Mschnr FROM Schuetzenerg "
-                      "WHERE Disznr = ?;",
-                      disz).size();
-    rows += db::query(gDbHaupt,
-                      "SELECT Mklnr, Vrnr, Rmschnr, Ergnr, Pluspunkte, Minuspunkte, "
-                      "Korrekturpunkte, Ringerg FROM Mscherg WHERE Disznr = ?;",
-                      disz).size();
-    rows += db::query(gDbHaupt,
-                      "SELECT Mklnr, Vrnr, Rmschnr, Pos_in_mklnr FROM Msch_in_klassen WHERE "
-                      "Disznr = ?;",
-                      disz).size();
-    rows += db::query(gDbHaupt, "SELECT Nr, Klname FROM Mschklassen WHERE Disznr = ?;", disz)
-                .size();
-    rows += db::query(gDbHaupt, "SELECT Passnr, VrNr, Name FROM Schuetzen WHERE AktivFlag = ?;",
-                      {"1"}).size();
-    rows += db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau;").size();
-    t.commit();
-  }
+  for (auto _ : state) rows = readAllRows(gDisz);
   state.counters["rows"] = static_cast<double>(rows);
 }
 
@@ -88,20 +67,7 @@ BENCHMARK(BM_Mannschaftsringschnitte)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Floor_ReadAllRows)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argv[1][0] == '-') {
-    std::fprintf(stderr, "usage: %s <main database file> [benchmark options]\n", argv[0]);
-    return 2;
-  }
-  // Opening a missing file would create an empty one.
-  if (!std::filesystem::is_regular_file(argv[1])) {
-    std::fprintf(stderr, "%s: no such file\n", argv[1]);
-    return 1;
-  }
-  gDbHaupt = db::open(argv[1]);
-  if (!gDbHaupt) {
-    std::fprintf(stderr, "cannot open %s\n", argv[1]);
-    return 1;
-  }
+  if (!openMainFile(argc, argv)) return 1;
   db::Table most = db::query(gDbHaupt,
                              "SELECT Disznr, COUNT(*) FROM Schuetzenerg GROUP BY Disznr "
                              "ORDER BY 2 DESC, 1 LIMIT 1;",
@@ -117,14 +83,7 @@ int main(int argc, char** argv) {
   std::printf("discipline %d, %s results, round index %d\n", gDisz, most.text(0, 1).c_str(),
               gRunde);
 
-  // The file name is ours; the rest belongs to the benchmark library.
-  std::vector<char*> args{argv[0]};
-  for (int i = 2; i < argc; ++i) args.push_back(argv[i]);
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  bool ran = runBenchmarks(argc, argv);
   db::close(gDbHaupt);
-  return 0;
+  return ran ? 0 : 1;
 }

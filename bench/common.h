@@ -1,0 +1,65 @@
+#pragma once
+// What the benchmarks on a main database file share: opening the file named first on the
+// command line, running the benchmarks with the other arguments, and the floor.
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "core/db.h"
+#include "core/globals.h"
+
+// Opens argv[1] as gDbHaupt; false (with the reason printed) when that is not possible.
+inline bool openMainFile(int argc, char** argv) {
+  if (argc < 2 || argv[1][0] == '-') {
+    std::fprintf(stderr, "usage: %s <main database file> [benchmark options]\n", argv[0]);
+    return false;
+  }
+  // Opening a missing file would create an empty one.
+  if (!std::filesystem::is_regular_file(argv[1])) {
+    std::fprintf(stderr, "%s: no such file\n", argv[1]);
+    return false;
+  }
+  gDbHaupt = db::open(std::filesystem::absolute(argv[1]).string());
+  if (!gDbHaupt) std::fprintf(stderr, "cannot open %s\n", argv[1]);
+  return gDbHaupt != nullptr;
+}
+
+// The file name is ours; the rest belongs to the benchmark library.
+inline bool runBenchmarks(int argc, char** argv) {
+  std::vector<char*> args{argv[0]};
+  for (int i = 2; i < argc; ++i) args.push_back(argv[i]);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return false;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return true;
+}
+
+// The floor: one read, through the database layer, of every row the ranking computations
+// of a discipline need together.
+inline size_t readAllRows(int disznr) {
+  const db::Params disz{disznr};
+  size_t rows = 0;
+  db::Transaction t(gDbHaupt);
+  rows += db::query(gDbHaupt,
+                    "SELECT Schnr, Vrnr, Mschklnr, Ergnr, Ringerg, Mschnr FROM Schuetzenerg "
+                    "WHERE Disznr = ?;",
+                    disz).size();
+  rows += db::query(gDbHaupt,
+                    "SELECT Mklnr, Vrnr, Rmschnr, Ergnr, Pluspunkte, Minuspunkte, "
+                    "Korrekturpunkte, Ringerg FROM Mscherg WHERE Disznr = ?;",
+                    disz).size();
+  rows += db::query(gDbHaupt,
+                    "SELECT Mklnr, Vrnr, Rmschnr, Pos_in_mklnr FROM Msch_in_klassen WHERE "
+                    "Disznr = ?;",
+                    disz).size();
+  rows += db::query(gDbHaupt, "SELECT Nr, Klname FROM Mschklassen WHERE Disznr = ?;", disz).size();
+  rows += db::query(gDbHaupt, "SELECT Passnr, VrNr, Name FROM Schuetzen WHERE AktivFlag = ?;", {"1"}).size();
+  rows += db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau;").size();
+  t.commit();
+  return rows;
+}

@@ -7,7 +7,7 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "platform/printcanvas.h"
-#include "season/klassenfolge.h"
+#include "output/saisondokumente.h"
 #include "season/paarungen.h"
 
 namespace {
@@ -28,23 +28,6 @@ TerminSeite seiteAus(const std::vector<Paarung>& runde, size_t i) {
 }
 
 }  // namespace
-
-std::vector<long> TerminlistenKlassen(int disznr, long verein, long klasse) {
-  if (klasse > 0) return {klasse};
-  std::vector<long> out;
-  if (verein > 0) {
-    // A club with two teams in a class still gets the class once.
-    db::Table t = db::query(gDbHaupt,
-                            "SELECT DISTINCT m.Mklnr FROM Msch_in_klassen m WHERE m.Disznr=? AND "
-                            "m.Vrnr=? AND EXISTS (SELECT 1 FROM Mschklassen k WHERE k.Nr=m.Mklnr "
-                            "AND k.Disznr=m.Disznr) ORDER BY m.Mklnr;",
-                            {disznr, verein});
-    for (size_t r = 0; r < t.size(); ++r) out.push_back(t.num(r, 0));
-    return out;
-  }
-  for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, disznr)) out.push_back(k.nr);
-  return out;
-}
 
 TerminKlasse LadeTerminKlasse(int disznr, long klasse) {
   TerminKlasse k;
@@ -86,8 +69,8 @@ std::string TerminSeitenText(const TerminSeite& seite) {
 
 std::vector<std::array<std::string, 3>> TerminlistenZeilen(long verein, long klasse) {
   std::vector<std::array<std::string, 3>> out;
-  for (long nr : TerminlistenKlassen(disziplin(), verein, klasse)) {
-    const TerminKlasse k = LadeTerminKlasse(disziplin(), nr);
+  for (const DokumentKlasse& d : KlassenDerAuswahl(disziplin(), verein, klasse)) {
+    const TerminKlasse k = LadeTerminKlasse(disziplin(), d.nr);
     for (const TerminRundenpaar& p : k.paare) {
       out.push_back({p.runde == 1 ? k.name : std::string(), DurchgangText(p.runde, p.termin),
                      DurchgangText(p.rueckrunde, p.rueckTermin)});
@@ -200,8 +183,8 @@ std::string WriteHtmlTerminlisten(long verein, long klasse, const std::string& v
   s += "   </tr>" + kNl;
 
   int farbe = 0;
-  for (long nr : TerminlistenKlassen(disz, verein, klasse)) {
-    s += WriteHtmlTerminlistenTabelle(nr, farbe);
+  for (const DokumentKlasse& d : KlassenDerAuswahl(disz, verein, klasse)) {
+    s += WriteHtmlTerminlistenTabelle(d.nr, farbe);
     farbe = farbe > 0 ? 0 : 1;
   }
 
@@ -363,8 +346,8 @@ bool PrintTerminlisten(PrintCanvas& canvas, long verein, long klasse,
   // A club without a name still gets the blank after the heading's first word.
   const std::string name = verein > 0 ? (vereinsName.empty() ? " " : vereinsName) : std::string();
   bool erste = true;
-  for (long nr : TerminlistenKlassen(disziplin(), verein, klasse)) {
-    druckeKlassenblock(canvas, l, nr, "Terminlisten " + name, name, !erste);
+  for (const DokumentKlasse& d : KlassenDerAuswahl(disziplin(), verein, klasse)) {
+    druckeKlassenblock(canvas, l, d.nr, "Terminlisten " + name, name, !erste);
     erste = false;
   }
   canvas.endDoc();
@@ -380,8 +363,8 @@ bool PrintTerminlistenAlleVereine(PrintCanvas& canvas) {
     const long verein = vereine.num(r, 0);
     if (verein < 1) continue;
     const std::string& name = vereine.text(r, 1);
-    for (long nr : TerminlistenKlassen(disziplin(), verein, 0)) {
-      druckeKlassenblock(canvas, l, nr, "Terminlisten " + name, name, !erste);
+    for (const DokumentKlasse& d : KlassenDerAuswahl(disziplin(), verein, 0)) {
+      druckeKlassenblock(canvas, l, d.nr, "Terminlisten " + name, name, !erste);
       erste = false;
     }
   }

@@ -41,9 +41,6 @@ struct TerminKlasse {
   std::vector<TerminRundenpaar> paare;  // empty for fewer than two dates
 };
 
-// The classes of a selection: one class when a class is chosen, else the classes in which
-// the club has a team (each once, by number), else every class of the discipline.
-std::vector<long> TerminlistenKlassen(int disznr, long verein, long klasse);
 TerminKlasse LadeTerminKlasse(int disznr, long klasse);
 
 // "Durchgang Nr: 3 am 12.10."

@@ -1,13 +1,40 @@
 // The commands of the page "Terminlisten" of the season documents window.
-#include "exchange/services.h"
+#include "core/globals.h"
+#include "output/terminlisten.h"
 #include "output/ui/ZikoNSAusgabenDlg.h"
+#include "output/ui/ZikoNSTerminlistenDlg.h"
+#include "platform/clipboard.h"
+#include "platform/printer.h"
 
-void TZikoNSAusgabenDlg::ButtonTLAnzeigenClick() { showNotIncluded(); }
+void TZikoNSAusgabenDlg::ButtonTLAnzeigenClick() {
+  gIntdat.AnzeigeVrnr = static_cast<int32_t>(gewaehlterVerein(ComboBoxVrTl));
+  gIntdat.AnzeigeMklnr = static_cast<int32_t>(gewaehlteKlasse(ComboBoxKlasseTrlist));
+  if (ZikoNSTerminlistenDlg) ZikoNSTerminlistenDlg->ShowModal();
+}
 
-void TZikoNSAusgabenDlg::ButtonTLDrucken2Click() { showNotIncluded(); }
+void TZikoNSAusgabenDlg::ButtonTLDrucken2Click() {
+  if (!printing::printDialog(this)) return;
+  if (!PrintTerminlisten(*printing::openCanvas(), gewaehlterVerein(ComboBoxVrTl),
+                         gewaehlteKlasse(ComboBoxKlasseTrlist), gewaehlterVereinsname(ComboBoxVrTl)))
+    meldeDruckNichtBegonnen();
+}
 
-void TZikoNSAusgabenDlg::ButtonTerminlistenSerienDruckClick() { showNotIncluded(); }
+void TZikoNSAusgabenDlg::ButtonTerminlistenSerienDruckClick() {
+  if (!printing::printDialog(this)) return;
+  if (!PrintTerminlistenAlleVereine(*printing::openCanvas())) meldeDruckNichtBegonnen();
+}
 
-void TZikoNSAusgabenDlg::ButtonTLSpeichernUnter2Click() { showNotIncluded(); }
+void TZikoNSAusgabenDlg::ButtonTLSpeichernUnter2Click() {
+  const long verein = gewaehlterVerein(ComboBoxVrTl);
+  const long klasse = gewaehlteKlasse(ComboBoxKlasseTrlist);
+  const std::string name = gewaehlterVereinsname(ComboBoxVrTl);
+  speichernUnter({"Terminlisten speichern unter", "Rwkterminlisten", SaisonOrdner::Terminlisten, false},
+                 [&](const std::string& datei, int format) {
+                   return SaveTerminlisten(datei, format, verein, klasse, name);
+                 });
+}
 
-void TZikoNSAusgabenDlg::ButtonTLClipboardClick() { showNotIncluded(); }
+void TZikoNSAusgabenDlg::ButtonTLClipboardClick() {
+  clipboard::setText(WriteTxtTerminlisten(gewaehlterVerein(ComboBoxVrTl), gewaehlteKlasse(ComboBoxKlasseTrlist),
+                                          gewaehlterVereinsname(ComboBoxVrTl)));
+}

@@ -27,8 +27,10 @@
 #include "masterdata/ui/ZikoSchuetzenBearbeitenDlg.h"
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
 #include "masterdata/ui/ZikoWklAdressenDlg.h"
+#include "output/mschfuehreralledisz.h"
 #include "output/ui/ZikoEinstHtmlDlg.h"
 #include "output/ui/ZikoErgebnisformatDlg.h"
+#include "output/ui/ZikoNSAusgabenDlg.h"
 #include "output/ui/ZikoSAAktionslisteDlg.h"
 #include "output/ui/ZikoSortierteAusgabeUrkundendruckDlg.h"
 #include "platform/dialog.h"
@@ -297,8 +299,7 @@ void TForm1::ActionBeendenExecute() { close(); }
 void TForm1::ActionHilfeExecute() { help::showTopic("ZikoInhalt.html"); }
 
 void TForm1::ActionDruckMschLeiterDiszAlleDiszExecute() {
-  // The list itself comes with the season documents; until then only the printer choice.
-  printing::printDialog(this);
+  if (printing::printDialog(this) && !PrintMschFuehrerAlleDisz()) meldeDruckNichtBegonnen();
 }
 
 void TForm1::ActionDateiNeuExecute() {

@@ -1,5 +1,5 @@
-// Start tables as text, HTML page and print; the file names and remembered folders of the
-// season documents.
+// Start tables as text, HTML page and print, the captains of all disciplines in print; the
+// file names and remembered folders of the season documents.
 #include "output/starttabellen.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "output/mschfuehreralledisz.h"
 #include "output/saisondokumente.h"
 #include "platform/printer.h"
 #include "platform/text.h"
@@ -239,6 +240,50 @@ TEST_F(Starttabellen, PrintedToPdfReadsBack) {
   const QString text = QString::fromUtf8(p.readAllStandardOutput());
   for (const char* word : {"Starttabellen Schützen Süd", "Klasse Kreisklasse", "Klasse Gauliga", "A & B <C> I", "Kerbwerk2006"})
     EXPECT_TRUE(text.contains(qs(word))) << word << " in\n" << text.toStdString();
+}
+
+TEST_F(Starttabellen, CaptainsOfAllDisciplinesPageByClubWithEachCaptainOnItsOwnLine) {
+  db::exec(gDbHaupt,
+           "INSERT INTO Mschklassen (Nr, Klname, Disznr) VALUES (1, 'LP-Liga', 1);"
+           "INSERT INTO Msch_in_klassen VALUES (1, 1, 1, 3, 1);"
+           "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name, Tel_a) VALUES "
+           "(0, 3, 1, 'Anna', '089/0815'), (0, 3, 1, 'Bert', '4711'), (1, 3, 1, 'Carl', '');"
+           "INSERT INTO Vereine_zstext (Nummer, TelSStd) VALUES (3, '089 123'), (2, 'Halle');"
+           "INSERT INTO Vereine_gau (Nummer, Name) VALUES (5, 'Lang');");
+  for (int t = 1; t <= 30; ++t) db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen VALUES (2, ?, 0, 5, ?);", {t + 2, t});
+  ScriptedPrinting printing;
+  ASSERT_TRUE(PrintMschFuehrerAlleDisz());
+  const PrintJob& job = *printing.jobs().at(0);
+  EXPECT_EQ(job.title(), "RWK-Mannschaftsleiter, alle Disz");
+  // Clubs 2 and 3 a page each, club 5 two; club 4 has no name row and no page.
+  ASSERT_EQ(job.pages(), 4);
+  EXPECT_TRUE(job.ended());
+  const int zeile = 4800 / 43, grenze = 4800 - 4 * zeile - static_cast<int>(2 * zeile * 0.8);
+  std::map<int, std::string> seiten;
+  for (const PrintCall& c : job.texts()) {
+    seiten[c.page] += c.text + "|";
+    EXPECT_TRUE(c.y >= grenze || c.y + zeile <= grenze) << c.text << " on page " << c.page;
+  }
+  EXPECT_NE(seiten[1].find("Mannschaftsleiter Verein Nr. 2, A & B <C>|Tel. Nr. Verein:|"), std::string::npos);
+  EXPECT_NE(seiten[2].find("Tel. Nr. Verein: 089 123|Luftgewehr, Saison 2027|"), std::string::npos);
+  EXPECT_NE(seiten[2].find("|Luftpistole, Saison "), std::string::npos);
+  EXPECT_NE(seiten[2].find("Wettkampfleiter Luftpistole: Wettkampfleiter 1"), std::string::npos);
+  for (int p : {3, 4}) {
+    EXPECT_NE(seiten[p].find("Mannschaftsleiter Verein Nr. 5, Lang|"), std::string::npos) << p;
+    EXPECT_NE(seiten[p].find("Luftgewehr, Saison 2027|Mannschaft|Name|Telefon 1|"), std::string::npos) << p;
+  }
+  const std::string lang = seiten[3] + seiten[4];
+  size_t teams = 0;
+  for (size_t i = lang.find("|Lang "); i != std::string::npos; i = lang.find("|Lang ", i + 1)) ++teams;
+  EXPECT_EQ(teams, 30u) << "every team of the long club once";
+  const PrintCall* anna = job.findText("Anna");
+  const PrintCall* bert = job.findText("Bert");
+  const PrintCall* team = job.findText("Schützen Süd I");
+  ASSERT_TRUE(anna && bert && team);
+  EXPECT_EQ(team->y, anna->y);
+  EXPECT_EQ(bert->y, anna->y + static_cast<int>(1.2 * zeile));
+  ASSERT_NE(job.findText("089/0815"), nullptr) << seiten[2];
+  EXPECT_EQ(job.findText("089/0815")->y, anna->y);
 }
 
 }  // namespace

@@ -1,0 +1,208 @@
+#include "output/mschfuehreralledisz.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "output/drucklayout.h"
+#include "platform/printcanvas.h"
+#include "platform/printer.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr size_t kSpalten = 9;  // team, then the eight captain fields
+using Zeile = std::array<std::string, kSpalten>;
+
+const char* const kFuehrerSpalten = "Name, Strasse, Plz, Ort, Tel_a, Tel_b, Fax, Mail";
+const char* const kTitel[kSpalten] = {"Mannschaft", "Name", "Strasse", "Plz", "Ort", "Telefon 1", "Telefon 2", "Fax", "Mail"};
+
+struct Disziplin {
+  int nr;
+  std::string name, saison;
+  long wkl;
+};
+
+class AlleDiszDruck {
+ public:
+  explicit AlleDiszDruck(PrintCanvas& c) : c_(c) {
+    const int w = c.pageWidth(), h = c.pageHeight();
+    L.Einheit = w / 120;
+    L.Zeile = h / 43;
+    L.Links = 3 * L.Einheit;
+    L.Rechts = w - 3 * L.Einheit;
+    L.Oben = 3 * L.Zeile;
+    L.Unten = h - 4 * L.Zeile;
+    db::Table d = db::query(gDbHaupt, "SELECT Bezeichnung, Saisonname, Nr, WklNr FROM Disznamen ORDER BY Nr ASC;");
+    for (size_t r = 0; r < d.size(); ++r) {
+      const int nr = d.integer(r, 2);
+      if (!db::query(gDbHaupt, "SELECT Vrnr FROM Msch_in_klassen WHERE Disznr=? LIMIT 1;", {nr}).empty())
+        disziplinen_.push_back({nr, d.text(r, 0), d.text(r, 1), d.num(r, 3)});
+    }
+    // The footer's rule: the team lines stay above it.
+    grenze_ = L.Unten - static_cast<int>(static_cast<double>(disziplinen_.size()) * L.Zeile * 0.8);
+    miss();
+  }
+
+  void verein(long nr, const std::string& name) {
+    vereinKopf_ = "Mannschaftsleiter Verein Nr. " + str(nr) + ", " + name;
+    int y = seitenkopf();
+    db::Table tel = db::query(gDbHaupt, "SELECT TelSStd FROM Vereine_zstext WHERE Nummer=?;", {nr});
+    std::string telefon = "Tel. Nr. Verein:";
+    if (!tel.empty()) {
+      const std::string t = tel.text(0, 0);
+      if (t != "(null)" && !t.empty() && toLong(t) > 0) telefon += " " + t;
+    }
+    c_.textOut(L.Links, y, telefon);
+    y += schritt(1.5);
+    for (const Disziplin& d : disziplinen_) {
+      db::Table teams = db::query(gDbHaupt,
+                                  "SELECT DISTINCT Rmschnr FROM Msch_in_klassen WHERE Disznr=? AND Vrnr=? ORDER BY Rmschnr;",
+                                  {d.nr, nr});
+      if (teams.empty()) continue;
+      bool tabelleBegonnen = false;
+      for (size_t t = 0; t < teams.size(); ++t) {
+        const int team = teams.integer(t, 0);
+        std::vector<Zeile> zeilen = fuehrer(nr, team, d.nr);
+        if (zeilen.empty()) zeilen.emplace_back();
+        zeilen[0][0] = MannschaftsName(nr, team);
+        const int hoehe = static_cast<int>(zeilen.size() - 1) * schritt(1.2) + L.Zeile;
+        // The table head goes with its first team; a team goes whole to the next page.
+        const int kopf = tabelleBegonnen ? 0 : tabellenkopfHoehe();
+        if (y + kopf + hoehe > grenze_) {
+          y = neueSeite();
+          if (tabelleBegonnen) y = tabellenkopf(d, y);
+        }
+        if (!tabelleBegonnen) y = tabellenkopf(d, y);
+        tabelleBegonnen = true;
+        for (const Zeile& z : zeilen) {
+          for (size_t s = 0; s < kSpalten; ++s)
+            if (c_.textWidth(z[s]) > 0) c_.textOut(spalte_[s], y, z[s]);
+          y += schritt(1.2);
+        }
+      }
+    }
+    fuss();
+  }
+
+  void fuss() {
+    int y = grenze_;
+    c_.line(L.Links - L.Einheit, y, L.Rechts, y);
+    y += schritt(0.3);
+    c_.setFontSize(8);
+    const std::string marke = "Kerbwerk2006";
+    c_.textOut(L.Rechts - (c_.textWidth(marke) + L.Einheit), y, marke);
+    for (const Disziplin& d : disziplinen_) {
+      db::Table w = db::query(gDbHaupt, "SELECT DISTINCT Name, Fax, Mail FROM Wettkampfleiter WHERE Nr=?;", {d.wkl});
+      if (w.empty()) continue;
+      c_.textOut(L.Links, y,
+                 "Wettkampfleiter " + d.name + ": " + w.text(0, 0) + ", Fax: " + w.text(0, 1) + ", Mail: " + w.text(0, 2));
+      y += schritt(0.8);
+    }
+  }
+
+  DruckLayout L;
+
+ private:
+  int schritt(double zeilen) const { return static_cast<int>(zeilen * L.Zeile); }
+
+  std::vector<Zeile> fuehrer(long verein, int team, int disz) {
+    std::vector<Zeile> out;
+    db::Table t = db::query(gDbHaupt,
+                            std::string("SELECT DISTINCT ") + kFuehrerSpalten +
+                                " FROM Msch_fuehrer WHERE Vrnr=? AND Rmschnr=? AND Disznr=?;",
+                            {verein, team, disz});
+    for (size_t r = 0; r < t.size(); ++r) {
+      Zeile z;
+      for (size_t s = 1; s < kSpalten; ++s) z[s] = t.text(r, s - 1);
+      out.push_back(z);
+    }
+    return out;
+  }
+
+  // Column widths over every team and captain of all disciplines, in 10 points.
+  void miss() {
+    c_.setFontSize(10);
+    std::array<int, kSpalten> breite{};
+    db::Table teams = db::query(gDbHaupt, "SELECT Vrnr, Rmschnr FROM Msch_in_klassen;");
+    for (size_t r = 0; r < teams.size(); ++r) {
+      breite[0] = std::max(breite[0], c_.textWidth(MannschaftsName(teams.num(r, 0), teams.integer(r, 1))));
+      db::Table f = db::query(gDbHaupt,
+                              std::string("SELECT ") + kFuehrerSpalten + " FROM Msch_fuehrer WHERE Vrnr=? AND Rmschnr=?;",
+                              {teams.num(r, 0), teams.integer(r, 1)});
+      for (size_t z = 0; z < f.size(); ++z)
+        for (size_t s = 1; s < kSpalten; ++s) breite[s] = std::max(breite[s], c_.textWidth(f.text(z, s - 1)));
+    }
+    spalte_[0] = L.Links;
+    for (size_t s = 1; s < kSpalten; ++s) spalte_[s] = spalte_[s - 1] + breite[s - 1] + L.Einheit;
+    for (size_t s = 0; s < kSpalten; ++s) {
+      if (s < 8) L.Spalte[s] = spalte_[s];
+      else L.Eigene[s - 8] = spalte_[s];
+    }
+    breite_ = breite;
+  }
+
+  // District line and the club's line; returns the y below them.
+  int seitenkopf() {
+    c_.setFontSize(14);
+    c_.textOut(L.Links, L.Oben, "Rundenwettkampf " + fieldText(gEinstellungen.Gauname) + " ");
+    const int y = L.Oben + 2 * L.Zeile;
+    c_.textOut(L.Links, y, vereinKopf_);
+    return y + schritt(1.5);
+  }
+
+  int neueSeite() {
+    fuss();
+    c_.newPage();
+    return seitenkopf();
+  }
+
+  int tabellenkopfHoehe() const { return schritt(1.5) + schritt(1.5) + L.Zeile + schritt(0.5); }
+
+  int tabellenkopf(const Disziplin& d, int y) {
+    c_.line(L.Links - L.Einheit, y, L.Rechts, y);
+    y += schritt(1.5);
+    c_.setFontSize(14);
+    c_.textOut(L.Links, y, d.name + ", Saison " + d.saison);
+    y += schritt(1.5);
+    c_.setFontSize(10);
+    for (size_t s = 0; s < kSpalten; ++s)
+      if (s == 0 || breite_[s] > 0) c_.textOut(spalte_[s], y, kTitel[s]);
+    y += L.Zeile;
+    c_.line(L.Links - L.Einheit, y, L.Rechts, y);
+    return y + schritt(0.5);
+  }
+
+  PrintCanvas& c_;
+  std::vector<Disziplin> disziplinen_;
+  std::array<int, kSpalten> spalte_{};
+  std::array<int, kSpalten> breite_{};
+  int grenze_ = 0;
+  std::string vereinKopf_;
+};
+
+}  // namespace
+
+bool PrintMschFuehrerAlleDisz() {
+  std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+  c->setTitle("RWK-Mannschaftsleiter, alle Disz");
+  c->setOrientation(PageOrientation::Landscape);
+  c->setPenWidth(2);
+  c->setFontName("Times New Roman");
+  if (!c->beginDoc()) return false;
+  AlleDiszDruck druck(*c);
+  db::Table vereine = db::query(gDbHaupt,
+                                "SELECT Nummer, Name FROM Vereine_gau WHERE Nummer IN "
+                                "(SELECT Vrnr FROM Msch_in_klassen) ORDER BY Nummer ASC, rowid;");
+  for (size_t r = 0; r < vereine.size(); ++r) {
+    if (r > 0) c->newPage();  // no page after the last club
+    druck.verein(vereine.num(r, 0), vereine.text(r, 1));
+  }
+  c->endDoc();
+  return true;
+}

@@ -145,6 +145,7 @@ TZikoSAALEinstellungenDlg::TZikoSAALEinstellungenDlg(QWidget* parent) : ZDialog(
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(MainMenu1);
   layout->addWidget(PageControl1, 1);
+  setMinimumSize(720, 440);  // all five page tabs shown whole
   resize(760, 480);
 }
 

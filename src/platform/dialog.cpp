@@ -123,6 +123,12 @@ bool ZDialog::pressKey(int qtKey) {
 
 bool ZDialog::transactionOpen() const { return transaction_ != nullptr; }
 
+bool ZDialog::commitEditTransaction() {
+  if (!transaction_) return false;
+  std::unique_ptr<EditTransaction> t = std::move(transaction_);
+  return t->commit();
+}
+
 bool ZDialog::previewKey(int key, Qt::KeyboardModifiers modifiers) {
   if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return false;
   if (pressKey(key)) return true;

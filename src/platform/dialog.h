@@ -56,6 +56,9 @@ class ZDialog : public QDialog {
 
   void setEditTransaction(TransactionFactory factory) { factory_ = std::move(factory); }
   bool transactionOpen() const;
+  // Ends the open transaction with a commit now, for a dialog that reports only what was
+  // really stored; false when the commit failed (everything is then rolled back).
+  bool commitEditTransaction();
 
   // Key preview: called for every key pressed anywhere in this window before the focused
   // control sees it. Return true to consume the key.

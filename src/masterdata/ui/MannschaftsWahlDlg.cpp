@@ -9,6 +9,7 @@
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
+#include "season/ui/KlassenAuswahl.h"
 
 namespace {
 void selectFirst(QTreeWidget* list) {
@@ -69,14 +70,7 @@ std::string TMannschaftsWahlDlg::disciplineCaption(const std::string& prefix) co
 }
 
 void TMannschaftsWahlDlg::showTeamChoice() {
-  {
-    QSignalBlocker block(ComboBoxKlasse);
-    ComboBoxKlasse->clear();
-    addComboItem(ComboBoxKlasse, " -- alle Klassen --", 0);
-    for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, gEinstellungen.AktDisznr))
-      addComboItem(ComboBoxKlasse, k.name, k.nr);
-    ComboBoxKlasse->setCurrentIndex(0);
-  }
+  FillKlassenCombo(ComboBoxKlasse, gEinstellungen.AktDisznr, " -- alle Klassen --");
   ComboBoxKlasseChange();
 }
 

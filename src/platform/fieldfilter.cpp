@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 FieldFilter::FieldFilter(QLineEdit* edit, Kind kind) : QValidator(edit), kind_(kind) {
   edit->setValidator(this);
@@ -46,4 +47,9 @@ FieldFilter* setRingFilter(QLineEdit* edit, std::function<bool()> tenths) {
   auto* filter = new FieldFilter(edit, FieldFilter::Ring);
   filter->tenths = std::move(tenths);
   return filter;
+}
+
+void showWhole(QLineEdit* edit, const QString& text, int typingLimit) {
+  edit->setMaxLength(std::max(typingLimit, static_cast<int>(text.size())));
+  edit->setText(text);
 }

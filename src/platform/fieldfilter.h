@@ -36,3 +36,8 @@ class FieldFilter : public QValidator {
 // maxDigits > 0 limits the length of the text.
 FieldFilter* setNumberFilter(QLineEdit* edit, bool allowMinus = false, int maxDigits = 0);
 FieldFilter* setRingFilter(QLineEdit* edit, std::function<bool()> tenths);
+
+// Shows a stored value whole: a field's length limit applies to typing only, so a longer
+// value is neither cut when shown nor saved back cut.
+class QString;
+void showWhole(QLineEdit* edit, const QString& text, int typingLimit);

@@ -82,6 +82,7 @@ TFenkLBearbeitenEinzlergebnisseDlg::TFenkLBearbeitenEinzlergebnisseDlg(QWidget* 
     line->addWidget(new QLabel(qs(headings[i]), this), 0, i);
     line->addWidget(edits[i], 1, i);
   }
+  for (QLineEdit* e : {EditKampfnr, EditRingerg, EditMschnr}) e->setMaximumWidth(60);
   line->setColumnStretch(4, 1);
   auto* right = new QVBoxLayout;
   right->addWidget(Label5);

@@ -47,6 +47,7 @@ TFenkLBearbeitenMschsergebnisseDlg::TFenkLBearbeitenMschsergebnisseDlg(QWidget* 
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
   }
+  for (int c = 0; c < 5; ++c) ListViewMschErg->setColumnWidth(c, c == 1 ? 70 : 55);
   Label1 = new QLabel(this);
   QFont bold = Label1->font();
   bold.setBold(true);

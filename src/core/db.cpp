@@ -151,7 +151,6 @@ std::string expand(sqlite3* db, const std::string& sql, const Params& params) {
   return out;
 }
 
-std::string lastError(sqlite3* db) { return db ? sqlite3_errmsg(db) : "keine Datenbank"; }
 
 sqlite3* open(const std::string& path) {
   sqlite3* db = nullptr;

@@ -56,8 +56,6 @@ Table query(sqlite3* db, const std::string& sql, const Params& params = {},
 // The statement with its values filled in, as shown in the error box.
 std::string expand(sqlite3* db, const std::string& sql, const Params& params);
 
-std::string lastError(sqlite3* db);
-
 // How long a statement waits for a lock held by another connection or program.
 inline constexpr int kBusyTimeoutMs = 5000;
 

@@ -47,13 +47,10 @@ std::string MannschaftsName(long club, int team) {
   return MannschaftsNameVon(t.text(0, 0), team);
 }
 
+std::string RoemischeZahl(int n) { return n >= 1 && n <= 20 ? kRoman[static_cast<size_t>(n - 1)] : ""; }
+
 std::string MannschaftsNameVon(const std::string& clubName, int team) {
-  std::string numeral;
-  if (team < 1)
-    numeral = " ";
-  else if (team <= 20)
-    numeral = kRoman[static_cast<size_t>(team - 1)];
-  std::string name = clubName + " " + numeral;
+  std::string name = clubName + " " + (team < 1 ? std::string(" ") : RoemischeZahl(team));
   if (name.size() > kTeamNameMax) name.resize(kTeamNameMax);
   return name;
 }

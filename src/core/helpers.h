@@ -4,6 +4,8 @@
 #include <string>
 
 std::string MannschaftsName(long club, int team);
+// "I" to "XX"; empty outside 1 ... 20.
+std::string RoemischeZahl(int n);
 // The same name for a club whose name is already read (a club without a row gives "").
 std::string MannschaftsNameVon(const std::string& clubName, int team);
 std::string& DosToAnsi(std::string& text);

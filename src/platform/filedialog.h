@@ -36,7 +36,6 @@ class FileDialog {
   int filterIndex = 1;     // proposed filter in, chosen filter out
   bool overwritePrompt = false;
   bool fileMustExist = false;
-  bool pathMustExist = false;
 };
 
 // The name as the dialog hands it back: a name without extension gets the extension of the

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 #include <csetjmp>
+#include <memory>
 #include <cstdio>
 
 #include <jpeglib.h>
@@ -36,8 +37,9 @@ QImage decodeJpeg(const QByteArray& data) {
   JpegError err;
   info.err = jpeg_std_error(&err.mgr);
   err.mgr.error_exit = onJpegError;
-  // Everything the error path may touch is set up before the jump point.
-  QImage image;
+  // Everything the error path may touch is set up before the jump point. The image lives
+  // behind a pointer that never changes after it, so the jump leaves no local undefined.
+  const auto image = std::make_unique<QImage>();
   if (setjmp(err.jump)) {
     jpeg_destroy_decompress(&info);
     return QImage();
@@ -51,14 +53,14 @@ QImage decodeJpeg(const QByteArray& data) {
   }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
-  image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
+  *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
   while (info.output_scanline < info.output_height) {
-    JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+    JSAMPROW row = image->scanLine(static_cast<int>(info.output_scanline));
     jpeg_read_scanlines(&info, &row, 1);
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
-  return image;
+  return *image;
 }
 
 TZikoInfoDlg::TZikoInfoDlg(QWidget* parent) : ZDialog(parent) {

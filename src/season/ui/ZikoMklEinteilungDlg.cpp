@@ -28,7 +28,6 @@ std::string clubName(long nummer) {
   return t.empty() ? std::string() : t.text(0, 0);
 }
 
-const char* const kRoemisch[] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X"};
 
 }  // namespace
 
@@ -48,7 +47,7 @@ TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) 
   GroupBoxMsch = new QGroupBox(qs("Mannschaften Klasse"), this);
   ListBoxMsch = new QListWidget(GroupBoxMsch);
   ComboBoxRmschnr = new QComboBox(GroupBoxMsch);
-  for (int i = 0; i <= 10; ++i) addComboItem(ComboBoxRmschnr, kRoemisch[i], i);
+  for (int i = 0; i <= 10; ++i) addComboItem(ComboBoxRmschnr, RoemischeZahl(i), i);
   ButtonMschNeu = new QPushButton(qs("Neue Mannschaft für Klasse"), GroupBoxMsch);
   ButtonMschLoeschen = new QPushButton(qs("Markierte Mannschaft löschen"), GroupBoxMsch);
   BitBtnMschAuf = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), QString(), GroupBoxMsch);

@@ -61,7 +61,6 @@ class TZikoMklEinteilungDlg : public ZDialog {
   // The class shown (its Nr, -1 for none or a new class not yet stored) and its teams in
   // the order of ListBoxMsch.
   long shownClass() const { return mklnr_; }
-  bool newClassPending() const { return newClass_; }
   const std::vector<Team>& teamList() const { return teams_; }
 
  private:

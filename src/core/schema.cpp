@@ -149,7 +149,9 @@ const AgeClass kAgeClasses[] = {
 
 const char* const kDisciplines[] = {"Luftgewehr", "Luftpistole"};
 
-std::string seasonName() {
+}  // namespace
+
+std::string currentSeasonName() {
   std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
@@ -158,6 +160,17 @@ std::string seasonName() {
   std::snprintf(buf, sizeof buf, "%4d/%4d", year, year + 1);
   return buf;
 }
+
+bool insertDisznamenRow(int nr, const std::string& name, const std::string& season) {
+  return db::exec(gDbHaupt,
+                  "INSERT INTO Disznamen (Nr, Bezeichnung, Saisonname, WklNr, Kampfindex, Mklindex, "
+                  "Gegnerpaarindex, Vereinsindex, MergMklindex, EergVrindex, MergVrindex, "
+                  "SortEErgMinAnzErg, SortEErgMinRinge, Zehntelflag ) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+                  {nr, name, season, 0, 0, 0, 0, 0, 0, 0, 0, 1, 360, 0});
+}
+
+namespace {
 
 bool insertMainDefaults(const std::string& season) {
   sqlite3* c = gDbHaupt;
@@ -175,12 +188,7 @@ bool insertMainDefaults(const std::string& season) {
            {0, "Wettkampfleiter 1", "Schützenstr. 1", "80123", "Schießstadt", "0123", "123",
             "wettkampfleiter@example.org"}) && ok;
   for (int i = 0; i < 2; ++i) {
-    ok = db::exec(c,
-             "INSERT INTO Disznamen (Nr, Bezeichnung, Saisonname, WklNr, Kampfindex, Mklindex, "
-             "Gegnerpaarindex, Vereinsindex, MergMklindex, EergVrindex, MergVrindex, "
-             "SortEErgMinAnzErg, SortEErgMinRinge, Zehntelflag ) "
-             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
-             {i, kDisciplines[i], season, 0, 0, 0, 0, 0, 0, 0, 0, 1, 360, 0}) && ok;
+    ok = insertDisznamenRow(i, kDisciplines[i], season) && ok;
     for (const AgeClass& a : kAgeClasses) {
       ok = db::exec(c,
                "INSERT INTO JgKlassen (Disznr, Jklnr, Jklname, Jklbeginn, Jklflagw, Jklflagm) "
@@ -233,6 +241,20 @@ bool insertImpExpRow(long d) {
   const std::string& p = gIntdat.ProgrammVerzeichnis;
   return db::exec(gDbPfade, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
            {d, p, p});
+}
+
+void addDisciplineSettingsRows(int nr) {
+  auto missing = [](sqlite3* conn, const std::string& table, int disznr) {
+    return db::query(conn, "SELECT Disznr FROM " + table + " WHERE Disznr=?;", {disznr}).empty();
+  };
+  if (missing(gDbPfade, "PfadeEinzelausgb_10", nr)) insertEinzelausgb10Row(nr);
+  if (missing(gDbPfade, "PfadeNeueSaison", nr)) insertNeueSaisonRow(nr);
+  if (missing(gDbPfade, "PfadeImpExp", 0)) insertImpExpRow(0);
+  if (missing(gDbAutoImpExp, "RmeImport", nr))
+    db::exec(gDbAutoImpExp,
+             "INSERT INTO RmeImport(Disznr, RmePfadLokal, Username, Passwort, Url) "
+             "VALUES (?, ?, ?, ?, ?);",
+             {nr, gIntdat.ProgrammVerzeichnis, "", "", ""});
 }
 
 void fillCreateTexts(_ziko_intdat& intdat) {
@@ -295,7 +317,7 @@ void setDefaultSettings(int keepName) {
 }
 
 bool CreateDefaultDatabase(int keepName) {
-  std::string season = seasonName();
+  std::string season = currentSeasonName();
   setDefaultSettings(keepName);
   bool ok = RecreateMainTables();
   ok = RecreatePathTables() && ok;

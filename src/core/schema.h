@@ -33,3 +33,10 @@ bool recreateTable(sqlite3* conn, const char* table, const std::string& create);
 bool insertEinzelausgb10Row(long d);
 bool insertNeueSaisonRow(long d);
 bool insertImpExpRow(long d);
+// The path rows and the report-import row that a new discipline gets, where missing. The
+// export folders are kept in the row of discipline 0 alone.
+void addDisciplineSettingsRows(int nr);
+// "%4d/%4d": this calendar year and the next, the season of a new discipline.
+std::string currentSeasonName();
+// The name row of a new discipline with its default settings; false when it failed.
+bool insertDisznamenRow(int nr, const std::string& name, const std::string& season);

@@ -92,22 +92,6 @@ bool addMissingMasterRows(int from) {
   return ok;
 }
 
-// The path rows and the report-import row that a new discipline gets, when missing.
-void addDisciplineSettingsRows(int nr) {
-  auto missing = [](sqlite3* conn, const std::string& table, int disznr) {
-    return db::query(conn, "SELECT Disznr FROM " + table + " WHERE Disznr=?;", {disznr}).empty();
-  };
-  if (missing(gDbPfade, "PfadeEinzelausgb_10", nr)) insertEinzelausgb10Row(nr);
-  if (missing(gDbPfade, "PfadeNeueSaison", nr)) insertNeueSaisonRow(nr);
-  // The export folders are kept in the row of discipline 0 alone.
-  if (missing(gDbPfade, "PfadeImpExp", 0)) insertImpExpRow(0);
-  if (missing(gDbAutoImpExp, "RmeImport", nr))
-    db::exec(gDbAutoImpExp,
-             "INSERT INTO RmeImport(Disznr, RmePfadLokal, Username, Passwort, Url) "
-             "VALUES (?, ?, ?, ?, ?);",
-             {nr, gIntdat.ProgrammVerzeichnis, "", "", ""});
-}
-
 int copyDiscipline(int from, int target) {
   db::Table source = db::query(gDbHaupt, "SELECT Nr FROM imp.Disznamen WHERE Nr=?;", {from});
   if (!source.ok || source.empty()) return -1;

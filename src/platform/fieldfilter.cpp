@@ -53,3 +53,28 @@ void showWhole(QLineEdit* edit, const QString& text, int typingLimit) {
   edit->setMaxLength(std::max(typingLimit, static_cast<int>(text.size())));
   edit->setText(text);
 }
+
+namespace {
+class TypingLimit : public QValidator {
+ public:
+  TypingLimit(QLineEdit* edit, int maxLength)
+      : QValidator(edit), edit_(edit), max_(maxLength), last_(edit->text().size()) {
+    // The validator sees the changed text only; the length before the change is kept here.
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { last_ = t.size(); });
+  }
+  State validate(QString& input, int&) const override {
+    // setText() leaves the field unmodified: a text set by the program passes whole.
+    if (!edit_->isModified()) return Acceptable;
+    return input.size() <= std::max<qsizetype>(max_, last_) ? Acceptable : Invalid;
+  }
+
+ private:
+  QLineEdit* edit_;
+  int max_;
+  qsizetype last_;
+};
+}  // namespace
+
+void setTypingLimit(QLineEdit* edit, int maxLength) {
+  edit->setValidator(new TypingLimit(edit, maxLength));
+}

@@ -41,3 +41,7 @@ FieldFilter* setRingFilter(QLineEdit* edit, std::function<bool()> tenths);
 // value is neither cut when shown nor saved back cut.
 class QString;
 void showWhole(QLineEdit* edit, const QString& text, int typingLimit);
+// Limits what the user types or pastes to maxLength characters, while a longer stored
+// text set with setText() is shown whole and may be shortened (QLineEdit::setMaxLength
+// would cut it, and a save would then store the cut text). Replaces the field's validator.
+void setTypingLimit(QLineEdit* edit, int maxLength);

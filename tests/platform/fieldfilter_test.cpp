@@ -72,3 +72,14 @@ TEST(RingField, EveryCharacterKeyIsReportedRefusedOrNot) {
   EXPECT_EQ(keys, 3) << "9, x and Backspace; not the cursor keys, Enter, Tab or Delete";
   EXPECT_EQ(e.text(), QString());
 }
+
+TEST(TypingLimit, CutsTypingButShowsAStoredLongerTextWhole) {
+  QLineEdit e;
+  setTypingLimit(&e, 5);
+  EXPECT_EQ(typed(e, "abcdefg"), QStringLiteral("abcde"));
+  e.setText(QStringLiteral("stored-longer"));
+  EXPECT_EQ(e.text(), QStringLiteral("stored-longer"));
+  EXPECT_EQ(typed(e, "x"), QStringLiteral("stored-longer")) << "no longer than it was";
+  QTest::keyClick(&e, Qt::Key_Backspace);
+  EXPECT_EQ(e.text(), QStringLiteral("stored-longe")) << "it can be shortened";
+}

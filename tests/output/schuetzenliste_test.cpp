@@ -1,0 +1,100 @@
+// The printed shooter list of one club.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "output/schuetzenliste.h"
+#include "platform/text.h"
+#include "support/testenv.h"
+
+namespace {
+
+class ShooterList : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    db::exec(gDbHaupt,
+             "INSERT INTO Vereine_gau (Nummer, Name) VALUES (5, 'Adler');"
+             "INSERT INTO Schuetzen (Passnr, VrNr, Name, Gebdat, Geschl, AktivFlag) VALUES "
+             "(11, 5, 'Zeller, Anna', '02.03.1980', 'W', '1'), (12, 5, 'berg, Udo', '', 'M', '0'),"
+             "(13, 5, 'Huber, Max', '', 'M', '1'), (14, 6, 'Anderer, Verein', '', 'M', '1');");
+  }
+  // The texts of the shooter lines (the column of names), in print order.
+  static std::vector<std::string> names(const PrintJob& job, int x) {
+    std::vector<std::string> out;
+    for (const PrintCall& c : job.texts())
+      if (c.x == x && c.font.size == 10 && c.text != "Name") out.push_back(c.text);
+    return out;
+  }
+};
+
+TEST_F(ShooterList, PrintsTheClubOrderedByNameAndOnlyTickedWithTheFlag) {
+  RecordingCanvas all;
+  ASSERT_TRUE(PrintSchuetzenListe(all, 5, 0));
+  const PrintJob& job = *all.job();
+  EXPECT_EQ(job.title(), "Sch\xFCtzendaten");
+  EXPECT_TRUE(job.ended());
+  const PrintCall* heading = job.findText("Schuetzendaten Adler");
+  ASSERT_TRUE(heading);
+  EXPECT_EQ(heading->font.size, 14);
+  const PrintCall* nameHead = job.findText("Name");
+  ASSERT_TRUE(nameHead);
+  EXPECT_GT(nameHead->y, heading->y);
+  EXPECT_EQ(names(job, nameHead->x), (std::vector<std::string>{"berg, Udo", "Huber, Max", "Zeller, Anna"}));
+  const PrintCall* date = job.findText("02.03.1980");
+  ASSERT_TRUE(date);
+  EXPECT_EQ(date->y, job.findText("Zeller, Anna")->y) << "birth date on the shooter's line";
+
+  RecordingCanvas ticked;
+  ASSERT_TRUE(PrintSchuetzenListe(ticked, 5, 1));
+  EXPECT_EQ(names(*ticked.job(), nameHead->x), (std::vector<std::string>{"Huber, Max", "Zeller, Anna"}));
+}
+
+TEST_F(ShooterList, ALongListGoesOnWithHeadingOnEveryPage) {
+  {
+    db::Transaction t(gDbHaupt);
+    for (int i = 0; i < 150; ++i)
+      db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (?, 7, ?);",
+               {5000 + i, "Name " + std::to_string(1000 + i)});
+    t.commit();
+  }
+  RecordingCanvas canvas;
+  ASSERT_TRUE(PrintSchuetzenListe(canvas, 7, 0));
+  const PrintJob& job = *canvas.job();
+  ASSERT_GE(job.pages(), 2);
+  int headings = 0;
+  for (const PrintCall& c : job.texts()) {
+    if (c.text == "Schuetzendaten ") ++headings;
+    if (c.text == "Pass-Nr.") {
+      EXPECT_EQ(c.page, headings) << "column head below each heading";
+    }
+    EXPECT_LT(c.y + canvas.textHeight("X"), canvas.pageHeight()) << c.text << " runs off the page";
+  }
+  EXPECT_EQ(headings, job.pages());
+  EXPECT_EQ(job.findText("Name 1149")->page, job.pages());
+}
+
+TEST_F(ShooterList, PrintsToPdf) {
+  QTemporaryDir dir;
+  QString pdf = dir.filePath(QStringLiteral("liste.pdf"));
+  auto canvas = QPrinterCanvas::toPdf(fromQs(pdf));
+  ASSERT_TRUE(PrintSchuetzenListe(*canvas, 5, 0));
+  canvas.reset();
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  ASSERT_TRUE(p.waitForFinished(20000));
+  QString text = QString::fromUtf8(p.readAllStandardOutput());
+  EXPECT_TRUE(text.contains(QStringLiteral("Schuetzendaten Adler"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("11 +Zeller, Anna +W +02.03.1980"))))
+      << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral("Anderer")));
+
+  auto refused = QPrinterCanvas::toPdf("/nonexistent-folder/liste.pdf");
+  EXPECT_FALSE(PrintSchuetzenListe(*refused, 5, 0));
+}
+
+}  // namespace

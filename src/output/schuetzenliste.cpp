@@ -3,6 +3,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "platform/printer.h"
+#include "season/paarungen.h"
 
 namespace {
 
@@ -44,8 +45,7 @@ int printHead(PrintCanvas& canvas, const Layout& l, const std::string& clubName)
 }  // namespace
 
 bool PrintSchuetzenListe(PrintCanvas& canvas, long vrnr, int aktivOnly) {
-  db::Table club = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {vrnr});
-  std::string clubName = club.empty() ? std::string() : club.text(0, 0);
+  const std::string clubName = VereinsName(gDbHaupt, vrnr);
   // Ticked as the check marks show it: any flag whose number is not 0.
   std::string sql = "SELECT Passnr, Name, Geschl, Gebdat FROM Schuetzen WHERE VrNr=?";
   if (aktivOnly > 0) sql += " AND CAST(AktivFlag AS INTEGER) <> 0";

@@ -18,17 +18,13 @@
 #include "platform/sortablelist.h"
 #include "platform/text.h"
 #include "platform/waitcursor.h"
+#include "season/paarungen.h"
 
 TZikoSchuetzenBearbeitenDlg* ZikoSchuetzenBearbeitenDlg = nullptr;
 
 namespace {
 
 bool ticked(const std::string& flag) { return toLong(flag) != 0; }
-
-std::string clubName(long vrnr) {
-  db::Table t = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {vrnr});
-  return t.empty() ? std::string() : t.text(0, 0);
-}
 
 }  // namespace
 
@@ -321,7 +317,7 @@ void TZikoSchuetzenBearbeitenDlg::ButtonSpeichernClick() {
     db::Table other = db::query(gDbHaupt, "SELECT VrNr FROM Schuetzen WHERE Passnr=? ORDER BY VrNr;", {nummer});
     if (!other.empty() &&
         msg::show("Die Nummer " + str(nummer) + " gehört bereits zu einem Schützen des Vereins " +
-                      clubName(other.num(0, 0)) + ".\n\rTrotzdem anlegen?",
+                      VereinsName(gDbHaupt, other.num(0, 0)) + ".\n\rTrotzdem anlegen?",
                   "Frage", msg::YesNo, msg::Question) != msg::IdYes) {
       EditNummer->setFocus();
       return;
@@ -368,7 +364,7 @@ void TZikoSchuetzenBearbeitenDlg::ButtonLoeschenClick() {
 
 bool TZikoSchuetzenBearbeitenDlg::printClub(long vrnr) {
   if (PrintSchuetzenListe(vrnr, RadioButtonMarkierteSchuetzen->isChecked() ? 1 : 0)) return true;
-  msg::show("Die Schützenliste des Vereins " + clubName(vrnr) + " konnte nicht gedruckt werden.", "Fehler",
+  msg::show("Die Schützenliste des Vereins " + VereinsName(gDbHaupt, vrnr) + " konnte nicht gedruckt werden.", "Fehler",
             msg::Ok, msg::Error);
   return false;
 }

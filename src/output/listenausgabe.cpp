@@ -153,7 +153,9 @@ class ListenDruck {
     const int w = c.pageWidth();
     const int h = c.pageHeight();
     l_.Einheit = w / 100;
-    l_.Zeile = h / 70;
+    // A landscape page is low: its line must still hold a row of 10-point text.
+    c.setFont(PrintFont{"Times New Roman", 10});
+    l_.Zeile = std::max(h / 70, c.textHeight("Ag"));
     l_.Links = 8 * l_.Einheit;
     l_.Rechts = w - 3 * l_.Einheit;
     l_.Oben = 3 * l_.Zeile;

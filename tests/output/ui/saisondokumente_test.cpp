@@ -78,17 +78,49 @@ TEST_F(Ausgaben, ListsCarryKeysAndTheClassListFollowsTheClub) {
   }
 }
 
-TEST_F(Ausgaben, TwoClubsOfOneNameEachGetTheirOwnStartTable) {
+TEST_F(Ausgaben, TwoClubsOfOneNameEachGetTheirOwnStartTableAndCaptains) {
   db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name='Tell' WHERE Nummer IN (2, 3);");
   dlg->show();
-  std::vector<std::string> texte;
+  std::vector<std::string> start, fuehrer;
   for (int i : {1, 2}) {
     waehle(dlg->ComboBoxSttabVr, i);
     dlg->ButtonStTabClipboardClick();
-    texte.push_back(clipboard::text());
+    start.push_back(clipboard::text());
+    waehle(dlg->ComboBoxMFVr, i);
+    dlg->ButtonMFClipboardClick();
+    fuehrer.push_back(clipboard::text());
   }
-  EXPECT_EQ(texte[0].find("Gauliga"), std::string::npos) << "club 2 has no team in Gauliga";
-  EXPECT_NE(texte[1].find("Gauliga"), std::string::npos);
+  for (const auto& texte : {start, fuehrer}) {
+    EXPECT_EQ(texte[0].find("Gauliga"), std::string::npos) << "club 2 has no team in Gauliga";
+    EXPECT_NE(texte[1].find("Gauliga"), std::string::npos);
+  }
+}
+
+TEST_F(Ausgaben, CaptainsSaveAsDbaseAndPrintAJobPerClubWithTeams) {
+  setFieldText(gEinstellungen.CssDatei, dir->file("Mein.css"));
+  writeFileBytes(dir->file("Mein.css"), "td {}");
+  gEinstellungen.CssKopieren = 1;
+  std::filesystem::create_directory(dir->file("ziel"));
+  dlg->show();
+  waehle(dlg->ComboBoxMFVr, 1);
+  msg::ScriptedMessages boxes;
+  ScriptedFileDialogs files;
+  files.answer(dir->file("ziel/mf.txt"), 3);
+  dlg->ButtonMFSpeichernClick();
+  EXPECT_EQ(files.asked().at(0).fileName, "Mannschaftsleiter A & B <C>");
+  EXPECT_NE(files.asked()[0].filter.find("|Dbf-Datei(*.dbf)|*.dbf"), std::string::npos);
+  const std::string dbf = readFileBytes(dir->file("ziel/mf.dbf"));
+  ASSERT_FALSE(dbf.empty());
+  EXPECT_EQ(dbf[0], 3) << "a dBASE III file";
+  EXPECT_FALSE(std::filesystem::exists(dir->file("ziel/Mein.css"))) << "no style sheet beside a dBASE file";
+  EXPECT_EQ(db::query(gDbPfade, "SELECT MschfuehrerPfad FROM PfadeNeueSaison WHERE Disznr=0;").text(0, 0),
+            dir->file("ziel"));
+
+  // Clubs 2 and 3 have teams; club 1 has none and club 4 no name row.
+  ScriptedPrinting printing;
+  dlg->ButtonMFSerienDruckClick();
+  EXPECT_EQ(printing.jobs().size(), 2u);
+  EXPECT_EQ(boxes.count(), 1u) << "only the saved message";
 }
 
 TEST_F(Ausgaben, SaveNormalisesTheNameAndRemembersTheFolderOfItsDiscipline) {

@@ -1,0 +1,42 @@
+#include "output/mschfuehrerlisten.h"
+
+#include <memory>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "output/listenschreiber.h"
+#include "platform/printcanvas.h"
+#include "platform/printer.h"
+
+bool SaveMschFuehrer(const std::string& datei, int format, long verein, long klasse) {
+  const int vr = static_cast<int>(verein), kl = static_cast<int>(klasse);
+  if (format == 1) return WriteTextFile(datei, WriteTxtMschFuehrer(vr, kl));
+  if (format == 2) {
+    if (!WriteTextFile(datei, WriteHtmlMschFuehrer(vr, kl))) return false;
+    return gEinstellungen.CssKopieren ? CopyCssBeside(datei) : true;
+  }
+  if (format != 3) return false;
+  _sort_ausgabe a;  // every other field stays 0
+  a.Listenart = 6;
+  a.Disznr = gEinstellungen.AktDisznr;
+  a.Dateiformat = 3;
+  a.Mklnr = kl;
+  a.Vrnr = vr;
+  a.Dateiname = datei;
+  return WriteDbfMschFuehrer(a);
+}
+
+bool PrintMschFuehrerSerie() {
+  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
+  for (size_t r = 0; r < vereine.size(); ++r) {
+    const long nr = vereine.num(r, 0);
+    if (db::query(gDbHaupt, "SELECT Mklnr FROM Msch_in_klassen WHERE Vrnr=? AND Disznr=? LIMIT 1;",
+                  {nr, static_cast<int>(gEinstellungen.AktDisznr)})
+            .empty())
+      continue;
+    std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+    if (!c || !PrintMschFuehrer(*c, static_cast<int>(nr), 0)) return false;
+  }
+  return true;
+}

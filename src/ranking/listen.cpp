@@ -72,7 +72,7 @@ class Rang {
 void anInhaltAnpassen(ListenTabelle& t, size_t spalte) {
   size_t laenge = t.Spalten[spalte].Titel.size();
   for (const ListenZeile& z : t.Zeilen) laenge = std::max(laenge, z.Zellen[spalte].size());
-  t.Spalten[spalte].Breite = static_cast<int>(laenge) * 7 + 14;
+  t.Spalten[spalte].Breite = static_cast<int>(laenge) * 8 + 16;
 }
 
 const KlassenEintrag* findeKlasse(const std::vector<KlassenEintrag>& klassen, int32_t nr) {
@@ -178,7 +178,7 @@ int32_t klassenRunde(const KlassenEintrag& k, int32_t durchgang) {
 }
 
 std::vector<ListenSpalte> tabellenSpalten() {
-  return {spalte("Rang", 38, Ausrichtung::Mitte),   spalte("Mannschaft", 170),
+  return {spalte("Rang", 38, Ausrichtung::Mitte),   spalte("Mannschaft", 150),
           spalte("Punkte", 60, Ausrichtung::Mitte), spalte("Ringe", 60, Ausrichtung::Mitte),
           spalte("Erg.", 32, Ausrichtung::Mitte),   spalte("Schnitt", 60, Ausrichtung::Mitte)};
 }
@@ -500,13 +500,13 @@ void KlassenRundenliste(int32_t disznr, int32_t klasseNr, int32_t durchgang) {
 namespace {
 
 std::vector<ListenSpalte> paarungsSpalten() {
-  return {spalte("Heim", 170), spalte("Gast", 170), spalte("Ringe", 110, Ausrichtung::Mitte)};
+  return {spalte("Heim", 150), spalte("Gast", 150), spalte("Ringe", 110, Ausrichtung::Mitte)};
 }
 
 std::vector<ListenSpalte> einzelSpalten(const char* wert, bool mitAnzahl) {
   std::vector<ListenSpalte> s{spalte("Rang", 38, Ausrichtung::Rechts),
-                              spalte("Passnr.", 60, Ausrichtung::Rechts), spalte("Name", 160),
-                              spalte("Mannschaft", 170), spalte(wert, 60, Ausrichtung::Mitte)};
+                              spalte("Passnr.", 60, Ausrichtung::Rechts), spalte("Name", 120),
+                              spalte("Mannschaft", 130), spalte(wert, 56, Ausrichtung::Mitte)};
   if (mitAnzahl) s.push_back(spalte("Erg.", 32, Ausrichtung::Mitte));
   return s;
 }
@@ -568,8 +568,8 @@ KlassenListen KlassenergebnisListen(int32_t disznr, int32_t klasseNr, int32_t du
       zeile(l.Unten, {rang(e.Schnitt), str(e.Passnr), e.Name, namen(e.Vrnr, e.Mschnr),
                       schnitt(e.Schnitt), str(e.AnzahlErg)});
   } else if (anzeige == 2) {
-    l.Unten.Spalten = {spalte("Dg Nr.", 50, Ausrichtung::Mitte), spalte("Heim", 170),
-                       spalte("Gast", 170), spalte("Ringe", 110, Ausrichtung::Mitte)};
+    l.Unten.Spalten = {spalte("Dg Nr.", 50, Ausrichtung::Mitte), spalte("Heim", 150),
+                       spalte("Gast", 150), spalte("Ringe", 80, Ausrichtung::Mitte)};
     const Mannschaftsergebnisse erg(disznr, klasseNr);
     std::map<long, std::vector<Paarung>> jeRunde;
     for (const Paarung& p : paarungen(disznr, klasseNr, 0)) jeRunde[p.Kampfnr].push_back(p);

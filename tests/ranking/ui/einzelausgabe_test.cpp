@@ -1,0 +1,156 @@
+// The sorted-output window on the hand-made season of sortsaison.h: choices by key, rounds
+// cut to the page's last one, the final-ranking notice and the remembered minimums.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "platform/keydata.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+#include "ranking/sortsaison.h"
+#include "ranking/ui/ZikoSortierteAusgabeDlg.h"
+
+namespace {
+
+class Einzelausgabe : public SortSaison {
+ protected:
+  void SetUp() override {
+    SortSaison::SetUp();
+    gEinstellungen.AktDisznr = 0;
+    dlg = std::make_unique<TZikoSortierteAusgabeDlg>();
+  }
+  void TearDown() override {
+    for (const auto& m : boxes.shown()) ADD_FAILURE() << m.caption << ": " << m.text;
+    dlg.reset();
+    SortSaison::TearDown();
+  }
+
+  static void waehle(QComboBox* c, int index) {
+    c->setCurrentIndex(index);
+    emit c->activated(index);
+  }
+  static std::string items(const QComboBox* c) {
+    std::string s;
+    for (int i = 0; i < c->count(); ++i)
+      s += fromQs(c->itemText(i)) + "=" + str(comboKey(c, i)) + "|";
+    return s;
+  }
+  static std::string cell(const QTreeWidget* v, int row, int col) {
+    return fromQs(v->topLevelItem(row)->text(col));
+  }
+  static int minima(int disz, const char* column) {
+    return db::query(gDbHaupt, std::string("SELECT ") + column + " FROM Disznamen WHERE Nr=?;",
+                     {disz})
+        .integer(0, 0);
+  }
+  void seite(int page) { dlg->PageControl1->setCurrentIndex(page); }
+
+  msg::ScriptedMessages boxes;
+  std::unique_ptr<TZikoSortierteAusgabeDlg> dlg;
+};
+
+TEST_F(Einzelausgabe, MinimumsAreSavedOnADisciplineChangeAndOnClosing) {
+  dlg->show();
+  seite(2);
+  dlg->EditMinErgRinge->setText(qs("93"));
+  dlg->EditMinErgRingeExit();
+  EXPECT_EQ(dlg->SortEErgMinRinge, 93);
+  waehle(dlg->ComboBoxDisz, 1);
+  EXPECT_EQ(minima(0, "SortEErgMinRinge"), 93);
+  // Discipline 1 has no round beyond the first: its count is cut to 1.
+  dlg->EditMinErgRinge->clear();
+  dlg->EditMinErgRingeExit();
+  EXPECT_EQ(dlg->SortEErgMinRinge, 350);
+  dlg->hide();
+  EXPECT_EQ(minima(1, "SortEErgMinRinge"), 350);
+  EXPECT_EQ(minima(1, "SortEErgMinAnzErg"), 1);
+}
+
+TEST_F(Einzelausgabe, ClassesAreTakenByTheirNumber) {
+  // Two classes "Liga": Nr 1 with 2 match days, Nr 3 with 4; round 8 remembered.
+  db::exec(gDbHaupt, "UPDATE Disznamen SET Kampfindex=7, SortEErgMinAnzErg=1 WHERE Nr=0;");
+  dlg->show();
+  EXPECT_EQ(dlg->ComboBoxSortart->currentText(), qs("4"));
+
+  seite(2);
+  EXPECT_EQ(items(dlg->ComboBoxMklEErg), "--Alle Klassen--=0|Liga=1|Liga=3|");
+  waehle(dlg->ComboBoxMklEErg, 2);
+  dlg->RadioGroup2Items[1]->click();
+  EXPECT_EQ(dlg->ComboBoxDgnr->currentText(), qs("4"));
+  EXPECT_TRUE(dlg->LabelEndwertungText1->isVisible());
+  EXPECT_EQ(fromQs(dlg->LabelEndwertungText2->text()), "Vorgegebene Mindestanzahl Ergebnisse: 3");
+  EXPECT_EQ(dlg->SortEErgMinAnzErg, 3);
+  waehle(dlg->ComboBoxMklEErg, 1);
+  EXPECT_EQ(dlg->ComboBoxDgnr->currentText(), qs("2"));
+  EXPECT_EQ(fromQs(dlg->LabelEndwertungText1->text()), "Endwertung Klasse Liga");
+  EXPECT_EQ(fromQs(dlg->LabelEndwertungText2->text()), "Vorgegebene Mindestanzahl Ergebnisse: 2");
+  EXPECT_EQ(dlg->ListViewEErg->topLevelItemCount(), 3);
+  EXPECT_EQ(fromQs(dlg->RadioGroup2Items[1]->text()), "Ringschnitte nach Durchgang 2");
+  // All classes or the round's results: no final ranking.
+  waehle(dlg->ComboBoxMklEErg, 0);
+  EXPECT_FALSE(dlg->LabelEndwertungText1->isVisible());
+  waehle(dlg->ComboBoxMklEErg, 1);
+  dlg->RadioGroup2Items[0]->click();
+  EXPECT_FALSE(dlg->LabelEndwertungText1->isVisible());
+
+  // Class results of Nr 3 at its last round, and its pairings.
+  seite(3);
+  waehle(dlg->ComboBoxMklKlerg, 1);
+  EXPECT_EQ(dlg->ComboBoxDgnrKlerg->currentText(), qs("2"));
+  waehle(dlg->ComboBoxDgnrKlerg, 3);
+  dlg->RadioGroupKlergSortartItems[1]->click();
+  EXPECT_TRUE(dlg->LabelEndwertungText1Kl->isVisible());
+  EXPECT_EQ(fromQs(dlg->LabelEndwertungText2Kl->text()), "Vorgegebene Mindestanzahl Ergebnisse: 3");
+  EXPECT_EQ(cell(dlg->ListViewMergKlerg, 0, 1), "Adler II");
+  dlg->RadioGroupKlergSortartItems[2]->click();
+  EXPECT_EQ(cell(dlg->ListViewEErgKleerg, 4, 0), "4");
+  ASSERT_EQ(dlg->tabellen().size(), 2u);
+  EXPECT_EQ(dlg->tabellen()[1].Zeilen.size(),
+            static_cast<size_t>(dlg->ListViewEErgKleerg->topLevelItemCount()));
+  EXPECT_EQ(dlg->auswahl().Mklnr, 3);
+
+  // The line-ups of Nr 3 in round 1.
+  seite(1);
+  dlg->RadioGroupMschErgSortartItems[2]->click();
+  waehle(dlg->ComboBoxDurchgangnr, 0);
+  EXPECT_EQ(cell(dlg->ListViewSAMschErg, 0, 6), "Habicht I");
+  EXPECT_TRUE(dlg->ListViewSAMschErg->topLevelItem(0)->font(2).bold());
+}
+
+TEST_F(Einzelausgabe, FirstShowingOnTheLineUpsKeepsTheRememberedRound) {
+  db::exec(gDbHaupt, "UPDATE Disznamen SET Kampfindex=1 WHERE Nr=0;");
+  seite(1);
+  dlg->RadioGroupMschErgSortartItems[2]->setChecked(true);
+  dlg->show();
+  EXPECT_EQ(dlg->Kampfindex, 1);
+  EXPECT_EQ(dlg->ComboBoxDurchgangnr->currentText(), qs("2"));
+  EXPECT_EQ(cell(dlg->ListViewSAMschErg, 0, 2), "Falke I");
+  seite(0);
+  EXPECT_EQ(dlg->ComboBoxSortart->currentText(), qs("2"));
+}
+
+TEST_F(Einzelausgabe, ClubListsFollowTheDiscipline) {
+  dlg->show();
+  EXPECT_EQ(items(dlg->ComboBoxVereineMschfuehrer),
+            "--- alle Vereine ---=0|      10  Adler=10|      20  Falke=20|      30  Habicht=30|");
+  seite(2);
+  waehle(dlg->ComboBoxDisz, 1);
+  EXPECT_EQ(items(dlg->ComboBoxVrVereine), "      40  Eule=40|");
+  waehle(dlg->ComboBoxDisz, 2);
+  EXPECT_EQ(items(dlg->ComboBoxVrVereine), "");
+  EXPECT_EQ(items(dlg->ComboBoxVereineMschfuehrer), "--- alle Vereine ---=0|");
+  seite(4);
+  EXPECT_EQ(dlg->ListViewVErg->topLevelItemCount(), 0);
+}
+
+TEST_F(Einzelausgabe, OutputCommandsAreNotIncludedYet) {
+  dlg->show();
+  msg::ScriptedMessages messages;
+  for (int key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F6}) EXPECT_TRUE(dlg->pressKey(key));
+  ASSERT_EQ(messages.count(), 3u);
+  EXPECT_EQ(messages.shown()[2].text, "Diese Funktion ist in dieser Version nicht enthalten.");
+  EXPECT_EQ(messages.shown()[2].caption, "Info");
+}
+
+}  // namespace

@@ -33,7 +33,7 @@ std::string format(const char* f, int value) {
 
 QLabel* label(QWidget* parent, const char* caption, int x, int y, int w = 160) {
   auto* l = new QLabel(qs(caption), parent);
-  l->setGeometry(x, y, w, 16);
+  l->setGeometry(x, y, std::max(w, l->fontMetrics().horizontalAdvance(l->text()) + 2), 16);
   return l;
 }
 
@@ -170,8 +170,8 @@ TZikoSortierteAusgabeDlg::TZikoSortierteAusgabeDlg(QWidget* parent) : ZDialog(pa
   RadioGroup1 = radioGroup(pages[0], RadioGroup1Items, 2, 8, 4, 400);
   RadioGroup1Items[0]->setText(qs("Starttabellen"));
   RadioGroup1Items[1]->setText(qs("Mannschaftstabellen nach Punkten und Ringen sortiert"));
-  label(pages[0], "Rangfolge nach Durchgang Nr:", 430, 30, 170);
-  ComboBoxSortart = combo(pages[0], 600, 26, 60);
+  label(pages[0], "Rangfolge nach Durchgang Nr:", 430, 30, 190);
+  ComboBoxSortart = combo(pages[0], 625, 26, 60);
   ComboBoxSortart->setEnabled(false);
   ListViewMschTabelle = listView(pages[0], 8, kListTop, listW, listH);
 
@@ -435,8 +435,16 @@ void TZikoSortierteAusgabeDlg::showTable(SortableListView* view, const ListenTab
     columns.push_back({s.Titel, s.Breite, alignment(s.Ausr)});
   view->setUpdatesEnabled(false);
   view->setColumns(columns);
-  for (size_t i = 0; i < table.Spalten.size(); ++i)
-    view->setColumnHidden(static_cast<int>(i), table.Spalten[i].Breite == 0);
+  // A column is never narrower than its caption at the fonts of this platform.
+  for (size_t i = 0; i < table.Spalten.size(); ++i) {
+    const int c = static_cast<int>(i);
+    if (table.Spalten[i].Breite == 0) {
+      view->setColumnHidden(c, true);
+      continue;
+    }
+    view->setColumnHidden(c, false);  // a hidden section has no size hint
+    view->setColumnWidth(c, std::max(table.Spalten[i].Breite, view->header()->sectionSizeHint(c)));
+  }
   for (const ListenZeile& z : table.Zeilen) {
     QTreeWidgetItem* item = view->addRow(z.Zellen);
     if (z.Fett) SortableListView::setRowBold(item, true);

@@ -112,11 +112,20 @@ int main(int argc, char** argv) {
                       "INSERT INTO Mscherg (Mklnr, Vrnr, Rmschnr, Ringerg, Pluspunkte, "
                       "Minuspunkte, Korrekturpunkte, Disznr, Ergnr) VALUES (?, ?, ?, ?, ?, ?, 0, "
                       "?, ?);");
+  Inserter clubText(gDbHaupt,
+                   "INSERT INTO Vereine_zstext (Nummer, ZsText, TelSStd) VALUES (?, ?, ?);");
+  Inserter captain(gDbHaupt,
+                   "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name, Strasse, Plz, Ort, "
+                   "Tel_a, Tel_b, Fax, Mail) VALUES (?, ?, ?, ?, 'Hauptstr. 1', '80000', "
+                   "'Schießstadt', '089 1', '0170 1', '089 2', 'leiter@example.org');");
   Inserter result(gDbHaupt,
                   "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, "
                   "Vrnr, Mschnr) VALUES (?, ?, ?, ?, 1, ?, ?, ?);");
 
-  for (int c = 1; c <= kClubs; ++c) club.row({c, "Schützenverein " + std::to_string(c)});
+  for (int c = 1; c <= kClubs; ++c) {
+    club.row({c, "Schützenverein " + std::to_string(c)});
+    clubText.row({c, "Schützenheim " + std::to_string(c), "089 " + std::to_string(1000 + c)});
+  }
 
   // Shooter s belongs to club 1 + s % kClubs when he shoots.
   std::vector<char> shoots(kShooters, 0);
@@ -142,6 +151,7 @@ int main(int argc, char** argv) {
           shoots[static_cast<size_t>(s)] = 1;
         }
         member.row({k, t + 1, d, team.club, team.number});
+        captain.row({d, team.club, team.number, "Leiter " + std::to_string(c)});
         teams.push_back(team);
       }
 

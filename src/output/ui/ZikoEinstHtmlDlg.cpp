@@ -12,6 +12,15 @@
 
 TZikoEinstHtmlDlg* ZikoEinstHtmlDlg = nullptr;
 
+namespace {
+const char* const kErklaerung =
+      "Mit 'Muster-css speichern unter' wird eine einfache css-Datei im angegebenen Pfad abgelegt, um eine "
+      "Möglichkeit der Seitendarstellung aufzuzeigen.\nBeim Erstellen einer Html-Seite wird der im Editfeld "
+      "'Aktives css-File' angegebene Dateiname in die Seite eingebaut. Somit kann durch ändern der Muster.css "
+      "(mit jedem beliebigen Texteditor) das Aussehen aller von diesem Programm erstellten Html-Seiten den "
+      "eigenen Vorstellungen angepasst werden.";
+}  // namespace
+
 TZikoEinstHtmlDlg::TZikoEinstHtmlDlg(QWidget* parent) : ZDialog(parent) {
   setWindowTitle(qs("Einstellungen Html-Ausgabe"));
   setHelpTopic("ZikoEinstlHtml.html");
@@ -19,6 +28,7 @@ TZikoEinstHtmlDlg::TZikoEinstHtmlDlg(QWidget* parent) : ZDialog(parent) {
   Label1 = new QLabel(this);
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setWordWrap(true);
+  Label1->setText(qs(kErklaerung));  // sizes the window for it
 
   auto* muster = new QGroupBox(qs("Muster- css"), this);
   ButtonMusterCss = new QPushButton(qs("Speichern unter..."), muster);
@@ -64,12 +74,7 @@ TZikoEinstHtmlDlg::TZikoEinstHtmlDlg(QWidget* parent) : ZDialog(parent) {
 }
 
 void TZikoEinstHtmlDlg::FormShow() {
-  Label1->setText(qs(
-      "Mit 'Muster-css speichern unter' wird eine einfache css-Datei im angegebenen Pfad abgelegt, um eine "
-      "Möglichkeit der Seitendarstellung aufzuzeigen.\nBeim Erstellen einer Html-Seite wird der im Editfeld "
-      "'Aktives css-File' angegebene Dateiname in die Seite eingebaut. Somit kann durch ändern der Muster.css "
-      "(mit jedem beliebigen Texteditor) das Aussehen aller von diesem Programm erstellten Html-Seiten den "
-      "eigenen Vorstellungen angepasst werden."));
+  Label1->setText(qs(kErklaerung));
   EditActvesCssFile->setText(qs(fieldText(gEinstellungen.CssDatei)));
   CheckBox1->setChecked(gEinstellungen.CssKopieren != 0);
   CheckBox2->setChecked(gEinstellungen.HtmlMailLink != 0);

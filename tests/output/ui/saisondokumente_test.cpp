@@ -121,6 +121,15 @@ TEST_F(Ausgaben, CaptainsSaveAsDbaseAndPrintAJobPerClubWithTeams) {
   dlg->ButtonMFSerienDruckClick();
   EXPECT_EQ(printing.jobs().size(), 2u);
   EXPECT_EQ(boxes.count(), 1u) << "only the saved message";
+
+  // A printer that refuses the job is reported on every page's print.
+  printing.printToPdf("/kein/ordner/druck.pdf");
+  for (QPushButton* b : {dlg->ButtonStTabDrucken1, dlg->ButtonStartTabSerienDruck, dlg->ButtonMFDrucken}) {
+    boxes.clear();
+    b->click();
+    ASSERT_EQ(boxes.count(), 1u) << fromQs(b->toolTip());
+    EXPECT_EQ(boxes.shown()[0].text, "Der Druck konnte nicht gestartet werden.");
+  }
 }
 
 TEST_F(Ausgaben, SaveNormalisesTheNameAndRemembersTheFolderOfItsDiscipline) {

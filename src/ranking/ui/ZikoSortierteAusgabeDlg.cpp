@@ -695,6 +695,7 @@ SortierteAuswahl TZikoSortierteAusgabeDlg::auswahl() const {
   a.Endwertung = endwertung_;
   auto klasse = [&](const QComboBox* c) {
     a.Mklnr = static_cast<int32_t>(comboKey(c, -1, 0));
+    a.KlassenPos = std::max(0, c->currentIndex());
     if (a.Mklnr >= 1) a.Klname = fromQs(c->currentText());
   };
   auto verein = [&](const QComboBox* c) {

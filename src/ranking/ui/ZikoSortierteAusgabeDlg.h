@@ -24,6 +24,7 @@ struct SortierteAuswahl {
   int32_t Disznr = 0;
   int32_t Kampfindex = 0;  // round index of the page, counted from 0
   int32_t Mklnr = 0;       // class Nr of the page; 0 = all classes or none
+  int32_t KlassenPos = 0;  // position of the chosen entry in the page's class list
   std::string Klname;
   int32_t Vrnr = 0;        // club Nummer of the page; 0 = all clubs or none
   std::string VereinText;  // the club entry as listed ("%8d  %s")

@@ -41,6 +41,12 @@ std::string fromQs(const QString& text) {
   return out;
 }
 
+bool toCp1252(const QString& text, std::string& out) {
+  QString composed = text.normalized(QString::NormalizationForm_C);
+  out = fromQs(composed);
+  return qs(out) == composed;
+}
+
 long toLong(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))

@@ -7,6 +7,9 @@
 QString qs(const std::string& cp1252);
 QString qs(const char* cp1252);
 std::string fromQs(const QString& text);  // characters outside cp1252 become '?'
+// The text composed (a "u" with a combining diaeresis is "ü") and in cp1252; false when a
+// character has no cp1252 byte, so that it can be refused instead of stored as '?'.
+bool toCp1252(const QString& text, std::string& out);
 
 // Locale-independent number reading and writing.
 long toLong(const std::string& text);  // leading blanks, sign and digits; anything else stops; empty 0

@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "masterdata/mannschaftsfuehrer.h"
+#include "platform/messages.h"
 #include "platform/text.h"
 
 TZikoMannschaftsfuehrerDlg* ZikoMannschaftsfuehrerDlg = nullptr;
@@ -105,9 +106,17 @@ void TZikoMannschaftsfuehrerDlg::teamChanged() {
 void TZikoMannschaftsfuehrerDlg::ButtonSpeichernClick() {
   const MschEintrag* team = selectedTeam();
   if (!team) return;
-  auto t = [](const QLineEdit* e) { return fromQs(e->text()); };
-  MschFuehrer f{t(EditName), t(EditStrasse), t(EditPlz), t(EditOrt), t(EditTel1), t(EditTel2), t(EditFax), t(EditMail)};
-  MschFuehrerSpeichern(gDbHaupt, team->Disznr, team->Vrnr, team->Rmschnr, f, t(EditTelSchiessstand));
+  QLineEdit* edits[] = {EditName, EditStrasse, EditPlz, EditOrt, EditTel1, EditTel2, EditFax, EditMail, EditTelSchiessstand};
+  std::string texts[9];
+  for (int i = 0; i < 9; ++i)
+    if (!toCp1252(edits[i]->text(), texts[i])) {
+      msg::show("Der Text '" + fromQs(edits[i]->text()) + "' enthält Zeichen, die nicht gespeichert werden können.",
+                "Meldung");
+      edits[i]->setFocus();
+      return;
+    }
+  MschFuehrer f{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[6], texts[7]};
+  MschFuehrerSpeichern(gDbHaupt, team->Disznr, team->Vrnr, team->Rmschnr, f, texts[8]);
   EditName->setFocus();
 }
 

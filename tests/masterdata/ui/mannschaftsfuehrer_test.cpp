@@ -71,6 +71,16 @@ TEST_F(Mannschaftsleiter, SavesOneRowPerTeamAndTheTelephoneAsTyped) {
   EXPECT_EQ(rows("SELECT Nummer, TelSStd FROM Vereine_zstext WHERE Nummer=3"), "3|0815-1|;");
   EXPECT_EQ(rows("SELECT COUNT(*) FROM Msch_fuehrer"), "2|;");
 
+  // Composed before storing; what cp1252 cannot hold is refused, never stored as '?'.
+  dlg->EditName->setText(QString::fromUtf16(u"Mu\u0308ller"));
+  dlg->ButtonSpeichernClick();
+  EXPECT_EQ(rows("SELECT Name FROM Msch_fuehrer WHERE Vrnr=3"), "Müller|;");
+  msg::ScriptedMessages boxes;
+  dlg->EditName->setText(QString::fromUtf16(u"\u0141ukasz"));
+  dlg->ButtonSpeichernClick();
+  EXPECT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(rows("SELECT Name FROM Msch_fuehrer WHERE Vrnr=3"), "Müller|;");
+
   chooseClub(2);
   EXPECT_EQ(fromQs(dlg->EditName->text()), "Huber");
   dlg->pressKey(Qt::Key_F7);

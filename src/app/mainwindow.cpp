@@ -45,7 +45,7 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-bool fileExists(const std::string& path) { return QFileInfo(qs(path)).isFile(); }
+bool fileExists(const std::filesystem::path& path) { return QFileInfo(qtPath(path)).isFile(); }
 
 void cleanupFailedMessage() {
   msg::show("Die Datenbank konnte nicht optimiert werden.\nEs wurde nichts geändert.", "Fehler",
@@ -56,12 +56,33 @@ void savedMessage(const std::string& fileName) {
   msg::show(fileName + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
 }
 
-void saveFailedMessage() {
-  msg::show("Fehler beim Erstellen der Datei\nPfad prüfen!", "Fehler", msg::Ok, msg::Error);
+// The system's reason, where there is one, stands on a line of its own.
+std::string withReason(const std::string& text, const std::string& reason) {
+  return reason.empty() ? text : text + "\n" + reason;
 }
 
-void readFailedMessage() {
-  msg::show("Fehler beim Einlesen der Datei", "Fehler", msg::Ok, msg::Error);
+void saveFailedMessage(const std::string& reason = {}) {
+  msg::show(withReason("Fehler beim Erstellen der Datei\nPfad prüfen!", reason), "Fehler", msg::Ok,
+            msg::Error);
+}
+
+void readFailedMessage(const std::string& reason = {}) {
+  msg::show(withReason("Fehler beim Einlesen der Datei", reason), "Fehler", msg::Ok, msg::Error);
+}
+
+// The data file must not replace a file that the running program works on.
+bool refuseProgramFile(const std::filesystem::path& file) {
+  if (!isProgramFile(file)) return false;
+  msg::show("Die Datei\n" + displayPath(file) +
+                "\ngehört zu den Daten des Programms und kann nicht überschrieben werden.",
+            "Fehler", msg::Ok, msg::Error);
+  return true;
+}
+
+// A folder is remembered only when cp1252 can name it; otherwise the one before stays.
+void rememberDataFolder(const std::filesystem::path& file) {
+  std::string folder = storablePath(file.parent_path());
+  if (!folder.empty()) setFieldText(gEinstellungen.DatenVerzeichnis, folder);
 }
 
 }  // namespace
@@ -324,17 +345,19 @@ void TForm1::ActionDateiOeffnenExecute() {
   OpenDialog1.initialDir = fieldText(gEinstellungen.DatenVerzeichnis);
   if (!OpenDialog1.execute(this)) return;
   const std::string fileName = OpenDialog1.fileName;
+  const std::filesystem::path file = OpenDialog1.filePath;
   if (msg::show("Achtung!\nMit dem Öffnen der Datei werden alle bisherigen Daten "
                 "überschrieben!\n",
                 "Info", msg::OkCancel, msg::Warning) != msg::IdOk)
     return;
 
   WaitCursor wait;
-  OpenResult result = OpenDataFile(fileName);
+  std::string reason;
+  OpenResult result = OpenDataFile(file, &reason);
   wait.restore();
   switch (result) {
     case OpenResult::Failed:
-      readFailedMessage();
+      readFailedMessage(reason);
       break;
     case OpenResult::OlderFormat:
       // Nothing was read: no clean-up, no success, the data folder stays.
@@ -342,7 +365,7 @@ void TForm1::ActionDateiOeffnenExecute() {
                 "Fehler", msg::Ok, msg::Error);
       break;
     case OpenResult::Ok: {
-      setFieldText(gEinstellungen.DatenVerzeichnis, folderPart(fileName));
+      rememberDataFolder(file);
       if (ZikoDbOptDlg && ZikoDbOptDlg->ShowModal() == mrAbort) cleanupFailedMessage();
       msg::show("Datei\n" + fileName + "\nerfolgreich eingelesen!\n", "Info", msg::Ok,
                 msg::Information);
@@ -358,16 +381,18 @@ void TForm1::ActionDateispeichernunterExecute() {
   SaveDialog1.fileName = fieldText(gEinstellungen.Gauname) + ".rwk";
   SaveDialog1.initialDir = fieldText(gEinstellungen.DatenVerzeichnis);
   if (!SaveDialog1.execute(this)) return;
-  const std::string fileName = SaveDialog1.fileName;
+  const std::filesystem::path file = SaveDialog1.filePath;
+  if (refuseProgramFile(file)) return;
   WaitCursor wait;
-  bool saved = SaveDataFile(fileName);
+  std::string reason;
+  bool saved = SaveDataFile(file, &reason);
   wait.restore();
   if (!saved) {
-    saveFailedMessage();
+    saveFailedMessage(reason);
     return;
   }
-  setFieldText(gEinstellungen.DatenVerzeichnis, folderPart(fileName));
-  savedMessage(fileName);
+  rememberDataFolder(file);
+  savedMessage(SaveDialog1.fileName);
 }
 
 void TForm1::ActionExportFenkDatenExecute() {
@@ -379,26 +404,30 @@ void TForm1::ActionExportFenkDatenExecute() {
   if (!t.empty()) SaveDialog2.initialDir = t.text(0, 0);
   if (!SaveDialog2.execute(this)) return;
   const std::string fileName = SaveDialog2.fileName;
+  const std::filesystem::path file = SaveDialog2.filePath;
+  if (refuseProgramFile(file)) return;
 
   WaitCursor wait;
   bool saved = false;
+  std::string reason;
   if (SaveDialog2.filterIndex == 2) {
-    if (!ExportFenkDaten(fileName)) {
+    if (!ExportFenkDaten(file)) {
       wait.restore();
       showNotIncluded();
       return;
     }
     saved = true;
   } else {
-    saved = SaveDataFile(fileName);
+    saved = SaveDataFile(file, &reason);
   }
   wait.restore();
   if (!saved) {
-    saveFailedMessage();
+    saveFailedMessage(reason);
     return;
   }
-  db::exec(gDbPfade, "UPDATE PfadeImpExp SET FenkdatPfad=? WHERE Disznr=?; ",
-           {folderPart(fileName), 0});
+  const std::string folder = storablePath(file.parent_path());
+  if (!folder.empty())
+    db::exec(gDbPfade, "UPDATE PfadeImpExp SET FenkdatPfad=? WHERE Disznr=?; ", {folder, 0});
   savedMessage(fileName);
 }
 
@@ -409,10 +438,11 @@ void TForm1::ActionDiszExtractImportExecute() {
   if (!OpenDialog1.execute(this)) return;
   WaitCursor wait;
   gIntdat.DiszImportDatei = OpenDialog1.fileName;
-  bool extracted = ReadExtractFile(OpenDialog1.fileName);
+  std::string reason;
+  bool extracted = ReadExtractFile(OpenDialog1.filePath, &reason);
   wait.restore();
   if (!extracted) {
-    readFailedMessage();
+    readFailedMessage(reason);
     return;
   }
   if (ZikoDiszImportDlg) ZikoDiszImportDlg->ShowModal();
@@ -421,7 +451,7 @@ void TForm1::ActionDiszExtractImportExecute() {
 void TForm1::ActionBssbDatenMdbExecute() {
   // The district number stays as it is: it changes only with a confirmed import.
   if (!OpenDialog2.execute(this)) return;
-  const std::string fileName = OpenDialog2.fileName;
+  const std::filesystem::path fileName = OpenDialog2.filePath;
   if (!fileExists(fileName)) {
     msg::show("BSSB-Datenbank nicht gefunden.\nUngültiger Dateiname.", "Fehler");
     return;

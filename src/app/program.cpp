@@ -44,6 +44,7 @@
 #include "output/ui/ZikoSortierteAusgabeUrkundendruckDlg.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/text.h"
 #include "ranking/ui/ZikoSortierteAusgabeDlg.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
@@ -165,8 +166,8 @@ bool ProgramRun::start() {
   if (!prepared) return false;
 
   if (qApp) qApp->setApplicationName(QStringLiteral("Zielkontorzentrale"));
-  gHelpFile = joinPath(gIntdat.ProgrammVerzeichnis, "ZIELKONTOR.CHM");
-  help::setFolder(joinPath(gIntdat.ProgrammVerzeichnis, "help"));
+  gHelpFile = displayPath(gIntdat.ProgrammVerzeichnis / "ZIELKONTOR.CHM");
+  help::setFolder(gIntdat.ProgrammVerzeichnis / "help");
 
   CreateWindows();
   windows_ = true;

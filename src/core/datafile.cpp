@@ -11,12 +11,13 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <vector>
 
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "core/schema.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -26,8 +27,17 @@ namespace {
 constexpr qint64 kHeadSize = 60;
 constexpr qint64 kDbOffset = kHeadSize + static_cast<qint64>(Einstellungssatz::Size);
 constexpr size_t kBlock = 64 * 1024;
+// Marks the temporary copies in the working folder, so that the next start can remove what
+// a killed run left.
+constexpr const char* kTempMark = ".zk-einlesen-";
 
 enum class Head { Current, Older, Foreign };
+
+std::string systemError() { return std::strerror(errno); }
+
+void setError(std::string* error, const std::string& text) {
+  if (error) *error = text;
+}
 
 // The head is a text inside a fixed 60-byte field; only those bytes are looked at.
 Head readHead(QFile& in) {
@@ -46,12 +56,12 @@ void clearReadOnly(const QString& path) {
 // A file that removes itself unless it was handed on.
 class TempFile {
  public:
-  explicit TempFile(const std::string& folder) {
-    std::string pattern = joinPath(folder.empty() ? "." : folder, "zk-daten-XXXXXX");
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    fd_ = mkstemp(name.data());
-    if (fd_ >= 0) path_ = name.data();
+  TempFile(const fs::path& folder, const std::string& name) {
+    std::string pattern = (folder / (name + kTempMark + "XXXXXX")).string();
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    fd_ = mkstemp(buf.data());
+    if (fd_ >= 0) path_ = buf.data();
   }
   ~TempFile() {
     closeFd();
@@ -60,7 +70,7 @@ class TempFile {
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
 
-  bool ok() const { return fd_ >= 0 || !path_.empty(); }
+  bool ok() const { return fd_ >= 0; }
   int fd() const { return fd_; }
   const std::string& path() const { return path_; }
   bool closeFd() {
@@ -80,24 +90,14 @@ bool writeAll(int fd, const char* data, size_t size) {
   while (size > 0) {
     ssize_t n = ::write(fd, data, size);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
     data += n;
     size -= static_cast<size_t>(n);
   }
   return true;
-}
-
-// Copies the rest of in to the temporary file, which is then closed.
-bool copyRest(QFile& in, TempFile& out) {
-  std::vector<char> buf(kBlock);
-  for (;;) {
-    qint64 n = in.read(buf.data(), static_cast<qint64>(buf.size()));
-    if (n < 0) return false;
-    if (n == 0) break;
-    if (!writeAll(out.fd(), buf.data(), static_cast<size_t>(n))) return false;
-  }
-  bool synced = ::fsync(out.fd()) == 0;
-  return out.closeFd() && synced;
 }
 
 uint32_t bigEndian(const unsigned char* p, int bytes) {
@@ -106,45 +106,102 @@ uint32_t bigEndian(const unsigned char* p, int bytes) {
   return v;
 }
 
-// A complete SQLite database holding the competition tables: a sound header whose size
-// matches the file, a clean quick check and the table Disznamen.
-bool isCompleteDatabase(const std::string& path) {
-  std::error_code ec;
-  const uintmax_t size = fs::file_size(path, ec);
-  if (ec || size < 100) return false;
-  unsigned char h[100];
-  {
-    std::ifstream f(path, std::ios::binary);
-    if (!f.read(reinterpret_cast<char*>(h), sizeof h)) return false;
-  }
-  if (std::memcmp(h, "SQLite format 3", 16) != 0) return false;
+// The header of an SQLite file of the given size: its magic, a page size of a power of two
+// and, where the header knows it, a page count that fills the file exactly.
+bool soundHeader(const unsigned char* h, uintmax_t size) {
+  if (size < 100 || std::memcmp(h, "SQLite format 3", 16) != 0) return false;
   uint32_t pageSize = bigEndian(h + 16, 2);
   if (pageSize == 1) pageSize = 65536;
   if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || size % pageSize != 0) return false;
   const uint32_t pages = bigEndian(h + 28, 4);
   const bool pagesValid = pages != 0 && bigEndian(h + 24, 4) == bigEndian(h + 92, 4);
-  if (pagesValid && static_cast<uintmax_t>(pages) * pageSize != size) return false;
+  return !pagesValid || static_cast<uintmax_t>(pages) * pageSize == size;
+}
 
+// Copies the rest of in to the temporary file, which is then closed. A database part kept
+// in write-ahead-log mode is turned into the normal journal mode on the way: its log is
+// not part of the data file, and the mode would leave "-wal" and "-shm" files beside it.
+bool copyRest(QFile& in, TempFile& out, std::string* error) {
+  std::vector<char> buf(kBlock);
+  bool first = true;
+  for (;;) {
+    qint64 n = in.read(buf.data(), static_cast<qint64>(buf.size()));
+    if (n < 0) {
+      setError(error, fromQs(in.errorString()));
+      return false;
+    }
+    if (n == 0) break;
+    if (first && n >= 20 && buf[18] == 2 && buf[19] == 2) buf[18] = buf[19] = 1;
+    first = false;
+    if (!writeAll(out.fd(), buf.data(), static_cast<size_t>(n))) {
+      setError(error, systemError());
+      return false;
+    }
+  }
+  bool synced = ::fsync(out.fd()) == 0;
+  if (!out.closeFd() || !synced) {
+    setError(error, systemError());
+    return false;
+  }
+  return true;
+}
+
+// A complete SQLite database holding the program's tables: a clean quick check and every
+// main table with its columns.
+bool isProgramDatabase(const std::string& path) {
   sqlite3* check = nullptr;
   if (sqlite3_open_v2(path.c_str(), &check, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
     sqlite3_close(check);
     return false;
   }
   db::Table t = db::query(check, "PRAGMA quick_check;", {}, db::Report::Silent);
-  bool sound = t.ok && t.size() == 1 && t.text(0, 0) == "ok" &&
-               db::tableExists(check, "Disznamen");
+  bool sound = t.ok && t.size() == 1 && t.text(0, 0) == "ok" && holdsMainTables(check);
   sqlite3_close(check);
   return sound;
 }
 
+const char* const kNotADataFile = "keine Datendatei dieses Programms";
+
+// Checks the database part that follows in's position by its header before anything is
+// copied, so that a large file of another kind is refused at once.
+bool databasePartLooksSound(QFile& in, std::string* error) {
+  const qint64 start = in.pos();
+  QByteArray h = in.peek(100);
+  if (h.size() < 100 ||
+      !soundHeader(reinterpret_cast<const unsigned char*>(h.constData()),
+                   static_cast<uintmax_t>(in.size() - start))) {
+    setError(error, kNotADataFile);
+    return false;
+  }
+  return true;
+}
+
 // Puts the database part that follows in's position in place of target, in one rename,
 // after checking it. conn, open on target, is closed for the change and reopened if asked.
-bool installDatabasePart(QFile& in, const std::string& target, sqlite3*& conn, bool reopen) {
-  const std::string file = localPath(target);
-  TempFile temp(folderPart(file));
-  if (!temp.ok() || !copyRest(in, temp) || !isCompleteDatabase(temp.path())) return false;
-
+// A target that is a symbolic link is replaced where the link points.
+bool installDatabasePart(QFile& in, const fs::path& target, sqlite3*& conn, bool reopen,
+                         std::string* error) {
+  if (!databasePartLooksSound(in, error)) return false;
   std::error_code ec;
+  fs::path file = target;
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    file = fs::canonical(target, ec);
+    if (ec) {
+      setError(error, ec.message());
+      return false;
+    }
+  }
+  TempFile temp(file.parent_path(), file.filename().string());
+  if (!temp.ok()) {
+    setError(error, systemError());
+    return false;
+  }
+  if (!copyRest(in, temp, error)) return false;
+  if (!isProgramDatabase(temp.path())) {
+    setError(error, kNotADataFile);
+    return false;
+  }
+
   fs::perms perms = fs::exists(file, ec)
                         ? fs::status(file, ec).permissions()
                         : fs::perms::owner_read | fs::perms::owner_write |
@@ -153,45 +210,98 @@ bool installDatabasePart(QFile& in, const std::string& target, sqlite3*& conn, b
 
   db::close(conn);
   // A journal left beside the old file would be played into the new one.
-  for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::remove(file + suffix, ec);
+  for (const fs::path& base : {file, target})
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::remove(base.string() + suffix, ec);
   fs::rename(temp.path(), file, ec);
   const bool replaced = !ec;
-  if (replaced) temp.release();
+  if (replaced)
+    temp.release();
+  else
+    setError(error, ec.message());
   if (reopen) conn = db::open(target);
   return replaced && (!reopen || conn != nullptr);
 }
 
-// A consistent copy of the main database, made through SQLite while the connection stays
-// open, into the given file.
-bool backupMainDatabase(const std::string& path) {
-  if (!gDbHaupt) return false;
-  sqlite3* dest = nullptr;
-  if (sqlite3_open(path.c_str(), &dest) != SQLITE_OK) {
-    sqlite3_close(dest);
+// Opens a data file for reading: only a regular file (a pipe or a device would block or
+// never end).
+bool openDataFile(const fs::path& fileName, QFile& in, std::string* error) {
+  std::error_code ec;
+  if (!fs::is_regular_file(fileName, ec)) {
+    setError(error, ec ? ec.message() : std::string("keine gew\xF6hnliche Datei"));
     return false;
   }
-  bool done = false;
-  if (sqlite3_backup* b = sqlite3_backup_init(dest, "main", gDbHaupt, "main")) {
-    int rc = sqlite3_backup_step(b, -1);
-    done = sqlite3_backup_finish(b) == SQLITE_OK && rc == SQLITE_DONE;
+  in.setFileName(qtPath(fileName));
+  if (!in.open(QIODevice::ReadOnly)) {
+    setError(error, fromQs(in.errorString()));
+    return false;
   }
-  // The copy must stand on its own, without a write-ahead log beside it.
-  if (done) done = db::exec(dest, "PRAGMA journal_mode=DELETE;", {}, db::Report::Silent);
-  return sqlite3_close(dest) == SQLITE_OK && done;
+  return true;
 }
 
 bool writeChecked(QSaveFile& out, const char* data, qint64 size) {
   return out.write(data, size) == size;
 }
 
+// Follows symbolic links, also to a file that does not exist yet.
+fs::path resolved(fs::path p) {
+  std::error_code ec;
+  for (int hops = 0; hops < 16 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+    fs::path target = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = target.is_absolute() ? target : p.parent_path() / target;
+  }
+  return p;
+}
+
+bool sameFile(const fs::path& first, const fs::path& b) {
+  std::error_code ec;
+  const fs::path a = resolved(first);
+  if (fs::equivalent(a, b, ec)) return true;
+  fs::path ca = fs::weakly_canonical(a, ec);
+  if (ec) return false;
+  fs::path cb = fs::weakly_canonical(b, ec);
+  return !ec && ca == cb;
+}
+
 }  // namespace
 
-bool SaveDataFile(const std::string& fileName) {
-  const QString target = qs(fileName);
-  clearReadOnly(target);
+bool isProgramFile(const fs::path& fileName) {
+  const fs::path& folder = gIntdat.ProgrammVerzeichnis;
+  for (const char* name : kDbFiles)
+    if (sameFile(fileName, folder / name)) return true;
+  return sameFile(fileName, gIntdat.KonfigDateiPfad) || sameFile(fileName, gIntdat.TempDbDateiPfad);
+}
 
-  TempFile copy(fs::temp_directory_path().string());
-  if (!copy.ok() || !copy.closeFd() || !backupMainDatabase(copy.path())) return false;
+void removeDataFileLeftovers(const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.find(kTempMark) != std::string::npos && it->is_regular_file(ec)) fs::remove(it->path(), ec);
+  }
+}
+
+bool SaveDataFile(const fs::path& fileName, std::string* error) {
+  if (isProgramFile(fileName)) {
+    setError(error, "die Datei geh\xF6rt zu den Daten des Programms");
+    return false;
+  }
+  const QString target = qtPath(fileName);
+  clearReadOnly(target);
+  if (!gDbHaupt) {
+    setError(error, "keine Datenbank ge\xF6" "ffnet");
+    return false;
+  }
+
+  // A consistent image of the main database in memory: no copy on disk that could fill the
+  // temporary folder or stay behind when the program is killed.
+  sqlite3_int64 size = 0;
+  unsigned char* image = sqlite3_serialize(gDbHaupt, "main", &size, 0);
+  if (!image) {
+    setError(error, "zu wenig Speicher");
+    return false;
+  }
+  std::unique_ptr<unsigned char, void (*)(void*)> holder(image, sqlite3_free);
+  if (size >= 20 && image[18] == 2 && image[19] == 2) image[18] = image[19] = 1;
 
   const std::string saved = DateTimeText(std::time(nullptr));
   Einstellungssatz settings = gEinstellungen;
@@ -204,44 +314,44 @@ bool SaveDataFile(const std::string& fileName) {
   std::memcpy(head, gIntdat.DatenKopf.data(),
               std::min(gIntdat.DatenKopf.size(), static_cast<size_t>(kHeadSize - 1)));
 
+  // QSaveFile writes beside the target and renames only a complete file into place.
   QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  if (!writeChecked(out, head, kHeadSize) ||
+  if (!out.open(QIODevice::WriteOnly) || !writeChecked(out, head, kHeadSize) ||
       !writeChecked(out, reinterpret_cast<const char*>(record.data()),
-                    static_cast<qint64>(record.size())))
+                    static_cast<qint64>(record.size())) ||
+      !writeChecked(out, reinterpret_cast<const char*>(image), size) || !out.commit()) {
+    setError(error, fromQs(out.errorString()));
+    out.cancelWriting();
     return false;
-
-  std::ifstream db(copy.path(), std::ios::binary);
-  if (!db) return false;
-  std::vector<char> buf(kBlock);
-  while (db) {
-    db.read(buf.data(), static_cast<std::streamsize>(buf.size()));
-    if (db.gcount() > 0 && !writeChecked(out, buf.data(), db.gcount())) return false;
   }
-  if (db.bad() || !out.commit()) return false;
-
   setFieldText(gEinstellungen.Speicherzeit, saved);
   return true;
 }
 
-OpenResult OpenDataFile(const std::string& fileName) {
-  QFile in(qs(fileName));
-  if (!in.open(QIODevice::ReadOnly)) return OpenResult::Failed;
+OpenResult OpenDataFile(const fs::path& fileName, std::string* error) {
+  QFile in;
+  if (!openDataFile(fileName, in, error)) return OpenResult::Failed;
   switch (readHead(in)) {
     case Head::Older: return OpenResult::OlderFormat;
-    case Head::Foreign: return OpenResult::Failed;
+    case Head::Foreign: setError(error, kNotADataFile); return OpenResult::Failed;
     case Head::Current: break;
   }
   // The settings block is not applied: the running settings stay as they are.
-  if (in.size() <= kDbOffset || !in.seek(kDbOffset)) return OpenResult::Failed;
-  return installDatabasePart(in, gIntdat.DbDateiPfad, gDbHaupt, true) ? OpenResult::Ok
-                                                                      : OpenResult::Failed;
+  if (in.size() <= kDbOffset || !in.seek(kDbOffset)) {
+    setError(error, kNotADataFile);
+    return OpenResult::Failed;
+  }
+  return installDatabasePart(in, gIntdat.DbDateiPfad, gDbHaupt, true, error) ? OpenResult::Ok
+                                                                             : OpenResult::Failed;
 }
 
-bool ReadExtractFile(const std::string& fileName) {
-  QFile in(qs(fileName));
-  if (!in.open(QIODevice::ReadOnly) || readHead(in) != Head::Current) return false;
-  if (in.size() <= kDbOffset || !in.seek(kDbOffset)) return false;
+bool ReadExtractFile(const fs::path& fileName, std::string* error) {
+  QFile in;
+  if (!openDataFile(fileName, in, error)) return false;
+  if (readHead(in) != Head::Current || in.size() <= kDbOffset || !in.seek(kDbOffset)) {
+    setError(error, kNotADataFile);
+    return false;
+  }
   // The discipline import opens the extracted file itself when it is shown.
-  return installDatabasePart(in, gIntdat.TempDbDateiPfad, gDbTemp, false);
+  return installDatabasePart(in, gIntdat.TempDbDateiPfad, gDbTemp, false, error);
 }

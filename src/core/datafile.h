@@ -1,10 +1,24 @@
 #pragma once
 // The data file (*.rwk): a 60-byte head, the settings record, the main database.
+#include <filesystem>
 #include <string>
 
-bool SaveDataFile(const std::string& fileName);
+// Each operation leaves the system's reason for a failure in error when asked; a failed
+// operation changes no file.
+
+// Refuses a target that is one of the program's own files (isProgramFile).
+bool SaveDataFile(const std::filesystem::path& fileName, std::string* error = nullptr);
 
 enum class OpenResult { Ok, Failed, OlderFormat };
-OpenResult OpenDataFile(const std::string& fileName);
+// Accepts only a regular file whose database part holds the program's tables; the main
+// database is replaced in one step, through a symbolic link onto its target.
+OpenResult OpenDataFile(const std::filesystem::path& fileName, std::string* error = nullptr);
 
-bool ReadExtractFile(const std::string& fileName);
+bool ReadExtractFile(const std::filesystem::path& fileName, std::string* error = nullptr);
+
+// One of the five databases, the settings file or the import's temporary database of the
+// working folder, by the file it resolves to.
+bool isProgramFile(const std::filesystem::path& fileName);
+
+// Removes what a killed open or extract left in the working folder.
+void removeDataFileLeftovers(const std::filesystem::path& folder);

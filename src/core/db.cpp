@@ -152,9 +152,9 @@ std::string expand(sqlite3* db, const std::string& sql, const Params& params) {
 }
 
 
-sqlite3* open(const std::string& path) {
+sqlite3* open(const std::filesystem::path& path) {
   sqlite3* db = nullptr;
-  if (sqlite3_open(localPath(path).c_str(), &db) != SQLITE_OK) {
+  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
     if (db) sqlite3_close(db);
     return nullptr;
   }

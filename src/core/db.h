@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <variant>
@@ -59,7 +60,7 @@ std::string expand(sqlite3* db, const std::string& sql, const Params& params);
 // How long a statement waits for a lock held by another connection or program.
 inline constexpr int kBusyTimeoutMs = 5000;
 
-sqlite3* open(const std::string& path);  // path in cp1252; nullptr on failure
+sqlite3* open(const std::filesystem::path& path);  // nullptr on failure
 void close(sqlite3*& db);
 
 bool tableExists(sqlite3* db, const std::string& table);

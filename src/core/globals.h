@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 // The settings record: the same 2,308 bytes are the settings file and the settings block of
@@ -54,15 +55,16 @@ void setFieldText(char (&field)[N], const std::string& value) {
 
 // The program-state record: paths, file heads, CREATE texts and the values that windows
 // hand to each other. Held in memory only.
+// The file paths are file-system paths (any name the folder has); the texts are cp1252.
 struct _ziko_intdat {
-  std::string KonfigDateiPfad;
-  std::string DbDateiPfad;
+  std::filesystem::path KonfigDateiPfad;
+  std::filesystem::path DbDateiPfad;
   std::string KennungV0401;
   std::string KennungV0998;
   std::string KennungV0705;
   std::string DatenKopf;
   std::string StammdatenKennung;
-  std::string ProgrammVerzeichnis;
+  std::filesystem::path ProgrammVerzeichnis;
   std::string BssbGauname;
   int32_t BssbGaunummer = 0;
   int32_t MklBearbeitenKlasse = 0;
@@ -109,7 +111,7 @@ struct _ziko_intdat {
   std::string WebServerpfad;
   std::string WebUser;
   std::string WebPasswort;
-  std::string TempDbDateiPfad;
+  std::filesystem::path TempDbDateiPfad;
   std::string DiszImportDatei;
 };
 

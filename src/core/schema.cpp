@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -222,7 +223,7 @@ bool recreateTable(sqlite3* conn, const char* table, const std::string& create) 
 }
 
 bool insertEinzelausgb10Row(long d) {
-  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  const std::string p = storablePath(gIntdat.ProgrammVerzeichnis);
   return db::exec(gDbPfade,
            "INSERT INTO PfadeEinzelausgb_10(Disznr, Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6, "
            "Pfad7, Pfad8, Pfad9, Pfad10) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
@@ -230,7 +231,7 @@ bool insertEinzelausgb10Row(long d) {
 }
 
 bool insertNeueSaisonRow(long d) {
-  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  const std::string p = storablePath(gIntdat.ProgrammVerzeichnis);
   return db::exec(gDbPfade,
            "INSERT INTO PfadeNeueSaison(Disznr, StarttabPfad, TerminlistenPfad, "
            "MschfuehrerPfad) VALUES (?, ?, ?, ?);",
@@ -238,7 +239,7 @@ bool insertNeueSaisonRow(long d) {
 }
 
 bool insertImpExpRow(long d) {
-  const std::string& p = gIntdat.ProgrammVerzeichnis;
+  const std::string p = storablePath(gIntdat.ProgrammVerzeichnis);
   return db::exec(gDbPfade, "INSERT INTO PfadeImpExp(Disznr, MschmldgPfad, FenkdatPfad) VALUES (?, ?, ?);",
            {d, p, p});
 }
@@ -254,7 +255,7 @@ void addDisciplineSettingsRows(int nr) {
     db::exec(gDbAutoImpExp,
              "INSERT INTO RmeImport(Disznr, RmePfadLokal, Username, Passwort, Url) "
              "VALUES (?, ?, ?, ?, ?);",
-             {nr, gIntdat.ProgrammVerzeichnis, "", "", ""});
+             {nr, storablePath(gIntdat.ProgrammVerzeichnis), "", "", ""});
 }
 
 void fillCreateTexts(_ziko_intdat& intdat) {
@@ -304,8 +305,8 @@ bool RecreateAutoTables() {
 void setDefaultSettings(int keepName) {
   Einstellungssatz& e = gEinstellungen;
   setFieldText(e.Kennung, gIntdat.StammdatenKennung);
-  setFieldText(e.DatenVerzeichnis, gIntdat.ProgrammVerzeichnis);
-  setFieldText(e.BssbDbfVerzeichnis, gIntdat.ProgrammVerzeichnis);
+  setFieldText(e.DatenVerzeichnis, storablePath(gIntdat.ProgrammVerzeichnis));
+  setFieldText(e.BssbDbfVerzeichnis, storablePath(gIntdat.ProgrammVerzeichnis));
   e.Gaunummer = 423;
   setFieldText(e.CssDatei, "");
   e.CssKopieren = 1;

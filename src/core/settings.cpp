@@ -169,22 +169,22 @@ void RestoreWebzugang() {
 // ---------------------------------------------------------------------------------------
 
 void InitGlobals() {
-  gIntdat.ProgrammVerzeichnis = fromQs(QDir::currentPath());
+  gIntdat.ProgrammVerzeichnis = fsPath(QDir::currentPath());
   gIntdat.KennungV0401 = "Okiz-DatenV0401";
   gIntdat.KennungV0998 = "Okiz-DatenV0998";
   gIntdat.KennungV0705 = "Okiz-DatenV0705";
   gIntdat.DatenKopf = "Okiz-Daten für ZielKontor Version0705 von Hagelstätter";
   gIntdat.StammdatenKennung = kStammdatenKennung;
   gIntdat.BssbGauname = "Testgau";
-  gIntdat.KonfigDateiPfad = joinPath(gIntdat.ProgrammVerzeichnis, "Zikoconfig.cnf");
-  gIntdat.DbDateiPfad = joinPath(gIntdat.ProgrammVerzeichnis, "zielkontor.db");
-  gIntdat.TempDbDateiPfad = joinPath(gIntdat.ProgrammVerzeichnis, "zielkontortmp.db");
+  gIntdat.KonfigDateiPfad = gIntdat.ProgrammVerzeichnis / "Zikoconfig.cnf";
+  gIntdat.DbDateiPfad = gIntdat.ProgrammVerzeichnis / "zielkontor.db";
+  gIntdat.TempDbDateiPfad = gIntdat.ProgrammVerzeichnis / "zielkontortmp.db";
   fillCreateTexts(gIntdat);
   gIntdat.NeuerSchuetzeAufrufer = 0;
 }
 
-bool LoadSettings(const std::string& path) {
-  QFile file(qs(path));
+bool LoadSettings(const std::filesystem::path& path) {
+  QFile file(qtPath(path));
   if (!file.open(QIODevice::ReadOnly)) return false;
   QByteArray data = file.read(static_cast<qint64>(Einstellungssatz::Size));
   file.close();
@@ -199,8 +199,8 @@ bool LoadSettings(const std::string& path) {
   return true;
 }
 
-bool SaveSettings(const std::string& path) {
-  QString name = qs(path);
+bool SaveSettings(const std::filesystem::path& path) {
+  QString name = qtPath(path);
   if (QFile::exists(name)) {
     QFile::setPermissions(name, QFile::permissions(name) | QFileDevice::WriteOwner |
                                     QFileDevice::WriteUser);

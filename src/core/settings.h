@@ -1,13 +1,14 @@
 #pragma once
 // Settings record file and program-state record set-up.
+#include <filesystem>
 #include <string>
 
 #include "core/globals.h"
 
 // Fills gIntdat: program folder (the current directory), file heads, paths, CREATE texts.
 void InitGlobals();
-bool LoadSettings(const std::string& path);
-bool SaveSettings(const std::string& path);
+bool LoadSettings(const std::filesystem::path& path);
+bool SaveSettings(const std::filesystem::path& path);
 
 // The four web-access values kept scrambled in gEinstellungen.WebzugangGespeichert.
 void StoreWebzugang(const std::string& server, const std::string& path, const std::string& user,

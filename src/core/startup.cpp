@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/schema.h"
@@ -109,6 +110,8 @@ bool OpenDatabases() {
               msg::Ok, msg::Error);
     return false;
   }
+  // What a killed open or extract left behind (the folder lock keeps other copies out).
+  removeDataFileLeftovers(fsPath(folder));
   if (!settingsFileReadable()) {
     msg::show("Die Einstellungsdatei\n" + fromQs(inWorkFolder(kSettingsFile)) +
                   "\nkann nicht gelesen werden. Das Programm wird beendet, ohne etwas zu ändern.",
@@ -183,7 +186,8 @@ bool PrepareDatabases(bool* ok) {
 
 void ShutDown() {
   if (gSaveSettings && !SaveSettings(gIntdat.KonfigDateiPfad))
-    msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" + gIntdat.KonfigDateiPfad,
+    msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" +
+                  displayPath(gIntdat.KonfigDateiPfad),
               "Fehler", msg::Ok, msg::Error);
   CloseDatabases();
 }

@@ -8,6 +8,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/schema.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ bool UpgradeTableRmeImport(bool defaultCreated) {
     RecreateAutoTables();
     std::vector<std::string> v(4);
     if (defaultCreated)
-      v[0] = gIntdat.ProgrammVerzeichnis;
+      v[0] = storablePath(gIntdat.ProgrammVerzeichnis);
     else
       v = takeOldReportValues();
     for (long d : disciplines()) {

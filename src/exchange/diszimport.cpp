@@ -6,6 +6,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/schema.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -135,9 +136,10 @@ std::vector<DisciplineName> listDisciplines(sqlite3* db) {
   return result;
 }
 
-int importDiscipline(const std::string& sourceFile, int from, int target) {
-  // ATTACH cannot run inside a transaction; the copy opens its own afterwards.
-  if (!db::exec(gDbHaupt, "ATTACH DATABASE ? AS imp;", {sourceFile})) return -1;
+int importDiscipline(const std::filesystem::path& sourceFile, int from, int target) {
+  // ATTACH cannot run inside a transaction; the copy opens its own afterwards. SQLite takes
+  // the name as the file system spells it.
+  if (!db::exec(gDbHaupt, "ATTACH DATABASE ? AS imp;", {sourceFile.string()})) return -1;
   int result = copyDiscipline(from, target);
   db::exec(gDbHaupt, "DETACH DATABASE imp;");
   if (result >= 0 && target < 0) addDisciplineSettingsRows(result);

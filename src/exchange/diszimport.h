@@ -3,6 +3,7 @@
 // file, extracted to a file of its own).
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -21,4 +22,4 @@ std::vector<DisciplineName> listDisciplines(sqlite3* db);
 // replaced and its name row keeps its competition manager. Clubs and shooters that the
 // copied rows name and this data set lacks are added. Returns the discipline number the
 // rows went to, or -1 when nothing was changed.
-int importDiscipline(const std::string& sourceFile, int from, int target);
+int importDiscipline(const std::filesystem::path& sourceFile, int from, int target);

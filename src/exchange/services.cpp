@@ -15,11 +15,11 @@ void showNotIncluded() {
             msg::Information);
 }
 
-bool ExportFenkDaten(const std::string&) { return false; }
+bool ExportFenkDaten(const std::filesystem::path&) { return false; }
 
-int ImportBssbMdb(const std::string& fileName) {
+int ImportBssbMdb(const std::filesystem::path& fileName) {
   // mdb_open also accepts a folder or an empty file and fails later; refuse those here.
-  QFileInfo info(qs(fileName));
+  QFileInfo info(qtPath(fileName));
   if (!info.isFile() || info.size() == 0) return BssbInvalid;
   QByteArray path = QFile::encodeName(info.absoluteFilePath());
   MdbHandle* mdb = mdb_open(path.constData(), MDB_NOFLAGS);

@@ -2,6 +2,7 @@
 // What the rest of the program calls of the data exchange. The exchange formats of the
 // federation and of the clubs' programs are not part of this version: those functions say
 // so and change nothing.
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@ void showNotIncluded();
 
 // Export file for the clubs' programs. Its layout is not known to this version, so no file
 // is created and the result is false.
-bool ExportFenkDaten(const std::string& fileName);
+bool ExportFenkDaten(const std::filesystem::path& fileName);
 
 // Results of ImportBssbMdb (they add up: 3 = clubs and members failed).
 enum BssbImportResult {
@@ -26,7 +27,7 @@ enum BssbImportResult {
 // Member data from the federation's Access database. 9 when the file cannot be opened;
 // the table layout of that database is not known to this version, so a file that opens
 // gives 8 and nothing is imported or changed. Shows no message; the caller does.
-int ImportBssbMdb(const std::string& fileName);
+int ImportBssbMdb(const std::filesystem::path& fileName);
 
 // Owns a list of heap items and frees them with itself.
 class PointerListHolder {

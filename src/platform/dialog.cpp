@@ -205,18 +205,17 @@ void ZDialog::endTransaction(bool commit) {
 
 namespace help {
 namespace {
-std::string gFolder;
+std::filesystem::path gFolder;
 std::string gLast;
 }  // namespace
 
-void setFolder(const std::string& folder) { gFolder = folder; }
-const std::string& folder() { return gFolder; }
+void setFolder(const std::filesystem::path& folder) { gFolder = folder; }
+const std::filesystem::path& folder() { return gFolder; }
 const std::string& lastTopic() { return gLast; }
 
 void showTopic(const std::string& topic) {
   gLast = topic;
-  std::string path = gFolder.empty() ? topic : gFolder + "/" + topic;
-  QFileInfo info(qs(path));
+  QFileInfo info(gFolder.empty() ? qs(topic) : qtPath(gFolder) + QLatin1Char('/') + qs(topic));
   if (info.exists() && info.isFile()) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
     return;

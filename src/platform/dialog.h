@@ -9,6 +9,7 @@
 // - An editing dialog (setEditTransaction) opens a transaction when shown; closing with
 //   modal result 1 commits it, every other way of closing rolls it back.
 #include <QDialog>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -94,8 +95,8 @@ class ZDialog : public QDialog {
 
 // Opens <help folder>/<topic> in the browser, or says that the page is not installed.
 namespace help {
-void setFolder(const std::string& folder);
-const std::string& folder();
+void setFolder(const std::filesystem::path& folder);
+const std::filesystem::path& folder();
 void showTopic(const std::string& topic);
 // For tests: the last topic asked for, whether or not it could be opened.
 const std::string& lastTopic();

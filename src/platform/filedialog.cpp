@@ -91,11 +91,11 @@ bool FileDialog::execute(QWidget* parent) {
     if (gScript->next_ >= gScript->answers_.size()) return false;
     const ScriptedFileDialogs::Answer& a = gScript->answers_[gScript->next_++];
     if (!a.ok) return false;
-    std::string chosen = a.fileName;
+    std::string chosen = a.filePath.string();
     if (kind != Folder && chosen.find_first_of("/\\") == std::string::npos && !initialDir.empty())
-      chosen = initialDir + "/" + chosen;
+      chosen = (fsPath(qs(initialDir)) / chosen).string();
     filterIndex = a.filterIndex;
-    fileName = kind == Folder ? chosen : withDefaultExtension(chosen, filters, filterIndex, defaultExt);
+    setChosen(kind == Folder ? chosen : withDefaultExtension(chosen, filters, filterIndex, defaultExt));
     return true;
   }
 
@@ -104,7 +104,7 @@ bool FileDialog::execute(QWidget* parent) {
     dlg.setFileMode(QFileDialog::Directory);
     dlg.setOption(QFileDialog::ShowDirsOnly);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-    fileName = fromQs(dlg.selectedFiles().constFirst());
+    setChosen(fsPath(dlg.selectedFiles().constFirst()).string());
     return true;
   }
   dlg.setAcceptMode(kind == Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -128,16 +128,22 @@ bool FileDialog::execute(QWidget* parent) {
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
   int chosenIndex = static_cast<int>(names.indexOf(dlg.selectedNameFilter())) + 1;
   filterIndex = chosenIndex > 0 ? chosenIndex : 1;
-  fileName = withDefaultExtension(fromQs(dlg.selectedFiles().constFirst()), filters, filterIndex,
-                                  defaultExt);
+  setChosen(withDefaultExtension(fsPath(dlg.selectedFiles().constFirst()).string(), filters,
+                                 filterIndex, defaultExt));
   return true;
+}
+
+void FileDialog::setChosen(const std::string& localName) {
+  filePath = localName;
+  fileName = displayPath(filePath);
 }
 
 std::string chooseFolder(const std::string& title, const std::string& initialDir, QWidget* parent) {
   FileDialog dlg(FileDialog::Folder);
   dlg.title = title;
   dlg.initialDir = initialDir;
-  return dlg.execute(parent) ? dlg.fileName : std::string();
+  // The folder is stored as a text: one that cp1252 cannot name is not taken.
+  return dlg.execute(parent) ? storablePath(dlg.filePath) : std::string();
 }
 
 ScriptedFileDialogs::ScriptedFileDialogs() : previous_(gScript) { gScript = this; }
@@ -145,7 +151,11 @@ ScriptedFileDialogs::ScriptedFileDialogs() : previous_(gScript) { gScript = this
 ScriptedFileDialogs::~ScriptedFileDialogs() { gScript = previous_; }
 
 void ScriptedFileDialogs::answer(const std::string& fileName, int filterIndex) {
-  answers_.push_back({true, fileName, filterIndex});
+  answers_.push_back({true, fsPath(qs(fileName)), filterIndex});
+}
+
+void ScriptedFileDialogs::answerPath(const std::filesystem::path& filePath, int filterIndex) {
+  answers_.push_back({true, filePath, filterIndex});
 }
 
 void ScriptedFileDialogs::cancel() { answers_.push_back({false, {}, 0}); }

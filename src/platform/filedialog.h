@@ -3,6 +3,7 @@
 // of description|pattern pairs ("Text (*.txt)|*.txt|Html (*.html)|*.html"), a title, an
 // initial folder, a file name and a default extension. After execute() the file name
 // holds the chosen file and filterIndex the chosen type, counted from 1.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,17 @@ class FileDialog {
   std::string filter;
   std::string defaultExt;  // "rwk"; a leading "*." or "." is ignored
   std::string initialDir;
-  std::string fileName;    // proposed name in, chosen path out
+  std::string fileName;    // proposed name in; chosen path out, as a text (for messages)
+  // The chosen file as the file system names it: open and write through this one, since
+  // fileName cannot hold every name a folder may have.
+  std::filesystem::path filePath;
   int filterIndex = 1;     // proposed filter in, chosen filter out
   bool overwritePrompt = false;
   bool fileMustExist = false;
+
+ private:
+  // localName: the chosen path in the file system's spelling.
+  void setChosen(const std::string& localName);
 };
 
 // The name as the dialog hands it back: a name without extension gets the extension of the
@@ -55,6 +63,8 @@ class ScriptedFileDialogs {
   // The user chooses this file (the dialog's initial folder is put in front of a name
   // without a folder) with this filter.
   void answer(const std::string& fileName, int filterIndex = 1);
+  // The same for a name that cp1252 cannot spell.
+  void answerPath(const std::filesystem::path& filePath, int filterIndex = 1);
   void cancel();
 
   // Every dialog as it was set up when it was shown.
@@ -62,7 +72,7 @@ class ScriptedFileDialogs {
 
   struct Answer {
     bool ok;
-    std::string fileName;
+    std::filesystem::path filePath;
     int filterIndex;
   };
 
@@ -74,7 +84,8 @@ class ScriptedFileDialogs {
   ScriptedFileDialogs* previous_;
 };
 
-// The folder chooser (a FileDialog of kind Folder); empty when cancelled. Tests script it
+// The folder chooser (a FileDialog of kind Folder), as a text to store; empty when
+// cancelled or when cp1252 cannot name the folder. Tests script it
 // through ScriptedFileDialogs like any other file dialog.
 std::string chooseFolder(const std::string& title, const std::string& initialDir,
                          QWidget* parent = nullptr);

@@ -128,3 +128,14 @@ bool ScriptedMessages::contains(const std::string& textPart) const {
 }
 
 }  // namespace msg
+
+bool storableText(const QString& text, std::string& out) {
+  QString refused;
+  if (toCp1252(text, out, &refused)) return true;
+  // The box speaks cp1252 as well, so the character is named by its code point.
+  const uint code = refused.toUcs4().value(0);
+  msg::show("Das Zeichen U+" + fromQs(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'))) +
+                " kann nicht gespeichert werden.\nBitte den Text ohne dieses Zeichen eingeben.",
+            "Fehler", msg::Ok, msg::Error);
+  return false;
+}

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <QFile>
 #include <climits>
 
 namespace {
@@ -24,28 +25,63 @@ QString qs(const std::string& cp1252) {
 
 QString qs(const char* cp1252) { return qs(std::string(cp1252 ? cp1252 : "")); }
 
+namespace {
+
+// The cp1252 byte of a UTF-16 unit, or 0 when there is none (NUL itself is not typed).
+char cp1252Byte(char16_t u) {
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0))
+    return static_cast<char>(u);
+  for (int i = 0; i < 32; ++i)
+    if (kHigh[i] == u) return static_cast<char>(0x80 + i);
+  return 0;
+}
+
+}  // namespace
+
 std::string fromQs(const QString& text) {
+  const QString composed = text.normalized(QString::NormalizationForm_C);
   std::string out;
-  out.reserve(static_cast<size_t>(text.size()));
-  for (QChar ch : text) {
-    char16_t u = ch.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0)) {
-      out.push_back(static_cast<char>(u));
-      continue;
-    }
-    char mapped = '?';
-    for (int i = 0; i < 32; ++i)
-      if (kHigh[i] == u) mapped = static_cast<char>(0x80 + i);
-    out.push_back(mapped);
+  out.reserve(static_cast<size_t>(composed.size()));
+  for (QChar ch : composed) {
+    char c = cp1252Byte(ch.unicode());
+    out.push_back(c || ch.unicode() == 0 ? c : '?');
   }
   return out;
 }
 
-bool toCp1252(const QString& text, std::string& out) {
-  QString composed = text.normalized(QString::NormalizationForm_C);
-  out = fromQs(composed);
-  return qs(out) == composed;
+bool toCp1252(const QString& text, std::string& out, QString* refused) {
+  const QString composed = text.normalized(QString::NormalizationForm_C);
+  std::string result;
+  result.reserve(static_cast<size_t>(composed.size()));
+  for (qsizetype i = 0; i < composed.size(); ++i) {
+    char16_t u = composed[i].unicode();
+    char c = cp1252Byte(u);
+    if (!c && u != 0) {
+      if (refused) {
+        // A character outside the basic plane comes as two units; name it whole.
+        bool pair = composed[i].isHighSurrogate() && i + 1 < composed.size();
+        *refused = composed.mid(i, pair ? 2 : 1);
+      }
+      return false;
+    }
+    result.push_back(c);
+  }
+  out = std::move(result);
+  return true;
 }
+
+std::filesystem::path fsPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString qtPath(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+
+std::string storablePath(const std::filesystem::path& path) {
+  std::string out;
+  return toCp1252(qtPath(path), out) ? out : std::string();
+}
+
+std::string displayPath(const std::filesystem::path& path) { return fromQs(qtPath(path)); }
 
 long toLong(const std::string& text) {
   size_t i = 0;

@@ -2,14 +2,30 @@
 // The one place where code page 1252 bytes meet Unicode: everything the program stores
 // or writes is cp1252 in std::string; widgets and the clipboard take QString.
 #include <QString>
+#include <filesystem>
 #include <string>
 
 QString qs(const std::string& cp1252);
 QString qs(const char* cp1252);
-std::string fromQs(const QString& text);  // characters outside cp1252 become '?'
-// The text composed (a "u" with a combining diaeresis is "ü") and in cp1252; false when a
-// character has no cp1252 byte, so that it can be refused instead of stored as '?'.
-bool toCp1252(const QString& text, std::string& out);
+// Composed first (a "u" with a combining diaeresis is "ü"); a character that cp1252 still
+// cannot hold becomes '?'. Where such a text would be stored, use storableText instead.
+std::string fromQs(const QString& text);
+// The composed text in cp1252; false (out unchanged) when a character cannot be held, and
+// then refused is that character.
+bool toCp1252(const QString& text, std::string& out, QString* refused = nullptr);
+// toCp1252 for a text the user typed and that is about to be stored: a character cp1252
+// cannot hold is named in a message, and the caller stores nothing.
+bool storableText(const QString& text, std::string& out);
+
+// File-system paths are not texts of the file formats: they stay paths from where they are
+// found to where a file is opened, whatever characters their names hold.
+std::filesystem::path fsPath(const QString& path);
+QString qtPath(const std::filesystem::path& path);
+// A path as a stored text (settings record, path tables): cp1252, or "" when cp1252 cannot
+// hold it; such a folder is not remembered.
+std::string storablePath(const std::filesystem::path& path);
+// A path for a message: as far as cp1252 can show it.
+std::string displayPath(const std::filesystem::path& path);
 
 // Locale-independent number reading and writing.
 long toLong(const std::string& text);  // leading blanks, sign and digits; anything else stops; empty 0

@@ -274,7 +274,7 @@ TEST_F(MainWindowTest, OpenDataFileAsksFirstAndReportsEachOutcome) {
     ModalWatcher watcher;
     Form1->ActionDateiOeffnenExecute();
     ASSERT_EQ(messages.count(), 2u);
-    EXPECT_EQ(messages.shown()[1].text, "Fehler beim Einlesen der Datei");
+    EXPECT_EQ(messages.shown()[1].text.rfind("Fehler beim Einlesen der Datei\n", 0), 0u);
     EXPECT_EQ(messages.shown()[1].caption, "Fehler");
     EXPECT_TRUE(watcher.seen.empty());
     EXPECT_EQ(dataFolder(), folderBefore);
@@ -333,8 +333,34 @@ TEST_F(MainWindowTest, SaveProposesTheDistrictNameAndReportsTheOutcome) {
   msg::ScriptedMessages messages;
   Form1->ActionDateispeichernunterExecute();
   ASSERT_EQ(messages.count(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!");
+  // The message of the window, then the system's reason on a line of its own.
+  EXPECT_EQ(messages.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!\nNo such file or directory");
   EXPECT_EQ(messages.shown()[0].caption, "Fehler");
+}
+
+// A name cp1252 cannot spell is written as chosen and its folder is not remembered; the
+// program's own database is never overwritten.
+TEST_F(MainWindowTest, SaveUnderAnyNameButNotOverTheProgramsFiles) {
+  const fs::path folder = fs::path(dir->path()) / u8"Łódź";
+  fs::create_directory(folder);
+  {
+    const fs::path file = folder / u8"Gau_Łódź.rwk";  // outside the macros: they quote their text
+    ScriptedFileDialogs files;
+    files.answerPath(file);
+    msg::ScriptedMessages messages;
+    Form1->ActionDateispeichernunterExecute();
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(dataFolder(), dir->path());
+  }
+  const std::string before = readFileBytes(dir->file("zielkontor.db"));
+  ScriptedFileDialogs files;
+  files.answer(dir->file("zielkontor.db"));
+  msg::ScriptedMessages messages;
+  Form1->ActionDateispeichernunterExecute();
+  ASSERT_EQ(messages.count(), 1u);
+  EXPECT_NE(messages.shown()[0].text.find("kann nicht \xFC" "berschrieben werden"), std::string::npos);
+  EXPECT_TRUE(readFileBytes(dir->file("zielkontor.db")) == before);
 }
 
 TEST_F(MainWindowTest, ExportSavesDataFileOrSaysTheClubFormatIsNotIncluded) {
@@ -407,7 +433,7 @@ TEST_F(MainWindowTest, DisciplineImportShowsItsWindowOnlyForADataFile) {
     Form1->ActionDiszExtractImportExecute();
     EXPECT_EQ(gIntdat.DiszImportDatei, junk);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, "Fehler beim Einlesen der Datei");
+    EXPECT_EQ(messages.shown()[0].text.rfind("Fehler beim Einlesen der Datei\n", 0), 0u);
     EXPECT_TRUE(watcher.seen.empty());
   }
   const std::string saved = dir->file("anderer.rwk");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
 
@@ -163,21 +165,84 @@ TEST_F(DataFileTest, BadFilesLeaveTheDatabaseUntouched) {
   EXPECT_EQ(OpenDataFile(dir->file("kaputt.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
-  // A sound database without the competition tables is not ours either.
+  // A sound database with only one table of ours is not ours either.
   sqlite3* other = db::open(dir->file("anders.db"));
-  ASSERT_TRUE(db::exec(other, "CREATE TABLE Irgendwas (a INTEGER);"));
+  ASSERT_TRUE(db::exec(other, gIntdat.SqlCreateDisznamen));
   db::close(other);
   writeFileBytes(dir->file("anders.rwk"), good.substr(0, kDbOffset) + readFileBytes(dir->file("anders.db")));
   EXPECT_EQ(OpenDataFile(dir->file("anders.rwk")), OpenResult::Failed);
   expectUntouched(content, bytes);
 
+  // A pipe would block the program for good.
+  ASSERT_EQ(mkfifo(dir->file("pipe.rwk").c_str(), 0600), 0);
+  EXPECT_EQ(OpenDataFile(dir->file("pipe.rwk")), OpenResult::Failed);
+  expectUntouched(content, bytes);
+
   EXPECT_FALSE(ReadExtractFile(dir->file("kaputt.rwk")));
   EXPECT_FALSE(ReadExtractFile(dir->file("fremd.rwk")));
+  EXPECT_FALSE(ReadExtractFile(dir->file("anders.rwk")));
   EXPECT_FALSE(fs::exists(gIntdat.TempDbDateiPfad));
 
   // No temporary copies are left behind.
   for (const auto& e : fs::directory_iterator(dir->path()))
-    EXPECT_EQ(e.path().filename().string().rfind("zk-daten-", 0), std::string::npos) << e.path();
+    EXPECT_EQ(e.path().filename().string().find(".zk-"), std::string::npos) << e.path();
+}
+
+// The data file must never take the place of a file the program works on, whatever the name
+// it is given by.
+TEST_F(DataFileTest, SaveOntoTheProgramsOwnFilesIsRefused) {
+  fs::create_symlink(gIntdat.KonfigDateiPfad, dir->file("link.rwk"));
+  for (const std::string& name : {dir->file("zielkontor.db"), dir->file("zikopfade.db"),
+                                  dir->path() + "/./Zikoconfig.cnf", dir->file("link.rwk")}) {
+    SCOPED_TRACE(name);
+    const std::string before = readFileBytes(name);
+    std::string why;
+    EXPECT_FALSE(SaveDataFile(name, &why));
+    EXPECT_FALSE(why.empty());
+    EXPECT_TRUE(readFileBytes(name) == before);
+  }
+  EXPECT_FALSE(isProgramFile(dir->file("saison.rwk")));
+}
+
+// A main database that is a symbolic link is replaced where the link points; a database part
+// kept with a write-ahead log comes in the normal journal mode, with no log files beside it.
+TEST_F(DataFileTest, OpenWritesThroughALinkAndLeavesNoLog) {
+  sqlite3* wal = db::open(dir->file("wal.db"));
+  ASSERT_TRUE(db::exec(wal, "PRAGMA journal_mode=WAL;"));
+  ASSERT_TRUE(db::exec(wal, "VACUUM main INTO ?;", {dir->file("kopie.db")}));
+  db::close(wal);
+  ASSERT_TRUE(db::exec(gDbHaupt, "VACUUM INTO ?;", {dir->file("teil.db")}));
+  sqlite3* part = db::open(dir->file("teil.db"));
+  ASSERT_TRUE(db::exec(part, "PRAGMA journal_mode=WAL; INSERT INTO Vereine_gau (Nummer, Name) VALUES (99, 'Log');"));
+  ASSERT_TRUE(db::exec(part, "PRAGMA wal_checkpoint(TRUNCATE);"));
+  ASSERT_TRUE(SaveDataFile(dir->file("vorlage.rwk")));
+  writeFileBytes(dir->file("wal.rwk"), readFileBytes(dir->file("vorlage.rwk")).substr(0, kDbOffset) +
+                                           readFileBytes(dir->file("teil.db")));
+  db::close(part);
+
+  CloseDatabases();
+  fs::create_directory(dir->file("daten"));
+  fs::rename(dir->file("zielkontor.db"), dir->file("daten/zielkontor.db"));
+  fs::create_symlink("daten/zielkontor.db", dir->file("zielkontor.db"));
+  ASSERT_TRUE(OpenDatabases());
+
+  ASSERT_EQ(OpenDataFile(dir->file("wal.rwk")), OpenResult::Ok);
+  EXPECT_TRUE(fs::is_symlink(dir->file("zielkontor.db")));
+  sqlite3* target = db::open(dir->file("daten/zielkontor.db"));
+  EXPECT_EQ(db::query(target, "SELECT Name FROM Vereine_gau WHERE Nummer=99;").size(), 1u);
+  EXPECT_EQ(db::query(target, "PRAGMA journal_mode;").text(0, 0), "delete");
+  db::close(target);
+  EXPECT_EQ(db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=99;").size(), 1u);
+  for (const char* log : {"zielkontor.db-wal", "zielkontor.db-shm", "daten/zielkontor.db-wal"})
+    EXPECT_FALSE(fs::exists(dir->file(log))) << log;
+}
+
+// A copy that a killed open left in the working folder is gone after the next start.
+TEST_F(DataFileTest, LeftoversOfAKilledRunGoAtTheNextStart) {
+  writeFileBytes(dir->file("zielkontor.db.zk-einlesen-Ab12Cd"), std::string(5000, 'x'));
+  CloseDatabases();
+  ASSERT_TRUE(OpenDatabases());
+  EXPECT_FALSE(fs::exists(dir->file("zielkontor.db.zk-einlesen-Ab12Cd")));
 }
 
 TEST_F(DataFileTest, OlderFormatIsRecognisedAndChangesNothing) {
@@ -205,12 +270,12 @@ TEST_F(DataFileTest, StaleJournalIsNotPlayedIntoTheOpenedDatabase) {
     for (int i = 0; i < 500; ++i)
       db::exec(other, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);",
                {20000 + i, std::string(300, 'j')});
-    journal = readFileBytes(gIntdat.DbDateiPfad + "-journal");
+    journal = readFileBytes(gIntdat.DbDateiPfad.string() + "-journal");
     db::exec(other, "ROLLBACK TRANSACTION;");
     db::close(other);
   }
   ASSERT_GT(journal.size(), 512u);
-  writeFileBytes(gIntdat.DbDateiPfad + "-journal", journal);
+  writeFileBytes(gIntdat.DbDateiPfad.string() + "-journal", journal);
 
   ASSERT_EQ(OpenDataFile(dir->file("saison.rwk")), OpenResult::Ok);
   EXPECT_EQ(contentOf(gDbHaupt), saved);
@@ -218,7 +283,8 @@ TEST_F(DataFileTest, StaleJournalIsNotPlayedIntoTheOpenedDatabase) {
 
 TEST_F(DataFileTest, ExtractWhileTheTemporaryDatabaseIsOpen) {
   ASSERT_TRUE(SaveDataFile(dir->file("erste.rwk")));
-  ASSERT_TRUE(ReadExtractFile(dir->file("erste.rwk")));
+  std::string why;
+  ASSERT_TRUE(ReadExtractFile(dir->file("erste.rwk"), &why)) << why;
   gDbTemp = db::open(gIntdat.TempDbDateiPfad);
   ASSERT_NE(gDbTemp, nullptr);
   EXPECT_EQ(db::query(gDbTemp, "SELECT Name FROM Vereine_gau WHERE Nummer=4711;").size(), 1u);
@@ -239,42 +305,47 @@ TEST_F(DataFileTest, ExtractWhileTheTemporaryDatabaseIsOpen) {
   EXPECT_EQ(readFileBytes(gIntdat.DbDateiPfad), main);
 }
 
-// Texts hold cp1252, the file system spells names in UTF-8: a working folder with an umlaut
-// must work for every step that replaces or reads a database file.
-TEST(DataFileFolder, WorkingFolderWithAnUmlaut) {
+// A working folder and a data file whose names cp1252 cannot spell: every step finds its
+// files, and the folder is not remembered in the stored texts.
+TEST(DataFileFolder, WorkingFolderOutsideCodePage) {
   msg::ScriptedMessages messages;
   ScopedWorkDir base;
-  const std::string local = base.file("Gau S\xC3\xBC" "d");
-  ASSERT_TRUE(fs::create_directory(local));
-  fs::current_path(local);
+  const fs::path folder = fs::path(base.path()) / u8"Łódź";
+  ASSERT_TRUE(fs::create_directory(folder));
+  fs::current_path(folder);
+  for (int start = 0; start < 2; ++start) {
+    ASSERT_TRUE(OpenDatabases());
+    EXPECT_EQ(PrepareDatabases(), start == 0) << "the second start finds the settings";
+    if (start == 0) {
+      ASSERT_TRUE(db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (4711, 'Tell');"));
+    }
+    ShutDown();
+  }
   ASSERT_TRUE(OpenDatabases());
-  InitGlobals();
-  EXPECT_EQ(gIntdat.ProgrammVerzeichnis, base.file("Gau S\xFC" "d"));
-  gEinstellungen.clear();
-  CreateDefaultDatabase(0);
-  RunUpgradeProbes(true);
-  ASSERT_TRUE(db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (4711, 'Tell');"));
+  PrepareDatabases();
+  EXPECT_EQ(gIntdat.ProgrammVerzeichnis, folder);
+  EXPECT_EQ(fieldText(gEinstellungen.DatenVerzeichnis), "") << "a folder cp1252 cannot name is not kept";
+  EXPECT_EQ(db::query(gDbPfade, "SELECT Pfad1 FROM PfadeEinzelausgb_10 WHERE Disznr=0;").text(0, 0), "");
   const std::string saved = contentOf(gDbHaupt);
 
-  const std::string file = joinPath(gIntdat.ProgrammVerzeichnis, "Saison S\xFC" "d.rwk");
+  const fs::path file = folder / u8"Gau_Łódź.rwk";
   ASSERT_TRUE(SaveDataFile(file));
-  EXPECT_TRUE(fs::exists(local + "/Saison S\xC3\xBC" "d.rwk"));
+  EXPECT_TRUE(fs::exists(file));
   ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Vereine_gau;"));
   EXPECT_EQ(OpenDataFile(file), OpenResult::Ok);
   ASSERT_NE(gDbHaupt, nullptr);
   EXPECT_EQ(contentOf(gDbHaupt), saved);
 
   EXPECT_TRUE(ReadExtractFile(file));
-  EXPECT_TRUE(fs::exists(local + "/zielkontortmp.db"));
   gDbTemp = db::open(gIntdat.TempDbDateiPfad);
-  ASSERT_NE(gDbTemp, nullptr);
   EXPECT_EQ(db::query(gDbTemp, "SELECT Name FROM Vereine_gau WHERE Nummer=4711;").size(), 1u);
   db::close(gDbTemp);
   CloseDatabases();
   EXPECT_EQ(messages.count(), 0u);
   // Nothing was written beside the folder under a wrongly spelled name.
-  for (const auto& e : fs::directory_iterator(base.path()))
-    EXPECT_EQ(e.path().string(), local);
+  for (const auto& e : fs::directory_iterator(base.path())) {
+    EXPECT_EQ(e.path(), folder);
+  }
 }
 
 }  // namespace

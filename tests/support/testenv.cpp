@@ -40,7 +40,7 @@ void DatabaseTest::SetUp() {
   gEinstellungen.clear();
   CreateDefaultDatabase(0);
   RunUpgradeProbes(true);
-  help::setFolder(gIntdat.ProgrammVerzeichnis + "/help");
+  help::setFolder(gIntdat.ProgrammVerzeichnis / "help");
 }
 
 void DatabaseTest::TearDown() {

@@ -32,7 +32,7 @@ class ExchangeWindowsTest : public DatabaseTest {};
 TEST_F(ExchangeWindowsTest, DisciplineImportReplacesOnlyAfterYes) {
   db::exec(gDbHaupt, "INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (1, 'Bezirksliga', 2, 1);");
   gIntdat.TempDbDateiPfad = dir->file("zielkontortmp.db");
-  ASSERT_TRUE(db::exec(gDbHaupt, "VACUUM INTO ?;", {gIntdat.TempDbDateiPfad}));
+  ASSERT_TRUE(db::exec(gDbHaupt, "VACUUM INTO ?;", {gIntdat.TempDbDateiPfad.string()}));
   db::exec(gDbHaupt, "DELETE FROM Mschklassen;");
   db::exec(gDbHaupt, "UPDATE Disznamen SET Bezeichnung='Kleinkaliber' WHERE Nr=0;");
 

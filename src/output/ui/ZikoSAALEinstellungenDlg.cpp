@@ -221,7 +221,7 @@ void TZikoSAALEinstellungenDlg::FormShow() {
   AusgabeartClick(false);
   for (Ausgabe& a : seiten_) a.anzeige->setItemIndex(0);
   EditMinErgRinge->setText(qs("300"));
-  std::string folder = gIntdat.ProgrammVerzeichnis;
+  std::string folder = storablePath(gIntdat.ProgrammVerzeichnis);
   std::vector<AktionsEintrag> jobs = AktionenDerDisziplin(disznr);
   if (!jobs.empty() && !folderPart(jobs.front().Pfad).empty()) folder = folderPart(jobs.front().Pfad);
   const char* names[4] = {"MannschTab.html", "MannschBegeg.html", "Einzelerg.html", "Klassenerg.html"};

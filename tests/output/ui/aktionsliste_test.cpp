@@ -212,7 +212,7 @@ TEST_F(AktionslisteTest, EditorChoicesPathsPrinterAndRefusals) {
   msg::ScriptedMessages boxes;
   gIntdat.AktionNeu = 1;
   editor->show();
-  EXPECT_EQ(fromQs(editor->EditRwdDatei->text()), gIntdat.ProgrammVerzeichnis + "/Gau Nord.rwk");
+  EXPECT_EQ(fromQs(editor->EditRwdDatei->text()), storablePath(gIntdat.ProgrammVerzeichnis) + "/Gau Nord.rwk");
 
   editor->AusgabeartClick(true);  // "Drucker" on one page switches all four
   for (QRadioButton* b : {editor->RadioButtonDruckerMschTab, editor->RadioButtonDruckerMschBgg,

@@ -179,6 +179,7 @@ TZikoSortierteAusgabeDlg::TZikoSortierteAusgabeDlg(QWidget* parent) : ZDialog(pa
   RadioGroupMschErgSortart = radioGroup(pages[1], RadioGroupMschErgSortartItems, 3, 8, 4, 330);
   RadioGroupMschErgSortartItems[0]->setText(qs("Begegnungen"));
   RadioGroupMschErgSortartItems[2]->setText(qs("Mannschaftsaufstellungen"));
+  RadioGroupMschErgSortartItems[0]->setChecked(true);
   label(pages[1], "Durchgang Nr:", 350, 10, 100);
   ComboBoxDurchgangnr = combo(pages[1], 350, 28, 60);
   LabelMklRingErg = label(pages[1], "Klasse", 470, 10, 100);

@@ -130,6 +130,13 @@ TEST_F(Einzelausgabe, FirstShowingOnTheLineUpsKeepsTheRememberedRound) {
   EXPECT_EQ(dlg->ComboBoxSortart->currentText(), qs("2"));
 }
 
+TEST_F(Einzelausgabe, TheTeamResultsPageStartsOnItsPairingsChosen) {
+  dlg->show();
+  seite(1);
+  EXPECT_TRUE(dlg->RadioGroupMschErgSortartItems[0]->isChecked());
+  EXPECT_EQ(dlg->auswahl().Anzeige, 0);
+}
+
 TEST_F(Einzelausgabe, ClubListsFollowTheDiscipline) {
   dlg->show();
   EXPECT_EQ(items(dlg->ComboBoxVereineMschfuehrer),

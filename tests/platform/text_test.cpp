@@ -34,3 +34,25 @@ TEST(TextConversion, NumbersAreReadFromTheirLeadingDigits) {
   EXPECT_EQ(toInt("-99999999999"), INT_MIN);
   EXPECT_EQ(str(-1234567890123LL), "-1234567890123");
 }
+
+// Typed texts are composed first; what cp1252 still cannot hold is refused and named.
+TEST(TextConversion, StoredTextsAreComposedOrRefused) {
+  const struct {
+    const char16_t* typed;
+    bool stored;
+    const char* bytes;
+    const char16_t* refused;
+  } cases[] = {
+      {u"Mu\u0308ller", true, "M\xFCller", u""},
+      {u"Gr\u00F6\u00DFe \u20AC", true, "Gr\xF6\xDF" "e \x80", u""},
+      {u"Tell \U0001F600", false, "", u"\U0001F600"},
+      {u"\u6771\u4EAC", false, "", u"\u6771"},
+  };
+  for (const auto& c : cases) {
+    std::string out = "vorher";
+    QString refused;
+    EXPECT_EQ(toCp1252(QString::fromUtf16(c.typed), out, &refused), c.stored);
+    EXPECT_EQ(out, c.stored ? c.bytes : "vorher");
+    EXPECT_EQ(refused, QString::fromUtf16(c.refused));
+  }
+}

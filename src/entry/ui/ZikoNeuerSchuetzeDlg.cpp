@@ -89,7 +89,8 @@ void TZikoNeuerSchuetzeDlg::ButtonSpeichernEndeClick() {
     EditNummer->setFocus();
     return;
   }
-  std::string name = fromQs(EditName->text());
+  std::string name, gebdat;
+  if (!storableText(EditName->text(), name) || !storableText(EditGebdat->text(), gebdat)) return;
   if (name.empty()) {
     msg::show("Bitte einen Namen eingeben.", "Meldung", msg::Ok, msg::Information);
     EditName->setFocus();
@@ -98,7 +99,7 @@ void TZikoNeuerSchuetzeDlg::ButtonSpeichernEndeClick() {
   if (!db::exec(gDbHaupt,
                 "INSERT INTO Schuetzen (Passnr, VrNr, Name, Gebdat, Geschl, AktivFlag, JklNr, Jklflag) "
                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?);",
-                {passnr, club, name, fromQs(EditGebdat->text()), RadioWeiblich->isChecked() ? "W" : "M", 1, 0, 1}))
+                {passnr, club, name, gebdat, RadioWeiblich->isChecked() ? "W" : "M", 1, 0, 1}))
     return;  // the error box was shown; the form stays open with what was typed
   if (gIntdat.NeuerSchuetzeAufrufer < 1) {
     if (PassnrReceiver* entry = passnrReceiver(ReceiverRole::Entry)) entry->receivePassnr(passnr);

@@ -57,11 +57,14 @@ void TZkoEinstWebzugangDlg::FormShow() {
 }
 
 void TZkoEinstWebzugangDlg::ButtonOkClick() {
-  auto value = [](QLineEdit* edit) { return fromQs(edit->text().left(kMaxLength)); };
-  gIntdat.WebServername = value(EditServername);
-  gIntdat.WebServerpfad = value(EditServerpfad);
-  gIntdat.WebUser = value(EditUser);
-  gIntdat.WebPasswort = value(EditPasswort);
+  std::string v[4];
+  QLineEdit* edits[4] = {EditServername, EditServerpfad, EditUser, EditPasswort};
+  for (int i = 0; i < 4; ++i)
+    if (!storableText(edits[i]->text().left(kMaxLength), v[i])) return;
+  gIntdat.WebServername = v[0];
+  gIntdat.WebServerpfad = v[1];
+  gIntdat.WebUser = v[2];
+  gIntdat.WebPasswort = v[3];
   StoreWebzugang(gIntdat.WebServername, gIntdat.WebServerpfad, gIntdat.WebUser,
                  gIntdat.WebPasswort);
   SaveSettings(gIntdat.KonfigDateiPfad);

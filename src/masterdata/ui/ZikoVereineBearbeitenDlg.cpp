@@ -234,9 +234,10 @@ void TZikoVereineBearbeitenDlg::leaveNewMode() {
 
 void TZikoVereineBearbeitenDlg::ButtonSpeichernClick() {
   long nummer = toLong(fromQs(EditNr->text()));
-  std::string name = fromQs(EditVrname->text());
-  std::string text = fromQs(Memo1->toPlainText());
-  std::string tel = fromQs(EditTelSStd->text());
+  std::string name, text, tel;
+  if (!storableText(EditVrname->text(), name) || !storableText(Memo1->toPlainText(), text) ||
+      !storableText(EditTelSStd->text(), tel))
+    return;
 
   if (neuModus_) {
     if (itemOfKey(ListView1, nummer)) {

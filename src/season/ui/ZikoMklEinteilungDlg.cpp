@@ -253,8 +253,8 @@ void TZikoMklEinteilungDlg::writeBackTeams() {
 }
 
 void TZikoMklEinteilungDlg::saveClass() {
-  const std::string name = fromQs(EditMkl->text());
-  if (name.empty()) return;
+  std::string name;
+  if (!storableText(EditMkl->text(), name) || name.empty()) return;
   const int anzahl = provisionalBoutCount(ListBoxMsch->count());
   if (newClass_) {
     const long nr = nextClassNumber(disziplin());

@@ -52,7 +52,9 @@ void TZikoNSSaisonNameDlg::FormShow() {
 void TZikoNSSaisonNameDlg::ButtonUebernehmenClick() {
   // A failed update has shown its box; the dialog stays open with the typed name, so the
   // wizard does not go on as if the season had been named.
+  std::string name;
+  if (!storableText(EditNeueSaison->text(), name)) return;
   if (db::exec(gDbHaupt, "UPDATE Disznamen SET Saisonname=? WHERE Nr=?;",
-               {fromQs(EditNeueSaison->text()), static_cast<int>(gEinstellungen.AktDisznr)}))
+               {name, static_cast<int>(gEinstellungen.AktDisznr)}))
     closeWith(mrOk);
 }

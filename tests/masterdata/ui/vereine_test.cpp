@@ -48,6 +48,17 @@ TEST_F(ClubsDialog, NewClubIsStoredWithTelephoneAsTypedAndSelected) {
   EXPECT_EQ(dlg->selectedIndex(), 2);
 }
 
+TEST_F(ClubsDialog, NameWithACharacterCp1252CannotHoldIsRefusedWithItsCode) {
+  dlg->ButtonNeuClick();
+  dlg->EditNr->setText(QStringLiteral("8"));
+  dlg->EditVrname->setText(QString::fromUtf16(u"Tell \U0001F600"));
+  msg::ScriptedMessages boxes;
+  dlg->ButtonSpeichernClick();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_NE(boxes.shown()[0].text.find("U+1F600"), std::string::npos);
+  EXPECT_EQ(cell("SELECT Name FROM Vereine_gau WHERE Nummer=8"), "<none>");
+}
+
 TEST_F(ClubsDialog, TabLeavesTheExtraTextWithoutWritingIntoIt) {
   dlg->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));

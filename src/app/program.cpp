@@ -155,7 +155,11 @@ ProgramRun::~ProgramRun() { end(); }
 
 bool ProgramRun::start() {
   // The guard comes before anything is opened: a second copy must not touch a file.
-  if (!lock_.acquire()) {
+  // The working folder is locked as well: a copy started under another login or runtime
+  // folder must not work on the same data either.
+  std::error_code ec;
+  if (!lock_.acquire() || !folderLock_.acquire(std::filesystem::current_path(ec))) {
+    lock_.release();
     msg::show("Programm ZielKontor.exe läuft bereits!", "Meldung");
     return false;
   }
@@ -190,6 +194,7 @@ void ProgramRun::end() {
     ShutDown();
     databasesOpen_ = false;
   }
+  folderLock_.release();
   lock_.release();
 }
 

@@ -31,6 +31,7 @@ class ProgramRun {
 
  private:
   InstanceLock lock_;
+  FolderLock folderLock_;
   bool databasesOpen_ = false;
   bool windows_ = false;
 };

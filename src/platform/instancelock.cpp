@@ -48,3 +48,24 @@ void InstanceLock::release() {
   ::close(fd_);
   fd_ = -1;
 }
+
+FolderLock::~FolderLock() { release(); }
+
+bool FolderLock::acquire(const std::filesystem::path& folder) {
+  if (fd_ >= 0) return true;
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return false;
+  }
+  fd_ = fd;
+  return true;
+}
+
+void FolderLock::release() {
+  if (fd_ < 0) return;
+  ::flock(fd_, LOCK_UN);
+  ::close(fd_);
+  fd_ = -1;
+}

@@ -2,6 +2,7 @@
 // The single-instance guard: an exclusive flock on a file named after the lock in the
 // user's runtime folder ($XDG_RUNTIME_DIR, else /tmp). The kernel releases it when the
 // holder ends in any way, so a crashed copy never blocks the next start.
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -25,5 +26,23 @@ class InstanceLock {
  private:
   std::string path_;
   std::string name_;
+  int fd_ = -1;
+};
+
+// The same guard on a folder itself: an exclusive flock on the open folder, so that no two
+// copies work on one data set, whatever runtime folder each was started with. Nothing is
+// written into the folder.
+class FolderLock {
+ public:
+  FolderLock() = default;
+  ~FolderLock();  // releases
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+  // false when another process holds the folder or it cannot be opened.
+  bool acquire(const std::filesystem::path& folder);
+  void release();
+
+ private:
   int fd_ = -1;
 };

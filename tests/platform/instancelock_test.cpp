@@ -8,7 +8,9 @@
 #include "platform/instancelock.h"
 
 namespace {
-const char* kName = "ZielKontorMutex";
+// A name of this test process alone: a copy of the program running on the machine holds the
+// real one, in the runtime folder or in /tmp.
+const std::string kName = "ZielKontorTest-" + std::to_string(getpid());
 
 // A second process takes the lock and holds it until it is killed. Returns its pid once
 // it holds the lock (or -1).
@@ -56,7 +58,7 @@ TEST(InstanceLock, ASecondCopyIsRefusedUntilTheFirstDies) {
 TEST(InstanceLock, ReleasedLockCanBeTakenAgainAndLivesInTheRuntimeFolder) {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   ASSERT_TRUE(runtime);
-  EXPECT_EQ(InstanceLock::pathFor(kName), std::string(runtime) + "/ZielKontorMutex.lock");
+  EXPECT_EQ(InstanceLock::pathFor(kName), std::string(runtime) + "/" + kName + ".lock");
 
   InstanceLock first(kName);
   ASSERT_TRUE(first.acquire());
@@ -82,4 +84,25 @@ TEST(InstanceLock, AnUnusableRuntimeFolderFallsBackToTmpAndStillGuards) {
   ASSERT_TRUE(lock.acquire());
   EXPECT_EQ(lock.path().rfind("/tmp/", 0), 0u) << lock.path();
   EXPECT_FALSE(second.acquire()) << "both copies fall back to the same file";
+}
+
+TEST(FolderLock, OneCopyPerFolderWhateverItsRuntimeFolder) {
+  char folder[] = "/tmp/zk-ordner-XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  FolderLock first;
+  ASSERT_TRUE(first.acquire(folder));
+  pid_t child = fork();
+  if (child == 0) {
+    setenv("XDG_RUNTIME_DIR", "/nonexistent/other", 1);
+    FolderLock second;
+    _exit(second.acquire(folder) ? 1 : 0);
+  }
+  int status = -1;
+  waitpid(child, &status, 0);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "a second process got the folder";
+  first.release();
+  FolderLock again;
+  EXPECT_TRUE(again.acquire(folder));
+  again.release();
+  rmdir(folder);
 }

@@ -1,5 +1,6 @@
 // Taking a discipline over from another data set: as a new discipline, in place of one,
 // and with the clubs and shooters it names.
+#include <filesystem>
 #include <map>
 
 #include "core/db.h"
@@ -178,3 +179,14 @@ TEST_F(DisciplineImportTest, OlderDataSetWithoutAColumnStillCopies) {
   EXPECT_EQ(rows(gDbHaupt, "SELECT ZsText, TelSStd FROM Vereine_zstext WHERE Nummer=7;"),
             (Rows{{"Text 7", ""}}));
 }
+
+namespace {
+// The other data set in a folder with an umlaut or a name cp1252 cannot spell.
+TEST_F(DisciplineImportTest, DataSetInAFolderOfAnyName) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(dir->path()) / u8"\u0141\u00F3d\u017A Sch\u00FCtze";
+  fs::create_directory(folder);
+  fs::copy_file(other, folder / "other.db");
+  EXPECT_EQ(importDiscipline(folder / "other.db", 1, -1), 2);
+}
+}  // namespace

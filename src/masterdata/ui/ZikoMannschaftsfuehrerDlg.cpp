@@ -131,5 +131,7 @@ void TZikoMannschaftsfuehrerDlg::ButtonLoeschenClick() {
 void TZikoMannschaftsfuehrerDlg::UebernehmeSchuetze(long passnr) {
   db::Table t = db::query(gDbHaupt, "SELECT Name FROM Schuetzen WHERE Passnr = ?;", {passnr});
   if (!t.empty()) EditName->setText(qs(t.text(0, 0)));
+  // The keyboard comes back from the picker to the captain's address.
+  activateWindow();
   EditName->setFocus();
 }

@@ -6,6 +6,7 @@
 
 #include "core/globals.h"
 #include "core/settings.h"
+#include "platform/messages.h"
 #include "platform/text.h"
 
 TZkoEinstWebzugangDlg* ZkoEinstWebzugangDlg = nullptr;
@@ -67,6 +68,9 @@ void TZkoEinstWebzugangDlg::ButtonOkClick() {
   gIntdat.WebPasswort = v[3];
   StoreWebzugang(gIntdat.WebServername, gIntdat.WebServerpfad, gIntdat.WebUser,
                  gIntdat.WebPasswort);
-  SaveSettings(gIntdat.KonfigDateiPfad);
+  if (!SaveSettings(gIntdat.KonfigDateiPfad))
+    msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" +
+                  displayPath(gIntdat.KonfigDateiPfad),
+              "Fehler", msg::Ok, msg::Error);
   closeWith(mrOk);
 }

@@ -105,13 +105,17 @@ void TZikoDiszbezDlg::selectLast() {
 
 void TZikoDiszbezDlg::saveAll() {
   ListView1->commitEditor();
+  // Every name is checked before the first is stored.
+  std::vector<std::string> names(static_cast<size_t>(ListView1->count()));
+  for (int i = 0; i < ListView1->count(); ++i)
+    if (!storableText(ListView1->item(i)->text(), names[static_cast<size_t>(i)])) return;
   UpgradePathTables();
   {
     db::Transaction t(gDbHaupt);
     for (int i = 0; i < ListView1->count(); ++i) {
       QListWidgetItem* item = ListView1->item(i);
       long nr = keyOf(item);
-      std::string name = fromQs(item->text());
+      const std::string& name = names[static_cast<size_t>(i)];
       db::exec(gDbHaupt, "UPDATE Disznamen SET Bezeichnung=? WHERE Nr=?;", {name.empty() ? defaultName(nr) : name, nr});
     }
     t.commit();

@@ -288,8 +288,8 @@ void TZikoSchuetzenBearbeitenDlg::leaveNewMode() {
 
 void TZikoSchuetzenBearbeitenDlg::ButtonSpeichernClick() {
   if (vrnr_ <= 0) return;
-  std::string name = fromQs(EditName->text());
-  std::string gebdat = fromQs(EditGebdat->text());
+  std::string name, gebdat;
+  if (!storableText(EditName->text(), name) || !storableText(EditGebdat->text(), gebdat)) return;
   const char* geschl = RadioMaennlich->isChecked() ? "M" : "W";
 
   if (!neuModus_) {

@@ -138,11 +138,14 @@ void TZikoWklAdressenDlg::ListBoxWklAdressenClick() {
 
 void TZikoWklAdressenDlg::saveAddress() {
   if (shownNr_ < 0) return;
-  std::string name = fromQs(EditName->text());
+  std::string v[7];
+  const QLineEdit* edits[7] = {EditName, EditStrasse, EditPlz, EditOrt, EditTel, EditFax, EditMail};
+  for (int i = 0; i < 7; ++i)
+    if (!storableText(edits[i]->text(), v[i])) return;
+  const std::string& name = v[0];
   if (!db::exec(gDbHaupt,
                 "UPDATE Wettkampfleiter Set Name=?, Strasse=?, Plz=?, Ort=?, Tel=?, Fax=?, Mail=? WHERE Nr=?;",
-                {name, fromQs(EditStrasse->text()), fromQs(EditPlz->text()), fromQs(EditOrt->text()),
-                 fromQs(EditTel->text()), fromQs(EditFax->text()), fromQs(EditMail->text()), shownNr_}))
+                {name, v[1], v[2], v[3], v[4], v[5], v[6], shownNr_}))
     return;
   int row = rowOfKey(ListBoxWklAdressen, shownNr_);
   if (row >= 0) ListBoxWklAdressen->item(row)->setText(qs(name));

@@ -45,6 +45,7 @@
 #include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "platform/widgets.h"
 #include "ranking/ui/ZikoSortierteAusgabeDlg.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
@@ -200,6 +201,7 @@ void ProgramRun::end() {
 
 int RunProgram(int argc, char** argv) {
   ZApplication app(argc, argv);
+  installWidgetPlatform();
   endOnTerminateSignal(&app);
   ProgramRun run;
   // An exception that escapes even the loop is shown, and the shut-down runs as usual.

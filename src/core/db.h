@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/dialog.h"
+#include "platform/transaction.h"
 
 namespace db {
 

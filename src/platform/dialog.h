@@ -9,19 +9,13 @@
 // - An editing dialog (setEditTransaction) opens a transaction when shown; closing with
 //   modal result 1 commits it, every other way of closing rolls it back.
 #include <QDialog>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-// A transaction held by an editing dialog: commit() ends it, destruction rolls it back.
-// The database layer provides it (db::editTransaction), so this layer needs no database.
-struct EditTransaction {
-  virtual ~EditTransaction() = default;
-  virtual bool commit() = 0;
-};
-using TransactionFactory = std::function<std::unique_ptr<EditTransaction>()>;
+#include "platform/help.h"
+#include "platform/transaction.h"
 
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3 };
 
@@ -92,12 +86,3 @@ class ZDialog : public QDialog {
   TransactionFactory factory_;
   std::unique_ptr<EditTransaction> transaction_;
 };
-
-// Opens <help folder>/<topic> in the browser, or says that the page is not installed.
-namespace help {
-void setFolder(const std::filesystem::path& folder);
-const std::filesystem::path& folder();
-void showTopic(const std::string& topic);
-// For tests: the last topic asked for, whether or not it could be opened.
-const std::string& lastTopic();
-}  // namespace help

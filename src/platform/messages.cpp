@@ -1,8 +1,6 @@
 #include "platform/messages.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QList>
 #include <cstdio>
 #include <mutex>
 
@@ -14,57 +12,7 @@ namespace {
 
 std::mutex gResponderMutex;
 Responder gResponder;
-
-int showOnGuiThread(const Shown& s) {
-  // Over the window in use, so the box is centred on it and blocks it.
-  QWidget* over = QApplication::activeModalWidget();
-  if (!over) over = QApplication::activeWindow();
-  QMessageBox box(over);
-  box.setWindowTitle(qs(s.caption));
-  // The program's texts break lines with "\n\r", which is one line break, not two.
-  std::string text = s.text;
-  for (size_t at = text.find("\n\r"); at != std::string::npos; at = text.find("\n\r", at + 1))
-    text.erase(at + 1, 1);
-  box.setText(qs(text));
-  switch (s.icon) {
-    case Information: box.setIcon(QMessageBox::Information); break;
-    case Warning: box.setIcon(QMessageBox::Warning); break;
-    case Error: box.setIcon(QMessageBox::Critical); break;
-    case Question: box.setIcon(QMessageBox::Question); break;
-    case NoIcon: break;
-  }
-  QPushButton* ok = nullptr;
-  QPushButton* cancel = nullptr;
-  QPushButton* yes = nullptr;
-  QPushButton* no = nullptr;
-  switch (s.buttons) {
-    case Ok: ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole); break;
-    case OkCancel:
-      ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-      cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-      break;
-    case YesNo:
-      yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-      no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-      break;
-    case YesNoCancel:
-      yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-      no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-      cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-      break;
-  }
-  if (cancel) box.setEscapeButton(cancel);
-  box.exec();
-  QAbstractButton* clicked = box.clickedButton();
-  if (clicked && clicked == ok) return IdOk;
-  if (clicked && clicked == yes) return IdYes;
-  if (clicked && clicked == no) return IdNo;
-  if (clicked && clicked == cancel) return IdCancel;
-  // Closed without a button: the box's escape answer.
-  if (s.buttons == YesNo) return IdNo;
-  if (s.buttons == Ok) return IdOk;
-  return IdCancel;
-}
+Responder gBox;
 
 // The answer of a box nobody sees: its first button.
 int firstButton(Buttons buttons) {
@@ -72,21 +20,20 @@ int firstButton(Buttons buttons) {
 }
 
 int dispatch(const Shown& s) {
-  Responder responder;
+  Responder answer;
   {
     std::lock_guard<std::mutex> lock(gResponderMutex);
-    responder = gResponder;
+    answer = gResponder ? gResponder : gBox;
   }
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    // No widgets to show a box on.
-    if (responder) return responder(s);
+  if (!answer) {
+    // No windows to show a box on.
     std::fprintf(stderr, "[%s] %s\n", s.caption.c_str(), s.text.c_str());
     return firstButton(s.buttons);
   }
   // From a worker the box is shown on the GUI thread while the worker waits. The GUI
   // thread may itself be waiting for this worker; WorkerThread::waitFor serves the call.
   int result = IdCancel;
-  runOnGuiThread([&] { result = responder ? responder(s) : showOnGuiThread(s); });
+  runOnGuiThread([&] { result = answer(s); });
   return result;
 }
 
@@ -98,6 +45,11 @@ int show(const std::string& text, const std::string& caption, Buttons buttons, I
 
 void showSqlError(const std::string& statement, const std::string& dbMessage) {
   show("Fehler\n\r" + statement + "\n\r" + dbMessage, "Fehler", Ok, Error);
+}
+
+void setMessageBox(Responder box) {
+  std::lock_guard<std::mutex> lock(gResponderMutex);
+  gBox = std::move(box);
 }
 
 Responder setResponder(Responder responder) {

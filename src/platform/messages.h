@@ -27,6 +27,10 @@ int show(const std::string& text, const std::string& caption, Buttons buttons = 
 // The common box of a failed statement: "Fehler\n\r<statement>\n\r<database message>".
 void showSqlError(const std::string& statement, const std::string& dbMessage);
 
+// The real boxes, which the widget layer installs at start. Without them a box is printed
+// to stderr and answered with its first button.
+void setMessageBox(Responder box);
+
 // Replaces the real boxes (nullptr restores them); returns the previous responder.
 Responder setResponder(Responder responder);
 

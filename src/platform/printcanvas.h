@@ -6,9 +6,6 @@
 #include <string>
 #include <vector>
 
-class QPrinter;
-class QPainter;
-
 enum class PageOrientation { Portrait, Landscape };
 
 struct PrintFont {
@@ -117,30 +114,4 @@ class RecordingCanvas : public PrintCanvas {
   int width_, height_, dpi_;
   int page_ = 0;
   std::shared_ptr<PrintJob> job_;
-};
-
-// Prints through a QPrinter: the program's printer, or a PDF file.
-class QPrinterCanvas : public PrintCanvas {
- public:
-  // Draws on a printer owned by someone else.
-  explicit QPrinterCanvas(QPrinter* printer);
-  // A canvas that writes a PDF file.
-  static std::unique_ptr<QPrinterCanvas> toPdf(const std::string& fileName);
-  ~QPrinterCanvas() override;
-
-  void setOrientation(PageOrientation o) override;
-  bool beginDoc() override;
-  void newPage() override;
-  void endDoc() override;
-  int pageWidth() const override;
-  int pageHeight() const override;
-  void textOut(int x, int y, const std::string& text) override;
-  int textWidth(const std::string& text) override;
-  int textHeight(const std::string& text) override;
-  void line(int x1, int y1, int x2, int y2) override;
-
- private:
-  std::unique_ptr<QPrinter> owned_;
-  QPrinter* printer_;
-  std::unique_ptr<QPainter> painter_;
 };

@@ -1,22 +1,12 @@
 #include "platform/printer.h"
 
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <algorithm>
-
-#include "platform/text.h"
 
 namespace {
 
 ScriptedPrinting* gScript = nullptr;
 
-// One printer for the whole run, as the program's printer object was. It is never
-// deleted: its destructor would run after the application object is gone.
-QPrinter& thePrinter() {
-  static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
-  return *printer;
-}
+printing::PrinterSystem* gSystem = nullptr;
 
 }  // namespace
 
@@ -24,14 +14,12 @@ namespace printing {
 
 std::vector<std::string> printerNames() {
   if (gScript) return gScript->printers_;
-  std::vector<std::string> out;
-  for (const QString& name : QPrinterInfo::availablePrinterNames()) out.push_back(fromQs(name));
-  return out;
+  return gSystem ? gSystem->names() : std::vector<std::string>{};
 }
 
 std::string currentPrinter() {
   if (gScript) return gScript->current_;
-  return fromQs(thePrinter().printerName());
+  return gSystem ? gSystem->current() : std::string();
 }
 
 bool selectPrinter(const std::string& name) {
@@ -40,21 +28,21 @@ bool selectPrinter(const std::string& name) {
   if (gScript)
     gScript->current_ = name;
   else
-    thePrinter().setPrinterName(qs(name));
+    gSystem->select(name);
   return true;
 }
 
 int copyCount() {
   if (gScript) return gScript->copies_;
-  return std::max(1, thePrinter().copyCount());
+  return gSystem ? std::max(1, gSystem->copies()) : 1;
 }
 
 void setCopyCount(int copies) {
   copies = std::max(1, copies);
   if (gScript)
     gScript->copies_ = copies;
-  else
-    thePrinter().setCopyCount(copies);
+  else if (gSystem)
+    gSystem->setCopies(copies);
 }
 
 bool printDialog(QWidget* parent) {
@@ -66,22 +54,22 @@ bool printDialog(QWidget* parent) {
     if (a.ok && a.copies > 0) gScript->copies_ = a.copies;
     return a.ok;
   }
-  QPrintDialog dialog(&thePrinter(), parent);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  return dialog.exec() == QDialog::Accepted;
+  return gSystem && gSystem->dialog(parent);
 }
 
 std::unique_ptr<PrintCanvas> openCanvas() {
   if (gScript) {
-    if (!gScript->pdf_.empty()) return QPrinterCanvas::toPdf(gScript->pdf_);
+    if (!gScript->pdf_.empty()) return gSystem ? gSystem->pdfCanvas(gScript->pdf_) : nullptr;
     auto canvas = std::make_unique<RecordingCanvas>();
     canvas->job()->printer = gScript->current_;
     canvas->job()->copies = gScript->copies_;
     gScript->jobs_.push_back(canvas->job());
     return canvas;
   }
-  return std::make_unique<QPrinterCanvas>(&thePrinter());
+  return gSystem ? gSystem->canvas() : nullptr;
 }
+
+void setPrinterSystem(PrinterSystem* system) { gSystem = system; }
 
 }  // namespace printing
 

@@ -24,8 +24,24 @@ void setCopyCount(int copies);
 // The print dialog: the user chooses the printer and the number of copies. false when
 // cancelled.
 bool printDialog(QWidget* parent = nullptr);
-// A canvas for one job on the current printer.
+// A canvas for one job on the current printer; nullptr when there is no printer system.
 std::unique_ptr<PrintCanvas> openCanvas();
+
+// The system's printers and the print dialog, which the widget layer provides at start.
+// Without one there are no printers, the dialog is cancelled and no job opens.
+class PrinterSystem {
+ public:
+  virtual ~PrinterSystem() = default;
+  virtual std::vector<std::string> names() = 0;
+  virtual std::string current() = 0;
+  virtual void select(const std::string& name) = 0;
+  virtual int copies() = 0;
+  virtual void setCopies(int copies) = 0;
+  virtual bool dialog(QWidget* parent) = 0;
+  virtual std::unique_ptr<PrintCanvas> canvas() = 0;
+  virtual std::unique_ptr<PrintCanvas> pdfCanvas(const std::string& fileName) = 0;
+};
+void setPrinterSystem(PrinterSystem* system);
 
 }  // namespace printing
 

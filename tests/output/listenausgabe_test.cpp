@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "output/listenausgabe.h"
+#include "platform/qprintercanvas.h"
 #include "platform/text.h"
 #include "support/filebytes.h"
 #include "support/pdftext.h"

@@ -5,7 +5,7 @@
 
 #include "core/helpers.h"
 #include "output/listenschreiber.h"
-#include "platform/printcanvas.h"
+#include "platform/qprintercanvas.h"
 #include "platform/text.h"
 #include "ranking/ranking.h"
 #include "ranking/sortsaison.h"

@@ -8,6 +8,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "output/schuetzenliste.h"
+#include "platform/qprintercanvas.h"
 #include "platform/text.h"
 #include "support/testenv.h"
 

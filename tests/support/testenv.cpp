@@ -13,7 +13,7 @@
 #include "core/settings.h"
 #include "core/startup.h"
 #include "core/upgrade.h"
-#include "platform/dialog.h"
+#include "platform/help.h"
 
 namespace fs = std::filesystem;
 

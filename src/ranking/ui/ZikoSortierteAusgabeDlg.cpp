@@ -8,7 +8,6 @@
 
 #include "core/db.h"
 #include "core/globals.h"
-#include "exchange/services.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
@@ -753,7 +752,3 @@ std::vector<ListenTabelle> TZikoSortierteAusgabeDlg::tabellen() const {
       return {};
   }
 }
-
-void TZikoSortierteAusgabeDlg::InDateispeichern1Click() { showNotIncluded(); }
-void TZikoSortierteAusgabeDlg::InWindowsZwischenablagespeichernF41Click() { showNotIncluded(); }
-void TZikoSortierteAusgabeDlg::Drucken1Click() { showNotIncluded(); }

@@ -1,17 +1,159 @@
 // The commands of the sorted-output window that save, copy and print its lists, and the
 // certificate window.
-#include "output/ui/ZikoSortierteAusgabeUrkundendruckDlg.h"
-#include "platform/messages.h"
-#include "support/testenv.h"
+#include <QComboBox>
+#include <filesystem>
+#include <memory>
 
-class SortierteAusgabeTest : public DatabaseTest {};
+#include "core/db.h"
+#include "core/globals.h"
+#include "output/ui/ZikoSortierteAusgabeUrkundendruckDlg.h"
+#include "platform/clipboard.h"
+#include "platform/filedialog.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/text.h"
+#include "ranking/sortsaison.h"
+#include "ranking/ui/ZikoSortierteAusgabeDlg.h"
+#include "support/filebytes.h"
+
+namespace fs = std::filesystem;
+
+class SortierteAusgabeTest : public SortSaison {
+ protected:
+  void SetUp() override {
+    SortSaison::SetUp();
+    gEinstellungen.AktDisznr = 0;
+    dlg = std::make_unique<TZikoSortierteAusgabeDlg>();
+    dlg->show();
+  }
+  void TearDown() override {
+    dlg.reset();
+    SortSaison::TearDown();
+  }
+  static void waehle(QComboBox* c, int index) {
+    c->setCurrentIndex(index);
+    emit c->activated(index);
+  }
+  std::vector<std::string> ordner() {
+    return db::query(gDbPfade,
+                     "SELECT Pfad1, Pfad2, Pfad3, Pfad4, Pfad5, Pfad6 FROM PfadeEinzelausgb_10 "
+                     "WHERE Disznr=0;")
+        .rows.at(0);
+  }
+  // Saves the page as the user would choose in the dialog; the dialog as it was asked.
+  FileDialog speichere(const std::string& name, int typ) {
+    ScriptedFileDialogs dialogs;
+    dialogs.answer(name, typ);
+    dlg->InDateispeichern1Click();
+    return dialogs.asked().at(0);
+  }
+
+  msg::ScriptedMessages boxes;
+  std::unique_ptr<TZikoSortierteAusgabeDlg> dlg;
+};
+
+TEST_F(SortierteAusgabeTest, SaveWritesTheChosenClassIntoTheFolderOfItsPage) {
+  // No folder row for the discipline yet; the second class "Liga" is chosen.
+  db::exec(gDbPfade, "DELETE FROM PfadeEinzelausgb_10 WHERE Disznr=0;");
+  dlg->PageControl1->setCurrentIndex(3);
+  waehle(dlg->ComboBoxMklKlerg, 1);
+  dlg->RadioGroupKlergSortartItems[3]->click();
+
+  const FileDialog asked = speichere(dir->file("klasse.htm"), 2);
+  EXPECT_EQ(asked.fileName, "KlassenergTabMschEerg DG 1");
+  EXPECT_EQ(asked.title, "Klassenergebnisse speichern unter");
+  EXPECT_EQ(asked.initialDir, gIntdat.ProgrammVerzeichnis);
+  EXPECT_EQ(asked.filter, "Textformat (*.txt)|*.txt|Html-Format (*.html)|*.html");
+
+  const std::string html = readFileBytes(dir->file("klasse.html"));
+  EXPECT_NE(html.find("Habicht I"), std::string::npos) << "the class Nr 3";
+  EXPECT_EQ(html.find("Falke I"), std::string::npos) << "not the first class of that name";
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, dir->file("klasse.html") + " \nerfolgreich gespeichert!");
+  std::vector<std::string> gemerkt(6, gIntdat.ProgrammVerzeichnis);
+  gemerkt[3] = dir->path();
+  EXPECT_EQ(ordner(), gemerkt);
+}
+
+TEST_F(SortierteAusgabeTest, FileTypeDecidesTheEnding) {
+  dlg->PageControl1->setCurrentIndex(2);
+  struct Fall {
+    const char* name;
+    int typ;
+    const char* datei;
+  } faelle[] = {{"a.htm", 2, "a.html"}, {"b.txt", 3, "b.dbf"}, {"c", 1, "c.txt"},
+                {"d.TXT", 1, "d.TXT.txt"}};
+  for (const Fall& f : faelle) {
+    const FileDialog asked = speichere(dir->file(f.name), f.typ);
+    EXPECT_EQ(asked.filter,
+              "Textformat (*.txt)|*.txt|Html-Format (*.html)|*.html|Dbf-Format (*.dbf)|*.dbf");
+    EXPECT_TRUE(fs::exists(dir->file(f.datei))) << f.name;
+  }
+  EXPECT_EQ(boxes.count(), 4u);
+}
+
+TEST_F(SortierteAusgabeTest, ClubPagesProposeTheClubsLettersAndCancelWritesNothing) {
+  ScriptedFileDialogs dialogs;
+  dialogs.cancel();
+  dialogs.cancel();
+  dialogs.cancel();
+  dlg->PageControl1->setCurrentIndex(4);
+  waehle(dlg->ComboBoxVrVereine, 0);
+  dlg->InDateispeichern1Click();
+  dlg->PageControl1->setCurrentIndex(5);
+  dlg->InDateispeichern1Click();
+  waehle(dlg->ComboBoxVereineMschfuehrer, 1);
+  dlg->InDateispeichern1Click();
+  ASSERT_EQ(dialogs.asked().size(), 3u);
+  EXPECT_EQ(dialogs.asked()[0].fileName, "Vereinsergebnisse Adler");
+  EXPECT_EQ(dialogs.asked()[1].fileName, "Mannschaftsleiter");
+  EXPECT_EQ(dialogs.asked()[2].fileName, "Mannschaftsleiter Adler");
+  EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST_F(SortierteAusgabeTest, AFileThatCannotBeWrittenKeepsTheFolders) {
+  const std::vector<std::string> vorher = ordner();
+  speichere(dir->file("fehlt/liste.txt"), 1);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!");
+  EXPECT_EQ(ordner(), vorher);
+}
+
+TEST_F(SortierteAusgabeTest, ClipboardTakesAPendingMinimumAndHoldsTheSavedText) {
+  dlg->PageControl1->setCurrentIndex(2);
+  dlg->RadioGroup2Items[1]->click();
+  dlg->EditMinErgRinge->setText(qs("97"));  // typed, the field not left yet
+  dlg->InWindowsZwischenablagespeichernF41Click();
+  EXPECT_EQ(dlg->SortEErgMinRinge, 97);
+  const std::string kopiert = clipboard::text();
+  EXPECT_EQ(kopiert.find("Bernd"), std::string::npos) << "96.00 is below the new minimum";
+
+  speichere(dir->file("einzel.txt"), 1);
+  EXPECT_EQ(readFileBytes(dir->file("einzel.txt")), kopiert);
+}
+
+TEST_F(SortierteAusgabeTest, PrintAfterThePrintDialogOrSaysItCouldNotBegin) {
+  dlg->PageControl1->setCurrentIndex(5);
+  ScriptedPrinting printing;
+  printing.cancel();
+  dlg->Drucken1Click();
+  EXPECT_TRUE(printing.jobs().empty());
+  dlg->Drucken1Click();
+  ASSERT_EQ(printing.jobs().size(), 1u);
+  EXPECT_EQ(printing.jobs()[0]->title(), "RWK-Mannschaftsleiter");
+
+  printing.printToPdf(dir->file("fehlt/liste.pdf"));
+  dlg->Drucken1Click();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Der Druck konnte nicht gestartet werden.");
+  EXPECT_EQ(boxes.shown()[0].caption, "Fehler");
+}
 
 TEST_F(SortierteAusgabeTest, CertificateWindowSaysItIsNotIncludedAndCloses) {
-  TZikoSortierteAusgabeUrkundendruckDlg dlg;
-  msg::ScriptedMessages messages;
-  EXPECT_EQ(dlg.ShowModal(), mrCancel);
-  ASSERT_EQ(messages.count(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, "Diese Funktion ist in dieser Version nicht enthalten.");
-  EXPECT_EQ(messages.shown()[0].caption, "Info");
-  EXPECT_FALSE(dlg.isVisible());
+  TZikoSortierteAusgabeUrkundendruckDlg cert;
+  EXPECT_EQ(cert.ShowModal(), mrCancel);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Diese Funktion ist in dieser Version nicht enthalten.");
+  EXPECT_EQ(boxes.shown()[0].caption, "Info");
+  EXPECT_FALSE(cert.isVisible());
 }

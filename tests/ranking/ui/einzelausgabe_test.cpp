@@ -5,8 +5,11 @@
 #include <QTest>
 #include <memory>
 
+#include "platform/clipboard.h"
+#include "platform/filedialog.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/text.h"
 #include "ranking/sortsaison.h"
 #include "ranking/ui/ZikoSortierteAusgabeDlg.h"
@@ -151,13 +154,16 @@ TEST_F(Einzelausgabe, ClubListsFollowTheDiscipline) {
   EXPECT_EQ(dlg->ListViewVErg->topLevelItemCount(), 0);
 }
 
-TEST_F(Einzelausgabe, OutputCommandsAreNotIncludedYet) {
+TEST_F(Einzelausgabe, FunctionKeysCallTheOutputCommands) {
   dlg->show();
-  msg::ScriptedMessages messages;
+  ScriptedFileDialogs dialogs;  // unscripted: cancelled
+  ScriptedPrinting printing;
+  printing.cancel();
+  clipboard::setText("");
   for (int key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F6}) EXPECT_TRUE(dlg->pressKey(key));
-  ASSERT_EQ(messages.count(), 3u);
-  EXPECT_EQ(messages.shown()[2].text, "Diese Funktion ist in dieser Version nicht enthalten.");
-  EXPECT_EQ(messages.shown()[2].caption, "Info");
+  EXPECT_EQ(dialogs.asked().size(), 1u);
+  EXPECT_NE(clipboard::text(), "");
+  EXPECT_EQ(printing.dialogsShown(), 1);
 }
 
 }  // namespace

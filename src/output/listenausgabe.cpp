@@ -226,9 +226,14 @@ class ListenDruck {
     y_ += l_.Zeile;
   }
 
-  void text(const Spaltenlage& s, const std::string& t) {
+  void text(const Spaltenlage& s, std::string t) {
     if (t.empty()) return;
     const int rand = l_.Einheit / 2;
+    // A text wider than its column ends in an ellipsis instead of running into the next one.
+    if (c_.textWidth(t) > s.breite - rand) {
+      while (!t.empty() && c_.textWidth(t + "\x85") > s.breite - rand) t.pop_back();
+      t += "\x85";
+    }
     int x = s.x + rand;
     if (s.ausr == Ausrichtung::Rechts) x = s.x + s.breite - rand - c_.textWidth(t);
     if (s.ausr == Ausrichtung::Mitte) x = s.x + (s.breite - c_.textWidth(t)) / 2;

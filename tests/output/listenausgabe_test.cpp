@@ -80,6 +80,7 @@ TEST_F(ListenausgabeTest, PrintBreaksPagesBetweenBlocksAndRepeatsCaptions) {
       t.Zeilen.push_back({{str(r), "", "B" + str(b) + "-" + str(r), "100"}});
     t.Zeilen.push_back({{"", "", "", ""}});
   }
+  t.Zeilen[0].Zellen[2] = "B1-" + std::string(200, 'x');  // wider than its column
   RecordingCanvas canvas;
   ASSERT_TRUE(ListenDrucken(canvas, dok));
   const PrintJob& job = *canvas.job();
@@ -109,6 +110,12 @@ TEST_F(ListenausgabeTest, PrintBreaksPagesBetweenBlocksAndRepeatsCaptions) {
     EXPECT_EQ(marks[p], 1) << "footer on page " << p;
   }
   for (const auto& [block, pages] : blockPages) EXPECT_EQ(pages.size(), 1u) << "block " << block;
+  std::string breit;
+  for (const PrintCall& c : job.texts())
+    if (c.text.rfind("B1-x", 0) == 0) breit = c.text;
+  ASSERT_FALSE(breit.empty());
+  EXPECT_EQ(breit.back(), '\x85') << "cut with an ellipsis";
+  EXPECT_LT(breit.size(), 200u);
 }
 
 TEST_F(ListenausgabeTest, PrintedListReadsBackFromPdf) {

@@ -80,9 +80,13 @@ TZikoTermineDlg::TZikoTermineDlg(QWidget* parent) : ZDialog(parent) {
   connect(ButtonUebernehmen, &QPushButton::clicked, this, [this] { ButtonUebernehmenClick(); });
   connect(ButtonAbbrechen, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
   connect(ButtonHilfe, &QPushButton::clicked, this, [this] { showHelp(); });
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget* old, QWidget* now) { panelFocusChanged(old, now); });
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                        [this](QWidget* old, QWidget* now) { panelFocusChanged(old, now); });
 }
+
+// The fields lose their focus while they are destroyed, after this dialog's own part is
+// gone already; the focus signal must not reach it then.
+TZikoTermineDlg::~TZikoTermineDlg() { disconnect(focusWatch_); }
 
 void TZikoTermineDlg::FormShow() {
   const int disz = gEinstellungen.AktDisznr;

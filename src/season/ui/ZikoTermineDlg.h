@@ -16,6 +16,7 @@ class TZikoTermineDlg : public ZDialog {
   Q_OBJECT
  public:
   explicit TZikoTermineDlg(QWidget* parent = nullptr);
+  ~TZikoTermineDlg() override;
 
   void FormShow() override;
   void ComboBoxKlasseChange();
@@ -50,6 +51,7 @@ class TZikoTermineDlg : public ZDialog {
   int zeilen_ = 0;
   bool loading_ = false;
   bool zeilenGrenzeGemeldet_ = false;
+  QMetaObject::Connection focusWatch_;
 };
 
 extern TZikoTermineDlg* ZikoTermineDlg;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <array>
+#include <optional>
 #include <cstdio>
 #include <utility>
 
@@ -41,10 +42,20 @@ char swapByte(char c, bool toAnsi) {
 
 }  // namespace
 
+namespace {
+// The one lookup of a club's name; nothing when the club has no row.
+std::optional<std::string> clubRow(sqlite3* db, long verein) {
+  db::Table t = db::query(db, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {verein});
+  if (t.empty()) return std::nullopt;
+  return t.text(0, 0);
+}
+}  // namespace
+
+std::string VereinsName(sqlite3* db, long verein) { return clubRow(db, verein).value_or(std::string()); }
+
 std::string MannschaftsName(long club, int team) {
-  db::Table t = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau  WHERE Nummer = ?;", {club});
-  if (t.empty()) return std::string();
-  return MannschaftsNameVon(t.text(0, 0), team);
+  std::optional<std::string> name = clubRow(gDbHaupt, club);
+  return name ? MannschaftsNameVon(*name, team) : std::string();
 }
 
 std::string RoemischeZahl(int n) { return n >= 1 && n <= 20 ? kRoman[static_cast<size_t>(n - 1)] : ""; }

@@ -3,6 +3,10 @@
 #include <ctime>
 #include <string>
 
+#include <sqlite3.h>
+
+// The club's name by its number; "" when there is no such club.
+std::string VereinsName(sqlite3* db, long verein);
 std::string MannschaftsName(long club, int team);
 // "I" to "XX"; empty outside 1 ... 20.
 std::string RoemischeZahl(int n);

@@ -2,6 +2,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "platform/printer.h"
 #include "season/paarungen.h"
 

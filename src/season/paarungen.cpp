@@ -83,7 +83,3 @@ std::string HeimKlassenText(sqlite3* db, int disznr, long verein, int kampf) {
   return text;
 }
 
-std::string VereinsName(sqlite3* db, long verein) {
-  db::Table t = db::query(db, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {verein});
-  return t.empty() ? std::string() : t.text(t.size() - 1, 0);
-}

@@ -45,4 +45,3 @@ std::vector<std::pair<int, std::string>> KaempfeMitTerminen(sqlite3* db, int dis
 // bout: " " followed by their names, separated by ", ".
 std::string HeimKlassenText(sqlite3* db, int disznr, long verein, int kampf);
 
-std::string VereinsName(sqlite3* db, long verein);

@@ -10,6 +10,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "entry/passreceiver.h"
 #include "entry/ui/ZikoNeuerSchuetzeDlg.h"
 #include "platform/keydata.h"
@@ -96,8 +97,8 @@ void TZikoSchuetzenAnzeigenDlg::FormShow() {
 
 void TZikoSchuetzenAnzeigenDlg::FillSchuetzenListe(long vrnr) {
   db::Transaction t(gDbHaupt);
-  db::Table club = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {vrnr});
-  setWindowTitle(club.empty() ? qs("Schützen anzeigen") : qs("Schützen " + club.text(0, 0)));
+  const std::string club = VereinsName(gDbHaupt, vrnr);
+  setWindowTitle(club.empty() ? qs("Schützen anzeigen") : qs("Schützen " + club));
   int filter = gEinstellungen.SchuetzenAktivFilter;
   db::Table shooters =
       filter != 0 ? db::query(gDbHaupt, "SELECT Passnr, Name, Gebdat FROM Schuetzen WHERE VrNr=? AND AktivFlag=?;",

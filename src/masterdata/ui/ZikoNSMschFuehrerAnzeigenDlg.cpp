@@ -4,6 +4,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "masterdata/mannschaftsfuehrer.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
@@ -33,8 +34,7 @@ void TZikoNSMschFuehrerAnzeigenDlg::FormShow() {
   DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison);
   std::string caption = "Mannschaftsleiter " + name + ", Saison " + saison;
   if (gIntdat.AnzeigeVrnr >= 1) {
-    db::Table club = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer = ?;", {gIntdat.AnzeigeVrnr});
-    caption += ", " + (club.empty() ? std::string() : club.text(0, 0));
+    caption += ", " + VereinsName(gDbHaupt, gIntdat.AnzeigeVrnr);
   }
   setWindowTitle(qs(caption));
   FillMschFuehrerListe(gIntdat.AnzeigeVrnr, gIntdat.AnzeigeMklnr);

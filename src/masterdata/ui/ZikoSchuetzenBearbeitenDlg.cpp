@@ -9,6 +9,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "entry/newshooter.h"
 #include "output/schuetzenliste.h"
 #include "platform/fieldfilter.h"

@@ -5,6 +5,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "output/terminlisten.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"

@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"

@@ -23,12 +23,6 @@ namespace {
 
 int disziplin() { return gEinstellungen.AktDisznr; }
 
-std::string clubName(long nummer) {
-  db::Table t = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {nummer});
-  return t.empty() ? std::string() : t.text(0, 0);
-}
-
-
 }  // namespace
 
 TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) {
@@ -238,7 +232,7 @@ void TZikoMklEinteilungDlg::showTeam() {
     int index = comboIndexOfKey(ComboBoxRmschnr, team.rmschnr);
     if (index >= 0) ComboBoxRmschnr->setCurrentIndex(index);
   }
-  setElidedText(Label2, qs(clubName(team.vrnr)));
+  setElidedText(Label2, qs(VereinsName(gDbHaupt, team.vrnr)));
 }
 
 void TZikoMklEinteilungDlg::writeBackTeams() {
@@ -386,7 +380,7 @@ void TZikoMklEinteilungDlg::ListBoxVereineClick() {
   db::exec(gDbHaupt,
            "UPDATE Msch_in_klassen SET Vrnr=?, Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=?;",
            {club, team, mklnr_, p + 1, disziplin()});
-  setElidedText(Label2, qs(clubName(club)));
+  setElidedText(Label2, qs(VereinsName(gDbHaupt, club)));
 }
 
 void TZikoMklEinteilungDlg::ComboBoxRmschnrChange() {
@@ -394,7 +388,7 @@ void TZikoMklEinteilungDlg::ComboBoxRmschnrChange() {
   if (mklnr_ < 0 || p < 0 || p >= static_cast<int>(teams_.size())) return;
   Team& entry = teams_[p];
   entry.rmschnr = std::max(0L, comboKey(ComboBoxRmschnr, -1, 0));
-  if (clubName(entry.vrnr).empty()) return;
+  if (VereinsName(gDbHaupt, entry.vrnr).empty()) return;
   ListBoxMsch->item(p)->setText(qs(MannschaftsName(entry.vrnr, entry.rmschnr)));
   db::exec(gDbHaupt,
            "UPDATE Msch_in_klassen SET Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=? AND "

@@ -6,6 +6,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
@@ -59,10 +60,10 @@ void TZikoStandbelegungenDlg::FillStandbelegungen() {
   for (size_t r = 0; r < clubs.size(); ++r) {
     const long club = clubs.num(r, 0);
     if (club <= 0) continue;
-    db::Table found = db::query(gDbHaupt, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {club});
-    if (found.empty()) continue;
+    const std::string name = VereinsName(gDbHaupt, club);
+    if (name.empty()) continue;
     auto* item = new QTreeWidgetItem(ListView1);
-    item->setText(0, qs(found.text(found.size() - 1, 0)));
+    item->setText(0, qs(name));
     item->setText(1, qs(HeimKlassenText(gDbHaupt, disz, club, b1)));
     item->setText(2, qs(HeimKlassenText(gDbHaupt, disz, club, b2)));
     setKey(item, club);

@@ -14,7 +14,7 @@
 namespace {
 
 sqlite3* gPristine = nullptr;
-eingabe::Paarung gPaarung;
+eingabe::Gegnerzeile gPaarung;
 
 void restore() {
   sqlite3_backup* b = sqlite3_backup_init(gDbHaupt, "main", gPristine, "main");
@@ -23,7 +23,7 @@ void restore() {
 }
 
 void BM_EingabeLaden(benchmark::State& state) {
-  const eingabe::Paarung& p = gPaarung;
+  const eingabe::Gegnerzeile& p = gPaarung;
   size_t rows = 0;
   for (auto _ : state) {
     rows = 0;
@@ -55,7 +55,7 @@ void BM_EingabeLaden(benchmark::State& state) {
 
 // The stored results of the match, typed in again with one ring more: every row updates.
 eingabe::SideEntry sideOf(bool heim) {
-  const eingabe::Paarung& p = gPaarung;
+  const eingabe::Gegnerzeile& p = gPaarung;
   eingabe::SideEntry s;
   s.vrnr = heim ? p.Heimvrnr : p.Gastvrnr;
   s.mschnr = heim ? p.Heimmschnr : p.Gastmschnr;

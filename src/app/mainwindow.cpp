@@ -304,12 +304,12 @@ void TForm1::showEvent(QShowEvent* e) {
 
 void TForm1::FormShow() { refreshCaption(); }
 
-void TForm1::refreshCaption() { setCaption(true); }
+void TForm1::refreshCaption() { setCaption(WithoutSeason::ShowEmpty); }
 
-void TForm1::setCaption(bool withoutSeason) {
+void TForm1::setCaption(WithoutSeason withoutSeason) {
   db::Table t = db::query(gDbHaupt, "SELECT Saisonname from Disznamen  WHERE Nr = ?",
                           {static_cast<int>(gEinstellungen.AktDisznr)});
-  if (t.empty() && !withoutSeason) return;
+  if (t.empty() && withoutSeason == WithoutSeason::KeepCaption) return;
   std::string season = t.empty() ? std::string() : t.text(0, 0);
   setWindowTitle(qs("Zielkontorzentrale " + fieldText(gEinstellungen.Gauname) + " Saison " +
                     season));
@@ -369,7 +369,7 @@ void TForm1::ActionDateiOeffnenExecute() {
       if (ZikoDbOptDlg && ZikoDbOptDlg->ShowModal() == mrAbort) cleanupFailedMessage();
       msg::show("Datei\n" + fileName + "\nerfolgreich eingelesen!\n", "Info", msg::Ok,
                 msg::Information);
-      setCaption(false);
+      setCaption(WithoutSeason::KeepCaption);
       break;
     }
   }

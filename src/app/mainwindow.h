@@ -89,8 +89,9 @@ class TForm1 : public QMainWindow {
   void buildMenus();
   void buildToolBar();
   void centreOnScreen();
-  // withoutSeason false: the caption stays when the current discipline has no row.
-  void setCaption(bool withoutSeason);
+  // What the caption does when the current discipline has no row, so no season name.
+  enum class WithoutSeason { ShowEmpty, KeepCaption };
+  void setCaption(WithoutSeason withoutSeason);
 
   bool centred_ = false;
 };

@@ -144,7 +144,7 @@ bool clubShooters(sqlite3* db, long vrnr, std::set<long>& passnrs) {
   return t.ok;
 }
 
-bool saveIndividual(sqlite3* db, const Paarung& p, int n, const SideEntry& side, const std::set<long>& club,
+bool saveIndividual(sqlite3* db, const Gegnerzeile& p, int n, const SideEntry& side, const std::set<long>& club,
                     bool heim, int row, SaveResult& result) {
   long passnr = side.passnr[row];
   long ringe = side.ringe[row];
@@ -172,7 +172,7 @@ bool saveIndividual(sqlite3* db, const Paarung& p, int n, const SideEntry& side,
                   {ringe, flag, passnr, p.Mklnr, p.Kampfnr, p.Disznr, side.vrnr, side.mschnr});
 }
 
-bool saveTeam(sqlite3* db, const Paarung& p, const SideEntry& side, int plus, int minus) {
+bool saveTeam(sqlite3* db, const Gegnerzeile& p, const SideEntry& side, int plus, int minus) {
   db::Table found = db::query(db,
                               "SELECT * FROM Mscherg WHERE Mklnr=? AND Vrnr=? AND Rmschnr=? AND "
                               "Disznr=? AND Ergnr=?;",
@@ -192,7 +192,7 @@ bool saveTeam(sqlite3* db, const Paarung& p, const SideEntry& side, int plus, in
 
 // Puts the shooter at position posnr of the team in one round and takes him off any other
 // position of the team in that round.
-bool setLineupPosition(sqlite3* db, const Paarung& p, const SideEntry& side, int kampfnr, int posnr,
+bool setLineupPosition(sqlite3* db, const Gegnerzeile& p, const SideEntry& side, int kampfnr, int posnr,
                        long passnr) {
   db::Table found = db::query(db,
                               "SELECT * FROM Mschaufstlg WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND "
@@ -217,7 +217,7 @@ bool setLineupPosition(sqlite3* db, const Paarung& p, const SideEntry& side, int
 // The line-up of a side. A position already planned for this round changes in this round
 // only; a new position is set from this round to the last one. Earlier rounds and the
 // regular-shooter rows (round 0) are never touched.
-bool saveLineup(sqlite3* db, const Paarung& p, const SideEntry& side, int rounds) {
+bool saveLineup(sqlite3* db, const Gegnerzeile& p, const SideEntry& side, int rounds) {
   // Decided before anything is written, so rows that swap places count as planned.
   db::Table t = db::query(db,
                           "SELECT Posnr FROM Mschaufstlg WHERE Disznr=? AND Kampfnr=? AND Mklnr=? AND "
@@ -254,7 +254,7 @@ bool markActive(sqlite3* db, const SideEntry& side) {
 
 }  // namespace
 
-SaveResult saveMatch(sqlite3* db, const Paarung& p, int n, const SideEntry& heim,
+SaveResult saveMatch(sqlite3* db, const Gegnerzeile& p, int n, const SideEntry& heim,
                      const SideEntry& gast) {
   SaveResult result;
   n = clampTeamSize(n);

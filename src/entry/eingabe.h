@@ -35,7 +35,7 @@ struct Punkte {
 Punkte matchPoints(long heim, long gast);
 
 // One line of the pairing list, as in table Gegner.
-struct Paarung {
+struct Gegnerzeile {
   int Disznr = 0;
   int Mklnr = 0;
   int Kampfnr = 0;
@@ -109,7 +109,7 @@ struct SaveResult {
 // Stores individual results, team results with match points, the line-up and the active
 // flags of one match in one transaction. n = counted rows per side. At the first failing
 // statement everything is rolled back (the error box was shown) and ok is false.
-SaveResult saveMatch(sqlite3* db, const Paarung& p, int n, const SideEntry& heim,
+SaveResult saveMatch(sqlite3* db, const Gegnerzeile& p, int n, const SideEntry& heim,
                      const SideEntry& gast);
 
 }  // namespace eingabe

@@ -18,7 +18,7 @@ int disziplin() { return gEinstellungen.AktDisznr; }
 
 std::string nameOderFrei(const std::string& name) { return name.empty() ? "frei" : name; }
 
-TerminSeite seiteAus(const std::vector<Paarung>& runde, size_t i) {
+TerminSeite seiteAus(const std::vector<Begegnung>& runde, size_t i) {
   TerminSeite s;
   if (i >= runde.size()) return s;
   s.da = true;
@@ -49,8 +49,8 @@ TerminKlasse LadeTerminKlasse(int disznr, long klasse) {
     p.termin = termine.text(static_cast<size_t>(r - 1), 0);
     p.rueckrunde = r + half;
     p.rueckTermin = termine.text(static_cast<size_t>(r + half - 1), 0);
-    const std::vector<Paarung> hin = PaarungenImKampf(gDbHaupt, disznr, klasse, p.runde);
-    const std::vector<Paarung> rueck = PaarungenImKampf(gDbHaupt, disznr, klasse, p.rueckrunde);
+    const std::vector<Begegnung> hin = PaarungenImKampf(gDbHaupt, disznr, klasse, p.runde);
+    const std::vector<Begegnung> rueck = PaarungenImKampf(gDbHaupt, disznr, klasse, p.rueckrunde);
     for (size_t i = 0; i < std::max(hin.size(), rueck.size()); ++i)
       p.zeilen.push_back({seiteAus(hin, i), seiteAus(rueck, i)});
     k.paare.push_back(std::move(p));

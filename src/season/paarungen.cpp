@@ -22,8 +22,8 @@ std::pair<int, int> KampfPaar(int kampf, int hoechsterKampf) {
   return kampf < mirror ? std::make_pair(kampf, mirror) : std::make_pair(mirror, kampf);
 }
 
-std::vector<Paarung> PaarungenImKampf(sqlite3* db, int disznr, long klasse, int kampf) {
-  std::vector<Paarung> out;
+std::vector<Begegnung> PaarungenImKampf(sqlite3* db, int disznr, long klasse, int kampf) {
+  std::vector<Begegnung> out;
   db::Table t = db::query(db,
                           "SELECT rowid, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr FROM Gegner "
                           "WHERE Disznr=? AND Mklnr=? AND Kampfnr=? ORDER BY rowid;",
@@ -34,9 +34,9 @@ std::vector<Paarung> PaarungenImKampf(sqlite3* db, int disznr, long klasse, int 
 }
 
 bool TauschePaarung(sqlite3* db, int disznr, long klasse, int kampf, size_t index) {
-  std::vector<Paarung> rows = PaarungenImKampf(db, disznr, klasse, kampf);
+  std::vector<Begegnung> rows = PaarungenImKampf(db, disznr, klasse, kampf);
   if (index >= rows.size()) return false;
-  const Paarung& p = rows[index];
+  const Begegnung& p = rows[index];
   // By rowid: two rows with the same teams (two byes) must not both flip.
   return db::exec(db,
                   "UPDATE Gegner SET Heimvrnr=?, Heimmschnr=?, Gastvrnr=?, Gastmschnr=? "
@@ -52,7 +52,7 @@ void TauschePaarungVorUndRueck(sqlite3* db, int disznr, long klasse, int kampf, 
   t.commit();
 }
 
-std::pair<std::string, std::string> PaarungsSpalten(const Paarung& p) {
+std::pair<std::string, std::string> PaarungsSpalten(const Begegnung& p) {
   std::string heim = MannschaftsName(p.heimVrnr, p.heimMschnr);
   std::string gast = MannschaftsName(p.gastVrnr, p.gastMschnr);
   if (p.heimVrnr < 1) return {heim, "frei = " + gast};

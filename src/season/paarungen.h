@@ -10,7 +10,8 @@
 #include <utility>
 #include <vector>
 
-struct Paarung {
+// One stored pairing of a bout, home against guest, with its row in table Gegner.
+struct Begegnung {
   long rowid = 0;
   long heimVrnr = 0;
   int heimMschnr = 0;
@@ -26,7 +27,7 @@ int SpiegelKampf(int kampf, int hoechsterKampf);
 // The first-half and second-half bout of the pair a bout belongs to.
 std::pair<int, int> KampfPaar(int kampf, int hoechsterKampf);
 
-std::vector<Paarung> PaarungenImKampf(sqlite3* db, int disznr, long klasse, int kampf);
+std::vector<Begegnung> PaarungenImKampf(sqlite3* db, int disznr, long klasse, int kampf);
 
 // Exchanges home and guest of the pairing at index in the bout; false when the bout has no
 // pairing at that index.
@@ -36,7 +37,7 @@ bool TauschePaarung(sqlite3* db, int disznr, long klasse, int kampf, size_t inde
 void TauschePaarungVorUndRueck(sqlite3* db, int disznr, long klasse, int kampf, size_t index);
 
 // The two columns of a pairing line: home and guest team, a bye marked "frei".
-std::pair<std::string, std::string> PaarungsSpalten(const Paarung& p);
+std::pair<std::string, std::string> PaarungsSpalten(const Begegnung& p);
 
 // Bouts 1 .. highest bout of the class, each with the date of its number ("" when none).
 std::vector<std::pair<int, std::string>> KaempfeMitTerminen(sqlite3* db, int disznr, long klasse);

@@ -159,7 +159,7 @@ class SaveMatchTest : public DatabaseTest {
   long count(const std::string& sql, const db::Params& params = {}) {
     return db::query(gDbHaupt, sql, params).num(0, 0);
   }
-  Paarung match(int kampf) { return Paarung{0, 1, kampf, 1, 1, 2, 1}; }
+  Gegnerzeile match(int kampf) { return Gegnerzeile{0, 1, kampf, 1, 1, 2, 1}; }
   SideEntry heim, gast;
 };
 

@@ -201,7 +201,7 @@ bool TZikoErgEingabeDlg::locate(const QObject* edit, bool& heim, int& row, int& 
   return false;
 }
 
-const eingabe::Paarung* TZikoErgEingabeDlg::chosenPaarung() const {
+const eingabe::Gegnerzeile* TZikoErgEingabeDlg::chosenPaarung() const {
   if (Gegnerpaarindex < 0 || Gegnerpaarindex >= static_cast<int>(Paarungen.size())) return nullptr;
   return &Paarungen[static_cast<size_t>(Gegnerpaarindex)];
 }
@@ -330,7 +330,7 @@ void TZikoErgEingabeDlg::FillPairingList(int kampfindex) {
   Paarungen.clear();
   ListBoxPaarungen->clear();
   for (size_t r = 0; r < t.size(); ++r) {
-    eingabe::Paarung p{disz, Mklnr, kampfindex + 1, t.num(r, 0), t.integer(r, 1), t.num(r, 2), t.integer(r, 3)};
+    eingabe::Gegnerzeile p{disz, Mklnr, kampfindex + 1, t.num(r, 0), t.integer(r, 1), t.num(r, 2), t.integer(r, 3)};
     // A team without opponent in this round has club number 0 on the other side.
     if (p.Heimvrnr <= 0 || p.Gastvrnr <= 0) continue;
     std::string heim = MannschaftsName(p.Heimvrnr, p.Heimmschnr);
@@ -405,15 +405,15 @@ void TZikoErgEingabeDlg::LoadPaarung(int klassenindex) {
   }
   LayoutRows(SchuetzenGewertet);
   if (!LoadSchuetzenErg(Kampfindex)) LoadMschAufstellung(Kampfindex);
-  LoadTeamResults(Kampfindex);
+  LoadTeamResults();
   // Without a pairing there is nothing to type into.
   enableRows(chosenPaarung() != nullptr);
   Geaendert = 0;
 }
 
-void TZikoErgEingabeDlg::LoadTeamResults(int kampfindex) {
-  (void)kampfindex;  // the round is the chosen pairing's
-  const eingabe::Paarung* p = chosenPaarung();
+// The round is the chosen pairing's.
+void TZikoErgEingabeDlg::LoadTeamResults() {
+  const eingabe::Gegnerzeile* p = chosenPaarung();
   EditMschSummeHeim->clear();
   EditMschSummeGast->clear();
   if (!p) {
@@ -443,7 +443,7 @@ void TZikoErgEingabeDlg::LoadTeamResults(int kampfindex) {
 
 bool TZikoErgEingabeDlg::LoadSchuetzenErg(int kampfindex) {
   clearRows();
-  const eingabe::Paarung* p = chosenPaarung();
+  const eingabe::Gegnerzeile* p = chosenPaarung();
   if (!p) return false;
   bool shown = false;
   bool overflow = false;
@@ -480,7 +480,7 @@ bool TZikoErgEingabeDlg::LoadSchuetzenErg(int kampfindex) {
 int TZikoErgEingabeDlg::LoadMschAufstellung(int kampfindex) {
   EditMschSummeHeim->clear();
   EditMschSummeGast->clear();
-  const eingabe::Paarung* p = chosenPaarung();
+  const eingabe::Gegnerzeile* p = chosenPaarung();
   if (!p) return 0;
   int shown = 0;
   for (bool heim : {true, false}) {
@@ -582,7 +582,7 @@ bool TZikoErgEingabeDlg::inAnotherRow(const QLineEdit* edit, long passnr) {
 }
 
 bool TZikoErgEingabeDlg::inLineup(long passnr) {
-  const eingabe::Paarung* p = chosenPaarung();
+  const eingabe::Gegnerzeile* p = chosenPaarung();
   if (!p) return false;
   return !db::query(gDbHaupt, "SELECT * FROM Mschaufstlg WHERE Mklnr=? AND Disznr=? AND Schnr=? ;",
                     {p->Mklnr, p->Disznr, passnr})
@@ -590,7 +590,7 @@ bool TZikoErgEingabeDlg::inLineup(long passnr) {
 }
 
 void TZikoErgEingabeDlg::warnIfOtherClub(bool heim, long passnr, long vrnr) {
-  const eingabe::Paarung* p = chosenPaarung();
+  const eingabe::Gegnerzeile* p = chosenPaarung();
   if (!p || vrnr == (heim ? p->Heimvrnr : p->Gastvrnr)) return;
   msg::show("Schütze mit Nr. " + str(passnr) + " gehört nicht zum Verein dieser Mannschaft.\n\r"
             "Sein Ergebnis wird nicht gespeichert.",
@@ -601,7 +601,7 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   bool heim = true;
   int row = 0, column = 0;
   if (!locate(edit, heim, row, column) || column != 0) return true;
-  const eingabe::Paarung* p = chosenPaarung();
+  const eingabe::Gegnerzeile* p = chosenPaarung();
   if (!p) return true;
   QScopedValueRollback<bool> inExit(inExit_, true);
   const int geaendertBefore = geaendertBeforePass_;  // the message box moves the focus
@@ -884,7 +884,7 @@ eingabe::SideEntry TZikoErgEingabeDlg::sideEntry(bool heim, long vrnr, int mschn
 }
 
 bool TZikoErgEingabeDlg::SavePaarung() {
-  const eingabe::Paarung* p = chosenPaarung();
+  const eingabe::Gegnerzeile* p = chosenPaarung();
   if (!p) {
     msg::show("Es ist keine Paarung gewählt; es wird nichts gespeichert.", "Meldung", msg::Ok, msg::Information);
     return false;

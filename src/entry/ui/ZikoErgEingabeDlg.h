@@ -67,12 +67,12 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   void FillPairingList(int kampfindex);
   void LayoutRows(int n);
   void LoadPaarung(int klassenindex);
-  void LoadTeamResults(int kampfindex);
+  void LoadTeamResults();
   bool LoadSchuetzenErg(int kampfindex);
   int LoadMschAufstellung(int kampfindex);
 
   // The chosen pairing, or nullptr when the round has none at the remembered index.
-  const eingabe::Paarung* chosenPaarung() const;
+  const eingabe::Gegnerzeile* chosenPaarung() const;
 
   bool receiverVisible() const override { return isVisible(); }
   void receivePassnr(long passnr) override { TakeShooterIntoEntry(passnr); }
@@ -113,7 +113,7 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   long PickerVrnrGast = 0;
   int Geaendert = 0;
   int geaendertBeforePass_ = 0;  // Geaendert when the pass field was entered
-  std::vector<eingabe::Paarung> Paarungen;
+  std::vector<eingabe::Gegnerzeile> Paarungen;
 
  protected:
   bool canClose() override;

@@ -145,7 +145,7 @@ void TZikoMklBearbeitenDlg::fillPairings() {
     QSignalBlocker block(ListView1);
     ListView1->clear();
     int index = 0;
-    for (const Paarung& p : PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
+    for (const Begegnung& p : PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
                                              gIntdat.MklBearbeitenKlasse,
                                              gIntdat.MklBearbeitenKampf)) {
       auto [home, guest] = PaarungsSpalten(p);
@@ -169,10 +169,10 @@ void TZikoMklBearbeitenDlg::showClubs() {
   GroupBoxGm->setTitle(QString());
   MemoZstextH->clear();
   MemoZstextG->clear();
-  std::vector<Paarung> rows = PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
+  std::vector<Begegnung> rows = PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
                                                gIntdat.MklBearbeitenKlasse, gIntdat.MklBearbeitenKampf);
   if (row_ < 0 || static_cast<size_t>(row_) >= rows.size()) return;
-  const Paarung& p = rows[static_cast<size_t>(row_)];
+  const Begegnung& p = rows[static_cast<size_t>(row_)];
   GroupBoxHm->setTitle(qs(VereinsName(gDbHaupt, p.heimVrnr)));
   GroupBoxGm->setTitle(qs(VereinsName(gDbHaupt, p.gastVrnr)));
   MemoZstextH->setPlainText(qs(zsText(p.heimVrnr)));

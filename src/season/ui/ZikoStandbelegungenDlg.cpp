@@ -74,10 +74,10 @@ void TZikoStandbelegungenDlg::FillStandbelegungen() {
 void TZikoStandbelegungenDlg::MarkPaarung(int row) {
   marking_ = true;
   ListView1->clearSelection();
-  std::vector<Paarung> rows = PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
+  std::vector<Begegnung> rows = PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
                                                gIntdat.MklBearbeitenKlasse, gIntdat.MklBearbeitenKampf);
   if (row >= 0 && static_cast<size_t>(row) < rows.size()) {
-    const Paarung& p = rows[static_cast<size_t>(row)];
+    const Begegnung& p = rows[static_cast<size_t>(row)];
     for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
       QTreeWidgetItem* item = ListView1->topLevelItem(i);
       const long club = keyOf(item);

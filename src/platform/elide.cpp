@@ -1,6 +1,7 @@
 #include "platform/elide.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,11 +22,18 @@ void setElidedText(QLineEdit* edit, const QString& text) {
 }
 
 namespace {
+QString literal(QString caption) { return caption.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
 // The caption shown in room pixels, '&' doubled so it is no mnemonic; the tooltip holds a cut text whole.
 QString elidedCaption(QWidget* w, const QString& text, int room) {
+  // A widget its layout has not sized yet has no room to measure: it shows the caption whole.
+  if (!w->testAttribute(Qt::WA_Resized)) {
+    w->setToolTip(QString());
+    return literal(text);
+  }
   QString shown = w->fontMetrics().elidedText(text, Qt::ElideRight, room);
   w->setToolTip(shown == text ? QString() : text);
-  return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return literal(shown);
 }
 }  // namespace
 
@@ -34,3 +42,5 @@ void setElidedTitle(QGroupBox* box, const QString& text) { box->setTitle(elidedC
 void setElidedTitle(QAbstractButton* button, const QString& text) {
   button->setText(elidedCaption(button, text, button->width() - 16));
 }
+
+void setElidedTitle(QAction* action, const QString& text) { action->setText(literal(text)); }

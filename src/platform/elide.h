@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -12,6 +13,9 @@ class QLineEdit;
 void setElidedText(QLabel* label, const QString& text);
 // A read-only field keeps its whole text and shows its beginning.
 void setElidedText(QLineEdit* edit, const QString& text);
-// A group box caption that holds data: '&' stays literal, a long caption is cut the same way.
+// Every caption that holds data (a group box, button, check box or menu item naming a class,
+// club or discipline) is set here: '&' stays literal instead of marking a mnemonic, and a
+// caption too long for its place is cut the same way. A menu item grows with its text.
 void setElidedTitle(QGroupBox* box, const QString& text);
 void setElidedTitle(QAbstractButton* button, const QString& text);
+void setElidedTitle(QAction* action, const QString& text);

@@ -9,6 +9,7 @@
 #include "output/starttabellen.h"
 #include "output/ui/ZikoNSStartTabDlg.h"
 #include "platform/clipboard.h"
+#include "platform/elide.h"
 #include "platform/filedialog.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
@@ -17,7 +18,6 @@
 #include "platform/waitcursor.h"
 #include "season/klassenfolge.h"
 #include "season/mannschaften.h"
-#include "season/ui/Beschriftung.h"
 
 TZikoNSAusgabenDlg* ZikoNSAusgabenDlg = nullptr;
 
@@ -197,7 +197,7 @@ void TZikoNSAusgabenDlg::FormShow() {
       {GroupBoxStarttab1, "Auswahl Starttabellen "}, {GroupBoxStarttab2, "Seriendruck Starttabellen "},
       {GroupBoxTl1, "Auswahl Terminlisten "},        {GroupBoxTl2, "Seriendruck Terminlisten "},
       {GroupBoxMF1, "Auswahl Mannschaftsleiter "},   {GroupBoxMF2, "Seriendruck Mannschaftsleiter "}};
-  for (const auto& [box, prefix] : gruppen) box->setTitle(literalCaption(prefix + disziplin_));
+  for (const auto& [box, prefix] : gruppen) setElidedTitle(box, qs(prefix + disziplin_));
 
   // Only clubs with a team in the discipline, in number order; each entry carries Nummer.
   const std::vector<VereinKurz> vereine = VereineMitMannschaften(gDbHaupt, disz, 0);

@@ -8,6 +8,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "output/aktionsliste.h"
+#include "platform/elide.h"
 #include "platform/fieldfilter.h"
 #include "platform/filedialog.h"
 #include "platform/keydata.h"
@@ -15,7 +16,6 @@
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
-#include "season/ui/Beschriftung.h"
 
 TZikoSAALEinstellungenDlg* ZikoSAALEinstellungenDlg = nullptr;
 
@@ -256,8 +256,8 @@ void TZikoSAALEinstellungenDlg::FormShow() {
       }
     }
   }
-  GroupBoxMschTab->setTitle(literalCaption("Mannschaftstabellen " + diszName_ + ", aktueller Durchgang"));
-  GroupBoxMschBegg->setTitle(literalCaption("Mannschaftsergebnisse " + diszName_ + ", aktueller Durchgang"));
+  setElidedTitle(GroupBoxMschTab, qs("Mannschaftstabellen " + diszName_ + ", aktueller Durchgang"));
+  setElidedTitle(GroupBoxMschBegg, qs("Mannschaftsergebnisse " + diszName_ + ", aktueller Durchgang"));
   RadioGroupEErgSortArtClick();
   RadioGroupKlergSortArtClick();
 }
@@ -276,7 +276,7 @@ void TZikoSAALEinstellungenDlg::RadioGroupEErgSortArtClick() {
                                                            : std::string("alle Klassen");
   std::string anzeige = RadioGroupEErgSortArt->itemIndex() == 0 ? "Ergebnísse des aktuellen Durchgangs"
                                                                 : "Ringschnitte nach aktuellem Durchgang";
-  GroupBoxEErg->setTitle(literalCaption("Einzelergebnisse " + diszName_ + ", " + klasse + ", " + anzeige));
+  setElidedTitle(GroupBoxEErg, qs("Einzelergebnisse " + diszName_ + ", " + klasse + ", " + anzeige));
 }
 
 void TZikoSAALEinstellungenDlg::RadioGroupKlergSortArtClick() {
@@ -284,7 +284,7 @@ void TZikoSAALEinstellungenDlg::RadioGroupKlergSortArtClick() {
                                          "Tabelle und Einzelringschnitte nach aktuellem Durchgang",
                                          "Tabelle und Begegnungen nach aktuellem Durchgang"};
   int choice = std::clamp(RadioGroupKlergSortArt->itemIndex(), 0, 2);
-  GroupBoxKlerg->setTitle(literalCaption("Klassenergebnisse " + diszName_ + ", Klasse " +
+  setElidedTitle(GroupBoxKlerg, qs("Klassenergebnisse " + diszName_ + ", Klasse " +
                                          fromQs(ComboBoxMklKlerg->currentText()) + ", " + kAnzeige[choice]));
 }
 

@@ -9,6 +9,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "platform/elide.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
@@ -173,8 +174,8 @@ void TZikoMklBearbeitenDlg::showClubs() {
                                                gIntdat.MklBearbeitenKlasse, gIntdat.MklBearbeitenKampf);
   if (row_ < 0 || static_cast<size_t>(row_) >= rows.size()) return;
   const Begegnung& p = rows[static_cast<size_t>(row_)];
-  GroupBoxHm->setTitle(qs(VereinsName(gDbHaupt, p.heimVrnr)));
-  GroupBoxGm->setTitle(qs(VereinsName(gDbHaupt, p.gastVrnr)));
+  setElidedTitle(GroupBoxHm, qs(VereinsName(gDbHaupt, p.heimVrnr)));
+  setElidedTitle(GroupBoxGm, qs(VereinsName(gDbHaupt, p.gastVrnr)));
   MemoZstextH->setPlainText(qs(zsText(p.heimVrnr)));
   MemoZstextG->setPlainText(qs(zsText(p.gastVrnr)));
 }

@@ -7,12 +7,12 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/elide.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/ergloeschen.h"
 #include "season/klassenfolge.h"
-#include "season/ui/Beschriftung.h"
 #include "season/ui/KlassenAuswahl.h"
 
 TZikoNSErgLoeschenDlg* ZikoNSErgLoeschenDlg = nullptr;
@@ -74,12 +74,10 @@ void TZikoNSErgLoeschenDlg::FormShow() {
   setWindowTitle(qs("Löschen " + diszname_));
   FillKlassenCombo(ComboBoxMkl, gEinstellungen.AktDisznr, "-alle Klassen-");
   ComboBoxMklChange();
-  CheckBoxDelEErg->setText(literalCaption("Mit 'Ausführen' ausgewählte Einzelergebnisse " + diszname_ + " löschen"));
-  CheckBoxDelMErg->setText(
-      literalCaption("Mit 'Ausführen' ausgewählte Mannschaftsergebnisse " + diszname_ + " löschen"));
-  CheckBoxDelMschAustlg->setText(
-      literalCaption("Mit 'Ausführen' alle Mannschaftsaufstellungen/Stammschützen " + diszname_ + " löschen"));
-  CheckBoxDelMschFuehrer->setText(literalCaption("Mit 'Ausführen' alle Mannschaftsleiter " + diszname_ + " löschen"));
+  setElidedTitle(CheckBoxDelEErg, qs("Mit 'Ausführen' ausgewählte Einzelergebnisse " + diszname_ + " löschen"));
+  setElidedTitle(CheckBoxDelMErg, qs("Mit 'Ausführen' ausgewählte Mannschaftsergebnisse " + diszname_ + " löschen"));
+  setElidedTitle(CheckBoxDelMschAustlg, qs("Mit 'Ausführen' alle Mannschaftsaufstellungen/Stammschützen " + diszname_ + " löschen"));
+  setElidedTitle(CheckBoxDelMschFuehrer, qs("Mit 'Ausführen' alle Mannschaftsleiter " + diszname_ + " löschen"));
   CheckBoxDelMschFuehrer->setChecked(false);
 }
 
@@ -105,7 +103,7 @@ void TZikoNSErgLoeschenDlg::setGroupCaption() {
     caption = "Klasse " + fromQs(ComboBoxMkl->currentText()) +
               (ergnr > 0 ? ", Durchgang " + str(ergnr) : std::string(", alle Durchgänge"));
   }
-  GroupBox2->setTitle(literalCaption(caption));
+  setElidedTitle(GroupBox2, qs(caption));
 }
 
 void TZikoNSErgLoeschenDlg::ButtonUebernehmenClick() {

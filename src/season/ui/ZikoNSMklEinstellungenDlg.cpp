@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/elide.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/klasseneinstellungen.h"
@@ -102,8 +103,8 @@ void TZikoNSMklEinstellungenDlg::showClass(long nr) {
   KlassenDaten d = LadeKlassenEinstellung(gDbHaupt, gEinstellungen.AktDisznr, nr);
   klasseNr_ = d.found ? nr : -1;
   anzahlTermine_ = d.anzahlTermine;
-  RadioGroup1->setTitle(qs("Die Mannschaften in Klasse " + d.name + " bestehen aus"));
-  GroupBox1->setTitle(qs("Nach Ringschnitt sortierte Einzelwertung " + d.name));
+  setElidedTitle(RadioGroup1, qs("Die Mannschaften in Klasse " + d.name + " bestehen aus"));
+  setElidedTitle(GroupBox1, qs("Nach Ringschnitt sortierte Einzelwertung " + d.name));
   Label1->setText(qs("Maximale Anzahl Einzelergebnisse " + d.name + ":"));
   Panel2->setText(qs(str(d.anzahlTermine)));
   if (!d.found) {

@@ -5,6 +5,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/elide.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
 
@@ -42,7 +43,7 @@ void TZikoNSSaisonNameDlg::FormShow() {
   std::string name, saison;
   if (DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison)) {
     setWindowTitle(qs("Neue Saison " + name));
-    GroupBox1->setTitle(qs("Saisonbezeichnung " + name));
+    setElidedTitle(GroupBox1, qs("Saisonbezeichnung " + name));
     EditNeueSaison->setText(qs(saison));
   }
   EditNeueSaison->setFocus();

@@ -7,10 +7,10 @@
 #include "core/globals.h"
 #include "masterdata/ui/ZikoMannschaftsfuehrerDlg.h"
 #include "output/ui/ZikoNSAusgabenDlg.h"
+#include "platform/elide.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
 #include "season/saison.h"
-#include "season/ui/Beschriftung.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
 #include "season/ui/ZikoNSErgLoeschenDlg.h"
@@ -98,7 +98,8 @@ void TZikoNeueSaisonDlg::FormShow() {
   // Each item carries its discipline's number: the menu position is not the number.
   db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
   for (size_t r = 0; r < t.size(); ++r) {
-    QAction* item = Disziplin1->addAction(literalCaption(t.text(r, 1)));
+    QAction* item = Disziplin1->addAction(QString());
+    setElidedTitle(item, qs(t.text(r, 1)));
     item->setData(QVariant::fromValue<qlonglong>(t.num(r, 0)));
     item->setCheckable(true);
     item->setChecked(t.num(r, 0) == gEinstellungen.AktDisznr);
@@ -119,13 +120,13 @@ void TZikoNeueSaisonDlg::refreshCaptions() {
   DisziplinUndSaison(gDbHaupt, gEinstellungen.AktDisznr, name, saison);
   setWindowTitle(qs("Zielkontorzentrale " + fieldText(gEinstellungen.Gauname) + " - Neue Saison " + name));
   Label2->setText(qs(name + "\n" + saison));
-  Lschen1->setText(literalCaption("Löschen Daten " + name));
-  Saisonbezeichnung1->setText(literalCaption("Saisonbezeichnung " + name));
-  EinteilungundGegnerzuteilung1->setText(literalCaption("Einteilung und Gegnerzuteilung " + name));
-  Gegnereinteilungbearbeiten1->setText(literalCaption("Bearbeiten Gegnereinteilung " + name));
-  Einstellungen1->setText(literalCaption("Einstellungen " + name));
-  Termine1->setText(literalCaption("Wettkampftermine " + name));
-  Mannschaftsfhrer1->setText(literalCaption("Mannschaftsleiter " + name));
+  setElidedTitle(Lschen1, qs("Löschen Daten " + name));
+  setElidedTitle(Saisonbezeichnung1, qs("Saisonbezeichnung " + name));
+  setElidedTitle(EinteilungundGegnerzuteilung1, qs("Einteilung und Gegnerzuteilung " + name));
+  setElidedTitle(Gegnereinteilungbearbeiten1, qs("Bearbeiten Gegnereinteilung " + name));
+  setElidedTitle(Einstellungen1, qs("Einstellungen " + name));
+  setElidedTitle(Termine1, qs("Wettkampftermine " + name));
+  setElidedTitle(Mannschaftsfhrer1, qs("Mannschaftsleiter " + name));
 }
 
 void TZikoNeueSaisonDlg::Lschen1Click() { showModal(ZikoNSErgLoeschenDlg); }

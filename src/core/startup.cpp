@@ -120,8 +120,11 @@ bool OpenDatabases() {
   }
   gHadData = false;
   gMainMissing = false;
-  for (const char* file : kDbFiles) {
-    DbState state = databaseState(file, file == kDbFiles[0]);
+  for (const char* const& file : kDbFiles) {
+    // The main database by its place in the list: two uses of one string literal need not
+    // share one address (they do not under the address sanitizer).
+    const bool main = &file == &kDbFiles[0];
+    DbState state = databaseState(file, main);
     if (state == DbState::Damaged) {
       msg::show("Die Datenbank\n" + fromQs(inWorkFolder(file)) +
                     "\nist beschädigt oder keine Datenbank dieses Programms. Das Programm wird "
@@ -130,7 +133,7 @@ bool OpenDatabases() {
       return false;
     }
     if (state == DbState::Sound) gHadData = true;
-    if (file == kDbFiles[0]) gMainMissing = state != DbState::Sound;
+    if (main) gMainMissing = state != DbState::Sound;
   }
   gSaveSettings = true;
   for (size_t i = 0; i < 5; ++i) *kConnections[i] = db::open(kDbFiles[i]);

@@ -48,11 +48,6 @@ Head readHead(QFile& in) {
   return Head::Foreign;
 }
 
-void clearReadOnly(const QString& path) {
-  if (QFile::exists(path))
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::WriteUser);
-}
-
 // A file that removes itself unless it was handed on.
 class TempFile {
  public:

@@ -143,6 +143,11 @@ std::string& SwapNameWords(int flag, std::string& name) {
   return name;
 }
 
+void clearReadOnly(const QString& path) {
+  if (QFile::exists(path))
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::WriteUser);
+}
+
 bool WriteTextFile(const std::string& fileName, const std::string& text) {
   // A dBASE writer has already written its own file under this name and left only this
   // marker behind; the file must stay as it is.

@@ -1,9 +1,11 @@
 #pragma once
 // Text, name and file helpers shared by all windows and writers.
+#include <sqlite3.h>
+
 #include <ctime>
 #include <string>
 
-#include <sqlite3.h>
+class QString;
 
 // The club's name by its number; "" when there is no such club.
 std::string VereinsName(sqlite3* db, long verein);
@@ -25,6 +27,8 @@ std::string& QuoteForSql(std::string& text);
 std::string& TrimRight(std::string& text);
 std::string& SwapNameWords(int flag, std::string& name);
 bool WriteTextFile(const std::string& fileName, const std::string& text);
+// A file the user marked read-only is replaced all the same when the program writes it whole.
+void clearReadOnly(const QString& path);
 // Date and time as the program stamps saved files and the model style sheet: "7.12.2026,  9:05".
 std::string DateTimeText(std::time_t when);
 // The time that outputs stamp (HTML pages, printed footers, dBASE heads). Tests fix it with

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <type_traits>
 
+#include "core/helpers.h"
 #include "core/schema.h"
 #include "platform/text.h"
 
@@ -201,10 +202,7 @@ bool LoadSettings(const std::filesystem::path& path) {
 
 bool SaveSettings(const std::filesystem::path& path) {
   QString name = qtPath(path);
-  if (QFile::exists(name)) {
-    QFile::setPermissions(name, QFile::permissions(name) | QFileDevice::WriteOwner |
-                                    QFileDevice::WriteUser);
-  }
+  clearReadOnly(name);
   QSaveFile file(name);
   if (!file.open(QIODevice::WriteOnly)) return false;
   Bytes b = gEinstellungen.toBytes();

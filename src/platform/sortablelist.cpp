@@ -1,6 +1,7 @@
 #include "platform/sortablelist.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "platform/keydata.h"
@@ -74,6 +75,8 @@ void SortableListView::sortBy(int column, bool ascending) {
   sortColumn_ = column;
   ascending_ = ascending;
   QTreeWidgetItem* currentItemBefore = currentItem();
+  // Sorting moves rows, it chooses none: the current row stays and nobody hears of it.
+  QSignalBlocker block(this);
   QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
   // Stable, so rows that compare equal keep their order in either direction.
   std::stable_sort(rows.begin(), rows.end(), [&](QTreeWidgetItem* a, QTreeWidgetItem* b) {

@@ -25,16 +25,13 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
   setMinimumSize(240, 180);
   setMaximumWidth(345);
 
-  ListView1 = new QTreeWidget(this);
+  ListView1 = new SortableListView(this);
   ListView1->setColumnCount(3);
   ListView1->setHeaderLabels({qs("Nr."), qs("Name"), qs("Geb.Datum")});
   ListView1->setColumnWidth(0, 58);
   ListView1->setColumnWidth(1, 150);
-  ListView1->setColumnWidth(2, 82);
-  ListView1->setRootIsDecorated(false);
-  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ListView1->header()->setSectionsClickable(true);
+  ListView1->setColumnWidth(2, 100);
+  ListView1->sortBy(0, true);
 
   auto* group = new QGroupBox(qs("Anzeige"), this);
   group->setToolTip(qs("Anzeige der in 'Stammdaten->Schützen' markierten Schützen"));
@@ -66,8 +63,6 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
             if (current) ListView1Change();
           });
   connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { TakeOverSelectedShooter(); });
-  connect(ListView1->header(), &QHeaderView::sectionClicked, this,
-          &TZikoSchuetzenAnzeigenDlg::ListView1ColumnClick);
   connect(RadioAlle, &QRadioButton::clicked, this, [this] { RadioGroup1Click(0); });
   connect(RadioMarkierte, &QRadioButton::clicked, this, [this] { RadioGroup1Click(1); });
   connect(ButtonUebernehmen, &QPushButton::clicked, this, [this] { TakeOverSelectedShooter(); });
@@ -117,7 +112,7 @@ void TZikoSchuetzenAnzeigenDlg::FillSchuetzenListe(long vrnr) {
     }
   }
   t.commit();
-  sortRows();
+  ListView1->sortBy(ListView1->sortColumn(), ListView1->ascending());
   QTreeWidgetItem* current = ListView1->currentItem();
   ButtonUebernehmen->setEnabled(current && current->isSelected());
   QSignalBlocker b1(RadioAlle), b2(RadioMarkierte);
@@ -138,36 +133,7 @@ void TZikoSchuetzenAnzeigenDlg::RadioGroup1Click(int index) {
 
 void TZikoSchuetzenAnzeigenDlg::ListView1Change() { ButtonUebernehmen->setEnabled(true); }
 
-void TZikoSchuetzenAnzeigenDlg::ListView1ColumnClick(int column) {
-  sortDirection_ = column == sortColumn_ ? -sortDirection_ : 1;
-  sortColumn_ = column;
-  sortRows();
-}
-
-int TZikoSchuetzenAnzeigenDlg::ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const {
-  if (SortableListView::lessThan(a, b, sortColumn_)) return -sortDirection_;
-  if (SortableListView::lessThan(b, a, sortColumn_)) return sortDirection_;
-  return 0;
-}
-
-void TZikoSchuetzenAnzeigenDlg::sortRows() {
-  QTreeWidgetItem* current = ListView1->currentItem();
-  bool selected = current && current->isSelected();
-  QSignalBlocker block(ListView1);
-  QList<QTreeWidgetItem*> items;
-  while (ListView1->topLevelItemCount() > 0) items.append(ListView1->takeTopLevelItem(0));
-  std::stable_sort(items.begin(), items.end(),
-                   [this](QTreeWidgetItem* a, QTreeWidgetItem* b) { return ListView1Compare(a, b) < 0; });
-  ListView1->addTopLevelItems(items);
-  if (selected) {
-    ListView1->setCurrentItem(current);
-    current->setSelected(true);
-    ListView1->scrollToItem(current);
-  } else {
-    ListView1->setCurrentItem(nullptr);
-    ListView1->clearSelection();
-  }
-}
+void TZikoSchuetzenAnzeigenDlg::ListView1ColumnClick(int column) { ListView1->headerClicked(column); }
 
 void TZikoSchuetzenAnzeigenDlg::ButtonNeuerDatensatzClick() {
   gIntdat.NeuerSchuetzeAufrufer = 1;

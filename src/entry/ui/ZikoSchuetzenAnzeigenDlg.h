@@ -1,9 +1,8 @@
 #pragma once
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
-
 #include "platform/dialog.h"
+#include "platform/sortablelist.h"
 
 // The small shooter list that stays open beside the window it serves and hands the chosen
 // pass number to it.
@@ -21,25 +20,15 @@ class TZikoSchuetzenAnzeigenDlg : public ZDialog {
   void RadioGroup1Click(int index);
   void ListView1Change();
   void ListView1ColumnClick(int column);
-  int ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const;
   void ButtonNeuerDatensatzClick();
 
   bool previewKey(int key, Qt::KeyboardModifiers modifiers) override;
 
-  QTreeWidget* ListView1;
+  SortableListView* ListView1;
   QRadioButton* RadioAlle;
   QRadioButton* RadioMarkierte;
   QPushButton* ButtonUebernehmen;
   QPushButton* ButtonNeuerDatensatz;
-
-  int sortColumn() const { return sortColumn_; }
-  int sortDirection() const { return sortDirection_; }
-
- private:
-  void sortRows();
-
-  int sortColumn_ = 0;
-  int sortDirection_ = 1;
 };
 
 extern TZikoSchuetzenAnzeigenDlg* ZikoSchuetzenAnzeigenDlg;

@@ -25,15 +25,11 @@ TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(
   setWindowTitle(qs("Vereinsdaten bearbeiten"));
   setHelpTopic("ZikoStammdatenVereine.html");
 
-  ListView1 = new QTreeWidget(this);
+  ListView1 = new SortableListView(this);
   ListView1->setColumnCount(2);
   ListView1->setHeaderLabels({qs("Nr"), qs("Vereinsname")});
-  ListView1->setRootIsDecorated(false);
-  ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ListView1->header()->setSectionsClickable(true);
   ListView1->setColumnWidth(0, 60);
+  ListView1->sortBy(0, true);
 
   EditNr = new QLineEdit(this);
   setNumberFilter(EditNr, false, 9);
@@ -85,8 +81,8 @@ TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(
           [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
             if (current) ListView1Change();
           });
-  connect(ListView1->header(), &QHeaderView::sectionClicked, this,
-          &TZikoVereineBearbeitenDlg::ListView1ColumnClick);
+  // After the list sorted itself on a header click.
+  connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this] { rememberSortedRow(); });
   connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
     QString t = Memo1->toPlainText();
     if (t.size() > kMemoMax) {
@@ -127,13 +123,7 @@ void TZikoVereineBearbeitenDlg::FormClose() {
 }
 
 void TZikoVereineBearbeitenDlg::fillList() {
-  static const char* kOrder[2][2] = {
-      {"SELECT Nummer, Name FROM Vereine_gau ORDER BY Nummer ASC",
-       "SELECT Nummer, Name FROM Vereine_gau ORDER BY Nummer DESC"},
-      {"SELECT Nummer, Name FROM Vereine_gau ORDER BY Name ASC",
-       "SELECT Nummer, Name FROM Vereine_gau ORDER BY Name DESC"}};
-  const char* sql = kOrder[sortColumn_ == 0 ? 0 : 1][sortDirection_ > 0 ? 0 : 1];
-  db::Table t = db::query(gDbHaupt, sql);
+  db::Table t = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY Nummer ASC");
   QSignalBlocker block(ListView1);
   ListView1->clear();
   for (size_t r = 0; r < t.size(); ++r) {
@@ -142,6 +132,7 @@ void TZikoVereineBearbeitenDlg::fillList() {
     item->setText(1, qs(t.text(r, 1)));
     setKey(item, t.num(r, 0));
   }
+  ListView1->sortBy(ListView1->sortColumn(), ListView1->ascending());
   ButtonLoeschen->setEnabled(ListView1->topLevelItemCount() >= 2);
 }
 
@@ -187,31 +178,15 @@ void TZikoVereineBearbeitenDlg::showClub(long nummer) {
 }
 
 void TZikoVereineBearbeitenDlg::ListView1ColumnClick(int column) {
-  sortDirection_ = column == sortColumn_ ? -sortDirection_ : 1;
-  sortColumn_ = column;
-  long current = keyOf(ListView1->currentItem());
-  QList<QTreeWidgetItem*> items;
-  {
-    QSignalBlocker block(ListView1);
-    while (ListView1->topLevelItemCount() > 0) items.append(ListView1->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(), [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-      return ListView1Compare(a, b) < 0;
-    });
-    ListView1->addTopLevelItems(items);
-  }
-  if (QTreeWidgetItem* item = itemOfKey(ListView1, current)) {
-    QSignalBlocker block(ListView1);
-    ListView1->setCurrentItem(item);
-    item->setSelected(true);
+  ListView1->headerClicked(column);
+  rememberSortedRow();
+}
+
+void TZikoVereineBearbeitenDlg::rememberSortedRow() {
+  if (QTreeWidgetItem* item = ListView1->currentItem()) {
     selIndex_ = ListView1->indexOfTopLevelItem(item);
     ListView1->scrollToItem(item);
   }
-}
-
-int TZikoVereineBearbeitenDlg::ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const {
-  if (SortableListView::lessThan(a, b, sortColumn_)) return -sortDirection_;
-  if (SortableListView::lessThan(b, a, sortColumn_)) return sortDirection_;
-  return 0;
 }
 
 void TZikoVereineBearbeitenDlg::ButtonNeuClick() {

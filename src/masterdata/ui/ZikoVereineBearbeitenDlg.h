@@ -4,9 +4,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
-
 #include "platform/dialog.h"
+#include "platform/sortablelist.h"
 
 // The district's clubs: number, name, extra text and range telephone.
 class TZikoVereineBearbeitenDlg : public ZDialog {
@@ -18,13 +17,12 @@ class TZikoVereineBearbeitenDlg : public ZDialog {
   void FormClose();
   void ListView1Change();
   void ListView1ColumnClick(int column);
-  int ListView1Compare(QTreeWidgetItem* a, QTreeWidgetItem* b) const;
   void ButtonSpeichernClick();
   void ButtonNeuClick();
   void ButtonLoeschenClick();
   void ButtonHilfeClick() { showHelp(); }
 
-  QTreeWidget* ListView1;
+  SortableListView* ListView1;
   QLineEdit* EditNr;
   QLineEdit* EditVrname;
   QLineEdit* EditTelSStd;
@@ -48,11 +46,10 @@ class TZikoVereineBearbeitenDlg : public ZDialog {
   void showClub(long nummer);
   void selectRow(int index);
   void leaveNewMode();
+  void rememberSortedRow();
 
   int neuModus_ = 0;
   int selIndex_ = 0;
-  int sortColumn_ = 0;
-  int sortDirection_ = 1;
 };
 
 extern TZikoVereineBearbeitenDlg* ZikoVereineBearbeitenDlg;

@@ -130,7 +130,12 @@ QAction* TForm1::showsDialog(const char* caption, Dialog** global) {
 
 void TForm1::buildMenus() {
   MainMenu1 = menuBar();
+  createActions();
+  setShortcuts();
+  fillMenuBar();
+}
 
+void TForm1::createActions() {
   ActionDateiNeu = newAction("Neue Datenbank", &TForm1::ActionDateiNeuExecute);
   ActionDateiOeffnen = newAction("Datenbank öffnen", &TForm1::ActionDateiOeffnenExecute);
   ActionDateispeichernunter =
@@ -175,7 +180,9 @@ void TForm1::buildMenus() {
   ActionErgebnisformat = showsDialog("Ergebnisformat", &ZikoErgebnisformatDlg);
   ActionInfo = showsDialog("Info", &ZikoInfoDlg);
   ActionHilfe = newAction("Hilfe F1", &TForm1::ActionHilfeExecute);
+}
 
+void TForm1::setShortcuts() {
   ActionErgebniseingabe->setShortcut(Qt::Key_F3);
   ActionImportMannschaftsErgebnismeldungen->setShortcut(Qt::Key_F4);
   ActionSortierteAusgabe->setShortcut(Qt::Key_F5);
@@ -193,7 +200,9 @@ void TForm1::buildMenus() {
                                 &TForm1::DownloadImportAktionslistenUpload1Click);
   ShortcutAutomatic->setShortcut(Qt::Key_F10);
   addAction(ShortcutAutomatic);
+}
 
+void TForm1::fillMenuBar() {
   QMenu* datenbank = MainMenu1->addMenu(qs("Datenbank"));
   datenbank->addAction(ActionDateiNeu);
   datenbank->addAction(ActionDateiOeffnen);

@@ -87,6 +87,9 @@ class TForm1 : public QMainWindow {
   template <class Dialog>
   QAction* showsDialog(const char* caption, Dialog** global);
   void buildMenus();
+  void createActions();
+  void setShortcuts();
+  void fillMenuBar();
   void buildToolBar();
   void centreOnScreen();
   // What the caption does when the current discipline has no row, so no season name.

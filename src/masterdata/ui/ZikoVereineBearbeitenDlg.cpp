@@ -24,7 +24,12 @@ constexpr int kMemoMax = 500;
 TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(parent) {
   setWindowTitle(qs("Vereinsdaten bearbeiten"));
   setHelpTopic("ZikoStammdatenVereine.html");
+  createControls();
+  arrangeControls();
+  connectHandlers();
+}
 
+void TZikoVereineBearbeitenDlg::createControls() {
   ListView1 = new SortableListView(this);
   ListView1->setColumnCount(2);
   ListView1->setHeaderLabels({qs("Nr"), qs("Vereinsname")});
@@ -50,7 +55,9 @@ TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(
     b->setAutoDefault(false);
   Label1 = new QLabel(this);
   Label1->setWordWrap(true);
+}
 
+void TZikoVereineBearbeitenDlg::arrangeControls() {
   auto* fields = new QGridLayout;
   fields->addWidget(new QLabel(qs("Nr."), this), 0, 0);
   fields->addWidget(EditNr, 0, 1);
@@ -76,7 +83,9 @@ TZikoVereineBearbeitenDlg::TZikoVereineBearbeitenDlg(QWidget* parent) : ZDialog(
   layout->addLayout(top, 1);
   layout->addLayout(buttons);
   resize(720, 460);
+}
 
+void TZikoVereineBearbeitenDlg::connectHandlers() {
   connect(ListView1, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
             if (current) ListView1Change();

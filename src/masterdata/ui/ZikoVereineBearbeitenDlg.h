@@ -42,6 +42,9 @@ class TZikoVereineBearbeitenDlg : public ZDialog {
   void FormHide() override { FormClose(); }
 
  private:
+  void createControls();
+  void arrangeControls();
+  void connectHandlers();
   void fillList();
   void showClub(long nummer);
   void selectRow(int index);

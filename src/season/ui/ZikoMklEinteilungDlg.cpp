@@ -29,7 +29,13 @@ TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) 
   setWindowTitle(qs("Einteilung der Mannschaftsklassen"));
   setHelpTopic("ZikoNeueSaisonMannschaftsklassenEinteilung.html");
   setEditTransaction(db::editTransaction(gDbHaupt));
+  QGroupBox* vereine = createControls();
+  arrangeControls(vereine);
+  connectHandlers();
+}
 
+// The controls in the order the keyboard visits them; returns the clubs' box.
+QGroupBox* TZikoMklEinteilungDlg::createControls() {
   ListBoxMkl = new QListWidget(this);
   GroupBoxKlasseBearbeiten = new QGroupBox(qs("Bearbeiten Klasse"), this);
   EditMkl = new QLineEdit(GroupBoxKlasseBearbeiten);
@@ -57,7 +63,11 @@ TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) 
   for (QPushButton* b : {Button1, ButtonMklNeu, ButtonMklLoeschen, ButtonMschNeu, ButtonMschLoeschen,
                          BitBtnMschAuf, BitBtnMschAb, ButtonUebernehmen, ButtonAbbrechen, ButtonHilfe})
     b->setAutoDefault(false);
+  return vereine;
+}
 
+// The class column, the teams of the chosen class and the clubs side by side.
+void TZikoMklEinteilungDlg::arrangeControls(QGroupBox* vereine) {
   auto* editRow = new QHBoxLayout(GroupBoxKlasseBearbeiten);
   editRow->addWidget(EditMkl, 1);
   editRow->addWidget(Button1);
@@ -109,7 +119,9 @@ TZikoMklEinteilungDlg::TZikoMklEinteilungDlg(QWidget* parent) : ZDialog(parent) 
   layout->addLayout(top, 1);
   layout->addLayout(buttons);
   resize(860, 480);
+}
 
+void TZikoMklEinteilungDlg::connectHandlers() {
   // Lists are refilled under signal blockers, so these fire for the user's choices only.
   connect(ListBoxMkl, &QListWidget::currentRowChanged, this, [this] { ListBoxMklClick(); });
   connect(ListBoxMsch, &QListWidget::currentRowChanged, this, [this] { ListBoxMschClick(); });

@@ -64,6 +64,9 @@ class TZikoMklEinteilungDlg : public ZDialog {
   const std::vector<Team>& teamList() const { return teams_; }
 
  private:
+  QGroupBox* createControls();
+  void arrangeControls(QGroupBox* vereine);
+  void connectHandlers();
   void fillClassList(long selectNr);
   void showClass();
   void showTeam();

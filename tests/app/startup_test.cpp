@@ -83,9 +83,18 @@ class ProgramProcess {
       process.waitForFinished(5000);
     }
   }
-  // The databases exist once the guard is held and the start-up went through.
+  // The databases exist once the guard is held; the start-up has gone through when the
+  // folder stops changing (the upgrade probes write after the files appear).
   bool waitUntilRunning(const std::string& dir) {
-    return process.waitForStarted(5000) && waitForFile(dir + "/zikoautoimpexp.db");
+    if (!process.waitForStarted(5000) || !waitForFile(dir + "/zikoautoimpexp.db")) return false;
+    auto seen = folderState(dir);
+    for (int waited = 0; waited < 15000; waited += 300) {
+      QThread::msleep(300);
+      auto now = folderState(dir);
+      if (now == seen) return true;
+      seen = std::move(now);
+    }
+    return false;
   }
   QProcess process;
 };

@@ -121,6 +121,14 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Building the controls (ZikoErgEingabeDlgAufbau.cpp).
+  void createMenu();
+  QWidget* createFrame();
+  void createChoices(QWidget* client);
+  void createSide(QWidget* client, bool heim);
+  void createRow(QWidget* client, bool heim, int i);
+  void connectChoices();
+
   struct Side {
     bool heim;
     RowEdits* pass;
@@ -156,6 +164,7 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   bool inAnotherRow(const QLineEdit* edit, long passnr);
   // vrnr: the shooter's club.
   void warnIfOtherClub(bool heim, long passnr, long vrnr);
+  void mentionResultElsewhere(long passnr, const std::string& name, const eingabe::Gegnerzeile& p);
   void focusFirstRow();
   void fillPicker(long vrnr);
   std::array<eingabe::RowTexts, Rows> rowTexts(bool heim);

@@ -36,7 +36,6 @@ class TZikoVereineBearbeitenDlg : public ZDialog {
   QLabel* Label1;
 
   bool newMode() const { return neuModus_ != 0; }
-  int selectedIndex() const { return selIndex_; }
 
  protected:
   void FormHide() override { FormClose(); }

@@ -45,7 +45,7 @@ TEST_F(ClubsDialog, NewClubIsStoredWithTelephoneAsTypedAndSelected) {
   EXPECT_EQ(cell("SELECT ZsText FROM Vereine_zstext WHERE Nummer=7"), "Dienstags");
   EXPECT_FALSE(dlg->newMode());
   // Sorted by number: 1, 5, 7, 12 - the new club is the third row.
-  EXPECT_EQ(dlg->selectedIndex(), 2);
+  EXPECT_EQ(dlg->ListView1->indexOfTopLevelItem(dlg->ListView1->currentItem()), 2);
 }
 
 TEST_F(ClubsDialog, NameWithACharacterCp1252CannotHoldIsRefusedWithItsCode) {
@@ -124,7 +124,7 @@ TEST_F(ClubsDialog, DeleteMovesSelectionUpAndKeepsShooters) {
   EXPECT_EQ(boxes.shown()[0].text, "Verein Nr. 12 wirklich löschen ?");
   EXPECT_EQ(boxes.shown()[0].buttons, msg::YesNo);
   EXPECT_EQ(cell("SELECT COUNT(*) FROM Vereine_gau WHERE Nummer=12"), "0");
-  EXPECT_EQ(dlg->selectedIndex(), 1);
+  EXPECT_EQ(dlg->ListView1->indexOfTopLevelItem(dlg->ListView1->currentItem()), 1);
 
   boxes.answer(msg::IdNo);
   dlg->ButtonLoeschenClick();
@@ -133,7 +133,7 @@ TEST_F(ClubsDialog, DeleteMovesSelectionUpAndKeepsShooters) {
   // Deleting the first row keeps index 0; F7 works with the button disabled.
   dlg->ListView1->setCurrentItem(dlg->ListView1->topLevelItem(0));
   dlg->ButtonLoeschenClick();
-  EXPECT_EQ(dlg->selectedIndex(), 0);
+  EXPECT_EQ(dlg->ListView1->indexOfTopLevelItem(dlg->ListView1->currentItem()), 0);
   EXPECT_FALSE(dlg->ButtonLoeschen->isEnabled());
   EXPECT_TRUE(dlg->pressKey(Qt::Key_F7));
   EXPECT_EQ(cell("SELECT COUNT(*) FROM Vereine_gau"), "0");

@@ -43,7 +43,6 @@ class TZikoSAAktionslisteDlg : public ZDialog {
   QPushButton* BitBtnErgAb;
   QStatusBar* StatusBar1;
 
-
  protected:
   // ESC and the close box keep the ticks as "Ende ESC" does.
   bool canClose() override;

@@ -121,9 +121,8 @@ int main(int argc, char** argv) {
     jobs += d.jobs;
     gDisziplinen.push_back(d);
   }
-  db::Table most = db::query(gDbHaupt,
-                             "SELECT Disznr FROM Schuetzenerg GROUP BY Disznr ORDER BY COUNT(*) DESC, 1 LIMIT 1;");
-  gFloorDisz = most.empty() ? 0 : most.integer(0, 0);
+  MeisteErgebnisse m;
+  gFloorDisz = disziplinMitMeistenErgebnissen(argv[1], m) ? m.disznr : 0;
   std::printf("%zu disciplines, %d jobs; floor of discipline %d\n", gDisziplinen.size(), jobs, gFloorDisz);
 
   bool ran = runBenchmarks(argc, argv);

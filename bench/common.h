@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "core/db.h"
@@ -25,6 +26,29 @@ inline bool openMainFile(int argc, char** argv) {
   gDbHaupt = db::open(std::filesystem::absolute(argv[1]).string());
   if (!gDbHaupt) std::fprintf(stderr, "cannot open %s\n", argv[1]);
   return gDbHaupt != nullptr;
+}
+
+// The discipline with the most individual results and its highest round number; false
+// (with the reason printed) when the file holds no results.
+struct MeisteErgebnisse {
+  int disznr = 0;
+  int letzteRunde = 0;  // highest Ergnr, 0 without rounds
+  std::string anzahl;   // number of results, as text for the report line
+};
+inline bool disziplinMitMeistenErgebnissen(const char* file, MeisteErgebnisse& m) {
+  db::Table most = db::query(gDbHaupt,
+                             "SELECT Disznr, COUNT(*) FROM Schuetzenerg GROUP BY Disznr "
+                             "ORDER BY 2 DESC, 1 LIMIT 1;",
+                             {}, db::Report::Silent);
+  if (most.empty()) {
+    std::fprintf(stderr, "%s holds no results\n", file);
+    return false;
+  }
+  m.disznr = most.integer(0, 0);
+  m.anzahl = most.text(0, 1);
+  m.letzteRunde =
+      db::query(gDbHaupt, "SELECT MAX(Ergnr) FROM Schuetzenerg WHERE Disznr = ?;", {m.disznr}).integer(0, 0);
+  return true;
 }
 
 // The file name is ours; the rest belongs to the benchmark library.

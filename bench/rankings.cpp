@@ -68,20 +68,11 @@ BENCHMARK(BM_Floor_ReadAllRows)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   if (!openMainFile(argc, argv)) return 1;
-  db::Table most = db::query(gDbHaupt,
-                             "SELECT Disznr, COUNT(*) FROM Schuetzenerg GROUP BY Disznr "
-                             "ORDER BY 2 DESC, 1 LIMIT 1;",
-                             {}, db::Report::Silent);
-  if (most.empty()) {
-    std::fprintf(stderr, "%s holds no results\n", argv[1]);
-    return 1;
-  }
-  gDisz = most.integer(0, 0);
-  db::Table last = db::query(gDbHaupt, "SELECT MAX(Ergnr) FROM Schuetzenerg WHERE Disznr = ?;",
-                             {gDisz});
-  gRunde = last.integer(0, 0) > 0 ? last.integer(0, 0) - 1 : 0;
-  std::printf("discipline %d, %s results, round index %d\n", gDisz, most.text(0, 1).c_str(),
-              gRunde);
+  MeisteErgebnisse m;
+  if (!disziplinMitMeistenErgebnissen(argv[1], m)) return 1;
+  gDisz = m.disznr;
+  gRunde = m.letzteRunde > 0 ? m.letzteRunde - 1 : 0;
+  std::printf("discipline %d, %s results, round index %d\n", gDisz, m.anzahl.c_str(), gRunde);
 
   bool ran = runBenchmarks(argc, argv);
   db::close(gDbHaupt);

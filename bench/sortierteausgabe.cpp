@@ -107,18 +107,10 @@ BENCHMARK(BM_Mannschaftsleiter)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   if (!openMainFile(argc, argv)) return 1;
-  db::Table most = db::query(gDbHaupt,
-                             "SELECT Disznr, COUNT(*) FROM Schuetzenerg GROUP BY Disznr "
-                             "ORDER BY 2 DESC, 1 LIMIT 1;",
-                             {}, db::Report::Silent);
-  if (most.empty()) {
-    std::fprintf(stderr, "%s holds no results\n", argv[1]);
-    return 1;
-  }
-  gDisz = most.integer(0, 0);
-  gRunde = std::max(
-      1, db::query(gDbHaupt, "SELECT MAX(Ergnr) FROM Schuetzenerg WHERE Disznr = ?;", {gDisz})
-             .integer(0, 0));
+  MeisteErgebnisse m;
+  if (!disziplinMitMeistenErgebnissen(argv[1], m)) return 1;
+  gDisz = m.disznr;
+  gRunde = std::max(1, m.letzteRunde);
   // The line-ups and class results of the first class; the club with the most shooters.
   gKlasse = db::query(gDbHaupt, "SELECT MIN(Nr) FROM Mschklassen WHERE Disznr = ?;", {gDisz})
                 .integer(0, 0);
@@ -127,7 +119,7 @@ int main(int argc, char** argv) {
                       "LIMIT 1;")
                 .integer(0, 0);
   std::printf("discipline %d, %s results, round %d, class %d, club %d\n", gDisz,
-              most.text(0, 1).c_str(), gRunde, gKlasse, gVerein);
+              m.anzahl.c_str(), gRunde, gKlasse, gVerein);
 
   bool ran = runBenchmarks(argc, argv);
   db::close(gDbHaupt);

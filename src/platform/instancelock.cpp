@@ -11,6 +11,24 @@ std::string sharedTmpPath(const std::string& name) {
   // /tmp is shared by all users: the user id keeps one user's copy from blocking another's.
   return "/tmp/" + name + "-" + std::to_string(getuid()) + ".lock";
 }
+
+// Takes the lock on an opened file; a descriptor that cannot be locked is closed.
+bool lockOpened(int fd, int& held) {
+  if (fd < 0) return false;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return false;
+  }
+  held = fd;
+  return true;
+}
+
+void unlockAndClose(int& fd) {
+  if (fd < 0) return;
+  ::flock(fd, LOCK_UN);
+  ::close(fd);
+  fd = -1;
+}
 }  // namespace
 
 InstanceLock::InstanceLock(std::string name) : path_(pathFor(name)), name_(std::move(name)) {}
@@ -31,41 +49,20 @@ bool InstanceLock::acquire() {
     path_ = sharedTmpPath(name_);
     fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   }
-  if (fd < 0) return false;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    return false;
-  }
-  fd_ = fd;
-  return true;
+  return lockOpened(fd, fd_);
 }
 
 void InstanceLock::release() {
-  if (fd_ < 0) return;
   // The file stays: removing it would let a third copy lock a new file while a second
   // still holds the old one.
-  ::flock(fd_, LOCK_UN);
-  ::close(fd_);
-  fd_ = -1;
+  unlockAndClose(fd_);
 }
 
 FolderLock::~FolderLock() { release(); }
 
 bool FolderLock::acquire(const std::filesystem::path& folder) {
   if (fd_ >= 0) return true;
-  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    return false;
-  }
-  fd_ = fd;
-  return true;
+  return lockOpened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), fd_);
 }
 
-void FolderLock::release() {
-  if (fd_ < 0) return;
-  ::flock(fd_, LOCK_UN);
-  ::close(fd_);
-  fd_ = -1;
-}
+void FolderLock::release() { unlockAndClose(fd_); }

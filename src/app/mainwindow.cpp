@@ -382,7 +382,7 @@ void TForm1::ActionDateiOeffnenExecute() {
       break;
     }
   }
-  UpgradeTableVereineZstext();
+  UpgradeAddressTables();
 }
 
 void TForm1::ActionDateispeichernunterExecute() {

@@ -19,12 +19,13 @@ struct CreateText {
   const char* sql;
 };
 
-// The declared types are only INTEGER and STRING, and the column order is part of the
-// data file format: both stay exactly as written here.
+// The column order is part of the data file format and stays exactly as written here.
+// STRING gives numeric affinity ("0815" would be stored as 815): the address and telephone
+// columns are declared TEXT so that they keep what was typed.
 const CreateText kCreateTexts[] = {
     {&_ziko_intdat::SqlCreateVereineGau, "CREATE TABLE Vereine_gau (Nummer INTEGER, Name STRING)"},
     {&_ziko_intdat::SqlCreateVereineZstext,
-     "CREATE TABLE Vereine_zstext (Nummer INTEGER, ZsText STRING, TelSStd STRING)"},
+     "CREATE TABLE Vereine_zstext (Nummer INTEGER, ZsText STRING, TelSStd TEXT)"},
     {&_ziko_intdat::SqlCreateSchuetzen,
      "CREATE TABLE Schuetzen (Passnr INTEGER, VrNr INTEGER, Name STRING, Gebdat STRING, "
      "Geschl STRING, AktivFlag STRING, JklNr INTEGER, JklFlag INTEGER)"},
@@ -32,8 +33,8 @@ const CreateText kCreateTexts[] = {
      "CREATE TABLE Schuetzensperre (Passnr INTEGER, Disznr INTEGER, Sperrflag INTEGER, "
      "SperrEndDatum STRING)"},
     {&_ziko_intdat::SqlCreateWettkampfleiter,
-     "CREATE TABLE Wettkampfleiter (Nr INTEGER, Name STRING, Strasse STRING, Plz STRING, "
-     "Ort STRING, Tel STRING, Fax STRING, Mail STRING)"},
+     "CREATE TABLE Wettkampfleiter (Nr INTEGER, Name STRING, Strasse STRING, Plz TEXT, "
+     "Ort STRING, Tel TEXT, Fax TEXT, Mail STRING)"},
     {&_ziko_intdat::SqlCreateDisznamen,
      "CREATE TABLE Disznamen (Nr INTEGER, Bezeichnung STRING, Saisonname STRING, WklNr INTEGER, "
      "Kampfindex INTEGER, Mklindex INTEGER, Gegnerpaarindex INTEGER, Vereinsindex INTEGER, "
@@ -69,7 +70,7 @@ const CreateText kCreateTexts[] = {
      "Defaultklm INTEGER)"},
     {&_ziko_intdat::SqlCreateMschFuehrer,
      "CREATE TABLE Msch_fuehrer (Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, Name STRING, "
-     "Strasse STRING, Plz STRING, Ort STRING, Tel_a STRING, Tel_b STRING, Fax STRING, "
+     "Strasse STRING, Plz TEXT, Ort STRING, Tel_a TEXT, Tel_b TEXT, Fax TEXT, "
      "Mail STRING)"},
     {&_ziko_intdat::SqlCreateMschStammschuetzen,
      "CREATE TABLE MschStammschuetzen (Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, "

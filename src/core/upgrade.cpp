@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include <cctype>
+
 #include <string>
 #include <vector>
 
@@ -62,9 +64,102 @@ void upgradeEinzelausgb10(const std::vector<long>& discs) {
   db::exec(gDbPfade, "DROP TABLE PfadeEinzelausgb;", {}, db::Report::Silent);
 }
 
+bool plainName(const std::string& name) {
+  if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
+  for (char c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+  return true;
+}
+
+std::string quotedName(const std::string& name) {
+  if (plainName(name)) return name;
+  std::string out = "\"";
+  for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+// SQLite's rule: a declared type naming CHAR, CLOB or TEXT (and not INT) keeps texts as texts.
+bool textAffinity(std::string type) {
+  for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (type.find("INT") != std::string::npos) return false;
+  return type.find("CHAR") != std::string::npos || type.find("CLOB") != std::string::npos ||
+         type.find("TEXT") != std::string::npos;
+}
+
+// Older files declare the address and telephone columns STRING, which turns "0815" into
+// 815. Such a table is built again with these columns declared TEXT: every other column
+// keeps its declaration, every row its rowid and values, indexes and triggers are made
+// again. Values that were already stored as numbers stay as they are. The caller holds the
+// transaction.
+bool declareTextColumns(sqlite3* conn, const std::string& table,
+                        std::initializer_list<const char*> columns) {
+  db::Table info = db::query(conn,
+                             "SELECT name, type, \"notnull\", dflt_value, dflt_value IS NULL, pk "
+                             "FROM pragma_table_info(?) ORDER BY cid;",
+                             {table}, db::Report::Silent);
+  if (!info.ok || info.empty()) return info.ok;
+  auto listed = [&](const std::string& name) {
+    for (const char* c : columns)
+      if (strcasecmp(c, name.c_str()) == 0) return true;
+    return false;
+  };
+  bool needed = false;
+  for (size_t r = 0; r < info.size(); ++r)
+    needed = needed || (listed(info.text(r, 0)) && !textAffinity(info.text(r, 1)));
+  if (!needed) return true;
+
+  std::string defs, names, keys;
+  for (size_t r = 0; r < info.size(); ++r) {
+    const std::string name = quotedName(info.text(r, 0));
+    const std::string type = listed(info.text(r, 0)) ? "TEXT" : info.text(r, 1);
+    defs += (r ? ", " : "") + name + (type.empty() ? "" : " " + type);
+    if (info.text(r, 2) == "1") defs += " NOT NULL";
+    if (info.text(r, 4) != "1") defs += " DEFAULT " + info.text(r, 3);
+    if (info.num(r, 5) > 0) keys += (keys.empty() ? "" : ", ") + name;
+    names += (r ? ", " : "") + name;
+  }
+  if (!keys.empty()) defs += ", PRIMARY KEY (" + keys + ")";
+  db::Table extras = db::query(conn,
+                               "SELECT sql FROM sqlite_master WHERE tbl_name=? AND type IN "
+                               "('index', 'trigger') AND sql IS NOT NULL ORDER BY rowid;",
+                               {table}, db::Report::Silent);
+  if (!extras.ok) return false;
+  // A key column may be the rowid itself; then it carries the rows' numbers.
+  const std::string rowid = keys.empty() ? "rowid, " : "";
+  const std::string old = quotedName(table + "_zk_alt");
+  bool ok = db::exec(conn, "ALTER TABLE " + quotedName(table) + " RENAME TO " + old + ";", {},
+                     db::Report::Silent) &&
+            db::exec(conn, "CREATE TABLE " + quotedName(table) + " (" + defs + ")", {},
+                     db::Report::Silent) &&
+            db::exec(conn,
+                     "INSERT INTO " + quotedName(table) + " (" + rowid + names + ") SELECT " +
+                         rowid + names + " FROM " + old + " ORDER BY rowid;",
+                     {}, db::Report::Silent) &&
+            db::exec(conn, "DROP TABLE " + old + ";", {}, db::Report::Silent);
+  for (size_t r = 0; ok && r < extras.size(); ++r)
+    ok = db::exec(conn, extras.text(r, 0), {}, db::Report::Silent);
+  return ok;
+}
+
+// One table's probe in its own transaction: all of it or nothing.
+bool inTransaction(sqlite3* conn, bool (*probe)(sqlite3*)) {
+  db::Transaction t(conn);
+  return probe(conn) && t.commit();
+}
+
 }  // namespace
 
-bool UpgradeTableMschFuehrer() { return true; }
+bool UpgradeTableMschFuehrer() {
+  return inTransaction(gDbHaupt, [](sqlite3* c) {
+    return declareTextColumns(c, "Msch_fuehrer", {"Plz", "Tel_a", "Tel_b", "Fax"});
+  });
+}
+
+bool UpgradeTableWettkampfleiter() {
+  return inTransaction(gDbHaupt, [](sqlite3* c) {
+    return declareTextColumns(c, "Wettkampfleiter", {"Plz", "Tel", "Fax"});
+  });
+}
 
 bool UpgradeTableMschStammschuetzen() { return true; }
 
@@ -103,13 +198,19 @@ bool UpgradeTableRmeImport(bool defaultCreated) {
 }
 
 bool UpgradeTableVereineZstext() {
-  db::Transaction t(gDbHaupt);
-  if (!db::tableExists(gDbHaupt, "Vereine_zstext"))
-    db::exec(gDbHaupt, gIntdat.SqlCreateVereineZstext, {}, db::Report::Silent);
-  else if (!hasColumn(gDbHaupt, "Vereine_zstext", "TelSStd"))
-    db::exec(gDbHaupt, "ALTER TABLE Vereine_zstext ADD COLUMN TelSStd STRING;");
-  t.commit();
-  return true;
+  return inTransaction(gDbHaupt, [](sqlite3* c) {
+    if (!db::tableExists(c, "Vereine_zstext"))
+      return db::exec(c, gIntdat.SqlCreateVereineZstext, {}, db::Report::Silent);
+    if (!hasColumn(c, "Vereine_zstext", "TelSStd"))
+      return db::exec(c, "ALTER TABLE Vereine_zstext ADD COLUMN TelSStd TEXT;");
+    return declareTextColumns(c, "Vereine_zstext", {"TelSStd"});
+  });
+}
+
+void UpgradeAddressTables() {
+  UpgradeTableVereineZstext();
+  UpgradeTableWettkampfleiter();
+  UpgradeTableMschFuehrer();
 }
 
 bool UpgradePathTables() {
@@ -134,5 +235,6 @@ void RunUpgradeProbes(bool defaultCreated) {
   UpgradeTableEintrag();
   UpgradeTableRmeImport(defaultCreated);
   UpgradeTableVereineZstext();
+  UpgradeTableWettkampfleiter();
   UpgradePathTables();
 }

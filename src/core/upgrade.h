@@ -1,7 +1,10 @@
 #pragma once
 // Probes that bring the tables of older databases up to date. Each looks at the columns a
 // table has; on a current database nothing changes.
+// The captains' and managers' tables, and the club texts below, declare their address and
+// telephone columns TEXT afterwards; a table is built again only when one is not.
 bool UpgradeTableMschFuehrer();
+bool UpgradeTableWettkampfleiter();
 bool UpgradeTableMschStammschuetzen();
 bool UpgradeTableAktion();
 bool UpgradeTableEintrag();
@@ -10,5 +13,7 @@ bool UpgradeTableEintrag();
 bool UpgradeTableRmeImport(bool defaultCreated = false);
 bool UpgradeTableVereineZstext();
 bool UpgradePathTables();
-// All seven in start-up order; defaultCreated: the default database was built in this start.
+// All in start-up order; defaultCreated: the default database was built in this start.
 void RunUpgradeProbes(bool defaultCreated);
+// The probes of the main database's address tables, after a data file was opened.
+void UpgradeAddressTables();

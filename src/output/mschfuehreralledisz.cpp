@@ -56,7 +56,8 @@ class AlleDiszDruck {
     std::string telefon = "Tel. Nr. Verein:";
     if (!tel.empty()) {
       const std::string t = tel.text(0, 0);
-      if (t != "(null)" && !t.empty() && toLong(t) > 0) telefon += " " + t;
+      // "0" and blanks stand for no telephone; "0 89 1234" or "(089) 1234" are numbers too.
+      if (t != "(null)" && t.find_first_of("123456789") != std::string::npos) telefon += " " + t;
     }
     c_.textOut(L.Links, y, telefon);
     y += schritt(1.5);

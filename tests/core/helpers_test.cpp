@@ -117,7 +117,7 @@ TEST(FileHelpers, ModelStyleSheetMatchesExpectedFile) {
   t.tm_min = 7;
   t.tm_isdst = -1;
   const std::time_t when = std::mktime(&t);
-  const fs::path expected = fs::path(__FILE__).parent_path() / "data" / "ZikoStandard.css";
+  const fs::path expected = fs::path(ZK_TESTS_DIR) / "core" / "data" / "ZikoStandard.css";
   const std::string want = readFileBytes(expected.string());
   ASSERT_FALSE(want.empty()) << expected;
   EXPECT_EQ(ModelCssText(when), want);

@@ -39,13 +39,13 @@ class Schema : public DatabaseTest {};
 TEST_F(Schema, EveryTableHasItsColumnsInOrderWithTheirDeclaredTypes) {
   const std::map<std::string, std::string> main = {
       {"Vereine_gau", "Nummer INTEGER, Name STRING"},
-      {"Vereine_zstext", "Nummer INTEGER, ZsText STRING, TelSStd STRING"},
+      {"Vereine_zstext", "Nummer INTEGER, ZsText STRING, TelSStd TEXT"},
       {"Schuetzen",
        "Passnr INTEGER, VrNr INTEGER, Name STRING, Gebdat STRING, Geschl STRING, AktivFlag STRING, "
        "JklNr INTEGER, JklFlag INTEGER"},
       {"Schuetzensperre", "Passnr INTEGER, Disznr INTEGER, Sperrflag INTEGER, SperrEndDatum STRING"},
       {"Wettkampfleiter",
-       "Nr INTEGER, Name STRING, Strasse STRING, Plz STRING, Ort STRING, Tel STRING, Fax STRING, "
+       "Nr INTEGER, Name STRING, Strasse STRING, Plz TEXT, Ort STRING, Tel TEXT, Fax TEXT, "
        "Mail STRING"},
       {"Disznamen",
        "Nr INTEGER, Bezeichnung STRING, Saisonname STRING, WklNr INTEGER, Kampfindex INTEGER, "
@@ -76,8 +76,8 @@ TEST_F(Schema, EveryTableHasItsColumnsInOrderWithTheirDeclaredTypes) {
        "Jklflagm INTEGER"},
       {"JgKlEinstellungen", "Disznr INTEGER, EndeSpjMt INTEGER, Defaultklw INTEGER, Defaultklm INTEGER"},
       {"Msch_fuehrer",
-       "Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, Name STRING, Strasse STRING, Plz STRING, "
-       "Ort STRING, Tel_a STRING, Tel_b STRING, Fax STRING, Mail STRING"},
+       "Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, Name STRING, Strasse STRING, Plz TEXT, "
+       "Ort STRING, Tel_a TEXT, Tel_b TEXT, Fax TEXT, Mail STRING"},
   };
   const std::map<std::string, std::string> paths = {
       {"PfadeEinzelausgb_10",
@@ -141,9 +141,8 @@ TEST_F(Schema, DefaultMasterRows) {
   EXPECT_EQ(m[2], "Sch\xFCtzenstr. 1");
   EXPECT_EQ(m[3], "80123");
   EXPECT_EQ(m[4], "Schie\xDF" "stadt");
-  // A STRING column has numeric affinity: the leading zero of "0123" is gone.
-  EXPECT_EQ(m[5], "123");
-  EXPECT_EQ(count(gDbHaupt, "SELECT typeof(Tel) = 'integer' FROM Wettkampfleiter;"), 1);
+  // The telephone is a text: its leading zero stays.
+  EXPECT_EQ(m[5], "0123");
   EXPECT_EQ(m[6], "123");
   EXPECT_FALSE(m[7].empty());
 

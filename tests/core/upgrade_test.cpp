@@ -95,6 +95,57 @@ TEST_F(Upgrade, ClubTextsGainTheTelephoneColumn) {
             (Rows{{"4", "Alt", "null"}}));
 }
 
+TEST_F(Upgrade, OlderAddressTablesDeclareTheirTelephonesAsTextAndKeepEveryRow) {
+  // The layouts of older files: every text column STRING, which stores "0815" as 815.
+  db::exec(gDbHaupt,
+           "DROP TABLE Vereine_zstext; DROP TABLE Wettkampfleiter; DROP TABLE Msch_fuehrer;"
+           "CREATE TABLE Vereine_zstext (Nummer INTEGER, ZsText STRING, TelSStd STRING);"
+           "CREATE TABLE Wettkampfleiter (Nr INTEGER, Name STRING, Strasse STRING, Plz STRING, "
+           "Ort STRING, Tel STRING, Fax STRING, Mail STRING);"
+           "CREATE TABLE Msch_fuehrer (Disznr INTEGER, Vrnr INTEGER, Rmschnr INTEGER, Name STRING, "
+           "Strasse STRING, Plz STRING, Ort STRING, Tel_a STRING, Tel_b STRING, Fax STRING, Mail STRING);"
+           "CREATE INDEX Fuehrer_Team ON Msch_fuehrer (Vrnr, Rmschnr);"
+           "INSERT INTO Vereine_zstext (rowid, Nummer, ZsText, TelSStd) VALUES (7, 3, '0042', '0815'), "
+           "(2, 1, 'Text', '089 12');"
+           "INSERT INTO Wettkampfleiter VALUES (0, 'Kurz', 'Weg 1', '01067', 'Dresden', '0351', NULL, 'k@x.de');"
+           "INSERT INTO Msch_fuehrer VALUES (0, 3, 1, 'Lang', 'Gasse 2', '80331', 'M', '+49 170', "
+           "'089 1', '12.50', 'l@x.de');");
+  const std::string before = dump(gDbHaupt);
+  const std::string kept = "SELECT rowid, * FROM Vereine_zstext ORDER BY rowid;";
+  const Rows clubTexts = rows(gDbHaupt, kept);
+  const Rows managers = rows(gDbHaupt, "SELECT * FROM Wettkampfleiter;");
+  const Rows captains = rows(gDbHaupt, "SELECT * FROM Msch_fuehrer;");
+  ASSERT_EQ(clubTexts[1][3], "815") << "what the older layout made of it";
+
+  msg::ScriptedMessages boxes;
+  RunUpgradeProbes(false);
+  for (auto& b : boxes.shown()) ADD_FAILURE() << b.text;
+  EXPECT_EQ(rows(gDbHaupt, kept), clubTexts) << "rows, their order and rowids kept";
+  EXPECT_EQ(rows(gDbHaupt, "SELECT * FROM Wettkampfleiter;"), managers);
+  EXPECT_EQ(rows(gDbHaupt, "SELECT * FROM Msch_fuehrer;"), captains);
+  EXPECT_EQ(rows(gDbHaupt, "SELECT typeof(ZsText) FROM Vereine_zstext WHERE Nummer=3;"), (Rows{{"integer"}}))
+      << "the other columns keep their declaration";
+  EXPECT_EQ(rows(gDbHaupt, "SELECT name FROM sqlite_master WHERE type='index';"), (Rows{{"Fuehrer_Team"}}));
+  // Built again with the very layout a new database gets.
+  const std::pair<const char*, std::string _ziko_intdat::*> layouts[] = {
+      {"Vereine_zstext", &_ziko_intdat::SqlCreateVereineZstext},
+      {"Wettkampfleiter", &_ziko_intdat::SqlCreateWettkampfleiter},
+      {"Msch_fuehrer", &_ziko_intdat::SqlCreateMschFuehrer}};
+  for (const auto& [table, create] : layouts)
+    EXPECT_EQ(rows(gDbHaupt, "SELECT sql FROM sqlite_master WHERE name=?;", {table}), (Rows{{gIntdat.*create}}));
+
+  // From now on a leading zero stays; a second start changes nothing more.
+  db::exec(gDbHaupt, "UPDATE Wettkampfleiter SET Tel='0815'; UPDATE Msch_fuehrer SET Plz='01067';"
+                     "UPDATE Vereine_zstext SET TelSStd='0911' WHERE Nummer=1;");
+  EXPECT_EQ(rows(gDbHaupt, "SELECT Tel FROM Wettkampfleiter;"), (Rows{{"0815"}}));
+  EXPECT_EQ(rows(gDbHaupt, "SELECT Plz FROM Msch_fuehrer;"), (Rows{{"01067"}}));
+  EXPECT_EQ(rows(gDbHaupt, "SELECT TelSStd FROM Vereine_zstext WHERE Nummer=1;"), (Rows{{"0911"}}));
+  const std::string upgraded = dump(gDbHaupt);
+  EXPECT_NE(upgraded, before);
+  RunUpgradeProbes(false);
+  EXPECT_EQ(dump(gDbHaupt), upgraded);
+}
+
 TEST_F(Upgrade, OlderActionAndEntryTablesAreRebuiltEmpty) {
   db::exec(gDbAgenda, "DROP TABLE Aktion; CREATE TABLE Aktion (Satzindex INTEGER); "
                       "INSERT INTO Aktion VALUES (1);");

@@ -13,7 +13,7 @@
 
 namespace {
 std::string expected(const char* name) {
-  return readFileBytes((std::filesystem::path(__FILE__).parent_path() / "data" / name).string());
+  return readFileBytes((std::filesystem::path(ZK_TESTS_DIR) / "output" / "data" / name).string());
 }
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace

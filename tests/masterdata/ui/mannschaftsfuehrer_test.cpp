@@ -8,6 +8,9 @@
 #include "entry/ui/ZikoErgEingabeDlg.h"
 #include "masterdata/ui/ZikoMannschaftsfuehrerDlg.h"
 #include "masterdata/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
+#include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
+#include "masterdata/ui/ZikoWklAdressenDlg.h"
+#include "output/listenschreiber.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -143,6 +146,50 @@ TEST_F(Mannschaftsleiter, ListShowsEveryTeamOfTheClassesAsked) {
   EXPECT_EQ(column(1), ";;");
   list.FillMschFuehrerListe(0, 0);
   EXPECT_EQ(column(0), "Kreisliga;;;;Gauliga;;Leer;;");
+}
+
+// A telephone or postcode typed without a blank is a text with a leading zero, never a
+// number: through the clubs, managers and captains windows and into the captains' text list.
+TEST_F(Mannschaftsleiter, TelephonesAndPostcodesKeepWhatWasTypedInEveryWindowAndList) {
+  for (const char* value : {"0815", "01067", "+49 170 1234567"}) {
+    SCOPED_TRACE(value);
+    const QString typed = qs(value);
+    {
+      TZikoVereineBearbeitenDlg clubs;
+      clubs.show();
+      clubs.ListView1->setCurrentItem(itemOfKey(clubs.ListView1, 2));
+      clubs.EditTelSStd->setText(typed);
+      clubs.ButtonSpeichernClick();
+    }
+    {
+      TZikoWklAdressenDlg managers;
+      managers.show();
+      managers.ListBoxWklAdressen->setCurrentRow(0);
+      for (QLineEdit* e : {managers.EditPlz, managers.EditTel, managers.EditFax}) e->setText(typed);
+      managers.hide();
+      managers.show();
+      managers.ListBoxWklAdressen->setCurrentRow(0);
+      for (QLineEdit* e : {managers.EditPlz, managers.EditTel, managers.EditFax}) EXPECT_EQ(e->text(), typed);
+    }
+    dlg->show();
+    chooseClub(2);
+    EXPECT_EQ(dlg->EditTelSchiessstand->text(), typed) << "from the clubs window";
+    for (QLineEdit* e : {dlg->EditPlz, dlg->EditTel1, dlg->EditTel2, dlg->EditFax}) e->setText(typed);
+    dlg->ButtonSpeichernClick();
+    dlg->hide();
+    dlg->show();
+    chooseClub(2);
+    for (QLineEdit* e : {dlg->EditTelSchiessstand, dlg->EditPlz, dlg->EditTel1, dlg->EditTel2, dlg->EditFax})
+      EXPECT_EQ(e->text(), typed);
+    dlg->hide();
+
+    const std::string v = value;
+    EXPECT_NE(WriteTxtMschFuehrer(2, 0).find("Tell I\t" + v + "\t\t\t" + v + "\t\t" + v + "\t" + v + "\t" + v),
+              std::string::npos)
+        << WriteTxtMschFuehrer(2, 0);
+    EXPECT_EQ(rows("SELECT typeof(Plz) || typeof(Tel) || typeof(Fax) FROM Wettkampfleiter WHERE Nr=0"),
+              "texttexttext|;");
+  }
 }
 
 }  // namespace

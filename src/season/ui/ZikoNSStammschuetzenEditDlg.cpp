@@ -60,7 +60,9 @@ TZikoNSStammschuetzenEditDlg::TZikoNSStammschuetzenEditDlg(QWidget* parent)
 void TZikoNSStammschuetzenEditDlg::FormShow() {
   setWindowTitle(qs(disciplineCaption("Mannschafts-Stammschützen")));
   showTeamChoice();
-  ButtonSchuetzenAnzeigenClick();
+  // The picker comes once this window stands: shown from inside the showing, it reached the
+  // screen before its owner, and the window manager put it behind, out of reach of the mouse.
+  QMetaObject::invokeMethod(this, [this] { if (isVisible()) ButtonSchuetzenAnzeigenClick(); }, Qt::QueuedConnection);
 }
 
 void TZikoNSStammschuetzenEditDlg::teamChanged() {

@@ -2,9 +2,14 @@
 // without touching the line-ups of the rounds.
 #include <gtest/gtest.h>
 
+#include <QPointer>
+#include <QTest>
+#include <QWindow>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "entry/passreceiver.h"
+#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/ui/ZikoNSStammschuetzenEditDlg.h"
@@ -21,11 +26,17 @@ class Stammschuetzen : public DatabaseTest {
     exec("INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1, 1, 0, 2, 1);");
     exec("INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (201, 2, 'Abt'), (202, 2, 'Bach'), (203, 2, 'Cramer');");
     gEinstellungen.AktDisznr = 0;
+    gEinstellungen.SchuetzenAktivFilter = 1;  // none of the club's shooters is marked
+    picker = new TZikoSchuetzenAnzeigenDlg;
+    ZikoSchuetzenAnzeigenDlg = picker;
+    picker->installEventFilter(&pickerShown);
     dlg = new TZikoNSStammschuetzenEditDlg;
     dlg->show();
   }
   void TearDown() override {
-    delete dlg;
+    delete dlg;  // the picker with it while it stands beside the window
+    delete picker.data();
+    ZikoSchuetzenAnzeigenDlg = nullptr;
     DatabaseTest::TearDown();
   }
   void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
@@ -44,8 +55,62 @@ class Stammschuetzen : public DatabaseTest {
     for (long p : passnr) ASSERT_TRUE(handOverPassnr(p));
   }
 
+  void doubleClickPickerRow(int i) {
+    QWidget* rows = picker->ListView1->viewport();
+    QTest::mouseClick(rows, Qt::LeftButton, {}, pickerRow(i));
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, pickerRow(i));
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, pickerRow(i));
+  }
+  QPoint pickerRow(int i) { return picker->ListView1->visualItemRect(picker->ListView1->topLevelItem(i)).center(); }
+  std::string listed() {
+    std::string s;
+    for (int i = 0; i < dlg->ListViewMsSs->topLevelItemCount(); ++i) s += fromQs(dlg->ListViewMsSs->topLevelItem(i)->text(0)) + ";";
+    return s;
+  }
+
+  // Whether the window was on the screen when the picker came: shown before its owner, the
+  // picker ends up behind it under a window manager.
+  struct ShownAfterOwner : QObject {
+    TZikoNSStammschuetzenEditDlg** owner;
+    bool afterOwner = false;
+    explicit ShownAfterOwner(TZikoNSStammschuetzenEditDlg** o) : owner(o) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Show) afterOwner = (*owner)->windowHandle() && (*owner)->windowHandle()->isVisible();
+      return false;
+    }
+  };
+
   TZikoNSStammschuetzenEditDlg* dlg = nullptr;
+  QPointer<TZikoSchuetzenAnzeigenDlg> picker;
+  ShownAfterOwner pickerShown{&dlg};
 };
+
+TEST_F(Stammschuetzen, PickerBesideTheWindowTakesShootersByMouseAndKeysAlsoAfterReopening) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isVisible(); }));
+  EXPECT_TRUE(pickerShown.afterOwner);
+  EXPECT_EQ(picker->parentWidget(), dlg) << "a companion of a modal window must be its child";
+  EXPECT_TRUE(picker->windowFlags() & Qt::Tool);
+  EXPECT_EQ(picker->ListView1->topLevelItemCount(), 0);
+  QTest::mouseClick(picker->RadioAlle, Qt::LeftButton, {}, QPoint(8, picker->RadioAlle->height() / 2));
+  ASSERT_EQ(picker->ListView1->topLevelItemCount(), 3);
+
+  doubleClickPickerRow(2);
+  EXPECT_EQ(listed(), "203;");
+  QTest::mouseClick(picker->ListView1->viewport(), Qt::LeftButton, {}, pickerRow(0));
+  QTest::keyClick(picker->ListView1, Qt::Key_Down);
+  QTest::keyClick(picker->ListView1, Qt::Key_Return);
+  EXPECT_EQ(listed(), "203;202;");
+
+  picker->close();
+  ASSERT_FALSE(picker->isVisible());
+  QTest::keyClick(dlg->ListViewMsSs, Qt::Key_F5);
+  ASSERT_TRUE(picker->isVisible());
+  QTest::mouseClick(picker->ListView1->viewport(), Qt::LeftButton, {}, pickerRow(0));
+  QTest::mouseClick(picker->ButtonUebernehmen, Qt::LeftButton);
+  EXPECT_EQ(listed(), "203;202;201;");
+  dlg->pressKey(Qt::Key_F2);
+  EXPECT_EQ(regulars(), "0 203 ;1 202 ;2 201 ;");
+}
 
 TEST_F(Stammschuetzen, SavedInListOrderWithEachShooterOnce) {
   pick({203, 201, 203});

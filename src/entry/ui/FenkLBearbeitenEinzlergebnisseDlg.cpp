@@ -16,19 +16,8 @@
 
 TFenkLBearbeitenEinzlergebnisseDlg* FenkLBearbeitenEinzlergebnisseDlg = nullptr;
 
-namespace {
-void selectRow(QTreeWidget* list, QTreeWidgetItem* item) {
-  list->clearSelection();
-  list->setCurrentItem(item);
-  if (item) item->setSelected(true);
-}
-}  // namespace
-
-TFenkLBearbeitenEinzlergebnisseDlg::TFenkLBearbeitenEinzlergebnisseDlg(QWidget* parent) : ZDialog(parent) {
-  setWindowTitle(qs("Einzelergebnisse bearbeiten"));
-  setHelpTopic("ZikoEErgbearbeiten.html");
-
-  ComboBoxDisz = new QComboBox(this);
+TFenkLBearbeitenEinzlergebnisseDlg::TFenkLBearbeitenEinzlergebnisseDlg(QWidget* parent)
+    : TErgebnisBearbeitenDlg(parent, "Einzelergebnisse bearbeiten", "ZikoEErgbearbeiten.html") {
   ComboBoxVereine = new QComboBox(this);
   ListViewSchuetzen = new SortableListView(this);
   ListViewSchuetzen->setColumns({{"Nr.", 60, Qt::AlignRight}, {"Name", 180}});
@@ -61,14 +50,7 @@ TFenkLBearbeitenEinzlergebnisseDlg::TFenkLBearbeitenEinzlergebnisseDlg(QWidget* 
   ComboBoxKlasse = new QComboBox(this);
   ComboBoxKlasse->setToolTip(qs("Ringergebnis wurde in dieser Klasse erzielt"));
 
-  ButtonSpeichern = new QPushButton(qs("Speichern F2"), this);
-  ButtonSpeichern->setToolTip(qs("Daten speichern"));
-  ButtonErgNeu = new QPushButton(qs("Neuer Eintrag F4"), this);
-  ButtonErgNeu->setToolTip(qs("Neuer Eintrag"));
-  ButtonErgLoeschen = new QPushButton(qs("Markierten Eintrag löschen F7"), this);
-  ButtonErgLoeschen->setToolTip(qs("Markierten Eintrag löschen"));
-  ButtonEnde = new QPushButton(qs("B&eenden ESC"), this);
-  ButtonHilfe = new QPushButton(qs("Hilfe F1"), this);
+  ButtonErgNeu = makeNewButton();
 
   auto* left = new QVBoxLayout;
   left->addWidget(ComboBoxDisz);
@@ -91,43 +73,28 @@ TFenkLBearbeitenEinzlergebnisseDlg::TFenkLBearbeitenEinzlergebnisseDlg(QWidget* 
   auto* top = new QHBoxLayout;
   top->addLayout(left, 1);
   top->addLayout(right, 1);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {ButtonSpeichern, ButtonErgNeu, ButtonErgLoeschen, ButtonHilfe, ButtonEnde}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({ButtonSpeichern, ButtonErgNeu, ButtonErgLoeschen, ButtonHilfe, ButtonEnde}));
   resize(820, 520);
 
-  connect(ComboBoxDisz, &QComboBox::activated, this, [this] { ComboBoxDiszChange(); });
   connect(ComboBoxVereine, &QComboBox::activated, this, [this] { ComboBoxVereineChange(); });
-  connect(ListViewSchuetzen, &QTreeWidget::currentItemChanged, this, [this] { ListViewSchuetzenChange(); });
-  connect(ListViewEErgBearbeiten, &QTreeWidget::currentItemChanged, this,
-          [this] { ListViewEErgBearbeitenChange(); });
+  onChoice(ListViewSchuetzen, [this] { ListViewSchuetzenChange(); });
+  onChoice(ListViewEErgBearbeiten, [this] { ListViewEErgBearbeitenChange(); });
   connect(RadioAlle, &QRadioButton::clicked, this, [this] { RadioGroup1Click(0); });
   connect(RadioMarkierte, &QRadioButton::clicked, this, [this] { RadioGroup1Click(1); });
-  connect(ButtonSpeichern, &QPushButton::clicked, this, &TFenkLBearbeitenEinzlergebnisseDlg::ButtonSpeichernClick);
-  connect(ButtonErgNeu, &QPushButton::clicked, this, &TFenkLBearbeitenEinzlergebnisseDlg::ButtonErgNeuClick);
-  connect(ButtonErgLoeschen, &QPushButton::clicked, this, &TFenkLBearbeitenEinzlergebnisseDlg::ButtonErgLoeschenClick);
-  connect(ButtonHilfe, &QPushButton::clicked, this, &TFenkLBearbeitenEinzlergebnisseDlg::ButtonHilfeClick);
-  connect(ButtonEnde, &QPushButton::clicked, this, [this] { closeWith(mrOk); });
-  bindKey(Qt::Key_F2, [this] { ButtonSpeichernClick(); });
-  bindKey(Qt::Key_F4, [this] { ButtonErgNeuClick(); });
-  bindKey(Qt::Key_F7, [this] { ButtonErgLoeschenClick(); });
 }
 
 long TFenkLBearbeitenEinzlergebnisseDlg::Vrnr() const { return comboKey(ComboBoxVereine, -1, 0); }
 
 long TFenkLBearbeitenEinzlergebnisseDlg::Schnr() const {
-  QTreeWidgetItem* item = ListViewSchuetzen->currentItem();
-  return item && item->isSelected() ? keyOf(item, 0) : 0;
+  QTreeWidgetItem* item = chosenRow(ListViewSchuetzen);
+  return item ? keyOf(item, 0) : 0;
 }
 
 const EErgZeile* TFenkLBearbeitenEinzlergebnisseDlg::selectedResult() const {
-  QTreeWidgetItem* item = ListViewEErgBearbeiten->currentItem();
-  if (!item || !item->isSelected()) return nullptr;
+  QTreeWidgetItem* item = chosenRow(ListViewEErgBearbeiten);
+  if (!item) return nullptr;
   long rowid = keyOf(item);
   for (const EErgZeile& z : Ergebnisse)
     if (z.rowid == rowid) return &z;
@@ -135,15 +102,7 @@ const EErgZeile* TFenkLBearbeitenEinzlergebnisseDlg::selectedResult() const {
 }
 
 void TFenkLBearbeitenEinzlergebnisseDlg::FormShow() {
-  {
-    QSignalBlocker block(ComboBoxDisz);
-    ComboBoxDisz->clear();
-    db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
-    for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-    ComboBoxDisz->setCurrentIndex(std::max(0, comboIndexOfKey(ComboBoxDisz, gEinstellungen.AktDisznr)));
-  }
-  ShownDisznr = static_cast<int>(comboKey(ComboBoxDisz, -1, gEinstellungen.AktDisznr));
-  LoadPositions(ShownDisznr);
+  showDisciplines();
   {
     QSignalBlocker block(ComboBoxVereine);
     ComboBoxVereine->clear();
@@ -162,11 +121,6 @@ void TFenkLBearbeitenEinzlergebnisseDlg::FormShow() {
   selectFirstShooter();
 }
 
-void TFenkLBearbeitenEinzlergebnisseDlg::FormClose() {
-  gEinstellungen.AktDisznr = static_cast<int8_t>(comboKey(ComboBoxDisz, -1, gEinstellungen.AktDisznr));
-  StorePositions(gEinstellungen.AktDisznr);
-}
-
 void TFenkLBearbeitenEinzlergebnisseDlg::LoadPositions(int disznr) {
   db::Table t = db::query(gDbHaupt, "SELECT EergVrindex, Zehntelflag FROM Disznamen WHERE Nr = ?;", {disznr});
   if (!t.empty()) {
@@ -180,11 +134,7 @@ void TFenkLBearbeitenEinzlergebnisseDlg::StorePositions(int disznr) {
   db::exec(gDbHaupt, "UPDATE Disznamen SET EergVrindex = ? WHERE Nr = ?;", {EergVrindex, disznr});
 }
 
-void TFenkLBearbeitenEinzlergebnisseDlg::ComboBoxDiszChange() {
-  StorePositions(ShownDisznr);
-  ShownDisznr = static_cast<int>(comboKey(ComboBoxDisz, -1, 0));
-  gEinstellungen.AktDisznr = static_cast<int8_t>(ShownDisznr);
-  LoadPositions(ShownDisznr);
+void TFenkLBearbeitenEinzlergebnisseDlg::disciplineChanged() {
   FillKlassen();
   selectFirstShooter();
 }
@@ -243,10 +193,7 @@ void TFenkLBearbeitenEinzlergebnisseDlg::ShowSchuetzen() {
 
 void TFenkLBearbeitenEinzlergebnisseDlg::selectFirstShooter() {
   if (QTreeWidgetItem* first = ListViewSchuetzen->topLevelItem(0)) {
-    {
-      QSignalBlocker block(ListViewSchuetzen);
-      selectRow(ListViewSchuetzen, first);
-    }
+    chooseRow(ListViewSchuetzen, first);
     ListViewSchuetzen->setFocus();
     ListViewSchuetzenChange();
   } else {
@@ -265,7 +212,7 @@ void TFenkLBearbeitenEinzlergebnisseDlg::ShowErgebnisse(long selectRowid) {
   long schnr = Schnr();
   Label5->clear();
   if (schnr > 0) {
-    Label5->setText(qs(str(schnr) + "  " + fromQs(ListViewSchuetzen->currentItem()->text(1))));
+    Label5->setText(qs(str(schnr) + "  " + fromQs(chosenRow(ListViewSchuetzen)->text(1))));
     Ergebnisse = EErgDesSchuetzen(gDbHaupt, schnr, ShownDisznr, Vrnr());
   }
   for (const EErgZeile& z : Ergebnisse) {
@@ -273,7 +220,7 @@ void TFenkLBearbeitenEinzlergebnisseDlg::ShowErgebnisse(long selectRowid) {
                                        {str(z.w.Ergnr), eingabe::ringText(z.w.Ringerg, Zehntelflag >= 1),
                                         str(z.w.Mschnr), z.w.Mschflag >= 1 ? "*" : "", z.Klname},
                                        z.rowid);
-    if (z.rowid == selectRowid) selectRow(ListViewEErgBearbeiten, item);
+    if (z.rowid == selectRowid) chooseRow(ListViewEErgBearbeiten, item);
   }
   ButtonErgNeu->setEnabled(schnr > 0);
   ShowErgebnis();
@@ -286,8 +233,7 @@ void TFenkLBearbeitenEinzlergebnisseDlg::ListViewEErgBearbeitenChange() {
 
 void TFenkLBearbeitenEinzlergebnisseDlg::ShowErgebnis() {
   const EErgZeile* z = selectedResult();
-  ButtonSpeichern->setEnabled(z != nullptr || NeuerEintrag);
-  ButtonErgLoeschen->setEnabled(z != nullptr);
+  enableResultButtons(z != nullptr);
   if (!z) return;
   showWhole(EditKampfnr, qs(str(z->w.Ergnr)), 2);
   showWhole(EditRingerg, qs(eingabe::ringText(z->w.Ringerg, Zehntelflag >= 1)), ringLimit());
@@ -299,17 +245,11 @@ void TFenkLBearbeitenEinzlergebnisseDlg::ShowErgebnis() {
 void TFenkLBearbeitenEinzlergebnisseDlg::ButtonErgNeuClick() {
   long schnr = Schnr();
   if (schnr <= 0) return;
-  {
-    QSignalBlocker block(ListViewEErgBearbeiten);
-    selectRow(ListViewEErgBearbeiten, nullptr);
-  }
+  beginNewEntry(ListViewEErgBearbeiten);
   clearEditLine();
   ComboBoxKlasse->setCurrentIndex(ComboBoxKlasse->count() > 0 ? 0 : -1);
   EditKampfnr->setText(qs(str(EErgVorschlag(gDbHaupt, schnr, ShownDisznr, comboKey(ComboBoxKlasse, -1, 0)))));
   CheckBox1->setChecked(true);
-  NeuerEintrag = true;
-  ButtonSpeichern->setEnabled(true);
-  ButtonErgLoeschen->setEnabled(false);
   EditRingerg->setFocus();
 }
 
@@ -349,10 +289,7 @@ void TFenkLBearbeitenEinzlergebnisseDlg::ButtonErgLoeschenClick() {
   if (!EErgLoeschen(gDbHaupt, z->rowid)) return;
   ShowErgebnisse();
   if (int n = ListViewEErgBearbeiten->topLevelItemCount()) {
-    {
-      QSignalBlocker block(ListViewEErgBearbeiten);
-      selectRow(ListViewEErgBearbeiten, ListViewEErgBearbeiten->topLevelItem(n - 1));
-    }
+    chooseRow(ListViewEErgBearbeiten, ListViewEErgBearbeiten->topLevelItem(n - 1));
     ShowErgebnis();
   }
   ListViewEErgBearbeiten->setFocus();

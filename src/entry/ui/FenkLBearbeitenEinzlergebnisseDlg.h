@@ -9,28 +9,25 @@
 #include <vector>
 
 #include "entry/einzelergebnisse.h"
-#include "platform/dialog.h"
+#include "entry/ui/ErgebnisBearbeitenDlg.h"
 #include "platform/sortablelist.h"
 
 // The results of one shooter, corrected, added and deleted one by one.
-class TFenkLBearbeitenEinzlergebnisseDlg : public ZDialog {
+class TFenkLBearbeitenEinzlergebnisseDlg : public TErgebnisBearbeitenDlg {
   Q_OBJECT
  public:
   explicit TFenkLBearbeitenEinzlergebnisseDlg(QWidget* parent = nullptr);
 
   void FormShow() override;
-  void FormClose();
-  void ComboBoxDiszChange();
   void ComboBoxVereineChange();
   void ListViewSchuetzenChange();
   void ListViewEErgBearbeitenChange();
   void RadioGroup1Click(int index);
   void ButtonErgNeuClick();
-  void ButtonSpeichernClick();
-  void ButtonErgLoeschenClick();
+  void ButtonSpeichernClick() override;
+  void ButtonErgLoeschenClick() override;
   void ButtonHilfeClick() { showHelp(); }
 
-  QComboBox* ComboBoxDisz;
   QComboBox* ComboBoxVereine;
   SortableListView* ListViewSchuetzen;
   QRadioButton* RadioAlle;
@@ -42,22 +39,18 @@ class TFenkLBearbeitenEinzlergebnisseDlg : public ZDialog {
   QLineEdit* EditMschnr;
   QCheckBox* CheckBox1;
   QComboBox* ComboBoxKlasse;
-  QPushButton* ButtonSpeichern;
   QPushButton* ButtonErgNeu;
-  QPushButton* ButtonErgLoeschen;
-  QPushButton* ButtonEnde;
-  QPushButton* ButtonHilfe;
 
   // The remembered position in the club list; the shown club is the chosen item's key.
   int EergVrindex = 0;
-  int Zehntelflag = 0;
 
  protected:
-  void FormHide() override { FormClose(); }
+  void LoadPositions(int disznr) override;
+  void StorePositions(int disznr) override;
+  void disciplineChanged() override;
+  void newEntryClick() override { ButtonErgNeuClick(); }
 
  private:
-  void LoadPositions(int disznr);
-  void StorePositions(int disznr);
   void FillKlassen();
   void ShowSchuetzen();
   void ShowErgebnisse(long selectRowid = -1);
@@ -70,8 +63,6 @@ class TFenkLBearbeitenEinzlergebnisseDlg : public ZDialog {
   int ringLimit() const { return Zehntelflag >= 1 ? 5 : 3; }
 
   std::vector<EErgZeile> Ergebnisse;
-  bool NeuerEintrag = false;
-  int ShownDisznr = 0;
 };
 
 extern TFenkLBearbeitenEinzlergebnisseDlg* FenkLBearbeitenEinzlergebnisseDlg;

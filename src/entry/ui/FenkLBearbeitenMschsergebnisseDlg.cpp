@@ -19,20 +19,8 @@
 
 TFenkLBearbeitenMschsergebnisseDlg* FenkLBearbeitenMschsergebnisseDlg = nullptr;
 
-namespace {
-void selectRow(QTreeWidget* list, QTreeWidgetItem* item) {
-  QSignalBlocker block(list);
-  list->clearSelection();
-  list->setCurrentItem(item);
-  if (item) item->setSelected(true);
-}
-}  // namespace
-
-TFenkLBearbeitenMschsergebnisseDlg::TFenkLBearbeitenMschsergebnisseDlg(QWidget* parent) : ZDialog(parent) {
-  setWindowTitle(qs("Mannschaftsergebnisse bearbeiten"));
-  setHelpTopic("ZikoMschergbearbeiten.html");
-
-  ComboBoxDisz = new QComboBox(this);
+TFenkLBearbeitenMschsergebnisseDlg::TFenkLBearbeitenMschsergebnisseDlg(QWidget* parent)
+    : TErgebnisBearbeitenDlg(parent, "Mannschaftsergebnisse bearbeiten", "ZikoMschergbearbeiten.html") {
   ComboBoxKlasse = new QComboBox(this);
   ComboBoxKlasse->setToolTip(qs("Auswahl der Mannschaftsklasse"));
   ListViewVereine = new SortableListView(this);
@@ -70,13 +58,7 @@ TFenkLBearbeitenMschsergebnisseDlg::TFenkLBearbeitenMschsergebnisseDlg(QWidget* 
   setNumberFilter(EditKorPkt, true, 2);
   EditKorPkt->setToolTip(qs("Korrektur-Punkte (mit Vorzeichen)"));
 
-  ButtonNeuesErg = new QPushButton(qs("Neuer Eintrag F4"), this);
-  ButtonSpeichern = new QPushButton(qs("Speichern F2"), this);
-  ButtonSpeichern->setToolTip(qs("Daten speichern"));
-  ButtonErgLoeschen = new QPushButton(qs("Markierten Eintrag löschen F7"), this);
-  ButtonErgLoeschen->setEnabled(false);
-  ButtonEnde = new QPushButton(qs("B&eenden ESC"), this);
-  ButtonHilfe = new QPushButton(qs("Hilfe F1"), this);
+  ButtonNeuesErg = makeNewButton();
   LabelRingschnitt = new QLabel(qs("Ringschnitt bis einschl Dg. X:"), this);
   EditRingschnitt = new QLineEdit(this);
   EditRingschnitt->setReadOnly(true);
@@ -107,59 +89,32 @@ TFenkLBearbeitenMschsergebnisseDlg::TFenkLBearbeitenMschsergebnisseDlg(QWidget* 
   auto* top = new QHBoxLayout;
   top->addLayout(left, 1);
   top->addLayout(right, 1);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {ButtonNeuesErg, ButtonSpeichern, ButtonErgLoeschen, ButtonHilfe, ButtonEnde}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({ButtonNeuesErg, ButtonSpeichern, ButtonErgLoeschen, ButtonHilfe, ButtonEnde}));
   resize(820, 540);
 
-  connect(ComboBoxDisz, &QComboBox::activated, this, [this] { ComboBoxDiszChange(); });
   connect(ComboBoxKlasse, &QComboBox::activated, this, [this] { ComboBoxKlasseChange(); });
-  connect(ListViewVereine, &QTreeWidget::currentItemChanged, this, [this] { ListViewVereineChange(); });
-  connect(ListViewMannschaften, &QTreeWidget::currentItemChanged, this, [this] { ListViewMannschaftenChange(); });
-  connect(ListViewMschErg, &QTreeWidget::currentItemChanged, this, [this] { ListViewMschErgChange(); });
-  connect(ButtonNeuesErg, &QPushButton::clicked, this, &TFenkLBearbeitenMschsergebnisseDlg::ButtonNeuesErgClick);
-  connect(ButtonSpeichern, &QPushButton::clicked, this, &TFenkLBearbeitenMschsergebnisseDlg::ButtonSpeichernClick);
-  connect(ButtonErgLoeschen, &QPushButton::clicked, this, &TFenkLBearbeitenMschsergebnisseDlg::ButtonErgLoeschenClick);
-  connect(ButtonHilfe, &QPushButton::clicked, this, &TFenkLBearbeitenMschsergebnisseDlg::ButtonHilfeClick);
-  connect(ButtonEnde, &QPushButton::clicked, this, [this] { closeWith(mrOk); });
-  bindKey(Qt::Key_F2, [this] { ButtonSpeichernClick(); });
-  bindKey(Qt::Key_F4, [this] { ButtonNeuesErgClick(); });
-  bindKey(Qt::Key_F7, [this] { ButtonErgLoeschenClick(); });
+  onChoice(ListViewVereine, [this] { ListViewVereineChange(); });
+  onChoice(ListViewMannschaften, [this] { ListViewMannschaftenChange(); });
+  onChoice(ListViewMschErg, [this] { ListViewMschErgChange(); });
 }
 
 const MschEintrag* TFenkLBearbeitenMschsergebnisseDlg::selectedTeam() const {
-  QTreeWidgetItem* item = ListViewMannschaften->currentItem();
-  long i = item && item->isSelected() ? keyOf(item) : -1;
+  QTreeWidgetItem* item = chosenRow(ListViewMannschaften);
+  long i = item ? keyOf(item) : -1;
   return i >= 0 && i < static_cast<long>(Mannschaften.size()) ? &Mannschaften[static_cast<size_t>(i)] : nullptr;
 }
 
 const MErgZeile* TFenkLBearbeitenMschsergebnisseDlg::selectedResult() const {
-  QTreeWidgetItem* item = ListViewMschErg->currentItem();
-  long i = item && item->isSelected() ? keyOf(item) : -1;
+  QTreeWidgetItem* item = chosenRow(ListViewMschErg);
+  long i = item ? keyOf(item) : -1;
   return i >= 0 && i < static_cast<long>(Ergebnisse.size()) ? &Ergebnisse[static_cast<size_t>(i)] : nullptr;
 }
 
 void TFenkLBearbeitenMschsergebnisseDlg::FormShow() {
-  {
-    QSignalBlocker block(ComboBoxDisz);
-    ComboBoxDisz->clear();
-    db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
-    for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-    ComboBoxDisz->setCurrentIndex(std::max(0, comboIndexOfKey(ComboBoxDisz, gEinstellungen.AktDisznr)));
-  }
-  ShownDisznr = static_cast<int>(comboKey(ComboBoxDisz, -1, gEinstellungen.AktDisznr));
-  LoadPositions(ShownDisznr);
+  showDisciplines();
   FillVereine();
-}
-
-void TFenkLBearbeitenMschsergebnisseDlg::FormClose() {
-  gEinstellungen.AktDisznr = static_cast<int8_t>(comboKey(ComboBoxDisz, -1, gEinstellungen.AktDisznr));
-  StorePositions(gEinstellungen.AktDisznr);
 }
 
 void TFenkLBearbeitenMschsergebnisseDlg::LoadPositions(int disznr) {
@@ -179,18 +134,10 @@ void TFenkLBearbeitenMschsergebnisseDlg::LoadPositions(int disznr) {
 
 void TFenkLBearbeitenMschsergebnisseDlg::StorePositions(int disznr) {
   MergMklindex = std::max(0, ComboBoxKlasse->currentIndex());
-  QTreeWidgetItem* club = ListViewVereine->currentItem();
-  MergVrindex = club && club->isSelected() ? ListViewVereine->indexOfTopLevelItem(club) : 0;
+  QTreeWidgetItem* club = chosenRow(ListViewVereine);
+  MergVrindex = club ? ListViewVereine->indexOfTopLevelItem(club) : 0;
   db::exec(gDbHaupt, "UPDATE Disznamen SET MergMklindex = ?, MergVrindex = ? WHERE Nr = ?;",
            {MergMklindex, MergVrindex, disznr});
-}
-
-void TFenkLBearbeitenMschsergebnisseDlg::ComboBoxDiszChange() {
-  StorePositions(ShownDisznr);
-  ShownDisznr = static_cast<int>(comboKey(ComboBoxDisz, -1, 0));
-  gEinstellungen.AktDisznr = static_cast<int8_t>(ShownDisznr);
-  LoadPositions(ShownDisznr);
-  FillVereine();
 }
 
 void TFenkLBearbeitenMschsergebnisseDlg::ComboBoxKlasseChange() {
@@ -210,7 +157,7 @@ void TFenkLBearbeitenMschsergebnisseDlg::FillVereine() {
   }
   int n = ListViewVereine->topLevelItemCount();
   MergVrindex = n > 0 ? std::clamp(MergVrindex, 0, n - 1) : 0;
-  selectRow(ListViewVereine, ListViewVereine->topLevelItem(MergVrindex));
+  chooseRow(ListViewVereine, ListViewVereine->topLevelItem(MergVrindex));
   ButtonNeuesErg->setEnabled(n > 0);
   ListViewVereineChange();
 }
@@ -222,15 +169,14 @@ void TFenkLBearbeitenMschsergebnisseDlg::FillMannschaften() {
   {
     QSignalBlocker block(ListViewMannschaften);
     ListViewMannschaften->clear();
-    QTreeWidgetItem* club = ListViewVereine->currentItem();
-    if (club && club->isSelected()) {
+    if (QTreeWidgetItem* club = chosenRow(ListViewVereine)) {
       long vrnr = keyOf(club);
       Mannschaften = MannschaftenDesVereins(gDbHaupt, ShownDisznr, vrnr, comboKey(ComboBoxKlasse, -1, 0));
       for (size_t i = 0; i < Mannschaften.size(); ++i)
         addTreeRow(ListViewMannschaften, {MannschaftsName(vrnr, Mannschaften[i].Rmschnr)}, static_cast<long>(i));
     }
   }
-  selectRow(ListViewMannschaften, ListViewMannschaften->topLevelItem(0));
+  chooseRow(ListViewMannschaften, ListViewMannschaften->topLevelItem(0));
   ListViewMannschaftenChange();
 }
 
@@ -260,7 +206,7 @@ void TFenkLBearbeitenMschsergebnisseDlg::ShowMschErgebnisse(int selectErgnr) {
                                          {str(z.Ergnr), eingabe::ringText(z.Ringerg, Zehntelflag >= 1),
                                           str(z.Pluspunkte), str(z.Minuspunkte), str(z.Korrekturpunkte)},
                                          static_cast<long>(i));
-      if (z.Ergnr == selectErgnr) selectRow(ListViewMschErg, item);
+      if (z.Ergnr == selectErgnr) chooseRow(ListViewMschErg, item);
     }
   }
   bool rows = !Ergebnisse.empty();
@@ -279,8 +225,7 @@ void TFenkLBearbeitenMschsergebnisseDlg::ListViewMschErgChange() {
 
 void TFenkLBearbeitenMschsergebnisseDlg::ShowMschErgebnis() {
   const MErgZeile* z = selectedResult();
-  ButtonSpeichern->setEnabled(z != nullptr || NeuerEintrag);
-  ButtonErgLoeschen->setEnabled(z != nullptr);
+  enableResultButtons(z != nullptr);
   const MschEintrag* team = selectedTeam();
   if (!z || !team) return;
   showWhole(EditKnr, qs(str(z->Ergnr)), 2);
@@ -310,16 +255,13 @@ void TFenkLBearbeitenMschsergebnisseDlg::RingSchnitt() {
 
 void TFenkLBearbeitenMschsergebnisseDlg::ButtonNeuesErgClick() {
   if (!selectedTeam()) return;
-  selectRow(ListViewMschErg, nullptr);
+  beginNewEntry(ListViewMschErg);
   clearEditLine();
   EditKnr->setText(qs(str(Ergebnisse.empty() ? 1 : Ergebnisse.back().Ergnr + 1)));
   for (QLineEdit* e : {EditRinge, EditPP, EditMP, EditKorPkt}) {
     e->setText(qs("0"));
     e->setEnabled(true);
   }
-  NeuerEintrag = true;
-  ButtonSpeichern->setEnabled(true);
-  ButtonErgLoeschen->setEnabled(false);
   EditRinge->setFocus();
 }
 
@@ -360,7 +302,7 @@ void TFenkLBearbeitenMschsergebnisseDlg::ButtonErgLoeschenClick() {
   MErgLoeschen(gDbHaupt, *team, ergnr);
   ShowMschErgebnisse();
   if (int n = ListViewMschErg->topLevelItemCount()) {
-    selectRow(ListViewMschErg, ListViewMschErg->topLevelItem(n - 1));
+    chooseRow(ListViewMschErg, ListViewMschErg->topLevelItem(n - 1));
     ShowMschErgebnis();
   }
   ListViewMschErg->setFocus();

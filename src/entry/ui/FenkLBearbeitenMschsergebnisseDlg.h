@@ -7,29 +7,26 @@
 #include <vector>
 
 #include "entry/mannschaftsergebnisse.h"
-#include "platform/dialog.h"
+#include "entry/ui/ErgebnisBearbeitenDlg.h"
 #include "platform/sortablelist.h"
 
 // The results of one team round by round, with the opponent of a round and the team's
 // ring average, corrected, added and deleted one by one.
-class TFenkLBearbeitenMschsergebnisseDlg : public ZDialog {
+class TFenkLBearbeitenMschsergebnisseDlg : public TErgebnisBearbeitenDlg {
   Q_OBJECT
  public:
   explicit TFenkLBearbeitenMschsergebnisseDlg(QWidget* parent = nullptr);
 
   void FormShow() override;
-  void FormClose();
-  void ComboBoxDiszChange();
   void ComboBoxKlasseChange();
   void ListViewVereineChange();
   void ListViewMannschaftenChange();
   void ListViewMschErgChange();
   void ButtonNeuesErgClick();
-  void ButtonSpeichernClick();
-  void ButtonErgLoeschenClick();
+  void ButtonSpeichernClick() override;
+  void ButtonErgLoeschenClick() override;
   void ButtonHilfeClick() { showHelp(); }
 
-  QComboBox* ComboBoxDisz;
   QComboBox* ComboBoxKlasse;
   SortableListView* ListViewVereine;
   QTreeWidget* ListViewMannschaften;
@@ -42,23 +39,19 @@ class TFenkLBearbeitenMschsergebnisseDlg : public ZDialog {
   QLineEdit* EditMP;
   QLineEdit* EditKorPkt;
   QPushButton* ButtonNeuesErg;
-  QPushButton* ButtonSpeichern;
-  QPushButton* ButtonErgLoeschen;
-  QPushButton* ButtonEnde;
-  QPushButton* ButtonHilfe;
   QLabel* LabelRingschnitt;
   QLineEdit* EditRingschnitt;
 
   int MergMklindex = 0;
   int MergVrindex = 0;
-  int Zehntelflag = 0;
 
  protected:
-  void FormHide() override { FormClose(); }
+  void LoadPositions(int disznr) override;
+  void StorePositions(int disznr) override;
+  void disciplineChanged() override { FillVereine(); }
+  void newEntryClick() override { ButtonNeuesErgClick(); }
 
  private:
-  void LoadPositions(int disznr);
-  void StorePositions(int disznr);
   void FillVereine();
   void FillMannschaften();
   void ShowMschErgebnisse(int selectErgnr = -1);
@@ -71,8 +64,6 @@ class TFenkLBearbeitenMschsergebnisseDlg : public ZDialog {
 
   std::vector<MschEintrag> Mannschaften;
   std::vector<MErgZeile> Ergebnisse;
-  bool NeuerEintrag = false;
-  int ShownDisznr = 0;
 };
 
 extern TFenkLBearbeitenMschsergebnisseDlg* FenkLBearbeitenMschsergebnisseDlg;

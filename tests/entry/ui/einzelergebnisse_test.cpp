@@ -2,6 +2,8 @@
 // exactly, whatever other rows of the round exist.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "entry/ui/FenkLBearbeitenEinzlergebnisseDlg.h"
@@ -91,6 +93,35 @@ TEST_F(Einzelergebnisse, ANewEntryAfterAChangeOfDisciplineStoresTheShownClub) {
   dlg->close();
   EXPECT_EQ(db::query(gDbHaupt, "SELECT EergVrindex FROM Disznamen WHERE Nr = 1;").num(0, 0),
             dlg->ComboBoxVereine->currentIndex());
+}
+
+TEST_F(Einzelergebnisse, AShooterOrResultChosenByMouseOrKeysShowsItsData) {
+  exec("INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (302, 3, 'Huber');");
+  dlg->ComboBoxVereineChange();
+  QTreeWidget* shooters = dlg->ListViewSchuetzen;
+  auto click = [](QTreeWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
+  };
+  auto shown = [this] {
+    return fromQs(dlg->Label5->text()) + "|" + std::to_string(dlg->ListViewEErgBearbeiten->topLevelItemCount()) + "|" +
+           (dlg->ButtonErgNeu->isEnabled() ? "neu" : "-");
+  };
+  click(shooters, 1);
+  EXPECT_EQ(shown(), "302  Huber|0|neu");
+  click(shooters, 0);
+  EXPECT_EQ(shown(), "301  Maier|3|neu");
+  click(dlg->ListViewEErgBearbeiten, 2);
+  EXPECT_EQ(fromQs(dlg->EditRingerg->text()), "95.7");
+  EXPECT_TRUE(dlg->ButtonErgLoeschen->isEnabled());
+  QTest::mouseDClick(dlg->ListViewEErgBearbeiten->viewport(), Qt::LeftButton, {},
+                     dlg->ListViewEErgBearbeiten->visualItemRect(dlg->ListViewEErgBearbeiten->topLevelItem(0)).center());
+  EXPECT_EQ(fromQs(dlg->EditRingerg->text()), "90");
+  QTest::keyClick(shooters, Qt::Key_End);
+  EXPECT_EQ(shown(), "302  Huber|0|neu");
+  QTest::keyClick(shooters, Qt::Key_Home);
+  EXPECT_EQ(shown(), "301  Maier|3|neu");
+  QTest::keyClick(shooters, Qt::Key_Down);
+  EXPECT_EQ(shown(), "302  Huber|0|neu");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // correction points and the opponent of a round.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "entry/ui/FenkLBearbeitenMschsergebnisseDlg.h"
@@ -101,6 +103,33 @@ TEST_F(Mannschaftsergebnisse, OpponentAtHomeAndAsGuest) {
   EXPECT_EQ(fromQs(dlg->Label2->text()), "Gegner Durchgang Nr:3:\nHubertus I");
   selectRound(1);
   EXPECT_TRUE(dlg->Label2->text().isEmpty());
+}
+
+TEST_F(Mannschaftsergebnisse, AClubOrRoundChosenByMouseOrKeysShowsItsData) {
+  results({3800, 3750});
+  dlg->show();
+  QTreeWidget* clubs = dlg->ListViewVereine;
+  const int tell = clubs->indexOfTopLevelItem(itemOfKey(clubs, 2));
+  auto click = [](QTreeWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
+  };
+  auto shown = [this] {
+    return fromQs(dlg->Label1->text()) + "|" + std::to_string(dlg->ListViewMschErg->topLevelItemCount()) + "|" +
+           (dlg->ButtonNeuesErg->isEnabled() ? "neu" : "-");
+  };
+  click(clubs, 1 - tell);
+  EXPECT_EQ(shown(), "Hubertus I|0|neu");
+  click(clubs, tell);
+  EXPECT_EQ(shown(), "Tell I|2|neu");
+  click(dlg->ListViewMschErg, 1);
+  EXPECT_EQ(fromQs(dlg->EditRinge->text()), "375");
+  EXPECT_TRUE(dlg->ButtonErgLoeschen->isEnabled());
+  QTest::keyClick(dlg->ListViewMschErg, Qt::Key_Up);
+  EXPECT_EQ(fromQs(dlg->EditRinge->text()), "380");
+  QTest::keyClick(clubs, tell == 0 ? Qt::Key_End : Qt::Key_Home);
+  EXPECT_EQ(shown(), "Hubertus I|0|neu");
+  QTest::keyClick(clubs, tell == 0 ? Qt::Key_Home : Qt::Key_End);
+  EXPECT_EQ(shown(), "Tell I|2|neu");
 }
 
 }  // namespace

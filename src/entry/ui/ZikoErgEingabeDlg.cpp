@@ -93,11 +93,14 @@ void TZikoErgEingabeDlg::ComboBoxDiszChange() {
   t.commit();
 }
 
+// A choice is stored the moment it is made, not only when the mask closes: a run that ends
+// without closing its windows (the display gone, the process killed) keeps the round.
 void TZikoErgEingabeDlg::ComboBoxKlasseChange() {
   db::Transaction t(gDbHaupt);
   Mklindex = ComboBoxKlasse->currentIndex();
   Gegnerpaarindex = 0;
   LoadPaarung(Mklindex);
+  StorePositions(gEinstellungen.AktDisznr);
   t.commit();
 }
 
@@ -105,6 +108,7 @@ void TZikoErgEingabeDlg::ComboBoxWettkampfnrChange() {
   db::Transaction t(gDbHaupt);
   Kampfindex = ComboBoxWettkampfnr->currentIndex();
   LoadPaarung(Mklindex);
+  StorePositions(gEinstellungen.AktDisznr);
   t.commit();
 }
 
@@ -112,6 +116,7 @@ void TZikoErgEingabeDlg::ListBoxPaarungenClick() {
   db::Transaction t(gDbHaupt);
   Gegnerpaarindex = ListBoxPaarungen->currentRow();
   LoadPaarung(Mklindex);
+  StorePositions(gEinstellungen.AktDisznr);
   t.commit();
 }
 

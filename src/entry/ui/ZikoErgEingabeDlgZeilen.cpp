@@ -188,6 +188,21 @@ void TZikoErgEingabeDlg::TakeShooterIntoEntry(long passnr) {
     msg::show("Passnr. " + str(passnr) + " bereits vorhanden!", "Info", msg::Ok, msg::Information);
     return;
   }
+  // A shooter already in the row is replaced, rings and all, only when the user says so.
+  const std::string before = text(pass), ringsBefore = text((*sd.rings)[row]);
+  if (eingabe::passNumber(before) == passnr) {  // he is there already: nothing to change
+    activateWindow();
+    (*sd.rings)[row]->setFocus();
+    return;
+  }
+  const bool replacing = !before.empty() || !ringsBefore.empty();
+  if (replacing) {
+    std::string shown = before.empty() ? std::string("ein Ergebnis") : "Schütze " + before + " " + text((*sd.name)[row]);
+    if (!ringsBefore.empty()) shown += " (" + ringsBefore + " Ringe)";
+    if (msg::show("In dieser Zeile steht " + shown + ".\nDurch Schütze " + str(passnr) + " ersetzen?",
+                  "Schütze ersetzen", msg::YesNo, msg::Question) != msg::IdYes)
+      return;
+  }
   pass->setText(qs(str(passnr)));
   (heim ? checkedHeim_ : checkedGast_)[row] = passnr;
   (*sd.name)[row]->clear();
@@ -198,6 +213,8 @@ void TZikoErgEingabeDlg::TakeShooterIntoEntry(long passnr) {
     (*sd.checks)[row]->setChecked(inLineup(passnr));
   }
   (*sd.rings)[row]->clear();
+  // The old rings left the row; a sum that still counted them would be wrong.
+  if (replacing && row < SchuetzenGewertet) ComputeMschSumme(heim);
   // The keyboard goes back to the mask, so the rings typed next land in this row.
   activateWindow();
   (*sd.rings)[row]->setFocus();

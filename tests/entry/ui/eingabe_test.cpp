@@ -309,6 +309,62 @@ TEST_F(Eingabe, PickerAndNewShooterBesideTheMask) {
   ZikoNeuerSchuetzeDlg = nullptr;
 }
 
+TEST_F(Eingabe, NewShooterF6OnAFilledRowAsksFirstAndTheSumsFollowTheRows) {
+  auto* newShooter = new TZikoNeuerSchuetzeDlg;
+  ZikoNeuerSchuetzeDlg = newShooter;
+  openMask();
+  enter(true, 0, "101", "95");
+  enter(true, 1, "102", "96");
+  enter(true, 2, "103", "97");
+  ASSERT_EQ(txt(mask->EditMschSummeHeim), "288");
+  for (int answer : {msg::IdNo, msg::IdYes}) {
+    SCOPED_TRACE(answer);
+    msg::ScriptedMessages boxes;
+    boxes.answer(answer);
+    openMask();
+    pass(true, 1)->setFocus();
+    pressKey(Qt::Key_F6);
+    ASSERT_TRUE(newShooter->isVisible());
+    newShooter->EditName->setText(qs(answer == msg::IdNo ? "Neu Nein" : "Neu Ja"));
+    QTest::mouseClick(newShooter->ButtonSpeichernEnde, Qt::LeftButton);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "In dieser Zeile steht Schütze 102 Heim102 (96 Ringe).\nDurch Schütze " +
+                                         txt(newShooter->EditNummer) + " ersetzen?");
+    if (answer == msg::IdNo) {
+      EXPECT_EQ(txt(pass(true, 1)) + "/" + txt(name(true, 1)) + "/" + txt(rings(true, 1)), "102/Heim102/96");
+      EXPECT_EQ(txt(mask->EditMschSummeHeim), "288");
+    } else {
+      EXPECT_EQ(txt(name(true, 1)), "Neu Ja");
+      EXPECT_EQ(txt(rings(true, 1)), "");
+      EXPECT_EQ(txt(mask->EditMschSummeHeim), "192") << "95 + 97 without the replaced rings";
+    }
+  }
+  mask->hide();
+  delete newShooter;
+  ZikoNeuerSchuetzeDlg = nullptr;
+}
+
+TEST_F(Eingabe, TheChosenRoundIsStoredWhenItIsChosen) {
+  openMask();
+  mask->ComboBoxWettkampfnr->setFocus();
+  pressKey(Qt::Key_Down);
+  ASSERT_EQ(mask->ComboBoxWettkampfnr->currentIndex(), 1);
+  // Read through a connection of its own, as the next start would, while the mask is open.
+  auto stored = [this] {
+    sqlite3* fresh = db::open(dir->file("zielkontor.db"));
+    long round = db::query(fresh, "SELECT Kampfindex FROM Disznamen WHERE Nr=0;").num(0, 0);
+    db::close(fresh);
+    return round;
+  };
+  EXPECT_EQ(stored(), 1);
+  pressKey(Qt::Key_Escape);
+  ASSERT_FALSE(mask->isVisible());
+  EXPECT_EQ(stored(), 1);
+  openMask();
+  EXPECT_EQ(mask->ComboBoxWettkampfnr->currentIndex(), 1);
+  mask->hide();
+}
+
 TEST_F(Eingabe, SortflagSortsBothSidesOverTheSameRowsAndRecomputesTheSums) {
   exec("UPDATE Mschklassen SET Sortflag=1, SchuetzenproMannschaftSort=2, MaxSchuetzenproMannschaft=4 WHERE Nr=1;");
   openMask();

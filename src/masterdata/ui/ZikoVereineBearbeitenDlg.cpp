@@ -169,16 +169,20 @@ void TZikoVereineBearbeitenDlg::ListView1Change() {
   showClub(keyOf(item));
 }
 
-void TZikoVereineBearbeitenDlg::showClub(long nummer) {
+void TZikoVereineBearbeitenDlg::clearClub() {
+  for (QLineEdit* e : {EditNr, EditVrname, EditTelSStd}) e->clear();
+  Memo1->clear();
   GroupBox2->setTitle(qs("Zusatztext"));
+}
+
+void TZikoVereineBearbeitenDlg::showClub(long nummer) {
+  clearClub();
   db::Table club = db::query(gDbHaupt, "SELECT * from Vereine_gau  WHERE Nummer = ?", {nummer});
   if (!club.empty()) {
     EditNr->setText(qs(str(club.num(0, 0))));
     EditVrname->setText(qs(club.text(0, 1)));
     setElidedTitle(GroupBox2, qs("Zusatztext " + club.text(0, 1)));
   }
-  Memo1->clear();
-  EditTelSStd->clear();
   db::Table extra = db::query(gDbHaupt, "SELECT * from Vereine_zstext  WHERE Nummer = ?", {nummer});
   if (!extra.empty()) {
     if (extra.text(0, 1) != "(null)") Memo1->setPlainText(qs(extra.text(0, 1)));
@@ -200,9 +204,7 @@ void TZikoVereineBearbeitenDlg::rememberSortedRow() {
 
 void TZikoVereineBearbeitenDlg::ButtonNeuClick() {
   neuModus_ = 1;
-  EditNr->clear();
-  EditVrname->clear();
-  Memo1->clear();
+  clearClub();
   EditNr->setReadOnly(false);
   ButtonNeu->setEnabled(false);
   ButtonLoeschen->setEnabled(false);
@@ -280,9 +282,7 @@ void TZikoVereineBearbeitenDlg::ButtonLoeschenClick() {
     ListView1->scrollToItem(item);
     return;
   }
-  EditNr->clear();
-  EditVrname->clear();
-  Memo1->clear();
+  clearClub();
   {
     db::Transaction t(gDbHaupt);
     if (db::exec(gDbHaupt, "DELETE FROM Vereine_gau WHERE Nummer=?;", {nummer}) &&

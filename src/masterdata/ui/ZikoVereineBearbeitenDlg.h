@@ -46,6 +46,8 @@ class TZikoVereineBearbeitenDlg : public ZDialog {
   void connectHandlers();
   void fillList();
   void showClub(long nummer);
+  // Every field empty, as for a new club.
+  void clearClub();
   void selectRow(int index);
   void leaveNewMode();
   void rememberSortedRow();

@@ -7,6 +7,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
+#include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "support/testenv.h"
@@ -46,6 +47,19 @@ TEST_F(ClubsDialog, NewClubIsStoredWithTelephoneAsTypedAndSelected) {
   EXPECT_FALSE(dlg->newMode());
   // Sorted by number: 1, 5, 7, 12 - the new club is the third row.
   EXPECT_EQ(dlg->ListView1->indexOfTopLevelItem(dlg->ListView1->currentItem()), 2);
+}
+
+TEST_F(ClubsDialog, NewClubStartsWithEveryFieldEmpty) {
+  db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, ZsText, TelSStd) VALUES (5, 'Dienstags', '0911 42');");
+  QTreeWidgetItem* adler = itemOfKey(dlg->ListView1, 5);
+  QTest::mouseClick(dlg->ListView1->viewport(), Qt::LeftButton, {}, dlg->ListView1->visualItemRect(adler).center());
+  ASSERT_EQ(fromQs(dlg->EditTelSStd->text()), "0911 42");
+  ASSERT_EQ(dlg->GroupBox2->title(), qs("Zusatztext Adler"));
+  QTest::keyClick(dlg->ListView1, Qt::Key_F4);
+  for (QLineEdit* e : {dlg->EditNr, dlg->EditVrname, dlg->EditTelSStd})
+    EXPECT_TRUE(e->text().isEmpty()) << fromQs(e->text());
+  EXPECT_TRUE(dlg->Memo1->toPlainText().isEmpty());
+  EXPECT_EQ(dlg->GroupBox2->title(), qs("Zusatztext"));
 }
 
 TEST_F(ClubsDialog, NameWithACharacterCp1252CannotHoldIsRefusedWithItsCode) {

@@ -67,7 +67,8 @@ TZikoDiszbezDlg::TZikoDiszbezDlg(QWidget* parent) : ZDialog(parent) {
   connect(ButtonNeu, &QPushButton::clicked, this, &TZikoDiszbezDlg::ButtonNeuClick);
   connect(ButtonEntfernen, &QPushButton::clicked, this, &TZikoDiszbezDlg::ButtonEntfernenClick);
   connect(ButtonHilfe, &QPushButton::clicked, this, &TZikoDiszbezDlg::ButtonHilfeClick);
-  connect(ButtonAbbrechen, &QPushButton::clicked, this, [this] { closeWith(mrCancel); });
+  // The close path that asks canClose, so a refused name keeps the window open.
+  connect(ButtonAbbrechen, &QPushButton::clicked, this, [this] { reject(); });
 }
 
 void TZikoDiszbezDlg::FormShow() {
@@ -77,6 +78,8 @@ void TZikoDiszbezDlg::FormShow() {
 }
 
 void TZikoDiszbezDlg::FormClose() { saveAll(); }
+
+bool TZikoDiszbezDlg::canClose() { return saveAll(); }
 
 void TZikoDiszbezDlg::fillList() {
   QSignalBlocker block(ListView1);
@@ -103,29 +106,39 @@ void TZikoDiszbezDlg::selectLast() {
   if (QListWidgetItem* item = ListView1->currentItem()) ListView1->scrollToItem(item);
 }
 
-void TZikoDiszbezDlg::saveAll() {
+bool TZikoDiszbezDlg::saveAll() {
   ListView1->commitEditor();
-  // Every name is checked before the first is stored.
-  std::vector<std::string> names(static_cast<size_t>(ListView1->count()));
-  for (int i = 0; i < ListView1->count(); ++i)
-    if (!storableText(ListView1->item(i)->text(), names[static_cast<size_t>(i)])) return;
+  // The names that can be stored are; the first that cannot stays in the list, open for
+  // correction, with the message naming its character.
+  QListWidgetItem* refused = nullptr;
   UpgradePathTables();
   {
     db::Transaction t(gDbHaupt);
     for (int i = 0; i < ListView1->count(); ++i) {
       QListWidgetItem* item = ListView1->item(i);
+      std::string name;
+      if (!toCp1252(item->text(), name)) {
+        if (!refused) refused = item;
+        continue;
+      }
       long nr = keyOf(item);
-      const std::string& name = names[static_cast<size_t>(i)];
       db::exec(gDbHaupt, "UPDATE Disznamen SET Bezeichnung=? WHERE Nr=?;", {name.empty() ? defaultName(nr) : name, nr});
     }
     t.commit();
   }
   for (int i = 0; i < ListView1->count(); ++i) addDisciplineSettingsRows(static_cast<int>(keyOf(ListView1->item(i))));
   gEinstellungen.AktDisznr = 0;
+  if (!refused) return true;
+  std::string ignored;
+  storableText(refused->text(), ignored);  // the message
+  ListView1->setCurrentItem(refused);
+  ListView1->setFocus();
+  ListView1->editItem(refused);
+  return false;
 }
 
 void TZikoDiszbezDlg::ButtonNeuClick() {
-  saveAll();
+  if (!saveAll()) return;
   db::Table last = db::query(gDbHaupt, "SELECT MAX(Nr) FROM Disznamen;");
   if (!last.ok) return;
   int nr = last.empty() || last.text(0, 0).empty() ? 0 : last.integer(0, 0) + 1;

@@ -36,12 +36,14 @@ class TZikoDiszbezDlg : public ZDialog {
 
  protected:
   void FormHide() override { FormClose(); }
+  bool canClose() override;
 
  private:
   void fillList();
   void selectLast();
-  // Stores every listed name and the path rows of every discipline.
-  void saveAll();
+  // Stores every listed name and the path rows of every discipline; false when a name was
+  // refused (it is then chosen and open for editing).
+  bool saveAll();
 };
 
 extern TZikoDiszbezDlg* ZikoDiszbezDlg;

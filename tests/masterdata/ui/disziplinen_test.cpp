@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QLineEdit>
+#include <QTest>
 
 #include "core/db.h"
 #include "core/globals.h"
@@ -107,6 +108,37 @@ TEST_F(DisciplinesDialog, RemovingTheLastDisciplineRemovesAllItsRowsInOneGo) {
   // The only discipline stays, with or without the button.
   dlg->ButtonEntfernenClick();
   EXPECT_EQ(cell(gDbHaupt, "SELECT COUNT(*) FROM Disznamen"), "1");
+}
+
+TEST_F(DisciplinesDialog, ARefusedNameKeepsTheWindowOpenAndTheOtherRenames) {
+  db::exec(gDbHaupt, "INSERT INTO Disznamen (Nr, Bezeichnung) VALUES (2, 'Armbrust');");
+  dlg->show();
+  dlg->ListView1->item(0)->setText(QStringLiteral("Luftgewehr 10m"));
+  dlg->ListView1->item(1)->setText(QStringLiteral("Pistole ") + QChar(0x6C14));
+  dlg->ListView1->item(2)->setText(QStringLiteral("Armbrust 30m"));
+  msg::ScriptedMessages boxes;
+  for (int attempt : {0, 1}) {
+    if (attempt == 0)
+      QTest::keyClick(dlg->ListView1, Qt::Key_Escape);
+    else
+      QTest::mouseClick(dlg->ButtonAbbrechen, Qt::LeftButton);
+    EXPECT_TRUE(dlg->isVisible()) << attempt;
+    EXPECT_EQ(boxes.count(), attempt + 1u);
+    EXPECT_EQ(dlg->ListView1->currentRow(), 1) << "the refused name is chosen";
+    EXPECT_TRUE(dlg->ListView1->openEditor()) << "and open for correction";
+  }
+  EXPECT_TRUE(boxes.contains("6C14")) << boxes.shown()[0].text;
+  EXPECT_EQ(cell(gDbHaupt, "SELECT group_concat(Bezeichnung, '|') FROM (SELECT Bezeichnung FROM Disznamen ORDER BY Nr)"),
+            "Luftgewehr 10m|Luftpistole|Armbrust 30m");
+
+  dlg->ButtonNeuClick();
+  EXPECT_EQ(dlg->ListView1->count(), 3) << "no new discipline while a name is refused";
+  auto* editor = qobject_cast<QLineEdit*>(dlg->ListView1->openEditor());
+  ASSERT_TRUE(editor);
+  editor->setText(QStringLiteral("Pistole"));
+  QTest::mouseClick(dlg->ButtonAbbrechen, Qt::LeftButton);
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(cell(gDbHaupt, "SELECT Bezeichnung FROM Disznamen WHERE Nr=1"), "Pistole");
 }
 
 }  // namespace

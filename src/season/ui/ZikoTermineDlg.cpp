@@ -133,10 +133,18 @@ void TZikoTermineDlg::showClass(long nr) {
   }
 }
 
-std::vector<std::string> TZikoTermineDlg::shownDates() const {
-  std::vector<std::string> dates;
-  for (int i = 0; i < zeilen_; ++i) dates.push_back(fromQs(Edits[static_cast<size_t>(i)]->text()));
-  return dates;
+bool TZikoTermineDlg::shownDates(std::vector<std::string>& dates, bool tell) {
+  dates.clear();
+  for (int i = 0; i < zeilen_; ++i) {
+    QLineEdit* edit = Edits[static_cast<size_t>(i)];
+    std::string date;
+    if (!(tell ? storableText(edit->text(), date) : toCp1252(edit->text(), date))) {
+      if (tell) edit->setFocus();
+      return false;
+    }
+    dates.push_back(date);
+  }
+  return true;
 }
 
 void TZikoTermineDlg::putDates(const std::vector<std::string>& dates) {
@@ -144,9 +152,12 @@ void TZikoTermineDlg::putDates(const std::vector<std::string>& dates) {
     Edits[i]->setText(qs(dates[i]));
 }
 
-void TZikoTermineDlg::saveShownClass() {
-  if (klasseNr_ < 0 || loading_) return;
-  SpeichereTermine(gDbHaupt, gEinstellungen.AktDisznr, klasseNr_, shownDates());
+bool TZikoTermineDlg::saveShownClass(bool tell) {
+  if (klasseNr_ < 0 || loading_) return true;
+  std::vector<std::string> dates;
+  if (!shownDates(dates, tell)) return false;
+  SpeichereTermine(gDbHaupt, gEinstellungen.AktDisznr, klasseNr_, dates);
+  return true;
 }
 
 void TZikoTermineDlg::panelFocusChanged(QWidget* old, QWidget* now) {
@@ -154,11 +165,18 @@ void TZikoTermineDlg::panelFocusChanged(QWidget* old, QWidget* now) {
   // to the database.
   if (!transactionOpen() || !old || !Panel1->isAncestorOf(old)) return;
   if (now && Panel1->isAncestorOf(now)) return;
-  saveShownClass();
+  // Quietly: a refused date is named by the save that follows (class, copy, confirm), and a
+  // message box of its own would take the focus again.
+  saveShownClass(false);
 }
 
 void TZikoTermineDlg::ComboBoxKlasseChange() {
-  saveShownClass();
+  if (!saveShownClass()) {
+    // The class whose date was refused stays shown.
+    QSignalBlocker block(ComboBoxKlasse);
+    ComboBoxKlasse->setCurrentIndex(comboIndexOfKey(ComboBoxKlasse, klasseNr_));
+    return;
+  }
   showClass(comboKey(ComboBoxKlasse));
 }
 
@@ -172,9 +190,9 @@ void TZikoTermineDlg::ButtonTvvKClick() {
 }
 
 void TZikoTermineDlg::ButtonTanAlleClick() {
-  if (klasseNr_ < 0) return;
-  saveShownClass();
-  const std::vector<std::string> dates = shownDates();
+  if (klasseNr_ < 0 || !saveShownClass()) return;
+  std::vector<std::string> dates;
+  shownDates(dates, false);
   db::Transaction t(gDbHaupt);
   for (int i = ComboBoxKlasse->currentIndex() + 1; i < ComboBoxKlasse->count(); ++i)
     UebertrageTermine(gDbHaupt, gEinstellungen.AktDisznr, comboKey(ComboBoxKlasse, i), dates);
@@ -182,8 +200,7 @@ void TZikoTermineDlg::ButtonTanAlleClick() {
 }
 
 void TZikoTermineDlg::ButtonUebernehmenClick() {
-  saveShownClass();
-  closeWith(mrOk);
+  if (saveShownClass()) closeWith(mrOk);
 }
 
 void TZikoTermineDlg::ButtonAbbrechenClick() { closeWith(mrCancel); }

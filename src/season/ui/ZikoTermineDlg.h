@@ -41,8 +41,10 @@ class TZikoTermineDlg : public ZDialog {
 
  private:
   void showClass(long nr);
-  void saveShownClass();
-  std::vector<std::string> shownDates() const;
+  // false when a date holds a character cp1252 cannot: nothing is stored, and with
+  // tell the message names it and the field takes the focus.
+  bool saveShownClass(bool tell = true);
+  bool shownDates(std::vector<std::string>& dates, bool tell);
   void putDates(const std::vector<std::string>& dates);
   void panelFocusChanged(QWidget* old, QWidget* now);
 

@@ -207,4 +207,25 @@ TEST_F(TermineDlgTest, CancelAndTheCloseBoxDiscardTheDatesOfEveryClass) {
   }
 }
 
+TEST_F(TermineDlgTest, ADateCp1252CannotHoldIsRefusedNotStoredAsQuestionMark) {
+  addClass(1, "Oberliga", 4);
+  addClass(2, "Kreisliga", 4);
+  auto& d = open();
+  msg::ScriptedMessages boxes;
+  d.Edits[0]->setText(QStringLiteral("12.10. ") + QChar(0x2192) + QStringLiteral(" 19.10."));
+  choose(1);
+  EXPECT_EQ(d.ComboBoxKlasse->currentIndex(), 0) << "the class with the refused date stays shown";
+  d.ButtonTanAlleClick();
+  d.ButtonUebernehmenClick();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(boxes.count(), 3u);
+  EXPECT_TRUE(boxes.contains("2192"));
+  EXPECT_EQ(d.focusWidget(), d.Edits[0]);
+  type(1, "12.10.");
+  d.ButtonUebernehmenClick();
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(dates(1).at(1), "12.10.");
+  EXPECT_TRUE(dates(2).empty());
+}
+
 }  // namespace

@@ -68,7 +68,7 @@ void create(Window*& global) {
   gClearPointers.push_back([&global] { global = nullptr; });
 }
 
-// SIGTERM (the session ends, or `kill`) ends the run the normal way, settings saved.
+// SIGTERM (`kill`) ends the run the normal way, settings saved and windows closed.
 int gSignalPipe[2] = {-1, -1};
 
 void onTerminateSignal(int) {
@@ -90,7 +90,8 @@ void endOnTerminateSignal(QObject* owner) {
   action.sa_handler = onTerminateSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
+  // The end of the session (hang-up) and Ctrl+C in the terminal end it the same way.
+  for (int sig : {SIGTERM, SIGHUP, SIGINT}) sigaction(sig, &action, nullptr);
 }
 
 }  // namespace

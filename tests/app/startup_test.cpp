@@ -228,17 +228,20 @@ TEST_F(ProgramStart, SecondCopyIsRefusedWithoutTouchingAFileAndStartsAfterTheFir
   EXPECT_FALSE(messages.contains("läuft bereits"));
 }
 
-TEST_F(ProgramStart, ProcessEndedByTerminateSignalSavesItsSettings) {
-  ScopedWorkDir dir;
-  ProgramProcess program(dir.path());
-  ASSERT_TRUE(program.waitUntilRunning(dir.path()));
-  QThread::msleep(300);
-  ::kill(static_cast<pid_t>(program.process.processId()), SIGTERM);
-  ASSERT_TRUE(program.process.waitForFinished(10000));
-  EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(program.process.exitCode(), 0);
-  ASSERT_TRUE(fs::exists(dir.file("Zikoconfig.cnf")));
-  EXPECT_EQ(fs::file_size(dir.file("Zikoconfig.cnf")), 2308u);
+TEST_F(ProgramStart, ProcessEndedByASignalSavesItsSettings) {
+  for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+    SCOPED_TRACE(sig);
+    ScopedWorkDir dir;
+    ProgramProcess program(dir.path());
+    ASSERT_TRUE(program.waitUntilRunning(dir.path()));
+    QThread::msleep(300);
+    ::kill(static_cast<pid_t>(program.process.processId()), sig);
+    ASSERT_TRUE(program.process.waitForFinished(10000));
+    EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.process.exitCode(), 0);
+    ASSERT_TRUE(fs::exists(dir.file("Zikoconfig.cnf")));
+    EXPECT_EQ(fs::file_size(dir.file("Zikoconfig.cnf")), 2308u);
+  }
 }
 
 // On a real X display (xvfb-run) the main window appears with its caption.

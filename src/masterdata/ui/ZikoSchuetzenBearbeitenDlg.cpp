@@ -287,6 +287,29 @@ void TZikoSchuetzenBearbeitenDlg::leaveNewMode() {
   updateDeleteButton();
 }
 
+namespace {
+
+std::string anzahl(long n, const char* eins, const char* mehrere) {
+  return str(n) + " " + (n == 1 ? eins : mehrere);
+}
+
+// A deleted shooter leaves his results and line-ups under his number; a new shooter given
+// that number takes them over. True when there are none or the user wants it so.
+bool askToTakeOverRows(long nummer) {
+  const PassnrRows rows = RowsOfPassnr(nummer);
+  if (!rows.any()) return true;
+  std::string was = anzahl(rows.Ergebnisse, "Ergebnis", "Ergebnisse");
+  if (rows.Aufstellungen > 0)
+    was += " und " + anzahl(rows.Aufstellungen, "Eintrag in Mannschaftsaufstellungen",
+                            "Einträge in Mannschaftsaufstellungen");
+  return msg::show("Unter der Nr. " + str(nummer) + " sind noch " + was +
+                       " eines gelöschten Schützen gespeichert.\n\rDer neue Schütze übernimmt sie. "
+                       "Trotzdem anlegen?",
+                   "Frage", msg::YesNo, msg::Question) == msg::IdYes;
+}
+
+}  // namespace
+
 void TZikoSchuetzenBearbeitenDlg::ButtonSpeichernClick() {
   if (vrnr_ <= 0) return;
   std::string name, gebdat;
@@ -320,6 +343,10 @@ void TZikoSchuetzenBearbeitenDlg::ButtonSpeichernClick() {
         msg::show("Die Nummer " + str(nummer) + " gehört bereits zu einem Schützen des Vereins " +
                       VereinsName(gDbHaupt, other.num(0, 0)) + ".\n\rTrotzdem anlegen?",
                   "Frage", msg::YesNo, msg::Question) != msg::IdYes) {
+      EditNummer->setFocus();
+      return;
+    }
+    if (other.empty() && !askToTakeOverRows(nummer)) {
       EditNummer->setFocus();
       return;
     }

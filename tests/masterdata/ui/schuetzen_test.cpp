@@ -3,6 +3,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "entry/newshooter.h"
 #include "masterdata/ui/ZikoSchuetzenBearbeitenDlg.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
@@ -64,6 +65,44 @@ TEST_F(ShootersDialog, NumberOfAnotherClubIsStoredOnlyAfterYes) {
   EXPECT_EQ(cell("SELECT COUNT(*) FROM Schuetzen WHERE Passnr=2000 AND VrNr=5"), "1");
   EXPECT_FALSE(dlg->newMode());
   EXPECT_EQ(dlg->ListView1->currentItem()->text(0), QStringLiteral("2000"));
+}
+
+// A deleted shooter's results and line-ups stay under his number: it is not proposed again,
+// and typed in it is stored only after Yes.
+TEST_F(ShootersDialog, DeletedShootersNumberIsNotProposedAndAskedForWhenTyped) {
+  msg::ScriptedMessages boxes;
+  select(1003);
+  dlg->ButtonLoeschenClick();  // Yes, by default
+  ASSERT_EQ(cell("SELECT COUNT(*) FROM Schuetzen WHERE Passnr=1003"), "0");
+  dlg->ButtonNeuClick();
+  EXPECT_EQ(dlg->EditNummer->text(), QStringLiteral("1003")) << "nothing is stored under it";
+  select(1001);
+
+  // Two results in one discipline, a regular-shooter row in another; 1004 a line-up only.
+  db::exec(gDbHaupt,
+           "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Vrnr) VALUES (1003, 0, 950, 1, 5), (1003, 0, 940, 2, 5);"
+           "INSERT INTO Mschaufstlg (Disznr, Kampfnr, Schnr, Vrnr) VALUES (1, 0, 1003, 5), (0, 1, 1004, 5);");
+  dlg->ButtonNeuClick();
+  EXPECT_EQ(dlg->EditNummer->text(), QStringLiteral("1005"));
+  EXPECT_EQ(ProposePassnr(5), 1005) << "the quick new shooter proposes the same";
+
+  boxes.clear();
+  dlg->EditNummer->setText(QStringLiteral("1003"));
+  dlg->EditName->setText(QStringLiteral("Neu, Nina"));
+  boxes.answer(msg::IdNo);
+  dlg->ButtonSpeichernClick();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text,
+            "Unter der Nr. 1003 sind noch 2 Ergebnisse und 1 Eintrag in Mannschaftsaufstellungen eines "
+            "gel\xF6schten Sch\xFCtzen gespeichert.\n\rDer neue Sch\xFCtze \xFC" "bernimmt sie. Trotzdem anlegen?");
+  EXPECT_EQ(boxes.shown()[0].caption, "Frage");
+  EXPECT_EQ(boxes.shown()[0].buttons, msg::YesNo);
+  EXPECT_EQ(cell("SELECT COUNT(*) FROM Schuetzen WHERE Passnr=1003"), "0");
+  EXPECT_TRUE(dlg->newMode());
+
+  boxes.answer(msg::IdYes);
+  dlg->ButtonSpeichernClick();
+  EXPECT_EQ(cell("SELECT Name FROM Schuetzen WHERE Passnr=1003"), "Neu, Nina");
 }
 
 TEST_F(ShootersDialog, ActionsOnASharedPassNumberLeaveTheOtherClubAlone) {

@@ -9,6 +9,7 @@
 #include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/upgrade.h"
 #include "core/ui/FenkLDateiNeuDlg.h"
 #include "core/ui/ZikoDbOptDlg.h"
@@ -387,7 +388,7 @@ void TForm1::ActionDateiOeffnenExecute() {
 
 void TForm1::ActionDateispeichernunterExecute() {
   SaveDialog1.title = "Rundenwettkampf-Datenbank speichern unter";
-  SaveDialog1.fileName = fieldText(gEinstellungen.Gauname) + ".rwk";
+  SaveDialog1.fileName = FileNameProposal(fieldText(gEinstellungen.Gauname)) + ".rwk";
   SaveDialog1.initialDir = fieldText(gEinstellungen.DatenVerzeichnis);
   if (!SaveDialog1.execute(this)) return;
   const std::filesystem::path file = SaveDialog1.filePath;
@@ -407,7 +408,7 @@ void TForm1::ActionDateispeichernunterExecute() {
 void TForm1::ActionExportFenkDatenExecute() {
   // The export folder is kept in the path row of discipline 0, whatever is current.
   SaveDialog2.title = "Rundenwettkampfdaten speichern unter";
-  SaveDialog2.fileName = fieldText(gEinstellungen.Gauname);
+  SaveDialog2.fileName = FileNameProposal(fieldText(gEinstellungen.Gauname));
   db::Table t =
       db::query(gDbPfade, "SELECT DISTINCT FenkdatPfad FROM PfadeImpExp WHERE Disznr=?;", {0});
   if (!t.empty()) SaveDialog2.initialDir = t.text(0, 0);

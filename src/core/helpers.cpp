@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 #include "core/db.h"
@@ -78,20 +79,37 @@ std::string AnsiToDos(const std::string& text) {
   return out;
 }
 
+namespace {
+
+// The German umlauts: their HTML entities and how a file name writes them out.
+struct Umlaut {
+  unsigned char c;
+  const char* entity;
+  const char* ascii;
+};
+constexpr Umlaut kUmlaute[] = {{0xE4, "&auml;", "ae"}, {0xF6, "&ouml;", "oe"}, {0xFC, "&uuml;", "ue"},
+                               {0xC4, "&Auml;", "Ae"}, {0xD6, "&Ouml;", "Oe"}, {0xDC, "&Uuml;", "Ue"},
+                               {0xDF, "&szlig;", "ss"}};
+
+const Umlaut* umlaut(char c) {
+  for (const Umlaut& u : kUmlaute)
+    if (u.c == static_cast<unsigned char>(c)) return &u;
+  return nullptr;
+}
+
+}  // namespace
+
 std::string HtmlUmlaute(const std::string& text) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
-    switch (static_cast<unsigned char>(c)) {
-      case 0xE4: out += "&auml;"; break;
-      case 0xF6: out += "&ouml;"; break;
-      case 0xFC: out += "&uuml;"; break;
-      case 0xC4: out += "&Auml;"; break;
-      case 0xD6: out += "&Ouml;"; break;
-      case 0xDC: out += "&Uuml;"; break;
-      case 0xDF: out += "&szlig;"; break;
-      default: out += c;
-    }
+    const auto u = static_cast<unsigned char>(c);
+    if (const Umlaut* m = umlaut(c))
+      out += m->entity;
+    else if (u < 0x80)
+      out += c;
+    else  // by its Unicode number: the page reads the same whatever character set it is served as
+      out += "&#" + std::to_string(static_cast<unsigned>(unicodeOf(u))) + ";";
   }
   return out;
 }
@@ -107,6 +125,19 @@ std::string HtmlEscape(const std::string& text) {
       case '"': out += "&quot;"; break;
       default: out += c;
     }
+  }
+  return out;
+}
+
+std::string FileNameProposal(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (const Umlaut* m = umlaut(c))
+      out += m->ascii;
+    // Folder separators, the signs other systems refuse in a name and control codes go.
+    else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F &&
+             std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos)
+      out += c;
   }
   return out;
 }
@@ -262,6 +293,10 @@ std::string ModelCssText(std::time_t now) {
 
 bool WriteModelCss(const std::string& fileName) {
   return WriteTextFile(fileName, ModelCssText(std::time(nullptr)));
+}
+
+bool WriteHtmlPage(const std::string& fileName, const std::string& page) {
+  return WriteTextFile(fileName, page) && (gEinstellungen.CssKopieren == 0 || CopyCssBeside(fileName));
 }
 
 bool CopyCssBeside(const std::string& outputFile) {

@@ -16,10 +16,16 @@ std::string RoemischeZahl(int n);
 std::string MannschaftsNameVon(const std::string& clubName, int team);
 std::string& DosToAnsi(std::string& text);
 std::string AnsiToDos(const std::string& text);
+// An HTML page in ASCII alone: ä ö ü Ä Ö Ü ß as named entities, every other character outside
+// ASCII as a character reference by its Unicode number (é is "&#233;", € "&#8364;"). Every
+// HTML writer runs it over its whole page.
 std::string HtmlUmlaute(const std::string& text);
 // A data value in an HTML page: '&', '<', '>' and '"' become entities so that a name cannot
 // break the markup. Run it on the value before HtmlUmlaute runs over the page.
 std::string HtmlEscape(const std::string& text);
+// A text as part of a proposed file name: ä ö ü ß (and the capitals) as ae oe ue ss, and
+// every character a file name cannot hold on any system left out ("A/B" gives "AB").
+std::string FileNameProposal(const std::string& text);
 // The style sheet's name as a page links it: the file-name part of CssDatei. Empty when no
 // style sheet is set (or the setting holds "(null)"): the page then has no link element.
 std::string CssLinkName();
@@ -38,3 +44,6 @@ void setOutputTime(std::time_t when);
 std::string ModelCssText(std::time_t now);
 bool WriteModelCss(const std::string& fileName);
 bool CopyCssBeside(const std::string& outputFile);
+// Writes an HTML page and, with "copy the style sheet" set, the style sheet beside it. False
+// when either failed: a page whose style sheet is missing is reported like a page not written.
+bool WriteHtmlPage(const std::string& fileName, const std::string& page);

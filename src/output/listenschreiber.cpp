@@ -96,11 +96,11 @@ ListenDokument klassenErgebnisse(const _sort_ausgabe& a) {
   return d;
 }
 
-// Text and HTML list every result (filter 0); the team changers exist on paper only.
-ListenDokument vereinsErgebnisse(const _sort_ausgabe& a, int filter) {
+// Sortart 1: the team shooters who changed teams, as the page shows them; else every result.
+ListenDokument vereinsErgebnisse(const _sort_ausgabe& a) {
   ListenDokument d = dokument(
       a, "Vereinsergebnisse", "Vereinsergebnisse",
-      VereinsergebnisListe(a.Disznr, a.Vrnr, filter, a.Anzeige == 1, a.Zehntelflag));
+      VereinsergebnisListe(a.Disznr, a.Vrnr, a.Sortart >= 1 ? 1 : 0, a.Anzeige == 1, a.Zehntelflag));
   d.Verein = VereinsName(gDbHaupt, a.Vrnr);
   d.Ausrichtung = PageOrientation::Landscape;
   return d;
@@ -142,7 +142,7 @@ bool PrintKlassenErgebnisse(PrintCanvas& c, _sort_ausgabe a) {
   return ListenDrucken(c, klassenErgebnisse(a));
 }
 bool PrintVereinsErgebnisse(PrintCanvas& c, _sort_ausgabe a) {
-  return ListenDrucken(c, vereinsErgebnisse(a, a.Sortart >= 1 ? 1 : 0));
+  return ListenDrucken(c, vereinsErgebnisse(a));
 }
 bool PrintMschFuehrer(PrintCanvas& c, int vrnr, int mklnr) {
   return ListenDrucken(c, mschFuehrer(vrnr, mklnr));
@@ -159,7 +159,7 @@ void WriteTxtKlassenErgebnisse(_sort_ausgabe a) {
   gIntdat.AusgabeText = ListenText(klassenErgebnisse(a));
 }
 std::string WriteTxtVereinsErgebnisse(_sort_ausgabe a) {
-  return ListenText(vereinsErgebnisse(a, 0));
+  return ListenText(vereinsErgebnisse(a));
 }
 std::string WriteTxtMschFuehrer(int vrnr, int mklnr) { return ListenText(mschFuehrer(vrnr, mklnr)); }
 
@@ -173,11 +173,7 @@ void WriteHtmlEinzelErgebnisse(_sort_ausgabe a) {
 void WriteHtmlKlassenErgebnisse(_sort_ausgabe a) {
   gIntdat.AusgabeText = ListenHtml(klassenErgebnisse(a));
 }
-std::string WriteHtmlVereinsErgebnisse(_sort_ausgabe a) {
-  ListenDokument d = vereinsErgebnisse(a, 0);
-  if (a.Sortart >= 1) d.Tabellen.clear();
-  return ListenHtml(d);
-}
+std::string WriteHtmlVereinsErgebnisse(_sort_ausgabe a) { return ListenHtml(vereinsErgebnisse(a)); }
 std::string WriteHtmlMschFuehrer(int vrnr, int mklnr) { return ListenHtml(mschFuehrer(vrnr, mklnr)); }
 
 bool WriteDbfEinzelErgebnisse(_sort_ausgabe a) {

@@ -12,10 +12,7 @@
 bool SaveMschFuehrer(const std::string& datei, int format, long verein, long klasse) {
   const int vr = static_cast<int>(verein), kl = static_cast<int>(klasse);
   if (format == 1) return WriteTextFile(datei, WriteTxtMschFuehrer(vr, kl));
-  if (format == 2) {
-    if (!WriteTextFile(datei, WriteHtmlMschFuehrer(vr, kl))) return false;
-    return gEinstellungen.CssKopieren ? CopyCssBeside(datei) : true;
-  }
+  if (format == 2) return WriteHtmlPage(datei, WriteHtmlMschFuehrer(vr, kl));
   if (format != 3) return false;
   _sort_ausgabe a;  // every other field stays 0
   a.Listenart = 6;

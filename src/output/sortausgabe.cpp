@@ -29,5 +29,5 @@ bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe a) {
     default: return false;  // no writer: kind or format unknown, or no dBASE form
   }
   if (text.empty() || text == "dbf") return false;
-  return WriteTextFile(dateiname, text);
+  return a.Dateiformat == 2 ? WriteHtmlPage(dateiname, text) : WriteTextFile(dateiname, text);
 }

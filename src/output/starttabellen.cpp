@@ -113,8 +113,7 @@ bool SaveStarttabellen(const std::string& datei, int format, long verein, long k
                        const std::string& vereinsname) {
   if (format == 1) return WriteTextFile(datei, WriteTxtStarttabellen(verein, klasse, vereinsname));
   if (format != 2) return false;
-  if (!WriteTextFile(datei, WriteHtmlStarttabellen(verein, klasse, vereinsname))) return false;
-  return gEinstellungen.CssKopieren ? CopyCssBeside(datei) : true;
+  return WriteHtmlPage(datei, WriteHtmlStarttabellen(verein, klasse, vereinsname));
 }
 
 namespace {

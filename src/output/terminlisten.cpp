@@ -206,8 +206,7 @@ bool SaveTerminlisten(const std::string& fileName, int filterIndex, long verein,
                       const std::string& vereinsName) {
   if (filterIndex == 1) return WriteTextFile(fileName, WriteTxtTerminlisten(verein, klasse, vereinsName));
   if (filterIndex != 2) return false;  // no other form of the schedule lists exists
-  if (!WriteTextFile(fileName, WriteHtmlTerminlisten(verein, klasse, vereinsName))) return false;
-  return gEinstellungen.CssKopieren == 0 || CopyCssBeside(fileName);
+  return WriteHtmlPage(fileName, WriteHtmlTerminlisten(verein, klasse, vereinsName));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "platform/messages.h"
 #include "platform/text.h"
 
 namespace {
@@ -85,6 +86,26 @@ FileDialog::FileDialog(Kind k, std::string f, std::string ext)
     : kind(k), filter(std::move(f)), defaultExt(std::move(ext)) {}
 
 bool FileDialog::execute(QWidget* parent) {
+  for (;;) {
+    if (!choose(parent)) return false;
+    if (kind != Save || !overwritePrompt || mayWrite()) return true;
+    // Shown again with the chosen name, as a replace declined in the system dialog does.
+    initialDir = displayPath(filePath.parent_path());
+    fileName = displayPath(filePath.filename());
+  }
+}
+
+bool FileDialog::mayWrite() const {
+  const std::filesystem::path target = writtenName ? std::filesystem::path(writtenName(filePath.string(), filterIndex))
+                                                   : filePath;
+  std::error_code ec;
+  if (!std::filesystem::exists(target, ec)) return true;
+  return msg::show(displayPath(target) + " ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?",
+                   title.empty() ? std::string("Speichern unter") : title, msg::YesNo,
+                   msg::Warning) == msg::IdYes;
+}
+
+bool FileDialog::choose(QWidget* parent) {
   std::vector<FileFilter> filters = parseFileFilter(filter);
   if (gScript) {
     gScript->asked_.push_back(*this);
@@ -109,7 +130,8 @@ bool FileDialog::execute(QWidget* parent) {
   }
   dlg.setAcceptMode(kind == Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(kind == Open && fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dlg.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt);
+  // The question is asked afterwards, about the file that will really be written.
+  dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
   QStringList names;
   for (const FileFilter& f : filters) names << qtNameFilter(f);
   if (!names.isEmpty()) {

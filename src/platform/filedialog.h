@@ -4,6 +4,7 @@
 // initial folder, a file name and a default extension. After execute() the file name
 // holds the chosen file and filterIndex the chosen type, counted from 1.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,19 @@ class FileDialog {
   // fileName cannot hold every name a folder may have.
   std::filesystem::path filePath;
   int filterIndex = 1;     // proposed filter in, chosen filter out
+  // Asks before a chosen file that exists is replaced; No shows the dialog again.
   bool overwritePrompt = false;
+  // The file a save will write, from the chosen name and filter, where the caller changes
+  // the ending: the overwrite question then names the file that is written. Unset: the
+  // chosen file itself.
+  std::function<std::string(const std::string& chosen, int filterIndex)> writtenName;
   bool fileMustExist = false;
 
  private:
+  bool choose(QWidget* parent);
+  // Whether the file the save writes may be written: it does not exist yet, or the user
+  // agrees to replace it.
+  bool mayWrite() const;
   // localName: the chosen path in the file system's spelling.
   void setChosen(const std::string& localName);
 };

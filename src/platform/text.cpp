@@ -11,15 +11,14 @@ const char16_t kHigh[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 }  // namespace
 
+char16_t unicodeOf(unsigned char c) {
+  return c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0 ? kHigh[c - 0x80] : static_cast<char16_t>(c);
+}
+
 QString qs(const std::string& cp1252) {
   QString out;
   out.reserve(static_cast<qsizetype>(cp1252.size()));
-  for (unsigned char c : cp1252) {
-    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0)
-      out.append(QChar(kHigh[c - 0x80]));
-    else
-      out.append(QChar(static_cast<char16_t>(c)));
-  }
+  for (unsigned char c : cp1252) out.append(QChar(unicodeOf(c)));
   return out;
 }
 

@@ -10,6 +10,8 @@ QString qs(const char* cp1252);
 // Composed first (a "u" with a combining diaeresis is "ü"); a character that cp1252 still
 // cannot hold becomes '?'. Where such a text would be stored, use storableText instead.
 std::string fromQs(const QString& text);
+// The Unicode number of one cp1252 byte (0x80 is the euro sign, 8364).
+char16_t unicodeOf(unsigned char cp1252);
 // The composed text in cp1252; false (out unchanged) when a character cannot be held, and
 // then refused is that character.
 bool toCp1252(const QString& text, std::string& out, QString* refused = nullptr);

@@ -358,8 +358,10 @@ TEST_F(MainWindowTest, SaveUnderAnyNameButNotOverTheProgramsFiles) {
   files.answer(dir->file("zielkontor.db"));
   msg::ScriptedMessages messages;
   Form1->ActionDateispeichernunterExecute();
-  ASSERT_EQ(messages.count(), 1u);
-  EXPECT_NE(messages.shown()[0].text.find("kann nicht \xFC" "berschrieben werden"), std::string::npos);
+  // The question whether to replace the file, answered Yes, then the refusal.
+  ASSERT_EQ(messages.count(), 2u);
+  EXPECT_NE(messages.shown()[0].text.find("ist bereits vorhanden"), std::string::npos);
+  EXPECT_NE(messages.shown()[1].text.find("kann nicht \xFC" "berschrieben werden"), std::string::npos);
   EXPECT_TRUE(readFileBytes(dir->file("zielkontor.db")) == before);
 }
 

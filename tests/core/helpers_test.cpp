@@ -152,9 +152,23 @@ TEST(FileHelpers, CopyCssBesideOutputFile) {
   setFieldText(gEinstellungen.CssDatei, "");
 }
 
+TEST(TextHelpers, ProposedFileNamesWriteUmlautsOutAndLeaveOutWhatNoFileNameHolds) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"A/B", "AB"},
+      {"Sch\xFCtzengesellschaft Edelwei\xDF H\xF6henkirchen e.V.", "Schuetzengesellschaft Edelweiss Hoehenkirchen e.V."},
+      {"\xC4\xD6\xDC \xE4\xF6\xFC", "AeOeUe aeoeue"},
+      {"a\\b:c*d?e\"f<g>h|i\tj", "abcdefghij"},
+      {"Ren\xE9 & Co", "Ren\xE9 & Co"}};
+  for (const auto& [name, proposed] : cases) EXPECT_EQ(FileNameProposal(name), proposed) << name;
+}
+
 TEST(TextHelpers, HtmlValuesAndStyleSheetLink) {
   EXPECT_EQ(HtmlUmlaute(HtmlEscape("Schütze & Söhne <\"I\">")),
             "Sch&uuml;tze &amp; S&ouml;hne &lt;&quot;I&quot;&gt;");
+
+  // Every character outside ASCII as a reference by its Unicode number.
+  EXPECT_EQ(HtmlUmlaute(HtmlEscape("Ren\xE9 & Jos\xE9 \x80 \x84" "\xC4\x93")),
+            "Ren&#233; &amp; Jos&#233; &#8364; &#8222;&Auml;&#8220;");
 
   const std::pair<const char*, const char*> links[] = {
       {"", ""}, {"(null)", ""}, {"C:\\Web\\gau.css", "gau.css"}, {"/srv/www/liga.css", "liga.css"}};

@@ -251,6 +251,7 @@ void TZikoNSAusgabenDlg::speichernUnter(const Speicherziel& ziel, const Schreibe
   dlg.title = ziel.titel;
   dlg.fileName = ziel.dateiname;
   dlg.overwritePrompt = true;
+  dlg.writtenName = [&ziel](const std::string& name, int typ) { return SaisonDateiname(name, typ, ziel.mitDbf); };
   std::string ordner;
   if (GemerkterOrdner(disz, ziel.ordner, ordner)) dlg.initialDir = ordner;
   if (!dlg.execute(this)) return;

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "masterdata/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
 #include "output/listenschreiber.h"
 #include "output/mschfuehrerlisten.h"
@@ -32,7 +33,7 @@ void TZikoNSAusgabenDlg::ButtonMFSpeichernClick() {
   const long verein = gewaehlterVerein(ComboBoxMFVr);
   const long klasse = gewaehlteKlasse(ComboBoxKlasseMF);
   std::string name = "Mannschaftsleiter";
-  if (verein > 0) name += " " + gewaehlterVereinsname(ComboBoxMFVr);
+  if (verein > 0) name += " " + FileNameProposal(gewaehlterVereinsname(ComboBoxMFVr));
   speichernUnter({"Mannschaftsleiter speichern unter", name, SaisonOrdner::Mschfuehrer, true},
                  [&](const std::string& datei, int format) { return SaveMschFuehrer(datei, format, verein, klasse); });
 }

@@ -7,6 +7,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "output/aktionsliste.h"
 #include "platform/elide.h"
 #include "platform/fieldfilter.h"
@@ -317,7 +318,7 @@ void TZikoSAALEinstellungenDlg::PrinterSucheClick(int page) {
 void TZikoSAALEinstellungenDlg::ButtonErgDateiPfadSucheClick() {
   FileDialog dialog(FileDialog::Save, kErgebnisFilter);
   dialog.title = "Ergebnisdatei speichern unter...";
-  dialog.fileName = fieldText(gEinstellungen.Gauname);
+  dialog.fileName = FileNameProposal(fieldText(gEinstellungen.Gauname));
   dialog.initialDir = folderPart(fromQs(EditRwdDatei->text()));
   if (!dialog.execute(this)) return;
   std::string chosen = dialog.fileName;

@@ -5,6 +5,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/schema.h"
 #include "core/upgrade.h"
 #include "output/listenschreiber.h"
@@ -24,12 +25,13 @@ namespace {
 const char* const kFilter = "Textformat (*.txt)|*.txt|Html-Format (*.html)|*.html";
 const char* const kDbfFilter = "|Dbf-Format (*.dbf)|*.dbf";
 
-// A club's name as part of a file name: the letters and the signs among and after them.
+// A club's entry as part of a file name: umlauts written out, then the letters and the
+// signs among and after them (number and blanks go).
 std::string dateinamenTeil(const std::string& text) {
   std::string out;
-  for (char c : text) {
+  for (char c : FileNameProposal(text)) {
     const auto u = static_cast<unsigned char>(c);
-    if (u >= 65 && u <= 127 && out.size() < 300) out += c;
+    if (u >= 65 && u < 127 && out.size() < 300) out += c;
   }
   return out;
 }
@@ -153,9 +155,9 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
   dlg.fileName = v.name;
   dlg.initialDir = ordner[static_cast<size_t>(page)];
   dlg.overwritePrompt = true;
+  dlg.writtenName = [mitDbf](const std::string& name, int typ) { return SaisonDateiname(name, typ, mitDbf); };
   if (!dlg.execute(this)) return;
 
-  if (page == 4) a.Sortart = 0;  // the team changers exist on paper only
   a.Dateiformat = dlg.filterIndex;
   WaitCursor wait;
   a.Dateiname = SaisonDateiname(dlg.fileName, dlg.filterIndex, mitDbf);

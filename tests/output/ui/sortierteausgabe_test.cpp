@@ -119,6 +119,75 @@ TEST_F(SortierteAusgabeTest, AFileThatCannotBeWrittenKeepsTheFolders) {
   EXPECT_EQ(ordner(), vorher);
 }
 
+// The question about a file that exists names the file the save writes, with the ending of
+// the chosen type; No shows the dialog again and writes nothing.
+TEST_F(SortierteAusgabeTest, OverwriteQuestionNamesTheFileThatIsWritten) {
+  writeFileBytes(dir->file("liste.html"), "alt");
+  ScriptedFileDialogs dialogs;
+  dialogs.answer(dir->file("liste.htm"), 2);
+  boxes.answer(msg::IdNo);
+  dlg->InDateispeichern1Click();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, dir->file("liste.html") + " ist bereits vorhanden.\nM\xF6" "chten Sie die Datei ersetzen?");
+  EXPECT_EQ(boxes.shown()[0].buttons, msg::YesNo);
+  ASSERT_EQ(dialogs.asked().size(), 2u) << "asked again";
+  EXPECT_EQ(dialogs.asked()[1].fileName, "liste.htm");
+  EXPECT_EQ(readFileBytes(dir->file("liste.html")), "alt");
+
+  dialogs.answer(dir->file("liste.htm"), 2);
+  dlg->InDateispeichern1Click();  // Yes, by default
+  EXPECT_NE(readFileBytes(dir->file("liste.html")).find("<html>"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir->file("liste.htm")));
+}
+
+// Club results of the team changers: the file and the clipboard hold the rows of the page.
+TEST_F(SortierteAusgabeTest, TeamChangersAreSavedAndCopiedAsThePageShowsThem) {
+  dlg->PageControl1->setCurrentIndex(4);
+  waehle(dlg->ComboBoxVrVereine, 0);
+  waehle(dlg->ComboBoxVrEa, 1);
+  ASSERT_GT(dlg->ListViewVErg->topLevelItemCount(), 0);
+  std::string seite;
+  for (int i = 0; i < dlg->ListViewVErg->topLevelItemCount(); ++i) seite += fromQs(dlg->ListViewVErg->topLevelItem(i)->text(2)) + ";";
+  ASSERT_NE(seite.find("Kurt"), std::string::npos);
+  ASSERT_EQ(seite.find("Max"), std::string::npos) << "Max never changed teams";
+
+  dlg->InWindowsZwischenablagespeichernF41Click();
+  speichere(dir->file("wechsel.txt"), 1);
+  speichere(dir->file("wechsel.html"), 2);
+  for (const std::string& text : {clipboard::text(), readFileBytes(dir->file("wechsel.txt")),
+                                  readFileBytes(dir->file("wechsel.html"))}) {
+    EXPECT_NE(text.find("Kurt"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Max"), std::string::npos) << text;
+  }
+}
+
+// An HTML page holds only ASCII, whatever the names hold, and gets the style sheet beside
+// it; a style sheet that cannot be copied is reported as the page's failure.
+TEST_F(SortierteAusgabeTest, HtmlPageIsAsciiAndGetsTheStyleSheetBesideIt) {
+  db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=10;", {"Ren\xE9 & Jos\xE9 \x80 \x84" "Adler\x93"});
+  fs::create_directory(dir->file("css"));
+  fs::create_directory(dir->file("web"));
+  writeFileBytes(dir->file("css/Liga.css"), "td {}");
+  setFieldText(gEinstellungen.CssDatei, dir->file("css/Liga.css"));
+  ASSERT_EQ(gEinstellungen.CssKopieren, 1) << "on by default";
+  dlg->FormShow();
+  dlg->PageControl1->setCurrentIndex(4);
+  waehle(dlg->ComboBoxVrVereine, 0);
+
+  speichere(dir->file("web/verein.html"), 2);
+  const std::string page = readFileBytes(dir->file("web/verein.html"));
+  ASSERT_FALSE(page.empty());
+  for (char c : page) ASSERT_LT(static_cast<unsigned char>(c), 0x80u) << page;
+  EXPECT_NE(page.find("Ren&#233; &amp; Jos&#233; &#8364; &#8222;Adler&#8220;"), std::string::npos) << page;
+  EXPECT_EQ(readFileBytes(dir->file("web/Liga.css")), "td {}");
+  EXPECT_EQ(boxes.shown().back().caption, "Meldung");
+
+  fs::create_directory(dir->file("web2"));
+  fs::create_directory(dir->file("web2/Liga.css"));  // in the style sheet's way
+  speichere(dir->file("web2/verein.html"), 2);
+  EXPECT_EQ(boxes.shown().back().text, "Fehler beim Erstellen der Datei\nPfad pr\xFC" "fen!");
+}
+
 TEST_F(SortierteAusgabeTest, ClipboardTakesAPendingMinimumAndHoldsTheSavedText) {
   dlg->PageControl1->setCurrentIndex(2);
   dlg->RadioGroup2Items[1]->click();

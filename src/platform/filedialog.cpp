@@ -86,11 +86,12 @@ FileDialog::FileDialog(Kind k, std::string f, std::string ext)
     : kind(k), filter(std::move(f)), defaultExt(std::move(ext)) {}
 
 bool FileDialog::execute(QWidget* parent) {
+  again_.clear();
   for (;;) {
     if (!choose(parent)) return false;
     if (kind != Save || !overwritePrompt || mayWrite()) return true;
-    // Shown again with the chosen name, as a replace declined in the system dialog does.
-    initialDir = displayPath(filePath.parent_path());
+    // Shown again on the chosen file, as a replace declined in the system dialog does.
+    again_ = filePath;
     fileName = displayPath(filePath.filename());
   }
 }
@@ -120,7 +121,7 @@ bool FileDialog::choose(QWidget* parent) {
     return true;
   }
 
-  QFileDialog dlg(parent, qs(title), qs(initialDir));
+  QFileDialog dlg(parent, qs(title), again_.empty() ? qs(initialDir) : qtPath(again_.parent_path()));
   if (kind == Folder) {
     dlg.setFileMode(QFileDialog::Directory);
     dlg.setOption(QFileDialog::ShowDirsOnly);
@@ -146,7 +147,10 @@ bool FileDialog::choose(QWidget* parent) {
   QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&](const QString& name) {
     dlg.setDefaultSuffix(suffixFor(static_cast<int>(names.indexOf(name)) + 1));
   });
-  if (!fileName.empty()) dlg.selectFile(qs(fileName));
+  if (!again_.empty())
+    dlg.selectFile(qtPath(again_.filename()));
+  else if (!fileName.empty())
+    dlg.selectFile(qs(fileName));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
   int chosenIndex = static_cast<int>(names.indexOf(dlg.selectedNameFilter())) + 1;
   filterIndex = chosenIndex > 0 ? chosenIndex : 1;

@@ -52,6 +52,7 @@ class FileDialog {
   // Whether the file the save writes may be written: it does not exist yet, or the user
   // agrees to replace it.
   bool mayWrite() const;
+  std::filesystem::path again_;  // the file whose replacement was declined
   // localName: the chosen path in the file system's spelling.
   void setChosen(const std::string& localName);
 };

@@ -1,5 +1,6 @@
 #include "output/drucklayout.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -35,10 +36,17 @@ std::string WettkampfleiterZeile(const DiszKopf& kopf) {
 int PrintListTitle(PrintCanvas& canvas, DruckLayout layout, int disznr) {
   const DiszKopf kopf = LeseDiszKopf(disznr);
   canvas.setFont(PrintFont{"Times New Roman", 14});
-  canvas.textOut(layout.Links, layout.Oben,
-                 "Rundenwettkampf " + kopf.Gauname + " " + kopf.Bezeichnung + " " +
-                     kopf.Saisonname);
-  return layout.Oben + 3 * layout.Zeile;
+  const int hoehe = canvas.textHeight("Ag");
+  const int zeilen = canvas.textBlock(layout.Links, layout.Oben, DruckBreite(canvas, layout),
+                                      "Rundenwettkampf " + kopf.Gauname + " " + kopf.Bezeichnung +
+                                          " " + kopf.Saisonname,
+                                      hoehe);
+  return layout.Oben + 3 * layout.Zeile + std::max(0, zeilen - 1) * hoehe;
+}
+
+int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout) {
+  const int rechts = layout.Rechts > layout.Links ? layout.Rechts : canvas.pageWidth();
+  return rechts - layout.Links;
 }
 
 void PrintPageFooter(PrintCanvas& canvas, DruckLayout layout, int disznr) {
@@ -60,8 +68,10 @@ void PrintPageFooter(PrintCanvas& canvas, DruckLayout layout, int disznr) {
   y += layout.Zeile;
   canvas.line(layout.Links, y + layout.Zeile / 2, layout.Rechts, y + layout.Zeile / 2);
   y += layout.Zeile;
-  canvas.textOut(layout.Links, y, WettkampfleiterZeile(kopf));
   const std::string marke = "Kerbwerk2006";
-  canvas.textOut(layout.Rechts - canvas.textWidth(marke), y, marke);
+  const int markeX = layout.Rechts - canvas.textWidth(marke);
+  canvas.textOut(markeX, y, marke);
+  canvas.textBlock(layout.Links, y, markeX - layout.Einheit - layout.Links, WettkampfleiterZeile(kopf),
+                   layout.Zeile);
   canvas.setFont(before);
 }

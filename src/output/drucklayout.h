@@ -38,8 +38,12 @@ DiszKopf LeseDiszKopf(int disznr);
 std::string WettkampfleiterZeile(const DiszKopf& kopf);
 
 // "Rundenwettkampf <district> <discipline> <season>" in 14 points at the left margin and top;
-// the canvas keeps 14 points. Returns the y below it (top + 3 lines).
+// the canvas keeps 14 points. A title wider than the page goes on in further lines. Returns
+// the y below it (top + 3 lines, and the further lines).
 int PrintListTitle(PrintCanvas& canvas, DruckLayout layout, int disznr);
+// The width from the left margin to the right edge (the page's edge where Rechts is unset).
+int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // The footer of the current page, from the bottom down in 10 points: the note (flag above 0),
-// the date, a rule, and the manager line with the maker's mark at the right edge.
+// the date, a rule, and the manager line with the maker's mark at the right edge; a manager
+// line that would reach the mark goes on below.
 void PrintPageFooter(PrintCanvas& canvas, DruckLayout layout, int disznr);

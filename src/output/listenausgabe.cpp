@@ -167,8 +167,20 @@ class ListenDruck {
     for (const ListenTabelle& t : dok_.Tabellen) {
       tabelle_ = &t;
       lage_ = spaltenlage(t, l_);
-      if (y_ + 2 * l_.Zeile > l_.Unten) neueSeite();
-      if (y_ > tabellenStart_) y_ += l_.Zeile;  // a blank line between tables
+      const ListenZeile* erste = nullptr;
+      for (const ListenZeile& z : t.Zeilen)
+        if (!z.leer()) {
+          erste = &z;
+          break;
+        }
+      const int luecke = y_ > tabellenStart_ ? l_.Zeile : 0;  // a blank line between tables
+      if (y_ + luecke + kopfHoehe() + (erste ? hoehe(*erste) : 0) > l_.Unten) {
+        tabelle_ = nullptr;  // the new page's captions are this table's, printed below
+        neueSeite();
+        tabelle_ = &t;
+      } else {
+        y_ += luecke;
+      }
       ueberschriften();
       const std::vector<ListenZeile>& z = t.Zeilen;
       for (size_t i = 0; i < z.size(); ++i) {
@@ -177,7 +189,7 @@ class ListenDruck {
           continue;
         }
         if (i == 0 || z[i - 1].leer()) blockZusammenhalten(z, i);
-        if (y_ + l_.Zeile > l_.Unten) neueSeite();
+        if (y_ + hoehe(z[i]) > l_.Unten && y_ > tabellenStart_) neueSeite();
         zeile(z[i]);
       }
     }
@@ -187,10 +199,9 @@ class ListenDruck {
  private:
   // Starts a block on a new page when it would not fit on this one but fits on an empty one.
   void blockZusammenhalten(const std::vector<ListenZeile>& z, size_t start) {
-    size_t ende = start;
-    while (ende < z.size() && !z[ende].leer()) ++ende;
-    const int hoehe = static_cast<int>(ende - start) * l_.Zeile;
-    if (y_ + hoehe > l_.Unten && tabellenStart_ + hoehe <= l_.Unten) neueSeite();
+    int summe = 0;
+    for (size_t i = start; i < z.size() && !z[i].leer(); ++i) summe += hoehe(z[i]);
+    if (y_ + summe > l_.Unten && tabellenStart_ + summe <= l_.Unten) neueSeite();
   }
 
   void neueSeite() {
@@ -203,41 +214,59 @@ class ListenDruck {
   void seitenkopf() {
     y_ = PrintListTitle(c_, l_, dok_.Disznr);
     c_.setFont(PrintFont{"Times New Roman", 14});
+    const int hoch = c_.textHeight("Ag");
     for (const std::string& z : titelzeilen(dok_)) {
-      c_.textOut(l_.Links, y_, z);
-      y_ += l_.Zeile * 3 / 2;
+      const int n = c_.textBlock(l_.Links, y_, l_.Rechts - l_.Links, z, hoch);
+      y_ += l_.Zeile * 3 / 2 + std::max(0, n - 1) * hoch;
     }
     y_ += l_.Zeile / 2;
     tabellenStart_ = y_;
   }
 
-  void ueberschriften() {
+  // The room of a column's text: a left-aligned text may reach the next column, whose text
+  // keeps its own margin; the others keep the margin on both sides.
+  int rand() const { return l_.Einheit / 2; }
+  int innen(const Spaltenlage& s) const {
+    return s.ausr == Ausrichtung::Links ? s.breite - rand() : s.breite - 2 * rand();
+  }
+  // Rows of a cell's lines; every row at least one.
+  template <typename TextOf>
+  int zeilen(TextOf textOf) {
+    int n = 1;
+    for (const Spaltenlage& s : lage_) n = std::max(n, c_.lineCount(textOf(s), innen(s)));
+    return n * l_.Zeile;
+  }
+  int kopfHoehe() {
     c_.setFont(PrintFont{"Times New Roman", 10, true});
+    return zeilen([&](const Spaltenlage& s) { return tabelle_->Spalten[s.index].Titel; }) +
+           l_.Zeile / 4;
+  }
+  int hoehe(const ListenZeile& z) {
+    c_.setFont(PrintFont{"Times New Roman", 10, z.Fett});
+    return zeilen([&](const Spaltenlage& s) { return zelle(z, s.index); });
+  }
+
+  void ueberschriften() {
+    const int h = kopfHoehe() - l_.Zeile / 4;
     for (const Spaltenlage& s : lage_) text(s, tabelle_->Spalten[s.index].Titel);
-    y_ += l_.Zeile;
+    y_ += h;
     c_.line(l_.Links, y_, l_.Rechts, y_);
     y_ += l_.Zeile / 4;
     tabellenStart_ = y_;
   }
 
   void zeile(const ListenZeile& z) {
-    c_.setFont(PrintFont{"Times New Roman", 10, z.Fett});
+    const int h = hoehe(z);
     for (const Spaltenlage& s : lage_) text(s, zelle(z, s.index));
-    y_ += l_.Zeile;
+    y_ += h;
   }
 
-  void text(const Spaltenlage& s, std::string t) {
-    if (t.empty()) return;
-    const int rand = l_.Einheit / 2;
-    // A text wider than its column ends in an ellipsis instead of running into the next one.
-    if (c_.textWidth(t) > s.breite - rand) {
-      while (!t.empty() && c_.textWidth(t + "\x85") > s.breite - rand) t.pop_back();
-      t += "\x85";
-    }
-    int x = s.x + rand;
-    if (s.ausr == Ausrichtung::Rechts) x = s.x + s.breite - rand - c_.textWidth(t);
-    if (s.ausr == Ausrichtung::Mitte) x = s.x + (s.breite - c_.textWidth(t)) / 2;
-    c_.textOut(std::max(x, s.x), y_, t);
+  // A text wider than its column goes on in further lines of the row.
+  void text(const Spaltenlage& s, const std::string& t) {
+    const TextAlign ausr = s.ausr == Ausrichtung::Rechts  ? TextAlign::Right
+                           : s.ausr == Ausrichtung::Mitte ? TextAlign::Center
+                                                          : TextAlign::Left;
+    c_.textBlock(s.x + rand(), y_, innen(s), t, l_.Zeile, ausr);
   }
 
   PrintCanvas& c_;

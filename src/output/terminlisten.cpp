@@ -1,6 +1,7 @@
 #include "output/terminlisten.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "core/db.h"
@@ -251,11 +252,13 @@ void regel(PrintCanvas& canvas, const DruckLayout& l, int y) {
   canvas.line(l.Links - l.Einheit, y, l.Rechts, y);
 }
 
-// Title and heading of a class block; the y below them.
+// Title and heading of a class block; the y below them. A heading wider than the page goes
+// on in further lines and moves the block down by them.
 int seitenKopf(PrintCanvas& canvas, const DruckLayout& l, const std::string& ueberschrift) {
   int y = PrintListTitle(canvas, l, disziplin());
-  canvas.textOut(l.Links, plus(y, -1.5, l), ueberschrift);
-  return y;
+  const int hoch = canvas.textHeight("Ag");
+  const int n = canvas.textBlock(l.Links, plus(y, -1.5, l), l.Rechts - l.Links, ueberschrift, hoch);
+  return y + std::max(0, n - 1) * hoch;
 }
 
 void druckeKlassenblock(PrintCanvas& canvas, const DruckLayout& l, long klasse,
@@ -267,6 +270,40 @@ void druckeKlassenblock(PrintCanvas& canvas, const DruckLayout& l, long klasse,
   PrintPageFooter(canvas, l, disziplin());
 }
 
+// The four texts of a pairing line, each in its own column: home and guest of the round on
+// the left, home and guest of its return round on the right; a missing side has none.
+struct Paarungsspalten {
+  std::array<int, 4> x{}, breite{};
+
+  explicit Paarungsspalten(const DruckLayout& l) {
+    const int rand = l.Einheit / 2;
+    x = {l.Spalte[1], l.Spalte[2], l.Spalte[6], l.Spalte[7]};
+    const std::array<int, 4> ende = {l.Spalte[2], l.Spalte[4], l.Spalte[7], l.Rechts + rand};
+    for (size_t i = 0; i < 4; ++i) breite[i] = ende[i] - x[i] - rand;
+  }
+
+  static std::array<std::string, 4> texte(const TerminZeile& z) {
+    auto heim = [](const TerminSeite& s) { return s.da ? nameOderFrei(s.heim) : std::string(); };
+    auto gast = [](const TerminSeite& s) { return s.da ? "- " + nameOderFrei(s.gast) : std::string(); };
+    return {heim(z.links), gast(z.links), heim(z.rechts), gast(z.rechts)};
+  }
+
+  // The height of the line: as many rows as its longest text needs.
+  int hoehe(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l) const {
+    const std::array<std::string, 4> t = texte(z);
+    int n = 1;
+    for (size_t i = 0; i < 4; ++i) n = std::max(n, canvas.lineCount(t[i], breite[i]));
+    return n * l.Zeile;
+  }
+
+  int drucke(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l, int y) const {
+    const std::array<std::string, 4> t = texte(z);
+    const int h = hoehe(canvas, z, l);
+    for (size_t i = 0; i < 4; ++i) canvas.textBlock(x[i], y, breite[i], t[i], l.Zeile);
+    return y + h;
+  }
+};
+
 }  // namespace
 
 int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int y,
@@ -277,10 +314,15 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
   const TerminKlasse k = LadeTerminKlasse(disziplin(), klasse);
   if (!k.vorhanden) return y;
   const std::string klassenZeile = "Klasse " + k.name;
-  canvas.textOut(l.Links, y, klassenZeile);
-  y = plus(y, 1.2, l);
-  regel(canvas, l, y);
-  y += l.Zeile;
+  const Paarungsspalten spalten(l);
+  const int rand = l.Einheit / 2;
+  auto klassenKopf = [&]() {
+    const int n = canvas.textBlock(l.Links, y, l.Rechts - l.Links, klassenZeile, l.Zeile);
+    y = plus(y, 1.2, l) + std::max(0, n - 1) * l.Zeile;
+    regel(canvas, l, y);
+    y += l.Zeile;
+  };
+  klassenKopf();
   int seitenAnfang = y;
 
   auto seitenwechsel = [&]() {
@@ -290,29 +332,31 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
     canvas.setFontSize(12);
     regel(canvas, l, y);
     y = plus(y, 0.5, l);
-    canvas.textOut(l.Links, y, klassenZeile);
-    y = plus(y, 1.2, l);
-    regel(canvas, l, y);
-    y += l.Zeile;
+    klassenKopf();
     seitenAnfang = y;
   };
+  // The round headers of a pair above its lines, each in its half of the page.
+  auto kopfZeilen = [&](const TerminRundenpaar& p) {
+    return std::max({1, canvas.lineCount(DurchgangText(p.runde, p.termin), l.Spalte[4] - l.Spalte[0] - rand),
+                     canvas.lineCount(DurchgangText(p.rueckrunde, p.rueckTermin), l.Rechts - l.Spalte[5])});
+  };
+  auto kopfHoehe = [&](const TerminRundenpaar& p) {
+    return plus(plus(0, 1.4, l), 0.3, l) + (kopfZeilen(p) - 1) * l.Zeile;
+  };
   auto paarKopf = [&](const TerminRundenpaar& p) {
-    canvas.textOut(l.Spalte[0], y, DurchgangText(p.runde, p.termin));
-    canvas.textOut(l.Spalte[5], y, DurchgangText(p.rueckrunde, p.rueckTermin));
-    y = plus(y, 1.4, l);
+    const int n = kopfZeilen(p);
+    canvas.textBlock(l.Spalte[0], y, l.Spalte[4] - l.Spalte[0] - rand, DurchgangText(p.runde, p.termin), l.Zeile);
+    canvas.textBlock(l.Spalte[5], y, l.Rechts - l.Spalte[5], DurchgangText(p.rueckrunde, p.rueckTermin), l.Zeile);
+    y = plus(y, 1.4, l) + (n - 1) * l.Zeile;
     regel(canvas, l, y);
     y = plus(y, 0.3, l);
   };
-  auto seite = [&](const TerminSeite& s, int xHeim, int xGast) {
-    if (!s.da) return;
-    canvas.textOut(xHeim, y, nameOderFrei(s.heim));
-    canvas.textOut(xGast, y, "- " + nameOderFrei(s.gast));
-  };
 
   for (const TerminRundenpaar& p : k.paare) {
-    // Height of the whole pair, with the same truncations as the printing below.
-    int ende = plus(plus(y, 1.4, l), 0.3, l) + static_cast<int>(p.zeilen.size()) * l.Zeile;
-    ende = plus(ende, 1.3, l);
+    // A pair goes to the next page when its own lines would reach the footer; the gap after
+    // it may.
+    int ende = y + kopfHoehe(p);
+    for (const TerminZeile& z : p.zeilen) ende += spalten.hoehe(canvas, z, l);
     if (ende > l.Unten && y > seitenAnfang) seitenwechsel();
 
     int y0 = y;
@@ -320,16 +364,14 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
     size_t aufSeite = 0;
     for (const TerminZeile& z : p.zeilen) {
       // A pair taller than a page continues on the next one under its round headers.
-      if (aufSeite > 0 && plus(y + l.Zeile, 1.3, l) > l.Unten) {
+      if (aufSeite > 0 && y + spalten.hoehe(canvas, z, l) > l.Unten) {
         canvas.line(l.Spalte[4], y0, l.Spalte[4], y);
         seitenwechsel();
         y0 = y;
         paarKopf(p);
         aufSeite = 0;
       }
-      seite(z.links, l.Spalte[1], l.Spalte[2]);
-      seite(z.rechts, l.Spalte[6], l.Spalte[7]);
-      y += l.Zeile;
+      y = spalten.drucke(canvas, z, l, y);
       ++aufSeite;
     }
     canvas.line(l.Spalte[4], y0, l.Spalte[4], y);

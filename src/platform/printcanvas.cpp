@@ -1,6 +1,54 @@
 #include "platform/printcanvas.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
+
+// ---- PrintCanvas
+
+std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int width) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    if (textWidth(text.substr(start)) <= width) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    // The longest beginning that fits, at least one character.
+    size_t end = start + 1;
+    while (end < text.size() && textWidth(text.substr(start, end + 1 - start)) <= width) ++end;
+    if (end >= text.size()) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    // Back to the last blank inside it, unless the line holds nothing but blanks before it.
+    size_t brk = end;
+    if (text[end] != ' ') {
+      size_t blank = text.find_last_of(' ', end - 1);
+      if (blank != std::string::npos && blank > start &&
+          text.find_first_not_of(' ', start) < blank)
+        brk = blank;
+    }
+    size_t last = text.find_last_not_of(' ', brk - 1);
+    if (last != std::string::npos && last >= start) lines.push_back(text.substr(start, last + 1 - start));
+    start = text.find_first_not_of(' ', brk);
+    if (start == std::string::npos) break;
+  }
+  return lines;
+}
+
+int PrintCanvas::textBlock(int x, int y, int width, const std::string& text, int step,
+                           TextAlign align) {
+  const std::vector<std::string> lines = wrapText(text, width);
+  for (const std::string& line : lines) {
+    int lx = x;
+    if (align == TextAlign::Right) lx = x + width - textWidth(line);
+    if (align == TextAlign::Center) lx = x + (width - textWidth(line)) / 2;
+    if (!line.empty()) textOut(std::max(lx, x), y, line);
+    y += step;
+  }
+  return static_cast<int>(lines.size());
+}
 
 // ---- PrintJob
 

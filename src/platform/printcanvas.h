@@ -7,6 +7,7 @@
 #include <vector>
 
 enum class PageOrientation { Portrait, Landscape };
+enum class TextAlign { Left, Right, Center };
 
 struct PrintFont {
   std::string name = "Times New Roman";
@@ -52,6 +53,19 @@ class PrintCanvas {
   virtual int textWidth(const std::string& text) = 0;
   virtual int textHeight(const std::string& text) = 0;
   virtual void line(int x1, int y1, int x2, int y2) = 0;
+
+  // The lines a text takes in a column `width` units wide in the current font: broken at a
+  // blank where the next word would pass the width, inside a word only where the word alone
+  // is wider. No character but the blanks at a break is left out; an empty text has no line.
+  std::vector<std::string> wrapText(const std::string& text, int width);
+  // Prints the lines of wrapText(text, width) from (x, y) down, `step` apart, each placed in
+  // the column as `align` says. Returns the number of lines (0 for an empty text).
+  int textBlock(int x, int y, int width, const std::string& text, int step,
+                TextAlign align = TextAlign::Left);
+  // The number of lines textBlock would print.
+  int lineCount(const std::string& text, int width) {
+    return static_cast<int>(wrapText(text, width).size());
+  }
 
  protected:
   bool printing_ = false;

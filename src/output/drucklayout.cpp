@@ -7,6 +7,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "platform/messages.h"
 #include "platform/printcanvas.h"
 
 DiszKopf LeseDiszKopf(int disznr) {
@@ -75,3 +76,5 @@ void PrintPageFooter(PrintCanvas& canvas, DruckLayout layout, int disznr) {
                    layout.Zeile);
   canvas.setFont(before);
 }
+
+void MeldeKeineDruckdaten() { msg::show("Keine Daten zum Drucken.", "Meldung"); }

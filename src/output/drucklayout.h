@@ -47,3 +47,6 @@ int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // the date, a rule, and the manager line with the maker's mark at the right edge; a manager
 // line that would reach the mark goes on below.
 void PrintPageFooter(PrintCanvas& canvas, DruckLayout layout, int disznr);
+
+// A print whose choice holds nothing begins no job and says so.
+void MeldeKeineDruckdaten();

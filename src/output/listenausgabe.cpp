@@ -281,12 +281,27 @@ class ListenDruck {
 }  // namespace
 
 bool ListenDrucken(PrintCanvas& canvas, const ListenDokument& dok) {
-  canvas.setTitle("RWK-" + dok.Seite);
-  canvas.setOrientation(dok.Ausrichtung);
+  return ListenDrucken(canvas, std::vector<ListenDokument>{dok});
+}
+
+bool ListenDrucken(PrintCanvas& canvas, const std::vector<ListenDokument>& doks) {
+  if (doks.empty()) return false;
+  canvas.setTitle("RWK-" + doks.front().Seite);
+  canvas.setOrientation(doks.front().Ausrichtung);
   canvas.setPenWidth(2);
   canvas.setFont(PrintFont{});
   if (!canvas.beginDoc()) return false;
-  ListenDruck(canvas, dok).drucke();
+  for (size_t i = 0; i < doks.size(); ++i) {
+    if (i > 0) canvas.newPage();
+    ListenDruck(canvas, doks[i]).drucke();
+  }
   canvas.endDoc();
   return true;
+}
+
+bool ListeHatDaten(const ListenDokument& dok) {
+  for (const ListenTabelle& t : dok.Tabellen)
+    for (const ListenZeile& z : t.Zeilen)
+      if (!z.leer()) return true;
+  return false;
 }

@@ -29,3 +29,8 @@ std::string ListenHtml(const ListenDokument& dok);
 // A complete print job: title and footer on every page, captions repeated after a page
 // break, a block that fits on a page not split. False when the job could not begin.
 bool ListenDrucken(PrintCanvas& canvas, const ListenDokument& dok);
+// Several lists as one job, each beginning on a new page, in the first one's orientation.
+// False when there is none or the job could not begin.
+bool ListenDrucken(PrintCanvas& canvas, const std::vector<ListenDokument>& doks);
+// Whether the list has a row to show.
+bool ListeHatDaten(const ListenDokument& dok);

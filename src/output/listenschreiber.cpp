@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "output/dbase.h"
+#include "output/drucklayout.h"
 #include "output/listenausgabe.h"
 #include "platform/text.h"
 #include "ranking/ranking.h"
@@ -145,7 +146,25 @@ bool PrintVereinsErgebnisse(PrintCanvas& c, _sort_ausgabe a) {
   return ListenDrucken(c, vereinsErgebnisse(a));
 }
 bool PrintMschFuehrer(PrintCanvas& c, int vrnr, int mklnr) {
-  return ListenDrucken(c, mschFuehrer(vrnr, mklnr));
+  const ListenDokument d = mschFuehrer(vrnr, mklnr);
+  if (!ListeHatDaten(d)) {
+    MeldeKeineDruckdaten();
+    return true;
+  }
+  return ListenDrucken(c, d);
+}
+
+bool PrintMschFuehrerVereine(PrintCanvas& c, const std::vector<long>& vereine) {
+  std::vector<ListenDokument> doks;
+  for (long vrnr : vereine) {
+    ListenDokument d = mschFuehrer(static_cast<int>(vrnr), 0);
+    if (ListeHatDaten(d)) doks.push_back(std::move(d));
+  }
+  if (doks.empty()) {
+    MeldeKeineDruckdaten();
+    return true;
+  }
+  return ListenDrucken(c, doks);
 }
 
 void WriteTxtMschTabellen(_sort_ausgabe a) { gIntdat.AusgabeText = ListenText(mschTabellen(a)); }

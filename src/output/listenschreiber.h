@@ -7,6 +7,7 @@
 // kinds 5 and 6 return it. Printers print a whole job on the canvas and return whether it
 // began. The captains' writers take club and class (0 = all) of the current discipline.
 #include <string>
+#include <vector>
 
 #include "output/sortausgabe.h"
 
@@ -17,7 +18,10 @@ bool PrintMschErgebnisse(PrintCanvas& canvas, _sort_ausgabe a);
 bool PrintEinzelErgebnisse(PrintCanvas& canvas, _sort_ausgabe a);
 bool PrintKlassenErgebnisse(PrintCanvas& canvas, _sort_ausgabe a);
 bool PrintVereinsErgebnisse(PrintCanvas& canvas, _sort_ausgabe a);
+// A choice without a team begins no job and says so ("Keine Daten zum Drucken."); true then.
 bool PrintMschFuehrer(PrintCanvas& canvas, int vrnr, int mklnr);
+// The captains of each club of the list as one job, every club on new pages.
+bool PrintMschFuehrerVereine(PrintCanvas& canvas, const std::vector<long>& vereine);
 
 void WriteTxtMschTabellen(_sort_ausgabe a);
 void WriteTxtMschErgebnisse(_sort_ausgabe a);

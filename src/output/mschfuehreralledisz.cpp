@@ -44,22 +44,27 @@ class AlleDiszDruck {
       if (!db::query(gDbHaupt, "SELECT Vrnr FROM Msch_in_klassen WHERE Disznr=? LIMIT 1;", {nr}).empty())
         disziplinen_.push_back({nr, d.text(r, 0), d.text(r, 1), d.num(r, 3)});
     }
-    // The footer's rule: the team lines stay above it.
-    grenze_ = L.Unten - static_cast<int>(static_cast<double>(disziplinen_.size()) * L.Zeile * 0.8);
+    // The footer's rule: the team lines stay above it, the managers' lines below.
+    c_.setFontSize(8);
+    int fusszeilen = 0;
+    for (const std::string& z : wettkampfleiter()) fusszeilen += c_.lineCount(z, fussBreite());
+    grenze_ = L.Unten - static_cast<int>(static_cast<double>(fusszeilen) * L.Zeile * 0.8);
     miss();
   }
 
   void verein(long nr, const std::string& name) {
     vereinKopf_ = "Mannschaftsleiter Verein Nr. " + str(nr) + ", " + name;
     int y = seitenkopf();
+    // The range telephone as it is stored, in the size of the table.
     db::Table tel = db::query(gDbHaupt, "SELECT TelSStd FROM Vereine_zstext WHERE Nummer=?;", {nr});
     std::string telefon = "Tel. Nr. Verein:";
     if (!tel.empty()) {
       const std::string t = tel.text(0, 0);
-      // "0" and blanks stand for no telephone; "0 89 1234" or "(089) 1234" are numbers too.
-      if (t != "(null)" && t.find_first_of("123456789") != std::string::npos) telefon += " " + t;
+      // "0" and blanks stand for no telephone; any other text is printed as it stands.
+      if (t != "(null)" && t.find_first_not_of(" 0") != std::string::npos) telefon += " " + t;
     }
-    c_.textOut(L.Links, y, telefon);
+    c_.setFontSize(10);
+    y += (c_.textBlock(L.Links, y, L.Rechts - L.Links, telefon, L.Zeile) - 1) * L.Zeile;
     y += schritt(1.5);
     for (const Disziplin& d : disziplinen_) {
       db::Table teams = db::query(gDbHaupt,
@@ -72,19 +77,22 @@ class AlleDiszDruck {
         std::vector<Zeile> zeilen = fuehrer(nr, team, d.nr);
         if (zeilen.empty()) zeilen.emplace_back();
         zeilen[0][0] = MannschaftsName(nr, team);
-        const int hoehe = static_cast<int>(zeilen.size() - 1) * schritt(1.2) + L.Zeile;
+        c_.setFontSize(10);
+        int hoehe = L.Zeile - schritt(1.2);
+        for (const Zeile& z : zeilen) hoehe += zeilenHoehe(z);
         // The table head goes with its first team; a team goes whole to the next page.
-        const int kopf = tabelleBegonnen ? 0 : tabellenkopfHoehe();
+        const int kopf = tabelleBegonnen ? 0 : tabellenkopfHoehe(d);
         if (y + kopf + hoehe > grenze_) {
           y = neueSeite();
           if (tabelleBegonnen) y = tabellenkopf(d, y);
         }
         if (!tabelleBegonnen) y = tabellenkopf(d, y);
         tabelleBegonnen = true;
+        c_.setFontSize(10);
         for (const Zeile& z : zeilen) {
-          for (size_t s = 0; s < kSpalten; ++s)
-            if (c_.textWidth(z[s]) > 0) c_.textOut(spalte_[s], y, z[s]);
-          y += schritt(1.2);
+          const int h = zeilenHoehe(z);
+          for (size_t s = 0; s < kSpalten; ++s) c_.textBlock(spalte_[s], y, breite_[s], z[s], L.Zeile);
+          y += h;
         }
       }
     }
@@ -98,19 +106,36 @@ class AlleDiszDruck {
     c_.setFontSize(8);
     const std::string marke = "Kerbwerk2006";
     c_.textOut(L.Rechts - (c_.textWidth(marke) + L.Einheit), y, marke);
-    for (const Disziplin& d : disziplinen_) {
-      db::Table w = db::query(gDbHaupt, "SELECT DISTINCT Name, Fax, Mail FROM Wettkampfleiter WHERE Nr=?;", {d.wkl});
-      if (w.empty()) continue;
-      c_.textOut(L.Links, y,
-                 "Wettkampfleiter " + d.name + ": " + w.text(0, 0) + ", Fax: " + w.text(0, 1) + ", Mail: " + w.text(0, 2));
-      y += schritt(0.8);
-    }
+    for (const std::string& z : wettkampfleiter())
+      y += c_.textBlock(L.Links, y, fussBreite(), z, schritt(0.8)) * schritt(0.8);
   }
 
   DruckLayout L;
 
  private:
   int schritt(double zeilen) const { return static_cast<int>(zeilen * L.Zeile); }
+
+  // The managers' lines of the footer stay left of the maker's mark.
+  int fussBreite() {
+    return L.Rechts - L.Links - c_.textWidth("Kerbwerk2006") - 2 * L.Einheit;
+  }
+  std::vector<std::string> wettkampfleiter() const {
+    std::vector<std::string> out;
+    for (const Disziplin& d : disziplinen_) {
+      db::Table w = db::query(gDbHaupt, "SELECT DISTINCT Name, Fax, Mail FROM Wettkampfleiter WHERE Nr=?;", {d.wkl});
+      if (!w.empty())
+        out.push_back("Wettkampfleiter " + d.name + ": " + w.text(0, 0) + ", Fax: " + w.text(0, 1) +
+                      ", Mail: " + w.text(0, 2));
+    }
+    return out;
+  }
+
+  // A captain's line: 1.2 lines, and a line more for each further line of its longest text.
+  int zeilenHoehe(const Zeile& z) {
+    int n = 1;
+    for (size_t s = 0; s < kSpalten; ++s) n = std::max(n, c_.lineCount(z[s], breite_[s]));
+    return (n - 1) * L.Zeile + schritt(1.2);
+  }
 
   std::vector<Zeile> fuehrer(long verein, int team, int disz) {
     std::vector<Zeile> out;
@@ -126,7 +151,9 @@ class AlleDiszDruck {
     return out;
   }
 
-  // Column widths over every team and captain of all disciplines, in 10 points.
+  // Column widths over every team and captain of all disciplines and the headings of the
+  // columns that hold data, in 10 points. Where they do not fit between the margins, the
+  // widest columns are narrowed alike and their texts go on in further lines.
   void miss() {
     c_.setFontSize(10);
     std::array<int, kSpalten> breite{};
@@ -138,6 +165,25 @@ class AlleDiszDruck {
                               {teams.num(r, 0), teams.integer(r, 1)});
       for (size_t z = 0; z < f.size(); ++z)
         for (size_t s = 1; s < kSpalten; ++s) breite[s] = std::max(breite[s], c_.textWidth(f.text(z, s - 1)));
+    }
+    for (size_t s = 0; s < kSpalten; ++s)
+      if (s == 0 || breite[s] > 0) breite[s] = std::max(breite[s], c_.textWidth(kTitel[s]));
+    const int platz = L.Rechts - L.Links - static_cast<int>(kSpalten - 1) * L.Einheit;
+    std::array<int, kSpalten> sortiert = breite;
+    std::sort(sortiert.begin(), sortiert.end());
+    int summe = 0;
+    for (int b : sortiert) summe += b;
+    if (summe > platz) {
+      // The widest columns share what the narrower ones leave.
+      int rest = platz;
+      for (size_t i = 0; i < kSpalten; ++i) {
+        const int gleich = rest / static_cast<int>(kSpalten - i);
+        if (sortiert[i] > gleich) {
+          for (int& b : breite) b = std::min(b, gleich);
+          break;
+        }
+        rest -= sortiert[i];
+      }
     }
     spalte_[0] = L.Links;
     for (size_t s = 1; s < kSpalten; ++s) spalte_[s] = spalte_[s - 1] + breite[s - 1] + L.Einheit;
@@ -151,9 +197,12 @@ class AlleDiszDruck {
   // District line and the club's line; returns the y below them.
   int seitenkopf() {
     c_.setFontSize(14);
-    c_.textOut(L.Links, L.Oben, "Rundenwettkampf " + fieldText(gEinstellungen.Gauname) + " ");
-    const int y = L.Oben + 2 * L.Zeile;
-    c_.textOut(L.Links, y, vereinKopf_);
+    const int hoch = c_.textHeight("Ag");
+    const int breite = L.Rechts - L.Links;
+    int y = L.Oben;
+    y += (c_.textBlock(L.Links, y, breite, "Rundenwettkampf " + fieldText(gEinstellungen.Gauname) + " ", hoch) - 1) * hoch;
+    y += 2 * L.Zeile;
+    y += (c_.textBlock(L.Links, y, breite, vereinKopf_, hoch) - 1) * hoch;
     return y + schritt(1.5);
   }
 
@@ -163,18 +212,32 @@ class AlleDiszDruck {
     return seitenkopf();
   }
 
-  int tabellenkopfHoehe() const { return schritt(1.5) + schritt(1.5) + L.Zeile + schritt(0.5); }
+  std::string diszKopf(const Disziplin& d) const { return d.name + ", Saison " + d.saison; }
+  int kopfZeilen() {
+    c_.setFontSize(10);
+    int n = 1;
+    for (size_t s = 0; s < kSpalten; ++s)
+      if (s == 0 || breite_[s] > 0) n = std::max(n, c_.lineCount(kTitel[s], breite_[s]));
+    return n;
+  }
+  int tabellenkopfHoehe(const Disziplin& d) {
+    c_.setFontSize(14);
+    const int hoch = c_.textHeight("Ag");
+    const int diszZeilen = c_.lineCount(diszKopf(d), L.Rechts - L.Links);
+    return schritt(1.5) + schritt(1.5) + (diszZeilen - 1) * hoch + kopfZeilen() * L.Zeile + schritt(0.5);
+  }
 
   int tabellenkopf(const Disziplin& d, int y) {
     c_.line(L.Links - L.Einheit, y, L.Rechts, y);
     y += schritt(1.5);
     c_.setFontSize(14);
-    c_.textOut(L.Links, y, d.name + ", Saison " + d.saison);
+    const int hoch = c_.textHeight("Ag");
+    y += (c_.textBlock(L.Links, y, L.Rechts - L.Links, diszKopf(d), hoch) - 1) * hoch;
     y += schritt(1.5);
-    c_.setFontSize(10);
+    const int n = kopfZeilen();
     for (size_t s = 0; s < kSpalten; ++s)
-      if (s == 0 || breite_[s] > 0) c_.textOut(spalte_[s], y, kTitel[s]);
-    y += L.Zeile;
+      if (s == 0 || breite_[s] > 0) c_.textBlock(spalte_[s], y, breite_[s], kTitel[s], L.Zeile);
+    y += n * L.Zeile;
     c_.line(L.Links - L.Einheit, y, L.Rechts, y);
     return y + schritt(0.5);
   }
@@ -190,16 +253,21 @@ class AlleDiszDruck {
 }  // namespace
 
 bool PrintMschFuehrerAlleDisz() {
+  db::Table vereine = db::query(gDbHaupt,
+                                "SELECT Nummer, Name FROM Vereine_gau WHERE Nummer IN "
+                                "(SELECT Vrnr FROM Msch_in_klassen) ORDER BY Nummer ASC, rowid;");
+  if (vereine.empty()) {
+    MeldeKeineDruckdaten();
+    return true;
+  }
   std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+  if (!c) return false;
   c->setTitle("RWK-Mannschaftsleiter, alle Disz");
   c->setOrientation(PageOrientation::Landscape);
   c->setPenWidth(2);
   c->setFontName("Times New Roman");
   if (!c->beginDoc()) return false;
   AlleDiszDruck druck(*c);
-  db::Table vereine = db::query(gDbHaupt,
-                                "SELECT Nummer, Name FROM Vereine_gau WHERE Nummer IN "
-                                "(SELECT Vrnr FROM Msch_in_klassen) ORDER BY Nummer ASC, rowid;");
   for (size_t r = 0; r < vereine.size(); ++r) {
     if (r > 0) c->newPage();  // no page after the last club
     druck.verein(vereine.num(r, 0), vereine.text(r, 1));

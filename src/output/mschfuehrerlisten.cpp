@@ -25,15 +25,15 @@ bool SaveMschFuehrer(const std::string& datei, int format, long verein, long kla
 }
 
 bool PrintMschFuehrerSerie() {
-  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
+  std::vector<long> mitTeams;
+  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer FROM Vereine_gau ORDER BY rowid;");
   for (size_t r = 0; r < vereine.size(); ++r) {
     const long nr = vereine.num(r, 0);
-    if (db::query(gDbHaupt, "SELECT Mklnr FROM Msch_in_klassen WHERE Vrnr=? AND Disznr=? LIMIT 1;",
-                  {nr, static_cast<int>(gEinstellungen.AktDisznr)})
-            .empty())
-      continue;
-    std::unique_ptr<PrintCanvas> c = printing::openCanvas();
-    if (!c || !PrintMschFuehrer(*c, static_cast<int>(nr), 0)) return false;
+    if (!db::query(gDbHaupt, "SELECT Mklnr FROM Msch_in_klassen WHERE Vrnr=? AND Disznr=? LIMIT 1;",
+                   {nr, static_cast<int>(gEinstellungen.AktDisznr)})
+             .empty())
+      mitTeams.push_back(nr);
   }
-  return true;
+  std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+  return c && PrintMschFuehrerVereine(*c, mitTeams);
 }

@@ -1,5 +1,9 @@
 #include "output/schuetzenliste.h"
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
@@ -14,7 +18,10 @@ struct Layout {
   int line = 0;
   int left = 0;
   int bottom = 0;
+  int right = 0;  // the end of the column head's rule
   int col[4] = {};
+  // A column reaches the next one less a unit; the last one the end of the rule.
+  int width(int i) const { return (i < 3 ? col[i + 1] - unit : right) - col[i]; }
 };
 
 Layout layoutOf(PrintCanvas& canvas) {
@@ -25,6 +32,7 @@ Layout layoutOf(PrintCanvas& canvas) {
   l.bottom = canvas.pageHeight() - 2 * l.line;
   const int offsets[4] = {0, 15, 60, 75};
   for (int i = 0; i < 4; ++i) l.col[i] = l.left + offsets[i] * l.unit;
+  l.right = l.col[3] + 15 * l.unit;
   return l;
 }
 
@@ -32,43 +40,63 @@ Layout layoutOf(PrintCanvas& canvas) {
 int printHead(PrintCanvas& canvas, const Layout& l, const std::string& clubName) {
   int y = l.line;
   canvas.setFont({"Times New Roman", 14});
-  canvas.textOut(l.left, y, "Schuetzendaten " + clubName);
+  const int hoch = canvas.textHeight("Ag");
+  y += (canvas.textBlock(l.left, y, l.right - l.left, "Schuetzendaten " + clubName, hoch) - 1) * hoch;
   y += 3 * l.line;
   canvas.setFont({"Times New Roman", 10});
   const char* const heads[4] = {"Pass-Nr.", "Name", "Geschlecht", "Geburtsdatum"};
-  for (int i = 0; i < 4; ++i) canvas.textOut(l.col[i], y, heads[i]);
-  y += l.line;
+  int n = 1;
+  for (int i = 0; i < 4; ++i) n = std::max(n, canvas.textBlock(l.col[i], y, l.width(i), heads[i], l.line));
+  y += n * l.line;
   canvas.setPenWidth(2);
-  canvas.line(l.left, y, l.col[3] + 15 * l.unit, y);
+  canvas.line(l.left, y, l.right, y);
   return y + l.line / 2;
 }
 
-}  // namespace
-
-bool PrintSchuetzenListe(PrintCanvas& canvas, long vrnr, int aktivOnly) {
+// The shooters of one club from the top of the current page; a text wider than its column
+// goes on in further lines of its row.
+void printClub(PrintCanvas& canvas, const Layout& l, long vrnr, int aktivOnly) {
   const std::string clubName = VereinsName(gDbHaupt, vrnr);
   // Ticked as the check marks show it: any flag whose number is not 0.
   std::string sql = "SELECT Passnr, Name, Geschl, Gebdat FROM Schuetzen WHERE VrNr=?";
   if (aktivOnly > 0) sql += " AND CAST(AktivFlag AS INTEGER) <> 0";
   db::Table shooters = db::query(gDbHaupt, sql + " ORDER BY Name COLLATE NOCASE, Passnr;", {vrnr});
-
-  canvas.setTitle("Sch\xFCtzendaten");
-  if (!canvas.beginDoc()) return false;
-  Layout l = layoutOf(canvas);
   int y = printHead(canvas, l, clubName);
   for (size_t r = 0; r < shooters.size(); ++r) {
-    if (y + l.line > l.bottom) {
+    int n = 1;
+    for (int c = 0; c < 4; ++c) n = std::max(n, canvas.lineCount(shooters.text(r, static_cast<size_t>(c)), l.width(c)));
+    if (y + n * l.line > l.bottom) {
       canvas.newPage();
       y = printHead(canvas, l, clubName);
     }
-    for (int c = 0; c < 4; ++c) canvas.textOut(l.col[c], y, shooters.text(r, static_cast<size_t>(c)));
-    y += l.line;
+    for (int c = 0; c < 4; ++c) canvas.textBlock(l.col[c], y, l.width(c), shooters.text(r, static_cast<size_t>(c)), l.line);
+    y += n * l.line;
+  }
+}
+
+}  // namespace
+
+bool PrintSchuetzenListe(PrintCanvas& canvas, long vrnr, int aktivOnly) {
+  return PrintSchuetzenListen(canvas, {vrnr}, aktivOnly);
+}
+
+bool PrintSchuetzenListe(long vrnr, int aktivOnly) {
+  return PrintSchuetzenListen(std::vector<long>{vrnr}, aktivOnly);
+}
+
+bool PrintSchuetzenListen(PrintCanvas& canvas, const std::vector<long>& vrnrs, int aktivOnly) {
+  canvas.setTitle("Sch\xFCtzendaten");
+  if (!canvas.beginDoc()) return false;
+  Layout l = layoutOf(canvas);
+  for (size_t i = 0; i < vrnrs.size(); ++i) {
+    if (i > 0) canvas.newPage();
+    printClub(canvas, l, vrnrs[i], aktivOnly);
   }
   canvas.endDoc();
   return true;
 }
 
-bool PrintSchuetzenListe(long vrnr, int aktivOnly) {
+bool PrintSchuetzenListen(const std::vector<long>& vrnrs, int aktivOnly) {
   std::unique_ptr<PrintCanvas> canvas = printing::openCanvas();
-  return canvas && PrintSchuetzenListe(*canvas, vrnr, aktivOnly);
+  return canvas && PrintSchuetzenListen(*canvas, vrnrs, aktivOnly);
 }

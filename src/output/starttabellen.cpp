@@ -138,13 +138,15 @@ class Druck {
   }
 
   // Title and heading of a page; the serial print puts its footer on the page right away,
-  // the others when the page is done. Returns the y where the body begins.
+  // the others when the page is done. A heading wider than the page goes on below and moves
+  // the body down. Returns the y where the body begins.
   int seitenkopf(const std::string& ueberschrift) {
     ueberschrift_ = ueberschrift;
     int y = PrintListTitle(c_, L, disz_) - L.Zeile / 2;
     c_.setFontSize(14);
-    c_.textOut(L.Links, y - L.Zeile, ueberschrift_);
-    y += L.Zeile;
+    const int hoch = c_.textHeight("Ag");
+    const int n = c_.textBlock(L.Links, y - L.Zeile, L.Rechts - L.Links, ueberschrift_, hoch);
+    y += L.Zeile + std::max(0, n - 1) * hoch;
     if (serie_) PrintPageFooter(c_, L, disz_);
     c_.setFontSize(12);
     koerper_ = y;
@@ -162,83 +164,103 @@ class Druck {
   bool passt(int y, int zeilenHoehe) const { return y + zeilenHoehe <= L.Unten; }
   bool amSeitenanfang(int y) const { return y == koerper_; }
 
+  // A text in the column from x to `bis`, a blank's width short of it; its height in lines,
+  // an empty text keeping its line.
+  int hoehe(const std::string& t, int x, int bis) {
+    return std::max(1, c_.lineCount(t, bis - x - L.Einheit / 2)) * L.Zeile;
+  }
+  int drucke(const std::string& t, int x, int bis, int y) {
+    c_.textBlock(x, y, bis - x - L.Einheit / 2, t, L.Zeile);
+    return y + hoehe(t, x, bis);
+  }
+
   // A class with its teams under a rule; an empty name keeps its line.
   int klasse(const Block& b, int y) {
-    if (!passt(y, static_cast<int>(b.teams.size() + 2) * L.Zeile) && !amSeitenanfang(y)) y = neueSeite();
+    c_.setFontSize(12);
+    const std::string name = "Klasse " + b.klasse;
+    const int rechts = L.Rechts + L.Einheit / 2;
+    int ganz = L.Zeile + hoehe(name, L.Spalte[0], rechts);
+    for (const std::string& team : b.teams) ganz += hoehe(team, L.Spalte[1], rechts);
+    if (!passt(y, ganz) && !amSeitenanfang(y)) y = neueSeite();
     c_.setFontSize(12);
     c_.line(L.Links - L.Einheit, y, L.Rechts, y);
     y += L.Zeile;
-    c_.textOut(L.Spalte[0], y, "Klasse " + b.klasse);
-    y += L.Zeile;
+    y = drucke(name, L.Spalte[0], rechts, y);
     for (const std::string& team : b.teams) {
-      if (!passt(y, L.Zeile)) {
+      if (!passt(y, hoehe(team, L.Spalte[1], rechts))) {
         y = neueSeite();
-        c_.textOut(L.Spalte[0], y, "Klasse " + b.klasse);
-        y += L.Zeile;
+        y = drucke(name, L.Spalte[0], rechts, y);
       }
-      c_.textOut(L.Spalte[1], y, team);
-      y += L.Zeile;
+      y = drucke(team, L.Spalte[1], rechts, y);
     }
     return y + L.Zeile;
   }
 
   // Two classes side by side per pair, split by a vertical rule down the middle to the end
-  // of the last full pair; teams without a name take no line.
+  // of the last full pair; teams without a name take no line. Each name stays in its half.
   int uebersicht(const std::vector<Block>& bloecke, int y) {
     const int mitte = L.Spalte[4];
     const int versatz = 45 * L.Einheit;
+    const int rechts = L.Rechts + L.Einheit / 2;
+    auto xKlasse = [&](size_t s) { return L.Spalte[0] + static_cast<int>(s) * versatz; };
+    auto xTeam = [&](size_t s) { return L.Spalte[1] + static_cast<int>(s) * versatz; };
+    auto bis = [&](size_t s) { return s == 0 ? mitte : rechts; };
     int y0 = y;
-    auto senkrecht = [&](int bis) { c_.line(mitte, y0, mitte, bis); };
+    auto senkrecht = [&](int unten) { c_.line(mitte, y0, mitte, unten); };
     for (size_t i = 0; i < bloecke.size(); i += 2) {
       std::vector<const Block*> paar{&bloecke[i]};
       if (i + 1 < bloecke.size()) paar.push_back(&bloecke[i + 1]);
       std::vector<std::vector<std::string>> spalten;
       size_t zeilen = 0;
-      for (const Block* b : paar) {
+      int kopf = 0;  // the class lines
+      int spaltenHoehe = 0;
+      for (size_t s = 0; s < paar.size(); ++s) {
         spalten.emplace_back();
-        for (const std::string& t : b->teams)
-          if (!t.empty()) spalten.back().push_back(t);
+        int h = hoehe("Klasse " + paar[s]->klasse, xKlasse(s), bis(s));
+        kopf = std::max(kopf, h);
+        for (const std::string& t : paar[s]->teams)
+          if (!t.empty()) {
+            spalten.back().push_back(t);
+            h += hoehe(t, xTeam(s), bis(s));
+          }
         zeilen = std::max(zeilen, spalten.back().size());
+        spaltenHoehe = std::max(spaltenHoehe, h);
       }
       const int oben = static_cast<int>(0.2 * L.Zeile);
-      const int hoehe = oben + static_cast<int>(zeilen + 1) * L.Zeile;
-      if (!passt(y, hoehe) && !amSeitenanfang(y)) {
+      const int ganz = oben + spaltenHoehe;
+      if (!passt(y, ganz) && !amSeitenanfang(y)) {
         senkrecht(y);
         y = y0 = neueSeite();
       }
       c_.line(L.Links - L.Einheit, y, L.Rechts, y);
       int yb = y + oben;
       auto klassenzeile = [&] {
-        for (size_t s = 0; s < paar.size(); ++s)
-          c_.textOut(L.Spalte[0] + static_cast<int>(s) * versatz, yb, "Klasse " + paar[s]->klasse);
-        yb += L.Zeile;
+        for (size_t s = 0; s < paar.size(); ++s) drucke("Klasse " + paar[s]->klasse, xKlasse(s), bis(s), yb);
+        yb += kopf;
       };
-      if (passt(y, hoehe)) {
+      if (passt(y, ganz)) {
         // The usual case: each block whole, the left one first.
         for (size_t s = 0; s < paar.size(); ++s) {
-          int ys = yb;
-          c_.textOut(L.Spalte[0] + static_cast<int>(s) * versatz, ys, "Klasse " + paar[s]->klasse);
-          ys += L.Zeile;
-          for (const std::string& t : spalten[s]) {
-            c_.textOut(L.Spalte[1] + static_cast<int>(s) * versatz, ys, t);
-            ys += L.Zeile;
-          }
+          int ys = drucke("Klasse " + paar[s]->klasse, xKlasse(s), bis(s), yb);
+          for (const std::string& t : spalten[s]) ys = drucke(t, xTeam(s), bis(s), ys);
         }
-        if (paar.size() == 2) y += static_cast<int>(zeilen) * L.Zeile + static_cast<int>(1.5 * L.Zeile);
+        if (paar.size() == 2) y += spaltenHoehe + L.Zeile / 2;
         continue;
       }
       // A pair taller than a page goes on row by row, its class names repeated on each page.
       klassenzeile();
       for (size_t r = 0; r < zeilen; ++r) {
-        if (!passt(yb, L.Zeile)) {
+        int h = 0;
+        for (size_t s = 0; s < paar.size(); ++s)
+          if (r < spalten[s].size()) h = std::max(h, hoehe(spalten[s][r], xTeam(s), bis(s)));
+        if (!passt(yb, h)) {
           senkrecht(yb);
           yb = y0 = neueSeite();
           klassenzeile();
         }
         for (size_t s = 0; s < paar.size(); ++s)
-          if (r < spalten[s].size())
-            c_.textOut(L.Spalte[1] + static_cast<int>(s) * versatz, yb, spalten[s][r]);
-        yb += L.Zeile;
+          if (r < spalten[s].size()) drucke(spalten[s][r], xTeam(s), bis(s), yb);
+        yb += h;
       }
       if (paar.size() == 2) y = yb + L.Zeile / 2;
     }
@@ -258,6 +280,7 @@ class Druck {
 
 std::unique_ptr<PrintCanvas> beginne() {
   std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+  if (!c) return c;
   c->setTitle("RWK-Starttabellen");
   c->setOrientation(PageOrientation::Portrait);
   c->setPenWidth(2);
@@ -269,12 +292,16 @@ std::unique_ptr<PrintCanvas> beginne() {
 }  // namespace
 
 bool PrintStarttabellen(long verein, long klasse) {
+  const int disz = gEinstellungen.AktDisznr;
+  const std::vector<Block> b = bloecke(disz, verein, klasse);
+  if (b.empty()) {
+    MeldeKeineDruckdaten();
+    return true;
+  }
   std::unique_ptr<PrintCanvas> c = beginne();
   if (!c) return false;
   Druck d(*c, false);
-  const int disz = gEinstellungen.AktDisznr;
   int y = d.seitenkopf("Starttabellen " + (verein > 0 ? VereinsName(gDbHaupt, verein) : std::string()));
-  const std::vector<Block> b = bloecke(disz, verein, klasse);
   if (verein > 0 || klasse > 0) {
     for (const Block& k : b) y = d.klasse(k, y);
   } else {
@@ -285,19 +312,25 @@ bool PrintStarttabellen(long verein, long klasse) {
 }
 
 bool PrintStarttabellenSerie() {
+  const int disz = gEinstellungen.AktDisznr;
+  // Each class of a club once, however many teams the club has in it.
+  std::vector<std::pair<std::string, std::vector<Block>>> vereine;
+  db::Table t = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
+  for (size_t r = 0; r < t.size(); ++r) {
+    std::vector<Block> b = bloecke(disz, t.num(r, 0), 0);
+    if (!b.empty()) vereine.emplace_back(t.text(r, 1), std::move(b));
+  }
+  if (vereine.empty()) {
+    MeldeKeineDruckdaten();
+    return true;
+  }
   std::unique_ptr<PrintCanvas> c = beginne();
   if (!c) return false;
   Druck d(*c, true);
-  const int disz = gEinstellungen.AktDisznr;
-  int seiten = 0;
-  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
-  for (size_t r = 0; r < vereine.size(); ++r) {
-    // Each class once, however many teams the club has in it.
-    const std::vector<Block> b = bloecke(disz, vereine.num(r, 0), 0);
-    if (b.empty()) continue;
-    if (seiten++ > 0) c->newPage();
-    int y = d.seitenkopf("Starttabellen " + vereine.text(r, 1));
-    for (const Block& k : b) y = d.klasse(k, y);
+  for (size_t v = 0; v < vereine.size(); ++v) {
+    if (v > 0) c->newPage();
+    int y = d.seitenkopf("Starttabellen " + vereine[v].first);
+    for (const Block& k : vereine[v].second) y = d.klasse(k, y);
   }
   d.ende();
   return true;

@@ -12,7 +12,8 @@ std::string WriteHtmlStarttabellen(long verein, long klasse, const std::string& 
 bool SaveStarttabellen(const std::string& datei, int format, long verein, long klasse,
                        const std::string& vereinsname);
 
-// On the current printer, one job each; false when the printer did not begin the job.
+// On the current printer, one job each; false when the printer did not begin the job. A
+// choice that holds no class begins no job and says so ("Keine Daten zum Drucken.").
 // With a club or a class one block per class, with neither the two-column overview.
 bool PrintStarttabellen(long verein, long klasse);
 // A page per club with a team in the discipline, its classes each once.

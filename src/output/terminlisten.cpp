@@ -382,12 +382,17 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
 
 bool PrintTerminlisten(PrintCanvas& canvas, long verein, long klasse,
                        const std::string& vereinsName) {
+  const std::vector<DokumentKlasse> klassen = KlassenDerAuswahl(disziplin(), verein, klasse);
+  if (klassen.empty()) {
+    MeldeKeineDruckdaten();
+    return true;
+  }
   DruckLayout l;
   if (!beginTerminDruck(canvas, l)) return false;
   // A club without a name still gets the blank after the heading's first word.
   const std::string name = verein > 0 ? (vereinsName.empty() ? " " : vereinsName) : std::string();
   bool erste = true;
-  for (const DokumentKlasse& d : KlassenDerAuswahl(disziplin(), verein, klasse)) {
+  for (const DokumentKlasse& d : klassen) {
     druckeKlassenblock(canvas, l, d.nr, "Terminlisten " + name, name, !erste);
     erste = false;
   }
@@ -396,19 +401,26 @@ bool PrintTerminlisten(PrintCanvas& canvas, long verein, long klasse,
 }
 
 bool PrintTerminlistenAlleVereine(PrintCanvas& canvas) {
+  std::vector<std::pair<std::string, std::vector<DokumentKlasse>>> vereine;
+  db::Table t = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
+  for (size_t r = 0; r < t.size(); ++r) {
+    const long verein = t.num(r, 0);
+    if (verein < 1) continue;
+    std::vector<DokumentKlasse> klassen = KlassenDerAuswahl(disziplin(), verein, 0);
+    if (!klassen.empty()) vereine.emplace_back(t.text(r, 1), std::move(klassen));
+  }
+  if (vereine.empty()) {
+    MeldeKeineDruckdaten();
+    return true;
+  }
   DruckLayout l;
   if (!beginTerminDruck(canvas, l)) return false;
-  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau ORDER BY rowid;");
   bool erste = true;
-  for (size_t r = 0; r < vereine.size(); ++r) {
-    const long verein = vereine.num(r, 0);
-    if (verein < 1) continue;
-    const std::string& name = vereine.text(r, 1);
-    for (const DokumentKlasse& d : KlassenDerAuswahl(disziplin(), verein, 0)) {
+  for (const auto& [name, klassen] : vereine)
+    for (const DokumentKlasse& d : klassen) {
       druckeKlassenblock(canvas, l, d.nr, "Terminlisten " + name, name, !erste);
       erste = false;
     }
-  }
   canvas.endDoc();
   return true;
 }

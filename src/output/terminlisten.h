@@ -62,12 +62,14 @@ bool SaveTerminlisten(const std::string& fileName, int filterIndex, long verein,
                       const std::string& vereinsName);
 
 // One job in landscape, a class block per class of the selection. False when the printer
-// refused the job.
+// refused the job; a selection without a class begins no job and says so ("Keine Daten zum
+// Drucken.").
 bool PrintTerminlisten(PrintCanvas& canvas, long verein, long klasse,
                        const std::string& vereinsName);
 // One job over every club: each club's classes once, under the club's name.
 bool PrintTerminlistenAlleVereine(PrintCanvas& canvas);
-// Prints one class from y on, breaking pages where a round pair would reach the footer;
+// Prints one class from y on, breaking pages where the lines of a round pair would reach the
+// footer; a name wider than its column goes on in further lines of its pairing line;
 // returns the y below the class block.
 int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout layout, long klasse, int y,
                            const std::string& vereinsName);

@@ -22,12 +22,16 @@ std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int widt
       break;
     }
     // Back to the last blank inside it, unless the line holds nothing but blanks before it.
+    // A hyphen or slash keeps its word part on the line when the line has no blank to break at.
     size_t brk = end;
     if (text[end] != ' ') {
+      const size_t erstes = text.find_first_not_of(' ', start);
       size_t blank = text.find_last_of(' ', end - 1);
-      if (blank != std::string::npos && blank > start &&
-          text.find_first_not_of(' ', start) < blank)
+      size_t strich = text.find_last_of("-/", end - 1);
+      if (blank != std::string::npos && blank > start && erstes < blank)
         brk = blank;
+      else if (strich != std::string::npos && strich >= erstes && strich + 1 < end)
+        brk = strich + 1;
     }
     size_t last = text.find_last_not_of(' ', brk - 1);
     if (last != std::string::npos && last >= start) lines.push_back(text.substr(start, last + 1 - start));

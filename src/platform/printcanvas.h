@@ -55,8 +55,9 @@ class PrintCanvas {
   virtual void line(int x1, int y1, int x2, int y2) = 0;
 
   // The lines a text takes in a column `width` units wide in the current font: broken at a
-  // blank where the next word would pass the width, inside a word only where the word alone
-  // is wider. No character but the blanks at a break is left out; an empty text has no line.
+  // blank where the next word would pass the width, else after a hyphen or slash, inside a
+  // word only where the word alone is wider. No character but the blanks at a break is left
+  // out; an empty text has no line.
   std::vector<std::string> wrapText(const std::string& text, int width);
   // Prints the lines of wrapText(text, width) from (x, y) down, `step` apart, each placed in
   // the column as `align` says. Returns the number of lines (0 for an empty text).

@@ -407,10 +407,17 @@ void TZikoSchuetzenBearbeitenDlg::ButtonSeriendruckClick() {
   bool markierte = RadioButtonMarkierteSchuetzen->isChecked();
   std::string sql = "SELECT Passnr FROM Schuetzen WHERE VrNr=?";
   if (markierte) sql += " AND CAST(AktivFlag AS INTEGER) <> 0";
+  // One job: every club with shooters to list on pages of its own.
+  std::vector<long> vereine;
   db::Table clubs = db::query(gDbHaupt, "SELECT DISTINCT Nummer FROM Vereine_gau");
   for (size_t r = 0; r < clubs.size(); ++r) {
     long vrnr = clubs.num(r, 0);
-    if (vrnr <= 0 || db::query(gDbHaupt, sql + " LIMIT 1;", {vrnr}).empty()) continue;
-    if (!printClub(vrnr)) return;
+    if (vrnr > 0 && !db::query(gDbHaupt, sql + " LIMIT 1;", {vrnr}).empty()) vereine.push_back(vrnr);
   }
+  if (vereine.empty()) {
+    msg::show("Keine Daten zum Drucken.", "Meldung");
+    return;
+  }
+  if (!PrintSchuetzenListen(vereine, markierte ? 1 : 0))
+    msg::show("Die Schützenlisten konnten nicht gedruckt werden.", "Fehler", msg::Ok, msg::Error);
 }

@@ -96,7 +96,7 @@ TEST_F(Ausgaben, TwoClubsOfOneNameEachGetTheirOwnStartTableAndCaptains) {
   }
 }
 
-TEST_F(Ausgaben, CaptainsSaveAsDbaseAndPrintAJobPerClubWithTeams) {
+TEST_F(Ausgaben, CaptainsSaveAsDbaseAndPrintOneJobWithAPagePerClubWithTeams) {
   setFieldText(gEinstellungen.CssDatei, dir->file("Mein.css"));
   writeFileBytes(dir->file("Mein.css"), "td {}");
   gEinstellungen.CssKopieren = 1;
@@ -116,10 +116,15 @@ TEST_F(Ausgaben, CaptainsSaveAsDbaseAndPrintAJobPerClubWithTeams) {
   EXPECT_EQ(db::query(gDbPfade, "SELECT MschfuehrerPfad FROM PfadeNeueSaison WHERE Disznr=0;").text(0, 0),
             dir->file("ziel"));
 
-  // Clubs 2 and 3 have teams; club 1 has none and club 4 no name row.
+  // Clubs 2 and 3 have teams; club 1 has none and club 4 no name row: one job, each club on
+  // its own pages.
   ScriptedPrinting printing;
   dlg->ButtonMFSerienDruckClick();
-  EXPECT_EQ(printing.jobs().size(), 2u);
+  ASSERT_EQ(printing.jobs().size(), 1u);
+  const PrintJob& serie = *printing.jobs()[0];
+  EXPECT_EQ(serie.pages(), 2);
+  ASSERT_TRUE(serie.findText("A & B <C>") && serie.findText("Schützen Süd"));
+  EXPECT_EQ(serie.findText("A & B <C>")->page + serie.findText("Schützen Süd")->page, 3);
   EXPECT_EQ(boxes.count(), 1u) << "only the saved message";
 
   // A printer that refuses the job is reported on every page's print.

@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QTextEdit>
 
+#include "platform/listlook.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 
@@ -81,12 +84,15 @@ void ZDialog::showHelp() {
 }
 
 void ZDialog::showBeside(QWidget* owner) {
+  // A window that has no place of its own yet opens beside its owner.
+  const bool placed = testAttribute(Qt::WA_Moved) || hiddenAt_;
   if (owner && parentWidget() != owner) {
     // Changing the owner must not move the window from where it was placed.
     QPoint at = pos();
     setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    move(at);
+    if (placed) move(at);
   }
+  if (owner && !placed) move(owner->frameGeometry().topRight() + QPoint(8, 0));
   show();
   keepOnScreen(owner);
   raise();
@@ -96,7 +102,13 @@ void ZDialog::keepOnScreen(const QWidget* owner) {
   QScreen* screen = owner ? owner->screen() : this->screen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();
-  const QRect frame = frameGeometry();
+  QRect frame = frameGeometry();
+  // Until the window manager has framed the window its frame is unknown: reckon with a
+  // title bar above it, since a place given by move() is that of the frame.
+  if (frame == geometry()) {
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 8;
+    frame.setSize(frame.size() + QSize(8, title + 4));
+  }
   QPoint at = frame.topLeft();
   // Past the right edge: try the owner's other side before pushing it back in.
   if (frame.right() > area.right() && owner) {
@@ -105,7 +117,7 @@ void ZDialog::keepOnScreen(const QWidget* owner) {
   }
   at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
   at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
-  if (at != frame.topLeft()) move(at);
+  move(at);
 }
 
 void ZDialog::bindKey(int qtKey, std::function<void()> handler) { keys_[qtKey] = std::move(handler); }
@@ -155,6 +167,13 @@ void ZDialog::showEvent(QShowEvent* e) {
   // Tab leaves a multi-line field instead of writing a tab into its text.
   for (auto* edit : findChildren<QPlainTextEdit*>()) edit->setTabChangesFocus(true);
   for (auto* edit : findChildren<QTextEdit*>()) edit->setTabChangesFocus(true);
+  // Every list of the window, made by whichever code, looks and fits alike (a drop-down's
+  // list is a window of its own and keeps its look).
+  for (auto* view : findChildren<QAbstractItemView*>())
+    if (view->window() == this) giveListLook(view);
+  // A window shown again stands where it was hidden: the window system would otherwise
+  // take the place of its inside for that of its frame and set it lower by the title bar.
+  if (isWindow() && hiddenAt_) move(*hiddenAt_);
   if (factory_ && !transaction_) transaction_ = factory_();
   FormShow();
 }
@@ -162,6 +181,7 @@ void ZDialog::showEvent(QShowEvent* e) {
 void ZDialog::hideEvent(QHideEvent* e) {
   QDialog::hideEvent(e);
   if (e->spontaneous()) return;
+  if (isWindow()) hiddenAt_ = frameGeometry().topLeft();
   // Hidden by any path but the confirming one: what was changed is taken back.
   endTransaction(false);
   FormHide();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/help.h"
@@ -85,4 +86,5 @@ class ZDialog : public QDialog {
   bool userClosable_ = true;
   TransactionFactory factory_;
   std::unique_ptr<EditTransaction> transaction_;
+  std::optional<QPoint> hiddenAt_;  // the frame's place when last hidden
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/keydata.h"
+#include "platform/listlook.h"
 #include "platform/text.h"
 
 SortableListView::SortableListView(QWidget* parent) : QTreeWidget(parent) {
@@ -18,6 +19,7 @@ SortableListView::SortableListView(QWidget* parent) : QTreeWidget(parent) {
   header()->setSectionsClickable(true);
   header()->setSortIndicatorShown(false);
   connect(header(), &QHeaderView::sectionClicked, this, &SortableListView::headerClicked);
+  giveListLook(this);
 }
 
 void SortableListView::setColumns(const std::vector<Column>& columns) {

@@ -1,5 +1,6 @@
 // Every window at its default size shows its captions whole at the platform's fonts: no
-// label, button, group box, column head or tab is narrower than its text.
+// label, button, group box, column head or tab is narrower than its text. Filled from a
+// district with long names, no list cell is cut while its window has room.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -11,13 +12,16 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "platform/dialog.h"
+#include "platform/listlook.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "support/langenamen.h"
 #include "support/testenv.h"
 
 namespace {
@@ -61,6 +65,32 @@ std::vector<std::string> cutCaptions(QWidget* window) {
   return cut;
 }
 
+// The list cells of one window shown cut, as "Class: 'text' needs n, has m".
+std::vector<std::string> cutCells(QWidget* window) {
+  std::vector<std::string> cut;
+  const std::string name = window->metaObject()->className();
+  for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
+    if (view->window() != window || !view->isVisible() || qobject_cast<QHeaderView*>(view)) continue;
+    auto* tree = qobject_cast<QTreeView*>(view);
+    const QAbstractItemModel* m = view->model();
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    for (int r = 0; r < m->rowCount(); ++r)
+      for (int c = 0; c < m->columnCount(); ++c) {
+        if (tree && tree->isColumnHidden(c)) continue;
+        const QModelIndex i = m->index(r, c);
+        const QString text = i.data().toString();
+        if (text.isEmpty()) continue;
+        const QVariant f = i.data(Qt::FontRole);
+        int need = QFontMetrics(f.isValid() ? f.value<QFont>() : view->font()).horizontalAdvance(text) + 2 * margin;
+        if (i.data(Qt::CheckStateRole).isValid()) need = cellWidthNeeded(view, i);
+        const int have = tree ? tree->columnWidth(c) : view->visualRect(i).width();
+        if (need > have)
+          cut.push_back(name + ": '" + fromQs(text) + "' needs " + std::to_string(need) + ", has " + std::to_string(have));
+      }
+  }
+  return cut;
+}
+
 class TextFit : public DatabaseTest {};
 
 TEST_F(TextFit, EveryCaptionOfEveryWindowIsShownWhole) {
@@ -81,6 +111,29 @@ TEST_F(TextFit, EveryCaptionOfEveryWindowIsShownWhole) {
   std::string all;
   for (const std::string& c : cut) all += c + "\n";
   EXPECT_TRUE(cut.empty()) << cut.size() << " captions cut:\n" << all;
+}
+
+TEST_F(TextFit, EveryListShowsLongNamesWholeWhileItsWindowHasRoom) {
+  msg::ScriptedMessages boxes;
+  legeLangeNamenAn();
+  CreateWindows();
+  std::vector<std::string> cut;
+  for (ZDialog* dialog : Form1->findChildren<ZDialog*>()) {
+    if (std::string(dialog->metaObject()->className()) == "TZikoDbOptDlg") continue;
+    dialog->show();
+    QCoreApplication::processEvents();
+    QList<QTabWidget*> tabs = dialog->findChildren<QTabWidget*>();
+    for (int page = 0; page < (tabs.empty() ? 1 : tabs[0]->count()); ++page) {
+      if (!tabs.empty()) tabs[0]->setCurrentIndex(page);
+      QCoreApplication::processEvents();
+      for (const std::string& c : cutCells(dialog)) cut.push_back(c);
+    }
+    dialog->hide();
+  }
+  DestroyWindows();
+  std::string all;
+  for (const std::string& c : cut) all += c + "\n";
+  EXPECT_TRUE(cut.empty()) << cut.size() << " cells cut:\n" << all;
 }
 
 }  // namespace

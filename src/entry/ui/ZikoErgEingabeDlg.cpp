@@ -183,8 +183,7 @@ void TZikoErgEingabeDlg::FillPairingList(int kampfindex) {
     std::string heim = MannschaftsName(p.Heimvrnr, p.Heimmschnr);
     std::string gast = MannschaftsName(p.Gastvrnr, p.Gastmschnr);
     if (heim.empty() || gast.empty()) continue;
-    addListItem(ListBoxPaarungen, heim + " - " + gast, static_cast<long>(Paarungen.size()))
-        ->setToolTip(qs(heim + " - " + gast));
+    addListItem(ListBoxPaarungen, heim + " - " + gast, static_cast<long>(Paarungen.size()));
     Paarungen.push_back(p);
   }
 }

@@ -107,9 +107,6 @@ void TZikoErgEingabeDlg::createChoices(QWidget* client) {
   ListBoxPaarungen = new QListWidget(Panel1);
   ListBoxPaarungen->setGeometry(412, 4, 246, 102);
   ListBoxPaarungen->setToolTip(qs("Gegner der gewählten Klasse an gewählter Druchgangs-Nr."));
-  // Long pairings end in "…" (their tooltip shows them whole) instead of scrolling sideways.
-  ListBoxPaarungen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  ListBoxPaarungen->setTextElideMode(Qt::ElideRight);
 }
 
 // A side's heading, its rows and its team sum with the button that adds it up.

@@ -13,6 +13,7 @@
 #include "core/helpers.h"
 #include "entry/passreceiver.h"
 #include "entry/ui/ZikoNeuerSchuetzeDlg.h"
+#include "platform/listlook.h"
 #include "platform/keydata.h"
 #include "platform/sortablelist.h"
 #include "platform/text.h"
@@ -28,9 +29,7 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
   ListView1 = new SortableListView(this);
   ListView1->setColumnCount(3);
   ListView1->setHeaderLabels({qs("Nr."), qs("Name"), qs("Geb.Datum")});
-  ListView1->setColumnWidth(0, 58);
-  ListView1->setColumnWidth(1, 150);
-  ListView1->setColumnWidth(2, 100);
+  setGridLines(ListView1);
   ListView1->sortBy(0, true);
 
   auto* group = new QGroupBox(qs("Anzeige"), this);

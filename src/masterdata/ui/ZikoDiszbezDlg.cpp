@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "core/schema.h"
 #include "core/upgrade.h"
+#include "platform/listlook.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -46,6 +47,7 @@ TZikoDiszbezDlg::TZikoDiszbezDlg(QWidget* parent) : ZDialog(parent) {
 
   ListView1 = new DiszbezList(this);
   ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  setGridLines(ListView1);
   ListView1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::SelectedClicked);
   ButtonNeu = new QPushButton(qs("Neuer Eintrag"), this);

@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "masterdata/mannschaftsfuehrer.h"
+#include "platform/listlook.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
@@ -22,7 +23,7 @@ TZikoNSMschFuehrerAnzeigenDlg::TZikoNSMschFuehrerAnzeigenDlg(QWidget* parent) : 
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView1->setAllColumnsShowFocus(true);
-  ListView1->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d0d0d0; }"));
+  setGridLines(ListView1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(ListView1);
@@ -44,5 +45,4 @@ void TZikoNSMschFuehrerAnzeigenDlg::FillMschFuehrerListe(long vrnr, long mklnr) 
   ListView1->clear();
   for (const auto& row : MschFuehrerZeilen(gDbHaupt, gEinstellungen.AktDisznr, vrnr, mklnr))
     addTreeRow(ListView1, row, -1);
-  for (int c = 0; c < ListView1->columnCount(); ++c) ListView1->resizeColumnToContents(c);
 }

@@ -12,6 +12,7 @@
 #include "core/helpers.h"
 #include "entry/newshooter.h"
 #include "output/schuetzenliste.h"
+#include "platform/listlook.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
@@ -37,6 +38,7 @@ TZikoSchuetzenBearbeitenDlg::TZikoSchuetzenBearbeitenDlg(QWidget* parent) : ZDia
   ComboBoxVereine->setMaxVisibleItems(42);
   ListView1 = new SortableListView(this);
   ListView1->setColumns({{"Nummer", 110}, {"Name", 220}});
+  setGridLines(ListView1);
   ListView1->sortBy(0, true);
   CheckBox1 = new QCheckBox(qs("Alle An/Abwählen"), this);
 

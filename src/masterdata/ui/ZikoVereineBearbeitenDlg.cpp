@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/listlook.h"
 #include "platform/elide.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
@@ -33,7 +34,7 @@ void TZikoVereineBearbeitenDlg::createControls() {
   ListView1 = new SortableListView(this);
   ListView1->setColumnCount(2);
   ListView1->setHeaderLabels({qs("Nr"), qs("Vereinsname")});
-  ListView1->setColumnWidth(0, 60);
+  setGridLines(ListView1);
   ListView1->sortBy(0, true);
 
   EditNr = new QLineEdit(this);

@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "output/saisondokumente.h"
+#include "platform/listlook.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
 #include "season/paarungen.h"
@@ -17,12 +18,11 @@ TZikoNSStartTabDlg::TZikoNSStartTabDlg(QWidget* parent) : ZDialog(parent) {
   ListView1 = new QTreeWidget(this);
   ListView1->setColumnCount(2);
   ListView1->setHeaderLabels({qs("Klasse"), qs("Mannschaften")});
-  ListView1->setColumnWidth(0, 100);
-  ListView1->setColumnWidth(1, 250);
   ListView1->setRootIsDecorated(false);
   ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListView1->header()->setSectionsClickable(false);
+  setGridLines(ListView1);
   QPalette tip = ListView1->palette();
   tip.setColor(QPalette::Base, tip.color(QPalette::ToolTipBase));
   ListView1->setPalette(tip);

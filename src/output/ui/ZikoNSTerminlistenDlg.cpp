@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "output/terminlisten.h"
+#include "platform/listlook.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
 #include "season/paarungen.h"
@@ -20,13 +21,9 @@ TZikoNSTerminlistenDlg::TZikoNSTerminlistenDlg(QWidget* parent) : ZDialog(parent
   ListView1->setRootIsDecorated(false);
   ListView1->setColumnCount(3);
   ListView1->setHeaderLabels({qs("Klasse"), qs("     Heim - Gast"), qs("     Heim - Gast")});
-  ListView1->setColumnWidth(1, 300);
-  ListView1->setColumnWidth(2, 300);
   ListView1->header()->setSectionsClickable(false);
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // Grid lines between the cells, as in a report list.
-  ListView1->setStyleSheet(qs("QTreeView::item { border-right: 1px solid #c0c0c0; "
-                              "border-bottom: 1px solid #c0c0c0; }"));
+  setGridLines(ListView1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(ListView1);

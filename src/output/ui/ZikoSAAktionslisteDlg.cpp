@@ -117,9 +117,6 @@ void TZikoSAAktionslisteDlg::FormShow() {
   loadList();
   ListViewAL->setFocus();
   selectKey(-1);
-  ListViewAL->resizeColumnToContents(1);
-  ListViewAL->resizeColumnToContents(0);
-  if (ListViewAL->columnWidth(0) > 300) ListViewAL->setColumnWidth(0, 300);
 }
 
 std::string TZikoSAAktionslisteDlg::disciplineName() const {

@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "platform/listlook.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
@@ -73,6 +74,7 @@ SortableListView* listView(QWidget* parent, int x, int y, int w, int h) {
   v->header()->setStretchLastSection(false);
   QObject::disconnect(v->header(), &QHeaderView::sectionClicked, v, nullptr);
   v->setRowColours(QColor(0xF7, 0xF7, 0xF7), QColor(0xFA, 0xFA, 0xFA));
+  setGridLines(v);
   return v;
 }
 
@@ -435,16 +437,9 @@ void TZikoSortierteAusgabeDlg::showTable(SortableListView* view, const ListenTab
     columns.push_back({s.Titel, s.Breite, alignment(s.Ausr)});
   view->setUpdatesEnabled(false);
   view->setColumns(columns);
-  // A column is never narrower than its caption at the fonts of this platform.
-  for (size_t i = 0; i < table.Spalten.size(); ++i) {
-    const int c = static_cast<int>(i);
-    if (table.Spalten[i].Breite == 0) {
-      view->setColumnHidden(c, true);
-      continue;
-    }
-    view->setColumnHidden(c, false);  // a hidden section has no size hint
-    view->setColumnWidth(c, std::max(table.Spalten[i].Breite, view->header()->sectionSizeHint(c)));
-  }
+  // A column of width 0 is left out; the others take the width of their content.
+  for (size_t i = 0; i < table.Spalten.size(); ++i)
+    view->setColumnHidden(static_cast<int>(i), table.Spalten[i].Breite == 0);
   for (const ListenZeile& z : table.Zeilen) {
     QTreeWidgetItem* item = view->addRow(z.Zellen);
     if (z.Fett) SortableListView::setRowBold(item, true);

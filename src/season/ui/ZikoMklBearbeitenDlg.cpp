@@ -56,7 +56,6 @@ TZikoMklBearbeitenDlg::TZikoMklBearbeitenDlg(QWidget* parent) : ZDialog(parent) 
   ListView1->setColumnCount(2);
   ListView1->setHeaderLabels({qs("Heim"), qs("-Gast")});
   ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-  ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
   ListView1->setMinimumSize(420, 220);
 
   ButtonVRTauschen = new QPushButton(qs("Heim - Gast in Vor- und Rückrunde vertauschen"), this);

@@ -105,11 +105,6 @@ void TZikoMklEinteilungDlg::arrangeControls(QGroupBox* vereine) {
   top->addLayout(left, 3);
   top->addWidget(GroupBoxMsch, 4);
   top->addWidget(vereine, 3);
-  // Long club names end in "…" instead of scrolling the list sideways.
-  for (QListWidget* list : {ListBoxMsch, ListBoxVereine}) {
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setTextElideMode(Qt::ElideRight);
-  }
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ButtonUebernehmen);
   buttons->addStretch(1);

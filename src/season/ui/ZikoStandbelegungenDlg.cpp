@@ -22,7 +22,6 @@ TZikoStandbelegungenDlg::TZikoStandbelegungenDlg(QWidget* parent) : ZDialog(pare
   ListView1->setHeaderLabels({qs("Verein"), qs("Klassen der Heimmannschaften Vorrunde"),
                               qs("Klassen der Heimmannschaften Rückrunde")});
   ListView1->setSelectionMode(QAbstractItemView::MultiSelection);
-  ListView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   ListView1->setMinimumSize(720, 300);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListView1);

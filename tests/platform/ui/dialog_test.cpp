@@ -110,6 +110,24 @@ TEST(DialogPlacement, ACompanionOfAWindowAtTheRightScreenEdgeStaysOnTheScreen) {
   EXPECT_TRUE(area.contains(companion.frameGeometry())) << "companion at " << companion.x() << "," << companion.y();
 }
 
+TEST(DialogPlacement, AWindowOpensBesideItsOwnerAndReopensWhereItWasClosed) {
+  TestDlg owner;
+  const QRect area = owner.screen()->availableGeometry();
+  owner.move(area.topLeft());
+  owner.show();
+  TestDlg companion;
+  companion.showBeside(&owner);
+  EXPECT_GE(companion.x(), owner.frameGeometry().right()) << "beside its owner, not at the screen's corner";
+  EXPECT_TRUE(area.contains(companion.frameGeometry()));
+
+  // Closed where the user left it, it opens there again, wherever its owner went since.
+  companion.move(area.left() + 300, area.top() + 200);
+  companion.hide();
+  owner.move(area.left() + 100, area.top() + 50);
+  companion.show();
+  EXPECT_EQ(companion.frameGeometry().topLeft(), QPoint(area.left() + 300, area.top() + 200));
+}
+
 TEST(DialogMessages, ALineBreakOfTheProgramIsOneLineBreak) {
   msg::Responder scripted = msg::setResponder(nullptr);
   QString shown;

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 
 #include "platform/keydata.h"
 #include "platform/sortablelist.h"
@@ -89,4 +93,36 @@ TEST(KeyData, ItemsCarryTheKeyOfTheirRecordNotTheirText) {
   EXPECT_EQ(itemOfKey(&tree, 4711), row);
   EXPECT_EQ(itemOfKey(&tree, 1), nullptr);
   EXPECT_EQ(currentKey(&tree), -1);
+}
+
+TEST(ListLook, ColumnsTakeTheirContentShareTheRoomLeftAndScrollSidewaysWhenItRunsOut) {
+  SortableListView v;
+  v.setColumns({{"Nr.", 30, Qt::AlignRight}, {"Verein", 30}, {"Schnitt", 30, Qt::AlignRight}});
+  v.addRow({"1", "\xC4rmin", "1488.25"}, 1);
+  v.resize(500, 200);
+  v.show();
+  QCoreApplication::processEvents();
+  QHeaderView* h = v.header();
+  const int room = v.viewport()->width();
+  EXPECT_EQ(h->sectionSize(0) + h->sectionSize(1) + h->sectionSize(2), room) << "the room is shared out whole";
+  EXPECT_GT(h->sectionSize(1), room / 2) << "what is left goes to the name";
+  EXPECT_LT(h->sectionSize(2), room / 4) << "a number column keeps the width of its content";
+
+  const std::string longName(80, 'W');
+  QTreeWidgetItem* wide = v.addRow({"2", longName, "1474.00"}, 2);
+  QCoreApplication::processEvents();
+  const QFontMetrics fm(v.font());
+  EXPECT_GT(h->sectionSize(1), fm.horizontalAdvance(qs(longName))) << "a name wider than the view is not cut";
+  EXPECT_GE(h->sectionSize(2), fm.horizontalAdvance(QStringLiteral("1474.00")) + 4);
+  EXPECT_TRUE(v.horizontalScrollBar()->isVisible()) << "the view scrolls sideways instead";
+
+  // Capital umlauts keep their dots: the row is taller than the letters' ink.
+  EXPECT_GT(v.visualItemRect(wide).height(), fm.boundingRect(QStringLiteral("\u00C4g")).height() + 2);
+
+  // A column narrowed by hand shows its cut text whole as the tooltip.
+  h->resizeSection(1, 40);
+  const QRect cell = v.visualRect(v.model()->index(1, 1));
+  QHelpEvent help(QEvent::ToolTip, cell.center(), v.viewport()->mapToGlobal(cell.center()));
+  QCoreApplication::sendEvent(v.viewport(), &help);
+  EXPECT_EQ(fromQs(QToolTip::text()), longName);
 }

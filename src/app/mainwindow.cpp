@@ -10,6 +10,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "core/savefile.h"
 #include "core/upgrade.h"
 #include "core/ui/FenkLDateiNeuDlg.h"
 #include "core/ui/ZikoDbOptDlg.h"
@@ -62,10 +63,6 @@ std::string withReason(const std::string& text, const std::string& reason) {
   return reason.empty() ? text : text + "\n" + reason;
 }
 
-void saveFailedMessage(const std::string& reason = {}) {
-  msg::show(withReason("Fehler beim Erstellen der Datei\nPfad prüfen!", reason), "Fehler", msg::Ok,
-            msg::Error);
-}
 
 void readFailedMessage(const std::string& reason = {}) {
   msg::show(withReason("Fehler beim Einlesen der Datei", reason), "Fehler", msg::Ok, msg::Error);
@@ -398,7 +395,7 @@ void TForm1::ActionDateispeichernunterExecute() {
   bool saved = SaveDataFile(file, &reason);
   wait.restore();
   if (!saved) {
-    saveFailedMessage(reason);
+    showSaveFailed(reason);
     return;
   }
   rememberDataFolder(file);
@@ -432,7 +429,7 @@ void TForm1::ActionExportFenkDatenExecute() {
   }
   wait.restore();
   if (!saved) {
-    saveFailedMessage(reason);
+    showSaveFailed(reason);
     return;
   }
   const std::string folder = storablePath(file.parent_path());

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -17,6 +17,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "core/savefile.h"
 #include "core/schema.h"
 #include "platform/text.h"
 
@@ -33,7 +34,7 @@ constexpr const char* kTempMark = ".zk-einlesen-";
 
 enum class Head { Current, Older, Foreign };
 
-std::string systemError() { return std::strerror(errno); }
+std::string systemError() { return systemReason(errno); }
 
 void setError(std::string* error, const std::string& text) {
   if (error) *error = text;
@@ -81,20 +82,6 @@ class TempFile {
   std::string path_;
 };
 
-bool writeAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = ENOSPC;
-      return false;
-    }
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 uint32_t bigEndian(const unsigned char* p, int bytes) {
   uint32_t v = 0;
   for (int i = 0; i < bytes; ++i) v = (v << 8) | p[i];
@@ -128,7 +115,7 @@ bool copyRest(QFile& in, TempFile& out, std::string* error) {
     if (n == 0) break;
     if (first && n >= 20 && buf[18] == 2 && buf[19] == 2) buf[18] = buf[19] = 1;
     first = false;
-    if (!writeAll(out.fd(), buf.data(), static_cast<size_t>(n))) {
+    if (!writeAll(out.fd(), std::string_view(buf.data(), static_cast<size_t>(n)))) {
       setError(error, systemError());
       return false;
     }
@@ -233,10 +220,6 @@ bool openDataFile(const fs::path& fileName, QFile& in, std::string* error) {
   return true;
 }
 
-bool writeChecked(QSaveFile& out, const char* data, qint64 size) {
-  return out.write(data, size) == size;
-}
-
 // Follows symbolic links, also to a file that does not exist yet.
 fs::path resolved(fs::path p) {
   std::error_code ec;
@@ -268,10 +251,21 @@ bool isProgramFile(const fs::path& fileName) {
 }
 
 void removeDataFileLeftovers(const fs::path& folder) {
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.find(kTempMark) != std::string::npos && it->is_regular_file(ec)) fs::remove(it->path(), ec);
+  // Only the names TempFile makes: the target's name, the mark and mkstemp's six letters
+  // or digits, beside the target (where its link points).
+  for (const char* name : {kDbFiles[0], kTempDbFile}) {
+    const fs::path file = resolved(folder / name);
+    const std::string prefix = file.filename().string() + kTempMark;
+    auto made = [&prefix](const std::string& leftover) {
+      return leftover.size() == prefix.size() + 6 && leftover.starts_with(prefix) &&
+             std::all_of(leftover.end() - 6, leftover.end(),
+                         [](unsigned char c) { return std::isalnum(c) != 0; });
+    };
+    std::error_code ec;
+    for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+      std::error_code kind;
+      if (made(it->path().filename().string()) && it->is_regular_file(kind)) fs::remove(it->path(), kind);
+    }
   }
 }
 
@@ -292,7 +286,7 @@ bool SaveDataFile(const fs::path& fileName, std::string* error) {
   sqlite3_int64 size = 0;
   unsigned char* image = sqlite3_serialize(gDbHaupt, "main", &size, 0);
   if (!image) {
-    setError(error, "zu wenig Speicher");
+    setError(error, db::heldElsewhere(gDbHaupt) ? db::kHeldElsewhere : "zu wenig Speicher");
     return false;
   }
   std::unique_ptr<unsigned char, void (*)(void*)> holder(image, sqlite3_free);
@@ -309,16 +303,12 @@ bool SaveDataFile(const fs::path& fileName, std::string* error) {
   std::memcpy(head, gIntdat.DatenKopf.data(),
               std::min(gIntdat.DatenKopf.size(), static_cast<size_t>(kHeadSize - 1)));
 
-  // QSaveFile writes beside the target and renames only a complete file into place.
-  QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly) || !writeChecked(out, head, kHeadSize) ||
-      !writeChecked(out, reinterpret_cast<const char*>(record.data()),
-                    static_cast<qint64>(record.size())) ||
-      !writeChecked(out, reinterpret_cast<const char*>(image), size) || !out.commit()) {
-    setError(error, fromQs(out.errorString()));
-    out.cancelWriting();
+  if (!saveWhole(target,
+                 {std::string_view(head, kHeadSize),
+                  std::string_view(reinterpret_cast<const char*>(record.data()), record.size()),
+                  std::string_view(reinterpret_cast<const char*>(image), static_cast<size_t>(size))},
+                 error))
     return false;
-  }
   setFieldText(gEinstellungen.Speicherzeit, saved);
   return true;
 }

@@ -1,9 +1,11 @@
 #include "core/db.h"
 
 #include <atomic>
+#include <cerrno>
 #include <memory>
 
 #include "core/globals.h"
+#include "core/savefile.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 
@@ -40,9 +42,15 @@ std::string quoteForDisplay(const std::string& s) {
   return out + "'";
 }
 
+thread_local QuietErrors* gQuiet = nullptr;
+
 void report(sqlite3* db, const std::string& sql, const Params& params, Report how,
             const std::string& message) {
-  if (how == Report::Box) msg::showSqlError(expand(db, sql, params), message);
+  if (how != Report::Box) return;
+  if (gQuiet)
+    gQuiet->note(db ? failureReason(db) : message);
+  else
+    msg::showSqlError(expand(db, sql, params), message);
 }
 
 // Runs every statement of sql; rows of the last statement that yields columns go to out.
@@ -161,6 +169,31 @@ sqlite3* open(const std::filesystem::path& path) {
   // A backup tool or a viewer may hold the file for a moment: wait for it, not fail.
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
   return db;
+}
+
+bool heldElsewhere(sqlite3* db) {
+  const int code = sqlite3_errcode(db) & 0xFF;
+  return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
+std::string failureReason(sqlite3* db) {
+  if (heldElsewhere(db)) return kHeldElsewhere;
+  const int code = sqlite3_errcode(db) & 0xFF;
+  if (code == SQLITE_FULL) return systemReason(ENOSPC);
+  // The system's error number is kept only for these; otherwise it may be an old one.
+  if ((code == SQLITE_IOERR || code == SQLITE_CANTOPEN) && sqlite3_system_errno(db) != 0)
+    return systemReason(sqlite3_system_errno(db));
+  return sqlite3_errmsg(db);
+}
+
+QuietErrors::QuietErrors() : outer_(gQuiet) { gQuiet = this; }
+
+QuietErrors::~QuietErrors() { gQuiet = outer_; }
+
+void QuietErrors::note(const std::string& reason) {
+  if (failed_) return;
+  failed_ = true;
+  reason_ = reason;
 }
 
 void close(sqlite3*& db) {

@@ -61,6 +61,31 @@ std::string expand(sqlite3* db, const std::string& sql, const Params& params);
 inline constexpr int kBusyTimeoutMs = 5000;
 
 sqlite3* open(const std::filesystem::path& path);  // nullptr on failure
+
+// Whether the connection's last failure was a lock that another connection or program holds.
+bool heldElsewhere(sqlite3* db);
+inline constexpr const char* kHeldElsewhere = "die Datenbank wird von einem anderen Programm benutzt";
+// The reason of the connection's last failure in the program's words: a held database, a
+// full disk or the system's reason where there is one, else the database's message.
+std::string failureReason(sqlite3* db);
+
+// While one lives, failed statements of this thread show no error box; the reason of the
+// first is kept. For work that reports its failure once, as a whole.
+class QuietErrors {
+ public:
+  QuietErrors();
+  ~QuietErrors();
+  QuietErrors(const QuietErrors&) = delete;
+  QuietErrors& operator=(const QuietErrors&) = delete;
+  const std::string& reason() const { return reason_; }
+  bool failed() const { return failed_; }
+  void note(const std::string& reason);
+
+ private:
+  QuietErrors* outer_;
+  std::string reason_;
+  bool failed_ = false;
+};
 void close(sqlite3*& db);
 
 bool tableExists(sqlite3* db, const std::string& table);

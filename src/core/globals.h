@@ -128,6 +128,8 @@ extern sqlite3* gDbTemp;
 // File names of the five databases, opened in this order.
 inline constexpr const char* kDbFiles[5] = {"zielkontor.db", "zikopfade.db", "zikoagenda.db",
                                            "zikostammdaten.db", "zikoautoimpexp.db"};
+// The discipline import's temporary database beside them.
+inline constexpr const char* kTempDbFile = "zielkontortmp.db";
 
 // Joins a folder and a file name with '/'.
 std::string joinPath(const std::string& folder, const std::string& name);

@@ -1,7 +1,6 @@
 #include "core/helpers.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <array>
 #include <optional>
 #include <cstdio>
@@ -10,6 +9,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/savefile.h"
 #include "platform/text.h"
 
 namespace {
@@ -142,6 +142,12 @@ std::string FileNameProposal(const std::string& text) {
   return out;
 }
 
+std::string textListValue(std::string text) {
+  for (char& c : text)
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
 std::string CssLinkName() {
   const std::string name = fileNamePart(fieldText(gEinstellungen.CssDatei));
   return name == "(null)" ? std::string() : name;
@@ -183,12 +189,7 @@ bool WriteTextFile(const std::string& fileName, const std::string& text) {
   // A dBASE writer has already written its own file under this name and left only this
   // marker behind; the file must stay as it is.
   if (text.empty() || text == "dbf") return true;
-  QSaveFile file(qs(fileName));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-      static_cast<qint64>(text.size()))
-    return false;  // the temporary file is discarded, the old file stays
-  return file.commit();
+  return saveWhole(qs(fileName), {text});
 }
 
 std::string DateTimeText(std::time_t when) {

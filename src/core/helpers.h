@@ -29,9 +29,13 @@ std::string FileNameProposal(const std::string& text);
 // The style sheet's name as a page links it: the file-name part of CssDatei. Empty when no
 // style sheet is set (or the setting holds "(null)"): the page then has no link element.
 std::string CssLinkName();
+// A value in a tab-separated text list: tabs and line breaks inside it become blanks, so that
+// it stays in its column and row.
+std::string textListValue(std::string text);
 std::string& QuoteForSql(std::string& text);
 std::string& TrimRight(std::string& text);
 std::string& SwapNameWords(int flag, std::string& name);
+// Written whole (saveWhole); a failure leaves the old file and its reason for takeSaveError.
 bool WriteTextFile(const std::string& fileName, const std::string& text);
 // A file the user marked read-only is replaced all the same when the program writes it whole.
 void clearReadOnly(const QString& path);

@@ -220,7 +220,7 @@ bool insertPathDefaults() {
 
 bool recreateTable(sqlite3* conn, const char* table, const std::string& create) {
   db::exec(conn, std::string("DROP TABLE ") + table + ";", {}, db::Report::Silent);
-  return db::exec(conn, create, {}, db::Report::Silent);
+  return db::exec(conn, create);
 }
 
 bool insertEinzelausgb10Row(long d) {

@@ -2,11 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <type_traits>
 
 #include "core/helpers.h"
+#include "core/savefile.h"
 #include "core/schema.h"
+#include "platform/messages.h"
 #include "platform/text.h"
 
 namespace {
@@ -179,7 +180,7 @@ void InitGlobals() {
   gIntdat.BssbGauname = "Testgau";
   gIntdat.KonfigDateiPfad = gIntdat.ProgrammVerzeichnis / "Zikoconfig.cnf";
   gIntdat.DbDateiPfad = gIntdat.ProgrammVerzeichnis / "zielkontor.db";
-  gIntdat.TempDbDateiPfad = gIntdat.ProgrammVerzeichnis / "zielkontortmp.db";
+  gIntdat.TempDbDateiPfad = gIntdat.ProgrammVerzeichnis / kTempDbFile;
   fillCreateTexts(gIntdat);
   gIntdat.NeuerSchuetzeAufrufer = 0;
 }
@@ -200,16 +201,18 @@ bool LoadSettings(const std::filesystem::path& path) {
   return true;
 }
 
-bool SaveSettings(const std::filesystem::path& path) {
+bool SaveSettings(const std::filesystem::path& path, std::string* error) {
   QString name = qtPath(path);
   clearReadOnly(name);
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly)) return false;
   Bytes b = gEinstellungen.toBytes();
-  qint64 written = file.write(reinterpret_cast<const char*>(b.data()), static_cast<qint64>(b.size()));
-  if (written != static_cast<qint64>(b.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return saveWhole(name, {std::string_view(reinterpret_cast<const char*>(b.data()), b.size())}, error);
+}
+
+bool SaveSettingsShowingFailure() {
+  std::string reason;
+  if (SaveSettings(gIntdat.KonfigDateiPfad, &reason)) return true;
+  msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" +
+                displayPath(gIntdat.KonfigDateiPfad) + "\n" + reason,
+            "Fehler", msg::Ok, msg::Error);
+  return false;
 }

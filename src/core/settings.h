@@ -8,7 +8,10 @@
 // Fills gIntdat: program folder (the current directory), file heads, paths, CREATE texts.
 void InitGlobals();
 bool LoadSettings(const std::filesystem::path& path);
-bool SaveSettings(const std::filesystem::path& path);
+// False, with the reason in error when asked, when the file could not be written whole.
+bool SaveSettings(const std::filesystem::path& path, std::string* error = nullptr);
+// SaveSettings into the program's settings file; a failure is shown with its reason.
+bool SaveSettingsShowingFailure();
 
 // The four web-access values kept scrambled in gEinstellungen.WebzugangGespeichert.
 void StoreWebzugang(const std::string& server, const std::string& path, const std::string& user,

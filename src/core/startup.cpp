@@ -10,6 +10,7 @@
 #include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/savefile.h"
 #include "core/schema.h"
 #include "core/settings.h"
 #include "core/upgrade.h"
@@ -39,11 +40,16 @@ bool settingsFileReadable() {
   return info.isFile() && file.open(QIODevice::ReadOnly);
 }
 
-enum class DbState { Missing, Empty, Sound, Damaged };
+enum class DbState { Missing, Empty, Sound, Damaged, Held };
+
+// Which database files this start made (they were missing): a start that cannot build them
+// takes them away again.
+bool gCreated[5] = {};
 
 // Looks at a database file without changing it: a file that is not a regular file, not an
 // SQLite database or fails the quick check is damaged; the main database must also hold
-// the program's tables, or none at all (then it is built like a missing one).
+// the program's tables, or none at all (then it is built like a missing one). A file that
+// another program keeps locked beyond the wait is held, not damaged.
 DbState databaseState(const char* file, bool main) {
   QFileInfo info(qs(file));
   if (!info.exists() && !info.isSymLink()) return DbState::Missing;
@@ -56,7 +62,10 @@ DbState databaseState(const char* file, bool main) {
   }
   sqlite3_busy_timeout(conn, db::kBusyTimeoutMs);
   DbState state = DbState::Damaged;
+  // One read transaction: every check sees the same state of the file.
+  db::exec(conn, "BEGIN TRANSACTION;", {}, db::Report::Silent);
   db::Table check = db::query(conn, "PRAGMA quick_check;", {}, db::Report::Silent);
+  if (!check.ok && db::heldElsewhere(conn)) state = DbState::Held;
   if (check.ok && check.size() == 1 && check.text(0, 0) == "ok") {
     db::Table tables =
         db::query(conn, "SELECT COUNT(*) FROM sqlite_master WHERE type='table';", {}, db::Report::Silent);
@@ -67,6 +76,7 @@ DbState databaseState(const char* file, bool main) {
     else if (tables.ok && holdsMainTables(conn))
       state = DbState::Sound;
   }
+  db::exec(conn, "ROLLBACK TRANSACTION;", {}, db::Report::Silent);
   sqlite3_close(conn);
   return state;
 }
@@ -88,13 +98,31 @@ std::string backUpDatabases() {
     for (const char* suffix : {"", "-journal", "-wal"}) {
       QString source = qs(std::string(file) + suffix);
       if (!QFile::exists(source)) continue;
-      if (!QFile::copy(source, target.filePath(source))) {
+      // Every byte of the copy is checked: the data are replaced once the copy stands.
+      QFile in(source);
+      const bool read = in.open(QIODevice::ReadOnly);
+      const QByteArray bytes = read ? in.readAll() : QByteArray();
+      if (!read || in.error() != QFileDevice::NoError ||
+          !saveWhole(target.filePath(source),
+                     {std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))})) {
         target.removeRecursively();  // a partial copy is no backup
         return std::string();
       }
     }
   }
   return fromQs(target.absolutePath());
+}
+
+// Closes the databases and removes the files this start made, with their journals.
+void removeCreatedDatabases() {
+  CloseDatabases();
+  std::error_code ec;
+  for (size_t i = 0; i < 5; ++i) {
+    if (!gCreated[i]) continue;
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+      std::filesystem::remove(std::string(kDbFiles[i]) + suffix, ec);
+    gCreated[i] = false;
+  }
 }
 
 }  // namespace
@@ -125,6 +153,13 @@ bool OpenDatabases() {
     // share one address (they do not under the address sanitizer).
     const bool main = &file == &kDbFiles[0];
     DbState state = databaseState(file, main);
+    if (state == DbState::Held) {
+      msg::show("Die Datenbank\n" + fromQs(inWorkFolder(file)) +
+                    "\nwird von einem anderen Programm benutzt. Das Programm wird beendet, ohne "
+                    "etwas zu ändern.",
+                "Fehler", msg::Ok, msg::Error);
+      return false;
+    }
     if (state == DbState::Damaged) {
       msg::show("Die Datenbank\n" + fromQs(inWorkFolder(file)) +
                     "\nist beschädigt oder keine Datenbank dieses Programms. Das Programm wird "
@@ -133,6 +168,7 @@ bool OpenDatabases() {
       return false;
     }
     if (state == DbState::Sound) gHadData = true;
+    gCreated[&file - kDbFiles] = state == DbState::Missing;
     if (main) gMainMissing = state != DbState::Sound;
   }
   gSaveSettings = true;
@@ -167,11 +203,22 @@ bool PrepareDatabases(bool* ok) {
       return false;
     }
   }
-  // A missing main database under valid settings keeps the district's name.
-  if (!CreateDefaultDatabase(loaded ? 1 : 0)) {
+  // A missing main database under valid settings keeps the district's name. A failure is
+  // told once, with its first reason, not statement by statement.
+  bool built = false;
+  std::string why;
+  {
+    db::QuietErrors quiet;
+    built = CreateDefaultDatabase(loaded ? 1 : 0);
+    why = quiet.reason();
+  }
+  if (!built) {
     gSaveSettings = false;
     if (ok) *ok = false;
-    msg::show("Die neue Datenbank konnte nicht angelegt werden. Das Programm wird beendet." +
+    removeCreatedDatabases();
+    msg::show("Die neue Datenbank konnte im Ordner\n" + displayPath(gIntdat.ProgrammVerzeichnis) +
+                  "\nnicht angelegt werden" + (why.empty() ? "." : ":\n" + why) +
+                  "\nDas Programm wird beendet." +
                   (backup.empty() ? std::string() : "\nDie bisherigen Daten sind im Ordner\n" + backup + "\ngesichert."),
               "Fehler", msg::Ok, msg::Error);
     return true;
@@ -188,9 +235,6 @@ bool PrepareDatabases(bool* ok) {
 }
 
 void ShutDown() {
-  if (gSaveSettings && !SaveSettings(gIntdat.KonfigDateiPfad))
-    msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" +
-                  displayPath(gIntdat.KonfigDateiPfad),
-              "Fehler", msg::Ok, msg::Error);
+  if (gSaveSettings) SaveSettingsShowingFailure();
   CloseDatabases();
 }

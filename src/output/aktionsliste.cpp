@@ -5,6 +5,7 @@
 #include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/savefile.h"
 #include "exchange/services.h"
 #include "output/listenschreiber.h"
 #include "output/sortausgabe.h"
@@ -128,8 +129,11 @@ std::string endungVon(const std::string& pfad) {
   return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
+// A failure names the reason of the write that failed, where one did.
 std::string dateiZeile(bool ok, const std::string& pfad) {
-  return (ok ? "Erstellt: " : "Fehler beim Erstellen von: ") + pfad + "\n";
+  if (ok) return "Erstellt: " + pfad + "\n";
+  const std::string grund = takeSaveError();
+  return "Fehler beim Erstellen von: " + pfad + (grund.empty() ? "" : " (" + grund + ")") + "\n";
 }
 
 bool ergebnisdatei(const AktionsEintrag& e) {
@@ -274,6 +278,7 @@ std::string RunAktionsliste(PointerListHolder&, int disznr, int rundenindex, int
   Berechnungen berechnungen(disznr, rundenindex, zehntelflag);
   for (const AktionsEintrag& e : AktionenDerDisziplin(disznr)) {
     if (e.Machflag <= 0) continue;
+    takeSaveError();  // a job's line names only its own reason
     if (e.Typ == AktErgebnisdatei) {
       log += dateiZeile(ergebnisdatei(e), e.Pfad);
       continue;

@@ -33,14 +33,15 @@ std::vector<std::string> titelzeilen(const ListenDokument& dok) {
 
 std::string ListenText(const ListenDokument& dok) {
   const DiszKopf kopf = LeseDiszKopf(dok.Disznr);
-  std::string text = kopf.Gauname + kNl + "Rundenwettkampf " + kopf.Bezeichnung + " " +
-                     kopf.Saisonname + kNl;
-  for (const std::string& z : titelzeilen(dok)) text += z + kNl;
+  auto v = textListValue;
+  std::string text = v(kopf.Gauname) + kNl + "Rundenwettkampf " + v(kopf.Bezeichnung) + " " +
+                     v(kopf.Saisonname) + kNl;
+  for (const std::string& z : titelzeilen(dok)) text += v(z) + kNl;
   for (const ListenTabelle& t : dok.Tabellen) {
     const std::vector<size_t> spalten = sichtbareSpalten(t);
     text += kNl;
     auto zeile = [&](auto textOf) {
-      for (size_t k = 0; k < spalten.size(); ++k) text += (k ? "\t" : "") + textOf(spalten[k]);
+      for (size_t k = 0; k < spalten.size(); ++k) text += (k ? "\t" : "") + v(textOf(spalten[k]));
       text += kNl;
     };
     zeile([&](size_t i) { return t.Spalten[i].Titel; });
@@ -51,7 +52,7 @@ std::string ListenText(const ListenDokument& dok) {
         zeile([&](size_t i) { return zelle(r, i); });
     }
   }
-  return text + kNl + WettkampfleiterZeile(kopf) + kNl;
+  return text + kNl + v(WettkampfleiterZeile(kopf)) + kNl;
 }
 
 std::string ListenHtml(const ListenDokument& dok) {

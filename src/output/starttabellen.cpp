@@ -38,18 +38,19 @@ std::vector<Block> bloecke(int disz, long verein, long klasse) {
 std::string WriteTxtStarttabellen(long verein, long klasse, const std::string& vereinsname) {
   const int disz = gEinstellungen.AktDisznr;
   const DiszKopf k = LeseDiszKopf(disz);
-  std::string t = k.Gauname + "\r\nRundenwettkampf " + k.Bezeichnung +
-                  "\r\nStarttabellen " + k.Saisonname + "\r\n\r\n";
-  if (verein > 0) t += vereinsname + "\r\n";
+  auto v = textListValue;
+  std::string t = v(k.Gauname) + "\r\nRundenwettkampf " + v(k.Bezeichnung) +
+                  "\r\nStarttabellen " + v(k.Saisonname) + "\r\n\r\n";
+  if (verein > 0) t += v(vereinsname) + "\r\n";
   for (const Block& b : bloecke(disz, verein, klasse)) {
-    t += "\r\n" + b.klasse;
+    t += "\r\n" + v(b.klasse);
     for (size_t i = 0; i < b.teams.size(); ++i) {
       if (i > 0) t += "\r\n";
-      if (!b.teams[i].empty()) t += "\t\t" + b.teams[i];
+      if (!b.teams[i].empty()) t += "\t\t" + v(b.teams[i]);
     }
     t += "\r\n";
   }
-  t += "\r\n" + WettkampfleiterZeile(k) + "\r\n";
+  t += "\r\n" + v(WettkampfleiterZeile(k)) + "\r\n";
   return t;
 }
 

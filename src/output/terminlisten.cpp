@@ -84,12 +84,13 @@ std::vector<std::array<std::string, 3>> TerminlistenZeilen(long verein, long kla
 
 std::string WriteTxtTerminlisten(long verein, long klasse, const std::string& vereinsName) {
   const DiszKopf kopf = LeseDiszKopf(disziplin());
-  std::string s = kopf.Gauname + kNl + "Rundenwettkampf " + kopf.Bezeichnung + kNl +
-                  "Terminlisten " + kopf.Saisonname + kNl + kNl;
-  if (verein > 0) s += vereinsName + kNl + kNl;
+  auto v = textListValue;
+  std::string s = v(kopf.Gauname) + kNl + "Rundenwettkampf " + v(kopf.Bezeichnung) + kNl +
+                  "Terminlisten " + v(kopf.Saisonname) + kNl + kNl;
+  if (verein > 0) s += v(vereinsName) + kNl + kNl;
   for (const auto& z : TerminlistenZeilen(verein, klasse))
-    s += z[0] + "\t\t" + z[1] + "\t\t" + z[2] + kNl;
-  s += kNl + WettkampfleiterZeile(kopf) + kNl;
+    s += v(z[0]) + "\t\t" + v(z[1]) + "\t\t" + v(z[2]) + kNl;
+  s += kNl + v(WettkampfleiterZeile(kopf)) + kNl;
   return s;
 }
 

@@ -334,7 +334,7 @@ TEST_F(MainWindowTest, SaveProposesTheDistrictNameAndReportsTheOutcome) {
   Form1->ActionDateispeichernunterExecute();
   ASSERT_EQ(messages.count(), 1u);
   // The message of the window, then the system's reason on a line of its own.
-  EXPECT_EQ(messages.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!\nNo such file or directory");
+  EXPECT_EQ(messages.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!\nder Ordner ist nicht vorhanden");
   EXPECT_EQ(messages.shown()[0].caption, "Fehler");
 }
 

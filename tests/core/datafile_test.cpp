@@ -237,12 +237,33 @@ TEST_F(DataFileTest, OpenWritesThroughALinkAndLeavesNoLog) {
     EXPECT_FALSE(fs::exists(dir->file(log))) << log;
 }
 
-// A copy that a killed open left in the working folder is gone after the next start.
-TEST_F(DataFileTest, LeftoversOfAKilledRunGoAtTheNextStart) {
-  writeFileBytes(dir->file("zielkontor.db.zk-einlesen-Ab12Cd"), std::string(5000, 'x'));
+// A copy that a killed open or extract left in the working folder is gone after the next
+// start; a user's file that only looks alike stays.
+TEST_F(DataFileTest, LeftoversOfAKilledRunGoAtTheNextStartAndNothingElse) {
+  const std::pair<const char*, bool> files[] = {
+      {"zielkontor.db.zk-einlesen-Ab12Cd", false},
+      {"zielkontortmp.db.zk-einlesen-x9Y8z7", false},
+      {"Vereinsliste.zk-einlesen-2026.txt", true},
+      {"zielkontor.db.zk-einlesen-Ab12Cd.txt", true},
+      {"zikopfade.db.zk-einlesen-Ab12Cd", true},
+  };
+  for (const auto& [name, kept] : files) writeFileBytes(dir->file(name), std::string(5000, 'x'));
   CloseDatabases();
   ASSERT_TRUE(OpenDatabases());
-  EXPECT_FALSE(fs::exists(dir->file("zielkontor.db.zk-einlesen-Ab12Cd")));
+  for (const auto& [name, kept] : files) EXPECT_EQ(fs::exists(dir->file(name)), kept) << name;
+}
+
+// A database held by another program is named as the reason, not a lack of memory.
+TEST_F(DataFileTest, SaveWhileAnotherProgramHoldsTheDatabaseSaysSo) {
+  sqlite3* other = db::open(gIntdat.DbDateiPfad);
+  ASSERT_TRUE(db::exec(other, "BEGIN EXCLUSIVE TRANSACTION;"));
+  sqlite3_busy_timeout(gDbHaupt, 10);  // the wait itself is not looked at here
+  std::string why;
+  EXPECT_FALSE(SaveDataFile(dir->file("saison.rwk"), &why));
+  db::exec(other, "ROLLBACK TRANSACTION;");
+  db::close(other);
+  EXPECT_EQ(why, db::kHeldElsewhere);
+  EXPECT_FALSE(fs::exists(dir->file("saison.rwk")));
 }
 
 TEST_F(DataFileTest, OlderFormatIsRecognisedAndChangesNothing) {

@@ -10,6 +10,7 @@
 #include "core/startup.h"
 #include "platform/messages.h"
 #include "support/filebytes.h"
+#include "support/filelimit.h"
 #include "support/testenv.h"
 
 namespace {
@@ -180,6 +181,45 @@ TEST_F(StartUp, ForeignSettingsFileLeadsToDefaultsWithNothingOfItKept) {
   }));
   EXPECT_EQ(backupFolders(dir.path()).size(), 1u);
   EXPECT_EQ(boxes.count(), 1u);
+}
+
+// A database another program holds (a backup tool, a viewer in a transaction) is not called
+// damaged: the start names the file and who has it, and changes nothing.
+TEST_F(StartUp, DatabaseHeldByAnotherProgramEndsTheStartUnchanged) {
+  run();
+  const std::string file = dir.file("zikoagenda.db");
+  const std::string bytes = readFileBytes(file);
+  sqlite3* other = db::open(file);
+  ASSERT_TRUE(db::exec(other, "BEGIN EXCLUSIVE TRANSACTION;"));
+  boxes.clear();
+  EXPECT_FALSE(OpenDatabases());
+  db::exec(other, "ROLLBACK TRANSACTION;");
+  db::close(other);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Die Datenbank\n" + file +
+                                       "\nwird von einem anderen Programm benutzt. Das Programm "
+                                       "wird beendet, ohne etwas zu ändern.");
+  EXPECT_EQ(readFileBytes(file), bytes);
+}
+
+// A first start that cannot write (a full disk, here a file-size limit) says so once, with
+// the folder and the reason, and leaves the folder as it found it.
+TEST_F(StartUp, FirstStartThatCannotWriteSaysSoOnceAndLeavesNothing) {
+  bool prepared = true;
+  bool opened = false;
+  {
+    FileSizeLimit limit(0);
+    opened = OpenDatabases();
+    PrepareDatabases(&prepared);
+  }
+  ShutDown();
+  EXPECT_TRUE(opened);
+  EXPECT_FALSE(prepared);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Die neue Datenbank konnte im Ordner\n" + dir.path() +
+                                       "\nnicht angelegt werden:\ndie Datei ist zu groß\n"
+                                       "Das Programm wird beendet.");
+  EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 TEST_F(StartUp, FolderThatCannotBeWrittenIsReportedOnceAndLeftEmpty) {

@@ -62,6 +62,16 @@ TEST_F(ListenausgabeTest, TextLeavesHiddenColumnsOutAndSeparatesBlocks) {
             "Wettkampfleiter: Wettkampfleiter 1, Fax: 123, Mail: wettkampfleiter@example.org\r\n");
 }
 
+// A line break or a tab inside a value (a class or team name from an older database) would
+// split the row: each becomes a blank.
+TEST_F(ListenausgabeTest, TextKeepsEveryValueInItsRowAndColumn) {
+  dok.Zusatz = {"Klasse Gau\r\nliga"};
+  dok.Tabellen[0].Zeilen = {{{"1", "x", "Schütze\t& Söhne\r\nI", "1234.5"}}};
+  const std::string text = ListenText(dok);
+  EXPECT_NE(text.find("\r\nKlasse Gau  liga\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\n1\tSchütze & Söhne  I\t1234.5\r\n"), std::string::npos) << text;
+}
+
 TEST_F(ListenausgabeTest, HtmlPageEscapesValuesAndLinksTheStyleSheetOnlyWhenSet) {
   setFieldText(gEinstellungen.CssDatei, "C:\\Web\\gau.css");
   gEinstellungen.HtmlMailLink = 1;

@@ -61,6 +61,17 @@ TEST_F(Starttabellen, TextListsEveryClassOrTheClassesOfTheClubWithAllTheirTeams)
             kopf + "Schützen Süd\r\n\r\nGauliga\t\tSchützen Süd II\r\n\r\n" + kFuss);
 }
 
+// A name holding a line break or a tab (from an older database or an opened data file)
+// stays in its row and column: each becomes a blank.
+TEST_F(Starttabellen, LineBreaksAndTabsInsideNamesBecomeBlanks) {
+  db::exec(gDbHaupt, "UPDATE Mschklassen SET Klname=? WHERE Klname='Gauliga';", {"Gau\r\nliga"});
+  db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Name='Schützen Süd';",
+           {"Schützen\tSüd\n"});
+  EXPECT_EQ(WriteTxtStarttabellen(3, 2, "Schützen\r\nSüd"),
+            "Gau Süd\r\nRundenwettkampf Luftgewehr\r\nStarttabellen 2027\r\n\r\n"
+            "Schützen  Süd\r\n\r\nGau  liga\t\tSchützen Süd  II\r\n\r\n" + kFuss);
+}
+
 TEST_F(Starttabellen, HtmlPageOfOneClubWithEscapedNamesStyleSheetAndMailLink) {
   setFieldText(gEinstellungen.CssDatei, "/srv/web/Mein.css");
   gEinstellungen.HtmlMailLink = 1;

@@ -1,15 +1,21 @@
 // Saving a sorted list: the dispatcher picks the writer by kind and format and never writes
-// what an earlier output left behind; the dBASE form of the individual results.
+// what an earlier output left behind; the dBASE form of the individual results; a write cut
+// short by every writer of whole files.
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 
+#include "core/datafile.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "core/savefile.h"
+#include "core/settings.h"
 #include "output/listenschreiber.h"
 #include "output/sortausgabe.h"
 #include "ranking/ranking.h"
 #include "support/filebytes.h"
+#include "support/filelimit.h"
 #include "support/testenv.h"
 
 namespace fs = std::filesystem;
@@ -80,4 +86,40 @@ TEST_F(SortausgabeTest, DbaseWriterReportsAFileItCouldNotWrite) {
   a.Dateiname = dir->file("fehlt/einzel.dbf");
   EXPECT_FALSE(WriteDbfEinzelErgebnisse(a));
   EXPECT_EQ(gIntdat.AusgabeText, "vorher");
+}
+
+// A file cut short (a full disk, here a file-size limit) is no file: each writer says so with
+// the reason, and the old file stays whole with nothing left beside it.
+TEST_F(SortausgabeTest, AWriteCutShortFailsWithItsReasonAndKeepsTheOldFile) {
+  using Schreiber = std::function<bool(const std::string&, std::string*)>;
+  auto liste = [this](int format) -> Schreiber {
+    return [this, format](const std::string& file, std::string* why) {
+      const bool ok = WriteSortierteAusgabe(file, ausgabe(3, format));
+      *why = takeSaveError();
+      return ok;
+    };
+  };
+  const std::pair<const char*, Schreiber> faelle[] = {
+      {"liste.txt", liste(1)},
+      {"liste.dbf", liste(3)},
+      {"Zikoconfig.cnf", [](const std::string& file, std::string* why) { return SaveSettings(file, why); }},
+      {"saison.rwk", [](const std::string& file, std::string* why) { return SaveDataFile(file, why); }},
+  };
+  const fs::path ordner = dir->file("alt");
+  fs::create_directory(ordner);
+  for (const auto& [name, schreiber] : faelle) {
+    const std::string file = (ordner / name).string();
+    writeFileBytes(file, "alt");
+    std::string why;
+    bool written = true;
+    {
+      FileSizeLimit limit(64);
+      written = schreiber(file, &why);
+    }
+    EXPECT_FALSE(written) << name;
+    EXPECT_EQ(why, "die Datei ist zu gro\xDF") << name;
+    EXPECT_EQ(readFileBytes(file), "alt") << name;
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1) << name;
+    fs::remove(file);
+  }
 }

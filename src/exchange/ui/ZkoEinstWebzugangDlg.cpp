@@ -68,9 +68,6 @@ void TZkoEinstWebzugangDlg::ButtonOkClick() {
   gIntdat.WebPasswort = v[3];
   StoreWebzugang(gIntdat.WebServername, gIntdat.WebServerpfad, gIntdat.WebUser,
                  gIntdat.WebPasswort);
-  if (!SaveSettings(gIntdat.KonfigDateiPfad))
-    msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" +
-                  displayPath(gIntdat.KonfigDateiPfad),
-              "Fehler", msg::Ok, msg::Error);
+  SaveSettingsShowingFailure();
   closeWith(mrOk);
 }

@@ -5,6 +5,7 @@
 
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "core/savefile.h"
 #include "platform/filedialog.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -92,9 +93,10 @@ void TZikoEinstHtmlDlg::ButtonMusterCssClick() {
   dlg.overwritePrompt = true;
   if (!dlg.execute(this)) return;
   WaitCursor wait;
+  takeSaveError();  // an older reason must not be shown with this file
   if (!WriteModelCss(dlg.fileName)) {
     wait.restore();
-    msg::show("Fehler beim Erstellen der Datei\nPfad prüfen!", "Fehler", msg::Ok, msg::Error);
+    showSaveFailed(takeSaveError());
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/savefile.h"
 #include "output/starttabellen.h"
 #include "output/ui/ZikoNSStartTabDlg.h"
 #include "platform/clipboard.h"
@@ -258,9 +259,10 @@ void TZikoNSAusgabenDlg::speichernUnter(const Speicherziel& ziel, const Schreibe
 
   WaitCursor wait;
   const std::string datei = SaisonDateiname(dlg.fileName, dlg.filterIndex, ziel.mitDbf);
+  takeSaveError();  // an older reason must not be shown with this file
   if (!schreiber(datei, dlg.filterIndex)) {
     wait.restore();
-    msg::show("Fehler beim Erstellen der Datei\nPfad prüfen!", "Fehler", msg::Ok, msg::Error);
+    showSaveFailed(takeSaveError());
     return;
   }
   MerkeOrdner(disz, ziel.ordner, folderPart(dlg.fileName));

@@ -6,6 +6,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "core/savefile.h"
 #include "core/schema.h"
 #include "core/upgrade.h"
 #include "output/listenschreiber.h"
@@ -161,9 +162,10 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
   a.Dateiformat = dlg.filterIndex;
   WaitCursor wait;
   a.Dateiname = SaisonDateiname(dlg.fileName, dlg.filterIndex, mitDbf);
+  takeSaveError();  // an older reason must not be shown with this file
   if (!WriteSortierteAusgabe(a.Dateiname, a)) {
     wait.restore();
-    msg::show("Fehler beim Erstellen der Datei\nPfad prüfen!", "Fehler", msg::Ok, msg::Error);
+    showSaveFailed(takeSaveError());
     return;
   }
   ordner[static_cast<size_t>(page)] = folderPart(dlg.fileName);

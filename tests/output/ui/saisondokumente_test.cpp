@@ -163,7 +163,7 @@ TEST_F(Ausgaben, SaveNormalisesTheNameAndRemembersTheFolderOfItsDiscipline) {
   dlg->ButtonStTabSpeichernUnter1Click();
   EXPECT_EQ(files.asked()[1].initialDir, dir->path());
   ASSERT_EQ(boxes.count(), 1u);
-  EXPECT_EQ(boxes.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!");
+  EXPECT_EQ(boxes.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!\nder Ordner ist nicht vorhanden");
   EXPECT_EQ(db::query(gDbPfade, "SELECT StarttabPfad FROM PfadeNeueSaison WHERE Disznr=0;").text(0, 0), dir->path());
 }
 

@@ -115,7 +115,7 @@ TEST_F(SortierteAusgabeTest, AFileThatCannotBeWrittenKeepsTheFolders) {
   const std::vector<std::string> vorher = ordner();
   speichere(dir->file("fehlt/liste.txt"), 1);
   ASSERT_EQ(boxes.count(), 1u);
-  EXPECT_EQ(boxes.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!");
+  EXPECT_EQ(boxes.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!\nder Ordner ist nicht vorhanden");
   EXPECT_EQ(ordner(), vorher);
 }
 

@@ -185,7 +185,8 @@ TEST_F(SortierteAusgabeTest, HtmlPageIsAsciiAndGetsTheStyleSheetBesideIt) {
   fs::create_directory(dir->file("web2"));
   fs::create_directory(dir->file("web2/Liga.css"));  // in the style sheet's way
   speichere(dir->file("web2/verein.html"), 2);
-  EXPECT_EQ(boxes.shown().back().text, "Fehler beim Erstellen der Datei\nPfad pr\xFC" "fen!");
+  EXPECT_EQ(boxes.shown().back().text,
+            "Fehler beim Erstellen der Datei\nPfad pr\xFC" "fen!\nein Ordner tr\xE4gt diesen Namen");
 }
 
 TEST_F(SortierteAusgabeTest, ClipboardTakesAPendingMinimumAndHoldsTheSavedText) {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/db.h"
 #include "core/schema.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -49,13 +50,18 @@ void TFenkLDateiNeuDlg::FormShow() {
 
 void TFenkLDateiNeuDlg::ButtonWeiterClick() {
   bool built = false;
+  std::string why;
   {
     WaitCursor wait;
+    // A failure is told once, with its first reason, not statement by statement.
+    db::QuietErrors quiet;
     // Drops and creates the main tables itself, before it fills in the default rows.
     built = CreateDefaultDatabase(1);
+    why = quiet.reason();
   }
   if (!built)
-    msg::show("Die neue Datenbank konnte nicht vollständig angelegt werden.", "Fehler", msg::Ok,
-              msg::Error);
+    msg::show("Die neue Datenbank konnte nicht vollständig angelegt werden." +
+                  (why.empty() ? std::string() : "\n" + why),
+              "Fehler", msg::Ok, msg::Error);
   closeWith(mrOk);
 }

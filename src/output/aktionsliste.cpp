@@ -293,7 +293,8 @@ std::string RunAktionsliste(PointerListHolder&, int disznr, int rundenindex, int
     else if (listeDrucken(e, a))
       log += "Gedruckt: " + e.Printstring_b + " auf " + e.Printstring_a + "\n";
     else
-      log += " Fehler! " + e.Printstring_b + ", " + e.Printstring_a + "\n";
+      log += " Fehler! " + e.Printstring_b + ", " +
+             (e.Printstring_a.empty() ? std::string("kein Drucker gewählt") : e.Printstring_a) + "\n";
   }
   return log;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
+
 namespace {
 
 ScriptedPrinting* gScript = nullptr;
@@ -17,16 +19,18 @@ std::vector<std::string> printerNames() {
   return gSystem ? gSystem->names() : std::vector<std::string>{};
 }
 
-std::string currentPrinter() {
+QString currentPrinterText() {
   if (gScript) return gScript->current_;
-  return gSystem ? gSystem->current() : std::string();
+  return gSystem ? gSystem->current() : QString();
 }
+
+std::string currentPrinter() { return fromQs(currentPrinterText()); }
 
 bool selectPrinter(const std::string& name) {
   std::vector<std::string> names = printerNames();
   if (std::find(names.begin(), names.end(), name) == names.end()) return false;
   if (gScript)
-    gScript->current_ = name;
+    gScript->current_ = qs(name);
   else
     gSystem->select(name);
   return true;
@@ -50,7 +54,7 @@ bool printDialog(QWidget* parent) {
     ++gScript->dialogs_;
     if (gScript->next_ >= gScript->answers_.size()) return true;
     const ScriptedPrinting::Answer& a = gScript->answers_[gScript->next_++];
-    if (a.ok && !a.printer.empty()) gScript->current_ = a.printer;
+    if (a.ok && (a.toFile || !a.printer.isEmpty())) gScript->current_ = a.printer;
     if (a.ok && a.copies > 0) gScript->copies_ = a.copies;
     return a.ok;
   }
@@ -61,7 +65,7 @@ std::unique_ptr<PrintCanvas> openCanvas() {
   if (gScript) {
     if (!gScript->pdf_.empty()) return gSystem ? gSystem->pdfCanvas(gScript->pdf_) : nullptr;
     auto canvas = std::make_unique<RecordingCanvas>();
-    canvas->job()->printer = gScript->current_;
+    canvas->job()->printer = fromQs(gScript->current_);
     canvas->job()->copies = gScript->copies_;
     gScript->jobs_.push_back(canvas->job());
     return canvas;
@@ -75,14 +79,18 @@ void setPrinterSystem(PrinterSystem* system) { gSystem = system; }
 
 ScriptedPrinting::ScriptedPrinting(std::vector<std::string> printers)
     : printers_(std::move(printers)), previous_(gScript) {
-  if (!printers_.empty()) current_ = printers_.front();
+  if (!printers_.empty()) current_ = qs(printers_.front());
   gScript = this;
 }
 
 ScriptedPrinting::~ScriptedPrinting() { gScript = previous_; }
 
 void ScriptedPrinting::confirm(const std::string& printer, int copies) {
-  answers_.push_back({true, printer, copies});
+  answers_.push_back({true, qs(printer), copies});
 }
+
+void ScriptedPrinting::confirmNamed(const QString& printer) { answers_.push_back({true, printer, 0}); }
+
+void ScriptedPrinting::confirmFileOutput() { answers_.push_back({true, QString(), 0, true}); }
 
 void ScriptedPrinting::cancel() { answers_.push_back({false, {}, 0}); }

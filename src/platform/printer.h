@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+
 #include "platform/printcanvas.h"
 
 class QWidget;
@@ -13,8 +15,12 @@ class QWidget;
 namespace printing {
 
 std::vector<std::string> printerNames();
-// The printer the next job goes to; empty until one is chosen (then the system default).
+// The installed printer the next job goes to; empty until one is chosen (then the system
+// default) and while the print dialog's output goes to a file.
 std::string currentPrinter();
+// The same name as the system spells it, for a window that stores it: a name that code page
+// 1252 cannot hold is refused there rather than stored with "?".
+QString currentPrinterText();
 // Makes the named printer the current one; false (and no change) when there is none.
 bool selectPrinter(const std::string& name);
 // Number of copies each job on the current printer makes (at least 1); the print dialog
@@ -33,7 +39,7 @@ class PrinterSystem {
  public:
   virtual ~PrinterSystem() = default;
   virtual std::vector<std::string> names() = 0;
-  virtual std::string current() = 0;
+  virtual QString current() = 0;  // empty for output to a file
   virtual void select(const std::string& name) = 0;
   virtual int copies() = 0;
   virtual void setCopies(int copies) = 0;
@@ -56,6 +62,10 @@ class ScriptedPrinting {
 
   // Empty printer: keep the current one; copies 0: keep the current count.
   void confirm(const std::string& printer = {}, int copies = 0);
+  // Confirmed with a printer the system spells so (any Unicode name).
+  void confirmNamed(const QString& printer);
+  // Confirmed with the output to a file: no printer is chosen then.
+  void confirmFileOutput();
   void cancel();
   // From now on the jobs print into this PDF file (each job replaces it).
   void printToPdf(const std::string& fileName) { pdf_ = fileName; }
@@ -69,17 +79,19 @@ class ScriptedPrinting {
   friend bool printing::selectPrinter(const std::string&);
   friend std::vector<std::string> printing::printerNames();
   friend std::string printing::currentPrinter();
+  friend QString printing::currentPrinterText();
   friend int printing::copyCount();
   friend void printing::setCopyCount(int);
   friend std::unique_ptr<PrintCanvas> printing::openCanvas();
 
   struct Answer {
     bool ok;
-    std::string printer;
+    QString printer;
     int copies;
+    bool toFile = false;
   };
   std::vector<std::string> printers_;
-  std::string current_;
+  QString current_;
   int copies_ = 1;
   std::vector<Answer> answers_;
   size_t next_ = 0;

@@ -21,7 +21,9 @@ class QtPrinters : public printing::PrinterSystem {
     for (const QString& name : QPrinterInfo::availablePrinterNames()) out.push_back(fromQs(name));
     return out;
   }
-  std::string current() override { return fromQs(printer_->printerName()); }
+  QString current() override {
+    return printer_->outputFormat() == QPrinter::PdfFormat ? QString() : printer_->printerName();
+  }
   void select(const std::string& name) override { printer_->setPrinterName(qs(name)); }
   int copies() override { return printer_->copyCount(); }
   void setCopies(int copies) override { printer_->setCopyCount(copies); }

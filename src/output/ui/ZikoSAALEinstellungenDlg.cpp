@@ -30,6 +30,10 @@ const char* const kBeschreibung =
     "Generation Pelzkammerton.exe und das Vereinsrundenwettkampfprogramm Fenkstufen.exe) gespeichert "
     "werden.\n Die Datei enthält alle Daten aller Disziplinen.";
 
+const char* const kDruckerFehlt =
+    "Ein Druckauftrag braucht einen installierten Drucker.\nBitte in \"Auswählen\" einen Drucker wählen; "
+    "die Ausgabe in eine Datei kann hier nicht gespeichert werden.";
+
 bool endsWith(const std::string& s, const std::string& end) {
   return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
 }
@@ -228,7 +232,7 @@ void TZikoSAALEinstellungenDlg::FormShow() {
   const char* names[4] = {"MannschTab.html", "MannschBegeg.html", "Einzelerg.html", "Klassenerg.html"};
   for (int i = 0; i < 4; ++i) {
     seiten_[i].pfad->setText(qs(joinPath(folder, names[i])));
-    seiten_[i].druckerName->setText(qs(printing::currentPrinter()));
+    seiten_[i].druckerName->setText(printing::currentPrinterText());
   }
   EditRwdDatei->setText(qs(joinPath(folder, fieldText(gEinstellungen.Gauname) + ".rwk")));
   Label5->setText(qs(kBeschreibung));
@@ -311,7 +315,13 @@ void TZikoSAALEinstellungenDlg::PfadSucheClick(int page) {
 
 void TZikoSAALEinstellungenDlg::PrinterSucheClick(int page) {
   if (!printing::printDialog(this)) return;
-  seiten_[page].druckerName->setText(qs(printing::currentPrinter()));
+  // The job finds its printer by name when it runs: an output to a file has none.
+  const QString name = printing::currentPrinterText();
+  if (name.isEmpty()) {
+    msg::show(kDruckerFehlt, "Meldung");
+    return;
+  }
+  seiten_[page].druckerName->setText(name);
   copies_ = printing::copyCount();
 }
 
@@ -338,7 +348,11 @@ void TZikoSAALEinstellungenDlg::bernehmen1Click() {
     const Ausgabe& a = seiten_[e.Typ];
     pfad = a.pfad->text();
     e.Ausgabeart = a.drucker->isChecked() ? 1 : 0;
-    e.Printstring_a = fromQs(a.druckerName->text());
+    if (e.Ausgabeart == 1 && a.druckerName->text().isEmpty()) {
+      msg::show(kDruckerFehlt, "Meldung");
+      return;
+    }
+    if (!storableText(a.druckerName->text(), e.Printstring_a)) return;
     e.Flag_d = std::max(0, a.anzeige->itemIndex());
   }
   if (!storable(pfad)) {

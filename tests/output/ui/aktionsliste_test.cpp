@@ -226,6 +226,26 @@ TEST_F(AktionslisteTest, EditorChoicesPathsPrinterAndRefusals) {
   EXPECT_EQ(fromQs(editor->EditDruckerEErg->text()), "Farbdrucker");
   EXPECT_EQ(editor->copyCount(), 3);
 
+  // The print dialog's output to a file is no printer a job could find: refused, the chosen
+  // printer stays.
+  printers.confirmFileOutput();
+  editor->PrinterSucheClick(AktEinzelErgebnisse);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Meldung");
+  EXPECT_NE(boxes.shown()[0].text.find("installierten Drucker"), std::string::npos);
+  EXPECT_EQ(fromQs(editor->EditDruckerEErg->text()), "Farbdrucker");
+  // A printer whose name code page 1252 cannot hold is shown, but not stored as "?".
+  printers.confirmNamed(QStringLiteral("Drucker \u5370"));
+  editor->PrinterSucheClick(AktEinzelErgebnisse);
+  editor->PageControl1->setCurrentIndex(AktEinzelErgebnisse);
+  editor->bernehmen1Click();
+  ASSERT_EQ(boxes.count(), 2u);
+  EXPECT_NE(boxes.shown()[1].text.find("U+5370"), std::string::npos);
+  EXPECT_TRUE(AktionenDerDisziplin(0).empty());
+  boxes.clear();
+  printers.confirm("Farbdrucker");
+  editor->PrinterSucheClick(AktEinzelErgebnisse);
+
   // A typed ".htm" or ".HTML" ending gives way to the chosen type's ending.
   editor->EditPfadEErg->setText(qs("/o/liste.htm"));
   files.answer("/o/neu.htm", 1);

@@ -1,0 +1,339 @@
+// Every printed list of a small district with long names, printed through Qt's PDF printer
+// and read back word by word: no word prints over another or off the paper, and every name,
+// telephone and e-mail of the district stands whole in the list that holds it.
+#include <QProcess>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "core/db.h"
+#include "core/globals.h"
+#include "core/helpers.h"
+#include "exchange/services.h"
+#include "output/aktionsliste.h"
+#include "output/listenschreiber.h"
+#include "output/mschfuehreralledisz.h"
+#include "output/mschfuehrerlisten.h"
+#include "output/schuetzenliste.h"
+#include "output/starttabellen.h"
+#include "output/terminlisten.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/qprintercanvas.h"
+#include "platform/text.h"
+#include "ranking/ranking.h"
+#include "season/gegner.h"
+#include "support/testenv.h"
+
+namespace {
+
+// A word of the PDF with its box in points.
+struct Wort {
+  int seite = 0;
+  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  std::string text;  // UTF-8
+};
+
+// The words of a PDF as pdftotext -bbox-layout gives them, with the page sizes.
+struct Druckbild {
+  std::vector<Wort> woerter;
+  std::vector<std::pair<double, double>> seiten;
+
+  // Whether the text stands whole somewhere: word after word, each one either further on the
+  // same line or at the start of one of the next lines of the same column.
+  bool enthaelt(const std::string& cp1252) const {
+    std::string gesucht = qs(cp1252).toStdString();
+    gesucht.erase(std::remove(gesucht.begin(), gesucht.end(), ' '), gesucht.end());
+    for (size_t i = 0; i < woerter.size(); ++i)
+      if (weiter(i, woerter[i].x0, gesucht)) return true;
+    return false;
+  }
+
+ private:
+  bool weiter(size_t i, double spalte, const std::string& rest) const {
+    const Wort& w = woerter[i];
+    if (rest.compare(0, w.text.size(), w.text) != 0) return false;
+    if (rest.size() == w.text.size()) return true;
+    const std::string danach = rest.substr(w.text.size());
+    const double hoehe = w.y1 - w.y0;
+    for (size_t j = 0; j < woerter.size(); ++j) {
+      const Wort& n = woerter[j];
+      if (n.seite != w.seite) continue;
+      const bool zeile = std::abs(n.y0 - w.y0) < 1 && n.x0 >= w.x1 && n.x0 - w.x1 < hoehe;
+      const bool unten = n.y0 > w.y0 + hoehe / 2 && n.y0 < w.y0 + 2.5 * hoehe && std::abs(n.x0 - spalte) < 3 * hoehe;
+      if ((zeile || unten) && weiter(j, unten ? n.x0 : spalte, danach)) return true;
+    }
+    return false;
+  }
+};
+
+Druckbild lies(const std::string& pdf) {
+  Druckbild bild;
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), qs(pdf), QStringLiteral("-")});
+  if (!p.waitForFinished(30000)) return bild;
+  QXmlStreamReader xml(p.readAllStandardOutput());
+  auto zahl = [&](const char* name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const QStringView name = xml.name();
+    if (name == QLatin1String("page")) {
+      bild.seiten.emplace_back(zahl("width"), zahl("height"));
+    } else if (name == QLatin1String("word")) {
+      Wort w{static_cast<int>(bild.seiten.size()), zahl("xMin"), zahl("yMin"), zahl("xMax"), zahl("yMax"), {}};
+      w.text = xml.readElementText().toStdString();
+      bild.woerter.push_back(std::move(w));
+    }
+  }
+  return bild;
+}
+
+// Boxes of the font's full height overlap between lines set at the lists' line distance;
+// the glyphs themselves, the box less a fifth at top and bottom, must not.
+void pruefeSatz(const Druckbild& bild, const std::string& liste) {
+  SCOPED_TRACE(liste);
+  ASSERT_FALSE(bild.woerter.empty());
+  std::map<int, std::vector<const Wort*>> proSeite;
+  for (const Wort& w : bild.woerter) {
+    const auto [breite, hoehe] = bild.seiten.at(static_cast<size_t>(w.seite - 1));
+    EXPECT_TRUE(w.x0 >= 0 && w.y0 >= 0 && w.x1 <= breite && w.y1 <= hoehe)
+        << "\"" << w.text << "\" leaves page " << w.seite;
+    proSeite[w.seite].push_back(&w);
+  }
+  for (const auto& [seite, woerter] : proSeite)
+    for (size_t i = 0; i < woerter.size(); ++i)
+      for (size_t j = i + 1; j < woerter.size(); ++j) {
+        const Wort& a = *woerter[i];
+        const Wort& b = *woerter[j];
+        const double ra = (a.y1 - a.y0) / 5, rb = (b.y1 - b.y0) / 5;
+        const bool quer = std::min(a.x1, b.x1) - std::max(a.x0, b.x0) > 0.5;
+        const bool hoch = std::min(a.y1 - ra, b.y1 - rb) - std::max(a.y0 + ra, b.y0 + rb) > 0;
+        EXPECT_FALSE(quer && hoch) << "\"" << a.text << "\" and \"" << b.text << "\" overlap on page " << seite;
+      }
+}
+
+// A name of exactly 60 characters.
+std::string sechzig(const std::string& anfang) {
+  std::string n = anfang + " 1878187818781878187818781878187818781878187818781878";
+  n.resize(60);
+  if (n.back() == ' ') n.back() = 'e';
+  return n;
+}
+
+class Druckbilder : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    gEinstellungen.AktDisznr = 0;
+    setFieldText(gEinstellungen.Gauname, "Gau Isarwinkel-Loisachtal");
+    run("UPDATE Disznamen SET Saisonname='2026/27';");
+    run("DELETE FROM Vereine_gau; DELETE FROM Vereine_zstext;");
+    const char* orte[] = {"Wackersberg-Arzbach", "Lenggries-Fleck", "Bad Tölz-Ellbach", "Gaißach-Mühle",
+                          "Kochel am See", "Benediktbeuern-Ried", "Jachenau-Höfen", "Dietramszell", "Reichersbeuern"};
+    for (int v = 1; v <= 9; ++v) {
+      vereine[v] = sechzig("Schützengesellschaft " + std::string(orte[v - 1]) + " e.V.");
+      ASSERT_EQ(vereine[v].size(), 60u);
+      klub(v, vereine[v], v % 2 ? "0804" + str(v) + " 99" : "Schießstand: 08042 55-" + str(v));
+    }
+    const char* kurz[] = {"SG Au", "SV Tal", "FSG Ried", "SG Berg", "SV Moos", "SG Bach"};
+    for (int v = 10; v <= 15; ++v) {
+      vereine[v] = kurz[v - 10];
+      klub(v, vereine[v], "");
+    }
+    run("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES "
+        "(1, 'Gauoberliga Isarwinkel Nord', 22, 0), (2, 'Kreisklasse', 10, 0);");
+    int pos = 0;
+    for (int v = 1; v <= 9; ++v) team(1, ++pos, v, 1);
+    for (int v = 1; v <= 3; ++v) team(1, ++pos, v, 2);
+    pos = 0;
+    for (int v = 10; v <= 15; ++v) team(2, ++pos, v, 1);
+    WriteGegnerTable(0);
+    for (int k : {1, 2})
+      for (int d = 1; d <= (k == 1 ? 22 : 10); ++d)
+        db::exec(gDbHaupt, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (?, ?, ?, 0);",
+                 {k, d, (d < 10 ? "0" : "") + str(d) + ".10.2026"});
+    // The captains of the long club names, with long addresses and e-mails.
+    for (int v = 1; v <= 9; ++v)
+      for (int t = 1; t <= (v <= 3 ? 2 : 1); ++t) {
+        Kapitaen k;
+        k.name = "Maximilian-Alexander Huber-Wackersberger " + str(v) + str(t);
+        k.strasse = "Untere Hauptstraße am Schießstättenweg " + str(100 + v) + "a";
+        k.ort = "Wackersberg-Arzbach im Isarwinkel";
+        k.tel = {"08041 79851" + str(v) + str(t), "0171 9876543" + str(v), "08041 798512" + str(v)};
+        k.mail = "maximilian.huber-wackersberger" + str(v) + str(t) + "@schuetzengesellschaft-wackersberg.de";
+        kapitaene.push_back(k);
+        db::exec(gDbHaupt,
+                 "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name, Strasse, Plz, Ort, Tel_a, Tel_b, Fax, Mail) "
+                 "VALUES (0, ?, ?, ?, ?, '83646', ?, ?, ?, ?, ?);",
+                 {v, t, k.name, k.strasse, k.ort, k.tel[0], k.tel[1], k.tel[2], k.mail});
+      }
+    for (int v = 1; v <= 3; ++v)
+      for (int s = 1; s <= 4; ++s)
+        db::exec(gDbHaupt,
+                 "INSERT INTO Schuetzen (Passnr, VrNr, Name, Gebdat, Geschl, AktivFlag) VALUES (?, ?, ?, '01.02.1990', 'w', '1');",
+                 {v * 100 + s, v, "Maximiliane Theresia von Wackersberg-Arzbach-Oberland " + str(v) + str(s)});
+  }
+
+  struct Kapitaen {
+    std::string name, strasse, ort, mail;
+    std::vector<std::string> tel;
+  };
+
+  static void run(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
+  static void klub(int v, const std::string& name, const std::string& tel) {
+    db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);", {v, name});
+    db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, TelSStd) VALUES (?, ?);", {v, tel});
+  }
+  static void team(int klasse, int pos, int verein, int nr) {
+    db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (?, ?, 0, ?, ?);",
+             {klasse, pos, verein, nr});
+  }
+  std::vector<std::string> teams(int klasse) const {
+    std::vector<std::string> out;
+    db::Table t = db::query(gDbHaupt, "SELECT Vrnr, Rmschnr FROM Msch_in_klassen WHERE Mklnr=?;", {klasse});
+    for (size_t r = 0; r < t.size(); ++r) out.push_back(MannschaftsName(t.num(r, 0), t.integer(r, 1)));
+    return out;
+  }
+
+  // Prints into a PDF of its own, on a canvas of its own or through the program's printer.
+  Druckbild drucke(const std::string& name, const std::function<bool(PrintCanvas&)>& liste) {
+    const std::string pdf = dir->file(name + ".pdf");
+    {
+      auto canvas = QPrinterCanvas::toPdf(pdf);
+      EXPECT_TRUE(liste(*canvas)) << name;
+    }
+    return lies(pdf);
+  }
+  Druckbild drucke(const std::string& name, const std::function<bool()>& liste) {
+    const std::string pdf = dir->file(name + ".pdf");
+    ScriptedPrinting printing;
+    printing.printToPdf(pdf);
+    EXPECT_TRUE(liste()) << name;
+    return lies(pdf);
+  }
+
+  std::map<int, std::string> vereine;
+  std::vector<Kapitaen> kapitaene;
+};
+
+TEST_F(Druckbilder, EveryListKeepsEachTextWholeInsideItsColumnAndOnThePaper) {
+  std::vector<std::string> alleTeams = teams(1);
+  for (const std::string& t : teams(2)) alleTeams.push_back(t);
+  std::vector<std::string> kapitaenDaten;
+  for (const Kapitaen& k : kapitaene) {
+    kapitaenDaten.insert(kapitaenDaten.end(), {k.name, k.strasse, k.ort, k.mail});
+    kapitaenDaten.insert(kapitaenDaten.end(), k.tel.begin(), k.tel.end());
+  }
+  std::vector<std::string> schuetzen;
+  for (int v = 1; v <= 3; ++v)
+    for (int s = 1; s <= 4; ++s) schuetzen.push_back("Maximiliane Theresia von Wackersberg-Arzbach-Oberland " + str(v) + str(s));
+  _sort_ausgabe a;
+  a.Disznr = 0;
+
+  struct Liste {
+    std::string name;
+    Druckbild bild;
+    std::vector<std::string> daten;
+  };
+  std::vector<Liste> listen = {
+      {"starttabellen", drucke("starttabellen", std::function<bool()>([] { return PrintStarttabellen(0, 0); })), alleTeams},
+      {"starttabellen-verein", drucke("starttabellen-verein", std::function<bool()>([] { return PrintStarttabellen(1, 0); })),
+       {vereine[1], vereine[1] + " I", vereine[1] + " II"}},
+      {"starttabellen-serie", drucke("starttabellen-serie", std::function<bool()>(PrintStarttabellenSerie)), alleTeams},
+      {"terminlisten", drucke("terminlisten", [](PrintCanvas& c) { return PrintTerminlisten(c, 0, 0, ""); }), alleTeams},
+      {"terminlisten-verein",
+       drucke("terminlisten-verein", [&](PrintCanvas& c) { return PrintTerminlisten(c, 2, 0, vereine[2]); }), teams(1)},
+      {"terminlisten-serie", drucke("terminlisten-serie", PrintTerminlistenAlleVereine), alleTeams},
+      {"mannschaftsleiter", drucke("mannschaftsleiter", [](PrintCanvas& c) { return PrintMschFuehrer(c, 0, 0); }),
+       kapitaenDaten},
+      {"mannschaftsleiter-serie", drucke("mannschaftsleiter-serie", std::function<bool()>(PrintMschFuehrerSerie)),
+       kapitaenDaten},
+      {"mannschaftsleiter-alle-disziplinen",
+       drucke("mannschaftsleiter-alle-disziplinen", std::function<bool()>(PrintMschFuehrerAlleDisz)), kapitaenDaten},
+      {"schuetzen", drucke("schuetzen", [](PrintCanvas& c) { return PrintSchuetzenListen(c, {1, 2, 3}, 0); }), schuetzen},
+      {"starttabellen-liste", drucke("starttabellen-liste", [&](PrintCanvas& c) { return PrintMschTabellen(c, a); }),
+       alleTeams},
+  };
+  BerechneMannschaftstabellen(0, 0);
+  a.Sortart = 1;
+  listen.push_back({"mannschaftstabellen", drucke("mannschaftstabellen", [&](PrintCanvas& c) { return PrintMschTabellen(c, a); }),
+                    alleTeams});
+  a.Sortart = 0;
+  listen.push_back({"begegnungen", drucke("begegnungen", [&](PrintCanvas& c) { return PrintMschErgebnisse(c, a); }), {}});
+  a.Vrnr = 1;
+  listen.push_back(
+      {"vereinsergebnisse", drucke("vereinsergebnisse", [&](PrintCanvas& c) { return PrintVereinsErgebnisse(c, a); }), {}});
+
+  for (const Liste& l : listen) {
+    pruefeSatz(l.bild, l.name);
+    for (const std::string& d : l.daten) EXPECT_TRUE(l.bild.enthaelt(d)) << l.name << ": " << d;
+  }
+  auto seiten = [&](const std::string& name) {
+    for (const Liste& l : listen)
+      if (l.name == name) return l.bild.seiten.size();
+    return size_t{0};
+  };
+  // The serial prints are one file each, a club on pages of its own.
+  for (const char* serie : {"mannschaftsleiter-serie", "terminlisten-serie", "starttabellen-serie"})
+    EXPECT_GE(seiten(serie), 9u) << serie;
+  for (const Liste& l : listen)
+    if (l.name == "mannschaftsleiter-serie")
+      for (const auto& [nr, name] : vereine) EXPECT_TRUE(l.bild.enthaelt(name)) << name;
+  for (const Liste& l : listen)
+    if (l.name == "schuetzen") {
+      EXPECT_EQ(l.bild.seiten.size(), 3u);
+      for (int v = 1; v <= 3; ++v) EXPECT_TRUE(l.bild.enthaelt("Schuetzendaten " + vereine[v])) << v;
+    }
+  // The captains of all disciplines print each club's telephone as it is stored.
+  for (const Liste& l : listen)
+    if (l.name == "mannschaftsleiter-alle-disziplinen") {
+      EXPECT_TRUE(l.bild.enthaelt("Tel. Nr. Verein: Schießstand: 08042 55-2"));
+      EXPECT_TRUE(l.bild.enthaelt("Tel. Nr. Verein: 08041 99"));
+    }
+}
+
+TEST_F(Druckbilder, SixTeamsWhoseNamesFitHaveTheirScheduleOnOnePage) {
+  const Druckbild bild = drucke("kreisklasse", [](PrintCanvas& c) { return PrintTerminlisten(c, 0, 2, ""); });
+  pruefeSatz(bild, "kreisklasse");
+  EXPECT_EQ(bild.seiten.size(), 1u);
+  for (const std::string& t : teams(2)) EXPECT_TRUE(bild.enthaelt(t)) << t;
+}
+
+TEST_F(Druckbilder, AChoiceWithNothingToPrintBeginsNoJob) {
+  msg::ScriptedMessages boxes;
+  ScriptedPrinting printing;
+  run("INSERT INTO Vereine_gau (Nummer, Name) VALUES (20, 'Ohne Mannschaft');");
+  gEinstellungen.AktDisznr = 1;  // a discipline without classes
+  const std::vector<std::pair<const char*, std::function<bool()>>> drucke = {
+      {"start", [] { return PrintStarttabellen(0, 0); }},
+      {"start serie", PrintStarttabellenSerie},
+      {"termine", [] { return PrintTerminlisten(*printing::openCanvas(), 20, 0, "Ohne Mannschaft"); }},
+      {"termine serie", [] { return PrintTerminlistenAlleVereine(*printing::openCanvas()); }},
+      {"leiter", [] { return PrintMschFuehrer(*printing::openCanvas(), 20, 0); }},
+      {"leiter serie", PrintMschFuehrerSerie},
+  };
+  for (const auto& [name, druck] : drucke) {
+    boxes.clear();
+    EXPECT_TRUE(druck()) << name;
+    ASSERT_EQ(boxes.count(), 1u) << name;
+    EXPECT_EQ(boxes.shown()[0].text, "Keine Daten zum Drucken.");
+    EXPECT_EQ(boxes.shown()[0].caption, "Meldung");
+  }
+  for (const auto& job : printing.jobs()) EXPECT_EQ(job->pages(), 0) << "no job begun";
+}
+
+TEST_F(Druckbilder, AnActionListJobWhosePrinterIsMissingNamesIt) {
+  ScriptedPrinting printing({"Testdrucker"});
+  db::exec(gDbAgenda,
+           "INSERT INTO Aktion (Satzindex, Disznr, Machflag, Typ, Ausgabeart, Flag_a, Flag_d, Bezeichnung, Pfad, "
+           "Printstring_a, Printstring_b, Print_int) VALUES (0, 0, 1, 0, 1, 0, 1, 'Mannschaftstabellen', '', "
+           "'Vereinsdrucker im Keller', 'Mannschaftstabellen', 1);");
+  PointerListHolder holder;
+  EXPECT_EQ(RunAktionsliste(holder, 0, 0, 0), " Fehler! Mannschaftstabellen, Vereinsdrucker im Keller\n");
+  EXPECT_TRUE(printing.jobs().empty());
+}
+
+}  // namespace

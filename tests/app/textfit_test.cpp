@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <set>
 
 #include "app/mainwindow.h"
 #include "app/program.h"
@@ -134,6 +135,29 @@ TEST_F(TextFit, EveryListShowsLongNamesWholeWhileItsWindowHasRoom) {
   std::string all;
   for (const std::string& c : cut) all += c + "\n";
   EXPECT_TRUE(cut.empty()) << cut.size() << " cells cut:\n" << all;
+}
+
+TEST_F(TextFit, GridLinesInTheListsOfTheWindowsThatDrawThemAndAFixedDocumentsWindow) {
+  const std::set<std::string> withGrid = {
+      "TZikoVereineBearbeitenDlg", "TZikoSchuetzenBearbeitenDlg",  "TZikoDiszbezDlg",
+      "TZikoNSMschFuehrerAnzeigenDlg", "TZikoSchuetzenAnzeigenDlg", "TZikoSortierteAusgabeDlg",
+      "TZikoNSStartTabDlg",        "TZikoNSTerminlistenDlg"};
+  msg::ScriptedMessages boxes;
+  CreateWindows();
+  std::vector<std::string> wrong;
+  for (ZDialog* dialog : Form1->findChildren<ZDialog*>()) {
+    const std::string name = dialog->metaObject()->className();
+    if (name == "TZikoDbOptDlg") continue;
+    dialog->show();
+    for (QAbstractItemView* view : dialog->findChildren<QAbstractItemView*>())
+      if (view->window() == dialog && !qobject_cast<QHeaderView*>(view) && hasGridLines(view) != withGrid.count(name))
+        wrong.push_back(name + (hasGridLines(view) ? " has grid lines" : " has none"));
+    if (name == "TZikoNSAusgabenDlg")
+      EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "the season documents window has a fixed size";
+    dialog->hide();
+  }
+  DestroyWindows();
+  EXPECT_TRUE(wrong.empty()) << wrong.size() << ", the first: " << wrong[0];
 }
 
 }  // namespace

@@ -159,7 +159,8 @@ TZikoNSAusgabenDlg::TZikoNSAusgabenDlg(QWidget* parent) : ZDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl1, 1);
   layout->addLayout(unten);
-  setMinimumSize(353, 286);
+  // A fixed window, as small as its captions allow.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   auto on = [this](QPushButton* b, void (TZikoNSAusgabenDlg::*handler)()) {
     connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });

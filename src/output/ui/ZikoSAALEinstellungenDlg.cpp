@@ -264,7 +264,9 @@ void TZikoSAALEinstellungenDlg::FormShow() {
   setElidedTitle(GroupBoxMschTab, qs("Mannschaftstabellen " + diszName_ + ", aktueller Durchgang"));
   setElidedTitle(GroupBoxMschBegg, qs("Mannschaftsergebnisse " + diszName_ + ", aktueller Durchgang"));
   RadioGroupEErgSortArtClick();
-  RadioGroupKlergSortArtClick();
+  // Shown, the caption names the class only; a change of the display choice names that.
+  setElidedTitle(GroupBoxKlerg, qs("Klassenergebnisse " + diszName_ + ", Klasse " +
+                                   fromQs(ComboBoxMklKlerg->currentText()) + ", Ergebnisse des aktuellen Durchgangs"));
 }
 
 void TZikoSAALEinstellungenDlg::AusgabeartClick(bool drucker) {

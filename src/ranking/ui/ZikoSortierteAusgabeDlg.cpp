@@ -128,8 +128,9 @@ TZikoSortierteAusgabeDlg::TZikoSortierteAusgabeDlg(QWidget* parent) : ZDialog(pa
   MainMenu1 = new QMenuBar(this);
   MainMenu1->addAction(qs("Ende ESC"), this, [this] { closeWith(mrCancel); });
   QMenu* exportMenu = MainMenu1->addMenu(qs("Export"));
-  exportMenu->addAction(qs("In Datei speichern "), this, [this] { InDateispeichern1Click(); });
-  exportMenu->addAction(qs("In Windows-Zwischenablage"), this,
+  // The keys are the window's own (bindKey below); the tab only shows them in the menu.
+  exportMenu->addAction(qs("In Datei speichern \tF2"), this, [this] { InDateispeichern1Click(); });
+  exportMenu->addAction(qs("In Windows-Zwischenablage\tF4"), this,
                         [this] { InWindowsZwischenablagespeichernF41Click(); });
   MainMenu1->addAction(qs("Drucken F6"), this, [this] { Drucken1Click(); });
   MainMenu1->addAction(qs("Hilfe F1"), this, [this] { showHelp(); });
@@ -414,12 +415,13 @@ void TZikoSortierteAusgabeDlg::renewRoundTexts() {
   for (int i = 0; i < 4; ++i) RadioGroupKlergSortartItems[i]->setText(qs(format(kl[i], n)));
 }
 
-void TZikoSortierteAusgabeDlg::fillRounds(QComboBox* c, int32_t n) {
-  Kampfindex = std::max(0, std::min(Kampfindex, n - 1));
+void TZikoSortierteAusgabeDlg::fillRounds(QComboBox* c, int32_t n, bool cutRound) {
+  if (cutRound) Kampfindex = std::max(0, std::min(Kampfindex, n - 1));
   QSignalBlocker block(c);
   c->clear();
   for (int i = 1; i <= n; ++i) c->addItem(qs(str(i)));
-  c->setCurrentIndex(n > 0 ? Kampfindex : -1);
+  // A round past the page's match days chooses no item.
+  c->setCurrentIndex(Kampfindex < n ? Kampfindex : -1);
 }
 
 void TZikoSortierteAusgabeDlg::fillMinCount(QComboBox* c, int32_t n) {
@@ -619,7 +621,8 @@ void TZikoSortierteAusgabeDlg::ShowKlassenErgebnisse() {
   KlassenIndex = selectPosition(ComboBoxMklKlerg, KlassenIndex);
   const long klasse = comboKey(ComboBoxMklKlerg, -1, 0);
   const int32_t n = klasse >= 1 ? roundsOf(disz, klasse) : 0;
-  fillRounds(ComboBoxDgnrKlerg, n);
+  // The round all pages share stays: a class with fewer match days shows none chosen.
+  fillRounds(ComboBoxDgnrKlerg, n, false);
   fillMinCount(ComboBoxMinErgAnzKl, n);
   SetKlassenErgColumns(klErgChoice_);
   UpdateEndwertung();

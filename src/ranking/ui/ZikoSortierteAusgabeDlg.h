@@ -150,8 +150,9 @@ class TZikoSortierteAusgabeDlg : public ZDialog {
 
  private:
   void renewRoundTexts();
-  // Cuts Kampfindex to the last of n rounds (never below 0) and fills a round combo.
-  void fillRounds(QComboBox* combo, int32_t n);
+  // Fills a round combo with 1 … n and chooses Kampfindex, which it first cuts to the last
+  // of the n rounds (never below 0) unless cutRound is false.
+  void fillRounds(QComboBox* combo, int32_t n, bool cutRound = true);
   void fillMinCount(QComboBox* combo, int32_t n);
   void showTable(SortableListView* view, const ListenTabelle& table);
   void SetKlassenErgColumns(int choice);

@@ -312,8 +312,8 @@ void TZikoMklEinteilungDlg::ButtonMklNeuClick() {
 }
 
 void TZikoMklEinteilungDlg::ButtonMklLoeschenClick() {
+  if (!canDeleteClass()) return;
   const int row = ListBoxMkl->currentRow();
-  if (newClass_ || row < 0 || row != ListBoxMkl->count() - 1) return;
   const long nr = currentKey(ListBoxMkl);
   const bool withResults = classHasResults(disziplin(), nr);
   if (withResults &&
@@ -420,6 +420,12 @@ void TZikoMklEinteilungDlg::moveTeam(int step) {
   updateEnabled();
 }
 
+// Only the last class goes, and never the only one.
+bool TZikoMklEinteilungDlg::canDeleteClass() const {
+  const int row = ListBoxMkl->currentRow();
+  return !newClass_ && ListBoxMkl->count() >= 2 && row == ListBoxMkl->count() - 1;
+}
+
 void TZikoMklEinteilungDlg::updateEnabled() {
   const bool hasTeams = !teams_.empty();
   const int p = ListBoxMsch->currentRow();
@@ -428,8 +434,7 @@ void TZikoMklEinteilungDlg::updateEnabled() {
   BitBtnMschAuf->setEnabled(hasTeams && p >= 1);
   BitBtnMschAb->setEnabled(hasTeams && p >= 0 && p < ListBoxMsch->count() - 1);
   ButtonMschNeu->setEnabled((mklnr_ >= 0 || newClass_) && teams_.size() < kMaxTeamsPerClass);
-  const int row = ListBoxMkl->currentRow();
-  ButtonMklLoeschen->setEnabled(!newClass_ && row >= 0 && row == ListBoxMkl->count() - 1);
+  ButtonMklLoeschen->setEnabled(canDeleteClass());
   ButtonUebernehmen->setEnabled(ListBoxMkl->count() > 0 || newClass_);
 }
 

@@ -74,6 +74,7 @@ class TZikoMklEinteilungDlg : public ZDialog {
   void writeBackTeams();
   void moveTeam(int step);
   void setClassCaptions(const std::string& name);
+  bool canDeleteClass() const;
   void updateEnabled();
 
   bool newClass_ = false;

@@ -3,6 +3,7 @@
 // and the editor stores what it opened unchanged.
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
 #include <QTest>
 #include <QTimer>
 #include <tuple>
@@ -266,6 +267,14 @@ TEST_F(AktionslisteTest, EditorChoicesPathsPrinterAndRefusals) {
   editor->ComboBoxMklEErgChange();
   EXPECT_EQ(fromQs(editor->GroupBoxEErg->title()),
             "Einzelergebnisse Luftgewehr, Klasse Kreisliga, Ringschnitte nach aktuellem Durchgang");
+  editor->RadioGroupKlergSortArt->setItemIndex(1);
+  editor->hide();
+  editor->show();
+  const QGroupBox* klerg = editor->GroupBoxKlerg;
+  EXPECT_EQ(fromQs(klerg->toolTip().isEmpty() ? klerg->title() : klerg->toolTip()),
+            "Klassenergebnisse Luftgewehr, Klasse " + fromQs(editor->ComboBoxMklKlerg->currentText()) +
+                ", Ergebnisse des aktuellen Durchgangs")
+      << "shown, the caption does not follow the display choice";
 
   // A discipline without classes: a class-results job cannot be made.
   gIntdat.AktionDisznr = 1;

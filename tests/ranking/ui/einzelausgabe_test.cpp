@@ -2,6 +2,8 @@
 // cut to the page's last one, the final-ranking notice and the remembered minimums.
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <memory>
 
@@ -121,6 +123,18 @@ TEST_F(Einzelausgabe, ClassesAreTakenByTheirNumber) {
   EXPECT_TRUE(dlg->ListViewSAMschErg->topLevelItem(0)->font(2).bold());
 }
 
+TEST_F(Einzelausgabe, AShortClassOnTheClassResultsLeavesTheRoundOfTheOtherPages) {
+  db::exec(gDbHaupt, "UPDATE Disznamen SET Kampfindex=3 WHERE Nr=0;");
+  dlg->show();
+  EXPECT_EQ(dlg->ComboBoxSortart->currentText(), qs("4"));
+  seite(3);
+  waehle(dlg->ComboBoxMklKlerg, 0);  // Nr 1: two match days
+  EXPECT_EQ(dlg->ComboBoxDgnrKlerg->count(), 2);
+  EXPECT_EQ(dlg->ComboBoxDgnrKlerg->currentIndex(), -1) << "round 4 lies past its match days";
+  seite(0);
+  EXPECT_EQ(dlg->ComboBoxSortart->currentText(), qs("4"));
+}
+
 TEST_F(Einzelausgabe, FirstShowingOnTheLineUpsKeepsTheRememberedRound) {
   db::exec(gDbHaupt, "UPDATE Disznamen SET Kampfindex=1 WHERE Nr=0;");
   seite(1);
@@ -164,6 +178,12 @@ TEST_F(Einzelausgabe, FunctionKeysCallTheOutputCommands) {
   EXPECT_EQ(dialogs.asked().size(), 1u);
   EXPECT_NE(clipboard::text(), "");
   EXPECT_EQ(printing.dialogsShown(), 1);
+  // The menu names the keys of its items.
+  std::string shown;
+  for (QAction* menu : dlg->findChild<QMenuBar*>()->actions())
+    if (menu->menu())
+      for (QAction* item : menu->menu()->actions()) shown += fromQs(item->text()) + "|";
+  EXPECT_EQ(shown, "In Datei speichern \tF2|In Windows-Zwischenablage\tF4|");
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // The commands of the page "Terminlisten" of the season documents window.
+#include <memory>
+
 #include "core/globals.h"
 #include "output/terminlisten.h"
 #include "output/ui/ZikoNSAusgabenDlg.h"
@@ -14,14 +16,16 @@ void TZikoNSAusgabenDlg::ButtonTLAnzeigenClick() {
 
 void TZikoNSAusgabenDlg::ButtonTLDrucken2Click() {
   if (!printing::printDialog(this)) return;
-  if (!PrintTerminlisten(*printing::openCanvas(), gewaehlterVerein(ComboBoxVrTl),
-                         gewaehlteKlasse(ComboBoxKlasseTrlist), gewaehlterVereinsname(ComboBoxVrTl)))
+  std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+  if (!c || !PrintTerminlisten(*c, gewaehlterVerein(ComboBoxVrTl), gewaehlteKlasse(ComboBoxKlasseTrlist),
+                               gewaehlterVereinsname(ComboBoxVrTl)))
     meldeDruckNichtBegonnen();
 }
 
 void TZikoNSAusgabenDlg::ButtonTerminlistenSerienDruckClick() {
   if (!printing::printDialog(this)) return;
-  if (!PrintTerminlistenAlleVereine(*printing::openCanvas())) meldeDruckNichtBegonnen();
+  std::unique_ptr<PrintCanvas> c = printing::openCanvas();
+  if (!c || !PrintTerminlistenAlleVereine(*c)) meldeDruckNichtBegonnen();
 }
 
 void TZikoNSAusgabenDlg::ButtonTLSpeichernUnter2Click() {

@@ -5,7 +5,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
-#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "masterdata/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"

@@ -9,7 +9,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "entry/passreceiver.h"
-#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "masterdata/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/ui/ZikoNSStammschuetzenEditDlg.h"

@@ -1,4 +1,4 @@
-#include "entry/ui/ZikoNeuerSchuetzeDlg.h"
+#include "masterdata/ui/ZikoNeuerSchuetzeDlg.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -9,7 +9,7 @@
 #include "core/globals.h"
 #include "entry/newshooter.h"
 #include "entry/passreceiver.h"
-#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "masterdata/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/fieldfilter.h"
 #include "platform/messages.h"
 #include "platform/text.h"

@@ -1,4 +1,4 @@
-#include "entry/ui/ZikoSchuetzenAnzeigenDlg.h"
+#include "masterdata/ui/ZikoSchuetzenAnzeigenDlg.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -12,9 +12,9 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "entry/passreceiver.h"
-#include "entry/ui/ZikoNeuerSchuetzeDlg.h"
-#include "platform/listlook.h"
+#include "masterdata/ui/ZikoNeuerSchuetzeDlg.h"
 #include "platform/keydata.h"
+#include "platform/listlook.h"
 #include "platform/sortablelist.h"
 #include "platform/text.h"
 

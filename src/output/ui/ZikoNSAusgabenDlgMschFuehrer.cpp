@@ -3,13 +3,13 @@
 
 #include "core/globals.h"
 #include "core/helpers.h"
-#include "masterdata/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
 #include "output/listenschreiber.h"
 #include "output/mschfuehrerlisten.h"
 #include "output/ui/ZikoNSAusgabenDlg.h"
 #include "platform/clipboard.h"
 #include "platform/printcanvas.h"
 #include "platform/printer.h"
+#include "season/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
 
 void TZikoNSAusgabenDlg::ButtonMFAnzeigeClick() {
   gIntdat.AnzeigeVrnr = static_cast<int32_t>(gewaehlterVerein(ComboBoxMFVr));

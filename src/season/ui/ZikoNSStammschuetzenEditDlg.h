@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "masterdata/ui/MannschaftsWahlDlg.h"
+#include "season/ui/MannschaftsWahlDlg.h"
 
 // The regular shooters of each team of the current discipline, taken from the picker that
 // stands beside the dialog.

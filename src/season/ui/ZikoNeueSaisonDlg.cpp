@@ -5,12 +5,12 @@
 
 #include "core/db.h"
 #include "core/globals.h"
-#include "masterdata/ui/ZikoMannschaftsfuehrerDlg.h"
 #include "output/ui/ZikoNSAusgabenDlg.h"
 #include "platform/elide.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
 #include "season/saison.h"
+#include "season/ui/ZikoMannschaftsfuehrerDlg.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
 #include "season/ui/ZikoNSErgLoeschenDlg.h"

@@ -1,4 +1,4 @@
-#include "masterdata/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
+#include "season/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
 
 #include <QVBoxLayout>
 
@@ -6,8 +6,8 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "masterdata/mannschaftsfuehrer.h"
-#include "platform/listlook.h"
 #include "platform/keydata.h"
+#include "platform/listlook.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
 

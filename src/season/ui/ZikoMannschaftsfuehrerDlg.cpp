@@ -1,4 +1,4 @@
-#include "masterdata/ui/ZikoMannschaftsfuehrerDlg.h"
+#include "season/ui/ZikoMannschaftsfuehrerDlg.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "masterdata/ui/MannschaftsWahlDlg.h"
+#include "season/ui/MannschaftsWahlDlg.h"
 
 #include <QVBoxLayout>
 

@@ -2,7 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "masterdata/ui/MannschaftsWahlDlg.h"
+#include "season/ui/MannschaftsWahlDlg.h"
 
 // The captain of each team of the current discipline and the range telephone of its club.
 class TZikoMannschaftsfuehrerDlg : public TMannschaftsWahlDlg {

@@ -6,14 +6,14 @@
 #include "core/globals.h"
 #include "entry/passreceiver.h"
 #include "entry/ui/ZikoErgEingabeDlg.h"
-#include "masterdata/ui/ZikoMannschaftsfuehrerDlg.h"
-#include "masterdata/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
 #include "masterdata/ui/ZikoVereineBearbeitenDlg.h"
 #include "masterdata/ui/ZikoWklAdressenDlg.h"
 #include "output/listenschreiber.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "season/ui/ZikoMannschaftsfuehrerDlg.h"
+#include "season/ui/ZikoNSMschFuehrerAnzeigenDlg.h"
 #include "support/testenv.h"
 
 namespace {

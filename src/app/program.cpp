@@ -143,6 +143,7 @@ void CreateWindows() {
   create(ZkoEinstWebzugangDlg);
   create(ZikoNSStammschuetzenEditDlg);
   create(ZikoDiszImportDlg);
+  ZikoNeueSaisonDlg->Saisondokumente = ZikoNSAusgabenDlg;
 }
 
 void DestroyWindows() {

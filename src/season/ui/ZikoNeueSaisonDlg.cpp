@@ -5,7 +5,6 @@
 
 #include "core/db.h"
 #include "core/globals.h"
-#include "output/ui/ZikoNSAusgabenDlg.h"
 #include "platform/elide.h"
 #include "platform/text.h"
 #include "season/klassenfolge.h"
@@ -153,4 +152,4 @@ void TZikoNeueSaisonDlg::Mannschaftsstammschtzen1Click() { showModal(ZikoNSStamm
 
 void TZikoNeueSaisonDlg::Mannschaftsfhrer1Click() { showModal(ZikoMannschaftsfuehrerDlg); }
 
-void TZikoNeueSaisonDlg::AusgabenaufDruckerinDatei1Click() { showModal(ZikoNSAusgabenDlg); }
+void TZikoNeueSaisonDlg::AusgabenaufDruckerinDatei1Click() { showModal(Saisondokumente); }

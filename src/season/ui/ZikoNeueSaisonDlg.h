@@ -31,6 +31,10 @@ class TZikoNeueSaisonDlg : public ZDialog {
   // Window caption, Label2 and the menu captions for the current discipline.
   void refreshCaptions();
 
+  // The season documents window, handed in by whoever creates the program's windows:
+  // it produces documents and lives with them.
+  ZDialog* Saisondokumente = nullptr;
+
   QMenuBar* MainMenu1;
   QAction* BeendenESC1;
   QMenu* Disziplin1;

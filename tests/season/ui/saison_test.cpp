@@ -283,6 +283,7 @@ TEST_F(SeasonWizard, EveryMenuItemOpensItsWindow) {
   ZikoNSStammschuetzenEditDlg = new TZikoNSStammschuetzenEditDlg(hub.get());
   ZikoMannschaftsfuehrerDlg = new TZikoMannschaftsfuehrerDlg(hub.get());
   ZikoNSAusgabenDlg = new TZikoNSAusgabenDlg(hub.get());
+  hub->Saisondokumente = ZikoNSAusgabenDlg;
   const std::vector<std::pair<ZDialog*, std::string>> windows = {
       {ZikoNSSaisonNameDlg, "name"},
       {ZikoNSErgLoeschenDlg, "delete"},

@@ -54,6 +54,33 @@ TEST(RecordingCanvas, MeasuresTextByAFixedRule) {
   EXPECT_EQ(c.textWidth(""), 0);
 }
 
+TEST(RecordingCanvas, WrapsAtBlanksThenAfterHyphensAndInsideAWordOnlyWhereItMust) {
+  RecordingCanvas c;  // 10 points: 41.7 units a character, so 10 characters take 416
+  c.setFontSize(10);
+  const struct {
+    std::string text;
+    std::vector<std::string> zeilen;
+  } faelle[] = {
+      {"", {}},
+      {"SG Au I", {"SG Au I"}},
+      {"0171 9876543 21", {"0171", "9876543 21"}},
+      {"Huber-Wackersberg", {"Huber-", "Wackersber", "g"}},
+      {"maximilian.huber", {"maximilian", ".huber"}},
+      {"     frei - SV Tal I", {"     frei", "- SV Tal I"}},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(c.wrapText(f.text, 420), f.zeilen) << f.text;
+
+  // The lines stand one below the other, each placed in the column as asked.
+  c.beginDoc();
+  EXPECT_EQ(c.textBlock(100, 200, 420, "12 345678901", 50, TextAlign::Right), 2);
+  const std::vector<PrintCall> t = c.job()->texts();
+  ASSERT_EQ(t.size(), 2u);
+  EXPECT_EQ(t[0].text, "12");
+  EXPECT_EQ(t[0].x, 100 + 420 - c.textWidth("12"));
+  EXPECT_EQ(t[1].x, 100 + 420 - c.textWidth("345678901"));
+  EXPECT_EQ(t[1].y, 250);
+}
+
 TEST(Printing, DialogAndPrinterChoiceAreScripted) {
   ScriptedPrinting printing({"Laser", "Tinte"});
   printing.cancel();

@@ -170,11 +170,22 @@ class Druckbilder : public DatabaseTest {
                  "VALUES (0, ?, ?, ?, ?, '83646', ?, ?, ?, ?, ?);",
                  {v, t, k.name, k.strasse, k.ort, k.tel[0], k.tel[1], k.tel[2], k.mail});
       }
-    for (int v = 1; v <= 3; ++v)
-      for (int s = 1; s <= 4; ++s)
+    // Shooters with long names; the first teams of clubs 1 to 3 have shot round 1.
+    for (int v = 1; v <= 3; ++v) {
+      db::exec(gDbHaupt,
+               "INSERT INTO Mscherg (Mklnr, Vrnr, Rmschnr, Ringerg, Pluspunkte, Minuspunkte, Korrekturpunkte, "
+               "Disznr, Ergnr) VALUES (1, ?, 1, ?, 2, 0, 0, 0, 1);",
+               {v, 1500 + v});
+      for (int s = 1; s <= 4; ++s) {
         db::exec(gDbHaupt,
                  "INSERT INTO Schuetzen (Passnr, VrNr, Name, Gebdat, Geschl, AktivFlag) VALUES (?, ?, ?, '01.02.1990', 'w', '1');",
                  {v * 100 + s, v, "Maximiliane Theresia von Wackersberg-Arzbach-Oberland " + str(v) + str(s)});
+        db::exec(gDbHaupt,
+                 "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr) "
+                 "VALUES (?, 0, ?, 1, 1, 1, ?, 1);",
+                 {v * 100 + s, 3800 + 10 * s + v, v});
+      }
+    }
   }
 
   struct Kapitaen {
@@ -263,9 +274,31 @@ TEST_F(Druckbilder, EveryListKeepsEachTextWholeInsideItsColumnAndOnThePaper) {
                     alleTeams});
   a.Sortart = 0;
   listen.push_back({"begegnungen", drucke("begegnungen", [&](PrintCanvas& c) { return PrintMschErgebnisse(c, a); }), {}});
+  BerechneMannschaftsringschnitte(0, 0);
+  a.Sortart = 1;
+  listen.push_back({"ringschnitte", drucke("ringschnitte", [&](PrintCanvas& c) { return PrintMschErgebnisse(c, a); }),
+                    {teams(1)[0]}});
+  // The individual and class results in each display, of class 1 after round 1.
+  a.Mklnr = 1;
+  for (int anzeige = 0; anzeige <= 3; ++anzeige) {
+    a.Sortart = anzeige;
+    const std::string n = str(anzeige);
+    if (anzeige <= 2) {
+      BerechneEinzelwertung(anzeige, 1, 0, 0, 1, 0, 0);
+      listen.push_back({"einzel" + n, drucke("einzel" + n, [&](PrintCanvas& c) { return PrintEinzelErgebnisse(c, a); }),
+                        schuetzen});
+    }
+    BerechneEinzelwertung(1, 1, 0, 0, 1, 0, 0);
+    listen.push_back({"klasse" + n, drucke("klasse" + n, [&](PrintCanvas& c) { return PrintKlassenErgebnisse(c, a); }),
+                      {teams(1)[0]}});
+  }
+  a.Sortart = 2;
+  listen.push_back({"aufstellungen", drucke("aufstellungen", [&](PrintCanvas& c) { return PrintMschErgebnisse(c, a); }),
+                    {teams(1)[0]}});
   a.Vrnr = 1;
-  listen.push_back(
-      {"vereinsergebnisse", drucke("vereinsergebnisse", [&](PrintCanvas& c) { return PrintVereinsErgebnisse(c, a); }), {}});
+  a.Sortart = 0;
+  listen.push_back({"vereinsergebnisse", drucke("vereinsergebnisse", [&](PrintCanvas& c) { return PrintVereinsErgebnisse(c, a); }),
+                    {schuetzen[0]}});
 
   for (const Liste& l : listen) {
     pruefeSatz(l.bild, l.name);

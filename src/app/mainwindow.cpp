@@ -40,7 +40,7 @@
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "platform/waitcursor.h"
-#include "ranking/ui/ZikoSortierteAusgabeDlg.h"
+#include "output/ui/ZikoSortierteAusgabeDlg.h"
 #include "season/ui/ZikoNeueSaisonDlg.h"
 
 TForm1* Form1 = nullptr;

@@ -44,7 +44,7 @@
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "platform/widgets.h"
-#include "ranking/ui/ZikoSortierteAusgabeDlg.h"
+#include "output/ui/ZikoSortierteAusgabeDlg.h"
 #include "season/ui/ZikoMannschaftsfuehrerDlg.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"

@@ -13,7 +13,7 @@
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "ranking/sortsaison.h"
-#include "ranking/ui/ZikoSortierteAusgabeDlg.h"
+#include "output/ui/ZikoSortierteAusgabeDlg.h"
 #include "support/filebytes.h"
 
 namespace fs = std::filesystem;

@@ -14,7 +14,7 @@
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "ranking/sortsaison.h"
-#include "ranking/ui/ZikoSortierteAusgabeDlg.h"
+#include "output/ui/ZikoSortierteAusgabeDlg.h"
 
 namespace {
 

@@ -149,6 +149,8 @@ class TZikoSortierteAusgabeDlg : public ZDialog {
   SortableListView* ListViewMschFuehrer;
 
  private:
+  static constexpr int kKlergBreite = 440;  // the class results' list views, left of their choices
+  static int checkedIndex(const std::vector<QRadioButton*>& items);
   void renewRoundTexts();
   // Fills a round combo with 1 … n and chooses Kampfindex, which it first cuts to the last
   // of the n rounds (never below 0) unless cutRound is false.

@@ -19,7 +19,7 @@
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "platform/waitcursor.h"
-#include "ranking/ui/ZikoSortierteAusgabeDlg.h"
+#include "output/ui/ZikoSortierteAusgabeDlg.h"
 
 namespace {
 

@@ -13,12 +13,22 @@ void setElidedText(QLabel* label, const QString& text) {
   label->setToolTip(shown == text ? QString() : text);
 }
 
-void setElidedText(QLineEdit* edit, const QString& text) {
-  edit->setText(text);
+namespace {
+void showBeginning(QLineEdit* edit, const QString& text) {
   edit->setCursorPosition(0);
   const QMargins m = edit->textMargins();
   const bool fits = edit->fontMetrics().horizontalAdvance(text) + m.left() + m.right() + 8 <= edit->width();
   edit->setToolTip(fits ? QString() : text);
+}
+}  // namespace
+
+void setElidedText(QLineEdit* edit, const QString& text) {
+  edit->setText(text);
+  showBeginning(edit, text);
+}
+
+void keepBeginningShown(QLineEdit* edit) {
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) { showBeginning(edit, text); });
 }
 
 namespace {

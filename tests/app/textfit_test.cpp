@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -66,10 +68,19 @@ std::vector<std::string> cutCaptions(QWidget* window) {
   return cut;
 }
 
-// The list cells of one window shown cut, as "Class: 'text' needs n, has m".
+// The list cells and numbers in fields of one window shown cut, as "Class: 'text' needs n, has m".
 std::vector<std::string> cutCells(QWidget* window) {
   std::vector<std::string> cut;
   const std::string name = window->metaObject()->className();
+  static const QRegularExpression number(QStringLiteral("^[0-9]+([.][0-9]+)?$"));
+  for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+    if (edit->window() != window || !edit->isVisible() || !number.match(edit->text()).hasMatch()) continue;
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int need = edit->fontMetrics().horizontalAdvance(edit->text()) + 2 * frame + 4;
+    if (need > edit->width())
+      cut.push_back(name + ": field '" + fromQs(edit->text()) + "' needs " + std::to_string(need) + ", has " +
+                    std::to_string(edit->width()));
+  }
   for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
     if (view->window() != window || !view->isVisible() || qobject_cast<QHeaderView*>(view)) continue;
     auto* tree = qobject_cast<QTreeView*>(view);

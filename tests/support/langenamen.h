@@ -69,6 +69,12 @@ inline void legeLangeNamenAn() {
                    {club * 100 + team * 10 + s, rings * 10 / 3 + s, round, club, team});
       }
     }
+  db::exec(gDbAgenda, "DELETE FROM Aktion;");
+  db::exec(gDbAgenda,
+           "INSERT INTO Aktion (Satzindex, Disznr, Machflag, Typ, Ausgabeart, Flag_a, Flag_d, Bezeichnung, Pfad, "
+           "Printstring_a, Printstring_b, Print_int) VALUES (0, 0, 1, 3, 0, 1, 0, "
+           "'Klassenergebnisse Bezirksoberliga Süd-Ost Gruppe Äpfelbach', "
+           "'/home/wettkampfleiter/Rundenwettkampf Äpfelbach-Überlingen/Klassenergebnisse.html', '', '', 1);");
   for (int round = 1; round <= 14; ++round)
     db::exec(gDbHaupt, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (1, ?, ?, 0);",
              {round, "Sa. " + std::to_string(round) + ".10.2027 19:30 Uhr, Schießstätte Äpfelbach-Überlingen"});

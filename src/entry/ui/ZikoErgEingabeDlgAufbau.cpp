@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/globals.h"
+#include "platform/elide.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
@@ -124,7 +125,7 @@ void TZikoErgEingabeDlg::createSide(QWidget* client, bool heim) {
   label(client, "Schützennr.", 8 + dx, 136, 76);
   label(client, "Sts", 84 + dx, 136, 18)->setToolTip(qs("Stammschütze"));
   label(client, " Name", 102 + dx, 136, 120);
-  label(client, "Ringe", 291 + dx, 136, 36);
+  label(client, "Ringe", 279 + dx, 136, 48);
   for (int i = 0; i < Rows; ++i) createRow(client, heim, i);
   auto* button = new QPushButton(qs("Mannschaftsergebnis:"), client);
   button->setAutoDefault(false);
@@ -150,6 +151,7 @@ void TZikoErgEingabeDlg::createRow(QWidget* client, bool heim, int i) {
   if (heim) check->setToolTip(qs("Stammschütze"));
   auto* name = new QLineEdit(client);
   name->setReadOnly(true);
+  keepBeginningShown(name);
   auto* rings = new QLineEdit(client);
   (*sd.pass)[i] = pass;
   (*sd.checks)[i] = check;
@@ -192,8 +194,9 @@ void TZikoErgEingabeDlg::LayoutRows(int n) {
     for (int i = 0; i < Rows; ++i) {
       (*sd.pass)[i]->setGeometry(8 + dx, y, 72, kRowHeight);
       (*sd.checks)[i]->setGeometry(84 + dx, y + 2, 16, kRowHeight - 2);
-      (*sd.name)[i]->setGeometry(102 + dx, y, 189, kRowHeight);
-      (*sd.rings)[i]->setGeometry(291 + dx, y, 36, kRowHeight);
+      // Rings with tenths ("398.7") are shown whole; the name gives up the room.
+      (*sd.name)[i]->setGeometry(102 + dx, y, 177, kRowHeight);
+      (*sd.rings)[i]->setGeometry(279 + dx, y, 48, kRowHeight);
       y += kRowHeight;
       if (i == n - 1) {
         sd.button->setGeometry(120 + dx, y + 3, 148, kRowHeight + 2);

@@ -171,9 +171,10 @@ void ZDialog::showEvent(QShowEvent* e) {
   // list is a window of its own and keeps its look).
   for (auto* view : findChildren<QAbstractItemView*>())
     if (view->window() == this) giveListLook(view);
-  // A window shown again stands where it was hidden: the window system would otherwise
-  // take the place of its inside for that of its frame and set it lower by the title bar.
-  if (isWindow() && hiddenAt_) move(*hiddenAt_);
+  // A window shown again stands where it was hidden. Its inside is placed, which is known
+  // at once, unlike the frame: the window system would otherwise take the inside's place
+  // for the frame's and set the window lower by the title bar at every showing.
+  if (isWindow() && hiddenAt_) setGeometry(QRect(*hiddenAt_, size()));
   if (factory_ && !transaction_) transaction_ = factory_();
   FormShow();
 }
@@ -181,7 +182,7 @@ void ZDialog::showEvent(QShowEvent* e) {
 void ZDialog::hideEvent(QHideEvent* e) {
   QDialog::hideEvent(e);
   if (e->spontaneous()) return;
-  if (isWindow()) hiddenAt_ = frameGeometry().topLeft();
+  if (isWindow()) hiddenAt_ = geometry().topLeft();
   // Hidden by any path but the confirming one: what was changed is taken back.
   endTransaction(false);
   FormHide();

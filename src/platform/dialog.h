@@ -86,5 +86,5 @@ class ZDialog : public QDialog {
   bool userClosable_ = true;
   TransactionFactory factory_;
   std::unique_ptr<EditTransaction> transaction_;
-  std::optional<QPoint> hiddenAt_;  // the frame's place when last hidden
+  std::optional<QPoint> hiddenAt_;  // the inside's place when last hidden
 };

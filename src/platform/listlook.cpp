@@ -126,9 +126,9 @@ bool leftAligned(const QAbstractItemModel* m, int column) {
 
 }  // namespace
 
-int cellWidthNeeded(const QAbstractItemView* view, const QModelIndex& index) {
-  QStyle* style = view->style();
-  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+namespace {
+// The room of one cell; fm measures the cells without a font of their own.
+int widthNeeded(const QAbstractItemView* view, const QModelIndex& index, const QFontMetrics& fm, int margin) {
   if (index.data(Qt::CheckStateRole).isValid() || index.data(Qt::DecorationRole).isValid()) {
     QStyleOptionViewItem option;
     option.initFrom(view);
@@ -137,8 +137,17 @@ int cellWidthNeeded(const QAbstractItemView* view, const QModelIndex& index) {
   const QString text = index.data(Qt::DisplayRole).toString();
   if (text.isEmpty()) return 0;
   const QVariant f = index.data(Qt::FontRole);
-  const QFontMetrics fm(f.isValid() ? f.value<QFont>() : view->font());
+  if (f.isValid()) return QFontMetrics(f.value<QFont>()).horizontalAdvance(text) + 2 * margin + 1;
   return fm.horizontalAdvance(text) + 2 * margin + 1;
+}
+
+int textMargin(const QAbstractItemView* view) {
+  return view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+}
+}  // namespace
+
+int cellWidthNeeded(const QAbstractItemView* view, const QModelIndex& index) {
+  return widthNeeded(view, index, QFontMetrics(view->font()), textMargin(view));
 }
 
 void fitColumns(QTreeView* view) {
@@ -148,11 +157,13 @@ void fitColumns(QTreeView* view) {
   const int columns = header->count();
   const int rows = m->rowCount();
   std::vector<int> need(static_cast<size_t>(columns), 0);
+  const QFontMetrics fm(view->font());
+  const int margin = textMargin(view);
   int total = 0;
   for (int c = 0; c < columns; ++c) {
     if (header->isSectionHidden(c)) continue;
     int w = header->isHidden() ? 0 : header->sectionSizeHint(c);
-    for (int r = 0; r < rows; ++r) w = std::max(w, cellWidthNeeded(view, m->index(r, c)));
+    for (int r = 0; r < rows; ++r) w = std::max(w, widthNeeded(view, m->index(r, c), fm, margin));
     if (c == 0 && view->rootIsDecorated()) w += view->indentation();
     need[static_cast<size_t>(c)] = w;
     total += w;

@@ -2,7 +2,8 @@
 // A report-style list view whose column headers sort it: a click on another column sorts
 // ascending by that column, a click on the sorted column reverses the direction. The first
 // column compares as integers (its leading digits), the others as text ignoring case.
-// Rows carry the key of their record (platform/keydata.h).
+// Rows carry the key of their record (platform/keydata.h); columns fit their content and
+// the rows look as every list does (platform/listlook.h).
 #include <QTreeWidget>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ class SortableListView : public QTreeWidget {
  public:
   struct Column {
     std::string caption;
-    int width = 80;
+    int width = 80;  // until the rows are measured (platform/listlook.h)
     Qt::Alignment alignment = Qt::AlignLeft;
   };
 

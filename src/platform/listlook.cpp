@@ -68,8 +68,8 @@ class ListDelegate : public QStyledItemDelegate {
 // events of that change are handled (a list filled row by row is measured once).
 class ColumnFitter : public QObject {
  public:
-  explicit ColumnFitter(QTreeView* view) : QObject(view), view_(view) {
-    view->viewport()->installEventFilter(this);
+  explicit ColumnFitter(QTreeView* view) : QObject(view), view_(view), viewport_(view->viewport()) {
+    viewport_->installEventFilter(this);
     view->installEventFilter(this);
     connectModel();
   }
@@ -89,7 +89,8 @@ class ColumnFitter : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type t = event->type();
-    if ((watched == view_->viewport() && t == QEvent::Resize) || t == QEvent::Show || t == QEvent::FontChange)
+    // The view is not asked here: while it is destroyed, its children still send events.
+    if ((t == QEvent::Resize && watched == viewport_) || t == QEvent::Show || t == QEvent::FontChange)
       schedule();
     return false;
   }
@@ -109,6 +110,7 @@ class ColumnFitter : public QObject {
   }
 
   QPointer<QTreeView> view_;
+  QObject* viewport_;
   bool pending_ = false;
 };
 

@@ -312,9 +312,11 @@ TEST_F(Druckbilder, EveryListKeepsEachTextWholeInsideItsColumnAndOnThePaper) {
   // The serial prints are one file each, a club on pages of its own.
   for (const char* serie : {"mannschaftsleiter-serie", "terminlisten-serie", "starttabellen-serie"})
     EXPECT_GE(seiten(serie), 9u) << serie;
-  for (const Liste& l : listen)
-    if (l.name == "mannschaftsleiter-serie")
+  for (const Liste& l : listen) {
+    if (l.name == "mannschaftsleiter-serie") {
       for (const auto& [nr, name] : vereine) EXPECT_TRUE(l.bild.enthaelt(name)) << name;
+    }
+  }
   for (const Liste& l : listen)
     if (l.name == "schuetzen") {
       EXPECT_EQ(l.bild.seiten.size(), 3u);

@@ -100,9 +100,15 @@ bool soundHeader(const unsigned char* h, uintmax_t size) {
   return !pagesValid || static_cast<uintmax_t>(pages) * pageSize == size;
 }
 
-// Copies the rest of in to the temporary file, which is then closed. A database part kept
-// in write-ahead-log mode is turned into the normal journal mode on the way: its log is
-// not part of the data file, and the mode would leave "-wal" and "-shm" files beside it.
+// A database in write-ahead-log mode is marked for the normal journal mode in its header
+// (the read and write versions, bytes 18 and 19): its log is not part of the data file, and
+// the mode would leave "-wal" and "-shm" files beside the database.
+void leaveWalMode(unsigned char* header, size_t size) {
+  if (size >= 20 && header[18] == 2 && header[19] == 2) header[18] = header[19] = 1;
+}
+
+// Copies the rest of in to the temporary file, which is then closed; a database part kept
+// in write-ahead-log mode leaves it on the way.
 bool copyRest(QFile& in, TempFile& out, std::string* error) {
   std::vector<char> buf(kBlock);
   bool first = true;
@@ -113,7 +119,7 @@ bool copyRest(QFile& in, TempFile& out, std::string* error) {
       return false;
     }
     if (n == 0) break;
-    if (first && n >= 20 && buf[18] == 2 && buf[19] == 2) buf[18] = buf[19] = 1;
+    if (first) leaveWalMode(reinterpret_cast<unsigned char*>(buf.data()), static_cast<size_t>(n));
     first = false;
     if (!writeAll(out.fd(), std::string_view(buf.data(), static_cast<size_t>(n)))) {
       setError(error, systemError());
@@ -290,7 +296,7 @@ bool SaveDataFile(const fs::path& fileName, std::string* error) {
     return false;
   }
   std::unique_ptr<unsigned char, void (*)(void*)> holder(image, sqlite3_free);
-  if (size >= 20 && image[18] == 2 && image[19] == 2) image[18] = image[19] = 1;
+  leaveWalMode(image, static_cast<size_t>(size));
 
   const std::string saved = DateTimeText(std::time(nullptr));
   Einstellungssatz settings = gEinstellungen;

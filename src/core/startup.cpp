@@ -148,27 +148,21 @@ bool OpenDatabases() {
   }
   gHadData = false;
   gMainMissing = false;
-  for (const char* const& file : kDbFiles) {
-    // The main database by its place in the list: two uses of one string literal need not
-    // share one address (they do not under the address sanitizer).
-    const bool main = &file == &kDbFiles[0];
+  for (size_t i = 0; i < 5; ++i) {
+    const char* file = kDbFiles[i];
+    const bool main = i == 0;
     DbState state = databaseState(file, main);
-    if (state == DbState::Held) {
+    if (state == DbState::Held || state == DbState::Damaged) {
       msg::show("Die Datenbank\n" + fromQs(inWorkFolder(file)) +
-                    "\nwird von einem anderen Programm benutzt. Das Programm wird beendet, ohne "
-                    "etwas zu ändern.",
-                "Fehler", msg::Ok, msg::Error);
-      return false;
-    }
-    if (state == DbState::Damaged) {
-      msg::show("Die Datenbank\n" + fromQs(inWorkFolder(file)) +
-                    "\nist beschädigt oder keine Datenbank dieses Programms. Das Programm wird "
-                    "beendet, ohne etwas zu ändern.",
+                    (state == DbState::Held
+                         ? "\nwird von einem anderen Programm benutzt."
+                         : "\nist beschädigt oder keine Datenbank dieses Programms.") +
+                    " Das Programm wird beendet, ohne etwas zu ändern.",
                 "Fehler", msg::Ok, msg::Error);
       return false;
     }
     if (state == DbState::Sound) gHadData = true;
-    gCreated[&file - kDbFiles] = state == DbState::Missing;
+    gCreated[i] = state == DbState::Missing;
     if (main) gMainMissing = state != DbState::Sound;
   }
   gSaveSettings = true;

@@ -3,8 +3,6 @@
 // file as it was, restored outside the timing.
 //
 // usage: bench_bereinigung <main database file> [benchmark options]
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "common.h"
@@ -12,7 +10,7 @@
 
 namespace {
 
-sqlite3* gPristine = nullptr;
+WorkingCopy gCopy;
 
 struct Quiet : CleanupProgress {
   void AddProgressLine(const std::string&) override {}
@@ -20,17 +18,11 @@ struct Quiet : CleanupProgress {
   void SetProgressPosition(int) override {}
 };
 
-void restore() {
-  sqlite3_backup* b = sqlite3_backup_init(gDbHaupt, "main", gPristine, "main");
-  sqlite3_backup_step(b, -1);
-  sqlite3_backup_finish(b);
-}
-
 void BM_Bereinigung(benchmark::State& state) {
   Quiet quiet;
   for (auto _ : state) {
     state.PauseTiming();
-    restore();
+    gCopy.restore();
     state.ResumeTiming();
     if (!RunDatabaseCleanup(gDbHaupt, quiet)) state.SkipWithError("the clean-up failed");
   }
@@ -40,19 +32,13 @@ void BM_Bereinigung(benchmark::State& state) {
 
 void BM_Floor_CleanupRows(benchmark::State& state) {
   size_t rows = 0;
-  for (auto _ : state) {
-    db::Transaction t(gDbHaupt);
-    rows = 0;
-    for (const char* sql :
-         {"SELECT Nummer FROM Vereine_gau;", "SELECT Passnr, VrNr FROM Schuetzen;",
-          "SELECT rowid, Disznr, Vrnr, Mklnr FROM Msch_in_klassen;", "SELECT rowid, Disznr, Nr FROM Mschklassen;",
-          "SELECT rowid, Disznr, Mklnr FROM Gegner;", "SELECT rowid, Disznr, Mklnr FROM Termine;",
-          "SELECT rowid, Disznr, Mklnr, Vrnr FROM Mscherg;",
-          "SELECT rowid, Disznr, Schnr, Ringerg FROM Schuetzenerg;", "SELECT Nummer FROM Vereine_zstext;",
-          "SELECT Nr, Bezeichnung FROM Disznamen;"})
-      rows += db::query(gDbHaupt, sql).size();
-    t.commit();
-  }
+  for (auto _ : state)
+    rows = readEvery({"SELECT Nummer FROM Vereine_gau;", "SELECT Passnr, VrNr FROM Schuetzen;",
+                      "SELECT rowid, Disznr, Vrnr, Mklnr FROM Msch_in_klassen;",
+                      "SELECT rowid, Disznr, Nr FROM Mschklassen;", "SELECT rowid, Disznr, Mklnr FROM Gegner;",
+                      "SELECT rowid, Disznr, Mklnr FROM Termine;", "SELECT rowid, Disznr, Mklnr, Vrnr FROM Mscherg;",
+                      "SELECT rowid, Disznr, Schnr, Ringerg FROM Schuetzenerg;", "SELECT Nummer FROM Vereine_zstext;",
+                      "SELECT Nr, Bezeichnung FROM Disznamen;"});
   state.counters["rows"] = static_cast<double>(rows);
 }
 
@@ -64,14 +50,6 @@ BENCHMARK(BM_Bereinigung)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   if (!openMainFile(argc, argv)) return 1;
   // The clean-up changes the database: it runs on a copy beside the file, which stays as it is.
-  const std::filesystem::path copy = std::filesystem::absolute(argv[1]).string() + ".bereinigung";
-  gPristine = gDbHaupt;
-  gDbHaupt = db::open(copy);
-  if (!gDbHaupt) return 1;
-  restore();
-  bool ran = runBenchmarks(argc, argv);
-  db::close(gDbHaupt);
-  db::close(gPristine);
-  std::filesystem::remove(copy);
-  return ran ? 0 : 1;
+  if (!gCopy.open(argv[1], ".bereinigung")) return 1;
+  return runBenchmarks(argc, argv) ? 0 : 1;
 }

@@ -1,11 +1,13 @@
 #pragma once
 // What the benchmarks on a main database file share: opening the file named first on the
-// command line, running the benchmarks with the other arguments, and the floor.
+// command line, a working copy for benchmarks that change it, running the benchmarks with
+// the other arguments, and the floors.
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,36 @@ inline bool openMainFile(int argc, char** argv) {
   if (!gDbHaupt) std::fprintf(stderr, "cannot open %s\n", argv[1]);
   return gDbHaupt != nullptr;
 }
+
+// A copy of the opened file beside it, named file + suffix, that becomes gDbHaupt for
+// benchmarks that change the database; restore() brings back the file as it was. The copy
+// is removed at the end.
+class WorkingCopy {
+ public:
+  bool open(const char* file, const char* suffix) {
+    path_ = std::filesystem::absolute(file).string() + suffix;
+    pristine_ = gDbHaupt;
+    gDbHaupt = db::open(path_);
+    if (!gDbHaupt) return false;
+    restore();
+    return true;
+  }
+  void restore() {
+    sqlite3_backup* b = sqlite3_backup_init(gDbHaupt, "main", pristine_, "main");
+    sqlite3_backup_step(b, -1);
+    sqlite3_backup_finish(b);
+  }
+  ~WorkingCopy() {
+    if (!pristine_) return;
+    db::close(gDbHaupt);
+    db::close(pristine_);
+    std::filesystem::remove(path_);
+  }
+
+ private:
+  sqlite3* pristine_ = nullptr;
+  std::filesystem::path path_;
+};
 
 // The discipline with the most individual results and its highest round number; false
 // (with the reason printed) when the file holds no results.
@@ -63,6 +95,15 @@ inline bool runBenchmarks(int argc, char** argv) {
   return true;
 }
 
+// A floor: the rows of every statement, read once in one transaction.
+inline size_t readEvery(std::initializer_list<const char*> statements) {
+  size_t rows = 0;
+  db::Transaction t(gDbHaupt);
+  for (const char* sql : statements) rows += db::query(gDbHaupt, sql).size();
+  t.commit();
+  return rows;
+}
+
 // The floor: one read, through the database layer, of every row the ranking computations
 // of a discipline need together.
 inline size_t readAllRows(int disznr) {
@@ -86,4 +127,11 @@ inline size_t readAllRows(int disznr) {
   rows += db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau;").size();
   t.commit();
   return rows;
+}
+
+// The floor above as a benchmark body.
+inline void timeReadAllRows(benchmark::State& state, int disznr) {
+  size_t rows = 0;
+  for (auto _ : state) rows = readAllRows(disznr);
+  state.counters["rows"] = static_cast<double>(rows);
 }

@@ -5,7 +5,6 @@
 //
 // usage: bench_eingabe <main database file> [benchmark options]
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "common.h"
@@ -13,14 +12,8 @@
 
 namespace {
 
-sqlite3* gPristine = nullptr;
+WorkingCopy gCopy;
 eingabe::Gegnerzeile gPaarung;
-
-void restore() {
-  sqlite3_backup* b = sqlite3_backup_init(gDbHaupt, "main", gPristine, "main");
-  sqlite3_backup_step(b, -1);
-  sqlite3_backup_finish(b);
-}
 
 void BM_EingabeLaden(benchmark::State& state) {
   const eingabe::Gegnerzeile& p = gPaarung;
@@ -75,7 +68,7 @@ void BM_EingabeSpeichern(benchmark::State& state) {
   const eingabe::SideEntry heim = sideOf(true), gast = sideOf(false);
   for (auto _ : state) {
     state.PauseTiming();
-    restore();
+    gCopy.restore();
     state.ResumeTiming();
     if (!eingabe::saveMatch(gDbHaupt, gPaarung, 5, heim, gast).ok) state.SkipWithError("the save failed");
   }
@@ -83,16 +76,11 @@ void BM_EingabeSpeichern(benchmark::State& state) {
 
 void BM_Floor_EingabeRows(benchmark::State& state) {
   size_t rows = 0;
-  for (auto _ : state) {
-    db::Transaction t(gDbHaupt);
-    rows = 0;
-    for (const char* sql : {"SELECT Schnr, Disznr, Ergnr, Mschklnr, Vrnr, Mschnr, Mschflag, Ringerg FROM Schuetzenerg;",
-                            "SELECT Passnr, VrNr, Name FROM Schuetzen;",
-                            "SELECT Mklnr, Vrnr, Rmschnr, Disznr, Ergnr, Ringerg FROM Mscherg;",
-                            "SELECT Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr FROM Mschaufstlg;"})
-      rows += db::query(gDbHaupt, sql).size();
-    t.commit();
-  }
+  for (auto _ : state)
+    rows = readEvery({"SELECT Schnr, Disznr, Ergnr, Mschklnr, Vrnr, Mschnr, Mschflag, Ringerg FROM Schuetzenerg;",
+                      "SELECT Passnr, VrNr, Name FROM Schuetzen;",
+                      "SELECT Mklnr, Vrnr, Rmschnr, Disznr, Ergnr, Ringerg FROM Mscherg;",
+                      "SELECT Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr FROM Mschaufstlg;"});
   state.counters["rows"] = static_cast<double>(rows);
 }
 
@@ -126,14 +114,6 @@ int main(int argc, char** argv) {
   gPaarung.Gastmschnr = pair.integer(0, 3);
   std::printf("discipline %d, class %d, %s teams\n", gPaarung.Disznr, gPaarung.Mklnr, big.text(0, 2).c_str());
 
-  const std::filesystem::path copy = std::filesystem::absolute(argv[1]).string() + ".eingabe";
-  gPristine = gDbHaupt;
-  gDbHaupt = db::open(copy);
-  if (!gDbHaupt) return 1;
-  restore();
-  bool ran = runBenchmarks(argc, argv);
-  db::close(gDbHaupt);
-  db::close(gPristine);
-  std::filesystem::remove(copy);
-  return ran ? 0 : 1;
+  if (!gCopy.open(argv[1], ".eingabe")) return 1;
+  return runBenchmarks(argc, argv) ? 0 : 1;
 }

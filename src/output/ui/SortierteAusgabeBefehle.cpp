@@ -195,6 +195,10 @@ void TZikoSortierteAusgabeDlg::Drucken1Click() {
   if (!printing::printDialog(this)) return;
   const _sort_ausgabe a = ausgabeDerSeite(*this);
   std::unique_ptr<PrintCanvas> canvas = printing::openCanvas();
+  if (!canvas) {
+    meldeDruckNichtBegonnen();
+    return;
+  }
   bool begonnen = false;
   switch (a.Listenart) {
     case 1: begonnen = PrintMschTabellen(*canvas, a); break;

@@ -37,12 +37,15 @@ std::string WettkampfleiterZeile(const DiszKopf& kopf) {
 int PrintListTitle(PrintCanvas& canvas, DruckLayout layout, int disznr) {
   const DiszKopf kopf = LeseDiszKopf(disznr);
   canvas.setFont(PrintFont{"Times New Roman", 14});
-  const int hoehe = canvas.textHeight("Ag");
-  const int zeilen = canvas.textBlock(layout.Links, layout.Oben, DruckBreite(canvas, layout),
-                                      "Rundenwettkampf " + kopf.Gauname + " " + kopf.Bezeichnung +
-                                          " " + kopf.Saisonname,
-                                      hoehe);
-  return layout.Oben + 3 * layout.Zeile + std::max(0, zeilen - 1) * hoehe;
+  return layout.Oben + 3 * layout.Zeile +
+         DruckeUeberschrift(canvas, layout.Links, layout.Oben, DruckBreite(canvas, layout),
+                            "Rundenwettkampf " + kopf.Gauname + " " + kopf.Bezeichnung + " " +
+                                kopf.Saisonname);
+}
+
+int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std::string& text) {
+  const int hoch = canvas.textHeight("Ag");
+  return std::max(0, canvas.textBlock(x, y, breite, text, hoch) - 1) * hoch;
 }
 
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout) {

@@ -41,6 +41,9 @@ std::string WettkampfleiterZeile(const DiszKopf& kopf);
 // the canvas keeps 14 points. A title wider than the page goes on in further lines. Returns
 // the y below it (top + 3 lines, and the further lines).
 int PrintListTitle(PrintCanvas& canvas, DruckLayout layout, int disznr);
+// A heading in the current font from (x, y); one wider than `breite` goes on in further lines,
+// a text height apart. Returns the height those further lines add (0 for a single line).
+int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std::string& text);
 // The width from the left margin to the right edge (the page's edge where Rechts is unset).
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // The footer of the current page, from the bottom down in 10 points: the note (flag above 0),

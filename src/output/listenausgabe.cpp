@@ -215,11 +215,8 @@ class ListenDruck {
   void seitenkopf() {
     y_ = PrintListTitle(c_, l_, dok_.Disznr);
     c_.setFont(PrintFont{"Times New Roman", 14});
-    const int hoch = c_.textHeight("Ag");
-    for (const std::string& z : titelzeilen(dok_)) {
-      const int n = c_.textBlock(l_.Links, y_, l_.Rechts - l_.Links, z, hoch);
-      y_ += l_.Zeile * 3 / 2 + std::max(0, n - 1) * hoch;
-    }
+    for (const std::string& z : titelzeilen(dok_))
+      y_ += DruckeUeberschrift(c_, l_.Links, y_, l_.Rechts - l_.Links, z) + l_.Zeile * 3 / 2;
     y_ += l_.Zeile / 2;
     tabellenStart_ = y_;
   }

@@ -197,12 +197,11 @@ class AlleDiszDruck {
   // District line and the club's line; returns the y below them.
   int seitenkopf() {
     c_.setFontSize(14);
-    const int hoch = c_.textHeight("Ag");
     const int breite = L.Rechts - L.Links;
     int y = L.Oben;
-    y += (c_.textBlock(L.Links, y, breite, "Rundenwettkampf " + fieldText(gEinstellungen.Gauname) + " ", hoch) - 1) * hoch;
+    y += DruckeUeberschrift(c_, L.Links, y, breite, "Rundenwettkampf " + fieldText(gEinstellungen.Gauname) + " ");
     y += 2 * L.Zeile;
-    y += (c_.textBlock(L.Links, y, breite, vereinKopf_, hoch) - 1) * hoch;
+    y += DruckeUeberschrift(c_, L.Links, y, breite, vereinKopf_);
     return y + schritt(1.5);
   }
 
@@ -231,8 +230,7 @@ class AlleDiszDruck {
     c_.line(L.Links - L.Einheit, y, L.Rechts, y);
     y += schritt(1.5);
     c_.setFontSize(14);
-    const int hoch = c_.textHeight("Ag");
-    y += (c_.textBlock(L.Links, y, L.Rechts - L.Links, diszKopf(d), hoch) - 1) * hoch;
+    y += DruckeUeberschrift(c_, L.Links, y, L.Rechts - L.Links, diszKopf(d));
     y += schritt(1.5);
     const int n = kopfZeilen();
     for (size_t s = 0; s < kSpalten; ++s)

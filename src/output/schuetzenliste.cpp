@@ -7,6 +7,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "output/drucklayout.h"
 #include "platform/printer.h"
 #include "season/paarungen.h"
 
@@ -40,8 +41,7 @@ Layout layoutOf(PrintCanvas& canvas) {
 int printHead(PrintCanvas& canvas, const Layout& l, const std::string& clubName) {
   int y = l.line;
   canvas.setFont({"Times New Roman", 14});
-  const int hoch = canvas.textHeight("Ag");
-  y += (canvas.textBlock(l.left, y, l.right - l.left, "Schuetzendaten " + clubName, hoch) - 1) * hoch;
+  y += DruckeUeberschrift(canvas, l.left, y, l.right - l.left, "Schuetzendaten " + clubName);
   y += 3 * l.line;
   canvas.setFont({"Times New Roman", 10});
   const char* const heads[4] = {"Pass-Nr.", "Name", "Geschlecht", "Geburtsdatum"};

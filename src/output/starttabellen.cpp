@@ -145,9 +145,7 @@ class Druck {
     ueberschrift_ = ueberschrift;
     int y = PrintListTitle(c_, L, disz_) - L.Zeile / 2;
     c_.setFontSize(14);
-    const int hoch = c_.textHeight("Ag");
-    const int n = c_.textBlock(L.Links, y - L.Zeile, L.Rechts - L.Links, ueberschrift_, hoch);
-    y += L.Zeile + std::max(0, n - 1) * hoch;
+    y += L.Zeile + DruckeUeberschrift(c_, L.Links, y - L.Zeile, L.Rechts - L.Links, ueberschrift_);
     if (serie_) PrintPageFooter(c_, L, disz_);
     c_.setFontSize(12);
     koerper_ = y;

@@ -257,9 +257,7 @@ void regel(PrintCanvas& canvas, const DruckLayout& l, int y) {
 // on in further lines and moves the block down by them.
 int seitenKopf(PrintCanvas& canvas, const DruckLayout& l, const std::string& ueberschrift) {
   int y = PrintListTitle(canvas, l, disziplin());
-  const int hoch = canvas.textHeight("Ag");
-  const int n = canvas.textBlock(l.Links, plus(y, -1.5, l), l.Rechts - l.Links, ueberschrift, hoch);
-  return y + std::max(0, n - 1) * hoch;
+  return y + DruckeUeberschrift(canvas, l.Links, plus(y, -1.5, l), l.Rechts - l.Links, ueberschrift);
 }
 
 void druckeKlassenblock(PrintCanvas& canvas, const DruckLayout& l, long klasse,

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/db.h"
@@ -13,6 +14,7 @@
 #include "platform/printcanvas.h"
 #include "platform/printer.h"
 #include "platform/text.h"
+#include "ranking/gespeichert.h"
 
 namespace {
 
@@ -38,16 +40,22 @@ class AlleDiszDruck {
     L.Rechts = w - 3 * L.Einheit;
     L.Oben = 3 * L.Zeile;
     L.Unten = h - 4 * L.Zeile;
-    db::Table d = db::query(gDbHaupt, "SELECT Bezeichnung, Saisonname, Nr, WklNr FROM Disznamen ORDER BY Nr ASC;");
-    for (size_t r = 0; r < d.size(); ++r) {
-      const int nr = d.integer(r, 2);
-      if (!db::query(gDbHaupt, "SELECT Vrnr FROM Msch_in_klassen WHERE Disznr=? LIMIT 1;", {nr}).empty())
-        disziplinen_.push_back({nr, d.text(r, 0), d.text(r, 1), d.num(r, 3)});
+    // The disciplines with a team.
+    db::Table d = db::query(gDbHaupt,
+                            "SELECT Bezeichnung, Saisonname, Nr, WklNr FROM Disznamen d WHERE EXISTS "
+                            "(SELECT 1 FROM Msch_in_klassen m WHERE m.Disznr=d.Nr) ORDER BY Nr ASC;");
+    for (size_t r = 0; r < d.size(); ++r) disziplinen_.push_back({d.integer(r, 2), d.text(r, 0), d.text(r, 1), d.num(r, 3)});
+    wettkampfleiter_ = wettkampfleiter();
+    // The range telephones of the clubs: the first row of a number counts.
+    db::Table tel = db::query(gDbHaupt, "SELECT Nummer, TelSStd FROM Vereine_zstext ORDER BY rowid;");
+    for (size_t r = 0; r < tel.size(); ++r) {
+      long nr;
+      if (gespeichert::storedInteger(tel.text(r, 0), nr)) telefone_.emplace(nr, tel.text(r, 1));
     }
     // The footer's rule: the team lines stay above it, the managers' lines below.
     c_.setFontSize(8);
     int fusszeilen = 0;
-    for (const std::string& z : wettkampfleiter()) fusszeilen += c_.lineCount(z, fussBreite());
+    for (const std::string& z : wettkampfleiter_) fusszeilen += c_.lineCount(z, fussBreite());
     grenze_ = L.Unten - static_cast<int>(static_cast<double>(fusszeilen) * L.Zeile * 0.8);
     miss();
   }
@@ -56,10 +64,9 @@ class AlleDiszDruck {
     vereinKopf_ = "Mannschaftsleiter Verein Nr. " + str(nr) + ", " + name;
     int y = seitenkopf();
     // The range telephone as it is stored, in the size of the table.
-    db::Table tel = db::query(gDbHaupt, "SELECT TelSStd FROM Vereine_zstext WHERE Nummer=?;", {nr});
     std::string telefon = "Tel. Nr. Verein:";
-    if (!tel.empty()) {
-      const std::string t = tel.text(0, 0);
+    if (auto it = telefone_.find(nr); it != telefone_.end()) {
+      const std::string& t = it->second;
       // "0" and blanks stand for no telephone; any other text is printed as it stands.
       if (t != "(null)" && t.find_first_not_of(" 0") != std::string::npos) telefon += " " + t;
     }
@@ -76,7 +83,7 @@ class AlleDiszDruck {
         const int team = teams.integer(t, 0);
         std::vector<Zeile> zeilen = fuehrer(nr, team, d.nr);
         if (zeilen.empty()) zeilen.emplace_back();
-        zeilen[0][0] = MannschaftsName(nr, team);
+        zeilen[0][0] = namen_(nr, team);
         c_.setFontSize(10);
         int hoehe = L.Zeile - schritt(1.2);
         for (const Zeile& z : zeilen) hoehe += zeilenHoehe(z);
@@ -106,7 +113,7 @@ class AlleDiszDruck {
     c_.setFontSize(8);
     const std::string marke = "Kerbwerk2006";
     c_.textOut(L.Rechts - (c_.textWidth(marke) + L.Einheit), y, marke);
-    for (const std::string& z : wettkampfleiter())
+    for (const std::string& z : wettkampfleiter_)
       y += c_.textBlock(L.Links, y, fussBreite(), z, schritt(0.8)) * schritt(0.8);
   }
 
@@ -157,15 +164,14 @@ class AlleDiszDruck {
   void miss() {
     c_.setFontSize(10);
     std::array<int, kSpalten> breite{};
-    db::Table teams = db::query(gDbHaupt, "SELECT Vrnr, Rmschnr FROM Msch_in_klassen;");
-    for (size_t r = 0; r < teams.size(); ++r) {
-      breite[0] = std::max(breite[0], c_.textWidth(MannschaftsName(teams.num(r, 0), teams.integer(r, 1))));
-      db::Table f = db::query(gDbHaupt,
-                              std::string("SELECT ") + kFuehrerSpalten + " FROM Msch_fuehrer WHERE Vrnr=? AND Rmschnr=?;",
-                              {teams.num(r, 0), teams.integer(r, 1)});
-      for (size_t z = 0; z < f.size(); ++z)
-        for (size_t s = 1; s < kSpalten; ++s) breite[s] = std::max(breite[s], c_.textWidth(f.text(z, s - 1)));
-    }
+    db::Table teams = db::query(gDbHaupt, "SELECT DISTINCT Vrnr, Rmschnr FROM Msch_in_klassen;");
+    for (size_t r = 0; r < teams.size(); ++r)
+      breite[0] = std::max(breite[0], c_.textWidth(namen_(teams.num(r, 0), teams.integer(r, 1))));
+    db::Table f = db::query(gDbHaupt, std::string("SELECT ") + kFuehrerSpalten +
+                                          " FROM Msch_fuehrer f WHERE EXISTS (SELECT 1 FROM Msch_in_klassen m "
+                                          "WHERE m.Vrnr=f.Vrnr AND m.Rmschnr=f.Rmschnr);");
+    for (size_t z = 0; z < f.size(); ++z)
+      for (size_t s = 1; s < kSpalten; ++s) breite[s] = std::max(breite[s], c_.textWidth(f.text(z, s - 1)));
     for (size_t s = 0; s < kSpalten; ++s)
       if (s == 0 || breite[s] > 0) breite[s] = std::max(breite[s], c_.textWidth(kTitel[s]));
     const int platz = L.Rechts - L.Links - static_cast<int>(kSpalten - 1) * L.Einheit;
@@ -241,7 +247,10 @@ class AlleDiszDruck {
   }
 
   PrintCanvas& c_;
+  const gespeichert::TeamNames namen_;
   std::vector<Disziplin> disziplinen_;
+  std::vector<std::string> wettkampfleiter_;  // read once, printed on every page
+  std::unordered_map<long, std::string> telefone_;
   std::array<int, kSpalten> spalte_{};
   std::array<int, kSpalten> breite_{};
   int grenze_ = 0;

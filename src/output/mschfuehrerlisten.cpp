@@ -26,14 +26,11 @@ bool SaveMschFuehrer(const std::string& datei, int format, long verein, long kla
 
 bool PrintMschFuehrerSerie() {
   std::vector<long> mitTeams;
-  db::Table vereine = db::query(gDbHaupt, "SELECT Nummer FROM Vereine_gau ORDER BY rowid;");
-  for (size_t r = 0; r < vereine.size(); ++r) {
-    const long nr = vereine.num(r, 0);
-    if (!db::query(gDbHaupt, "SELECT Mklnr FROM Msch_in_klassen WHERE Vrnr=? AND Disznr=? LIMIT 1;",
-                   {nr, static_cast<int>(gEinstellungen.AktDisznr)})
-             .empty())
-      mitTeams.push_back(nr);
-  }
+  db::Table vereine = db::query(gDbHaupt,
+                                "SELECT Nummer FROM Vereine_gau g WHERE EXISTS (SELECT 1 FROM Msch_in_klassen m "
+                                "WHERE m.Vrnr=g.Nummer AND m.Disznr=?) ORDER BY rowid;",
+                                {static_cast<int>(gEinstellungen.AktDisznr)});
+  for (size_t r = 0; r < vereine.size(); ++r) mitTeams.push_back(vereine.num(r, 0));
   std::unique_ptr<PrintCanvas> c = printing::openCanvas();
   return c && PrintMschFuehrerVereine(*c, mitTeams);
 }

@@ -12,6 +12,7 @@
 #include "output/saisondokumente.h"
 #include "platform/printcanvas.h"
 #include "platform/printer.h"
+#include "ranking/gespeichert.h"
 #include "season/paarungen.h"
 
 namespace {
@@ -24,10 +25,10 @@ struct Block {
 
 std::vector<Block> bloecke(int disz, long verein, long klasse) {
   std::vector<Block> out;
+  const gespeichert::TeamNames namen;
   for (const DokumentKlasse& k : KlassenDerAuswahl(disz, verein, klasse)) {
     Block b{k.name, {}};
-    for (const DokumentMannschaft& m : MannschaftenDerKlasse(disz, k.nr))
-      b.teams.push_back(MannschaftsName(m.vrnr, m.rmschnr));
+    for (const DokumentMannschaft& m : MannschaftenDerKlasse(disz, k.nr)) b.teams.push_back(namen(m.vrnr, m.rmschnr));
     out.push_back(std::move(b));
   }
   return out;

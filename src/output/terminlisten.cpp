@@ -9,6 +9,7 @@
 #include "core/helpers.h"
 #include "platform/printcanvas.h"
 #include "output/saisondokumente.h"
+#include "ranking/gespeichert.h"
 #include "season/paarungen.h"
 
 namespace {
@@ -19,12 +20,12 @@ int disziplin() { return gEinstellungen.AktDisznr; }
 
 std::string nameOderFrei(const std::string& name) { return name.empty() ? "frei" : name; }
 
-TerminSeite seiteAus(const std::vector<Begegnung>& runde, size_t i) {
+TerminSeite seiteAus(const std::vector<Begegnung>& runde, size_t i, const gespeichert::TeamNames& namen) {
   TerminSeite s;
   if (i >= runde.size()) return s;
   s.da = true;
-  s.heim = MannschaftsName(runde[i].heimVrnr, runde[i].heimMschnr);
-  s.gast = MannschaftsName(runde[i].gastVrnr, runde[i].gastMschnr);
+  s.heim = namen(runde[i].heimVrnr, runde[i].heimMschnr);
+  s.gast = namen(runde[i].gastVrnr, runde[i].gastMschnr);
   return s;
 }
 
@@ -44,6 +45,7 @@ TerminKlasse LadeTerminKlasse(int disznr, long klasse) {
       gDbHaupt, "SELECT Termin FROM Termine WHERE Mklnr=? AND Disznr=? ORDER BY Nr_in_klasse;",
       {klasse, disznr});
   const int half = static_cast<int>(termine.size() / 2);
+  const gespeichert::TeamNames namen;
   for (int r = 1; r <= half; ++r) {
     TerminRundenpaar p;
     p.runde = r;
@@ -53,7 +55,7 @@ TerminKlasse LadeTerminKlasse(int disznr, long klasse) {
     const std::vector<Begegnung> hin = PaarungenImKampf(gDbHaupt, disznr, klasse, p.runde);
     const std::vector<Begegnung> rueck = PaarungenImKampf(gDbHaupt, disznr, klasse, p.rueckrunde);
     for (size_t i = 0; i < std::max(hin.size(), rueck.size()); ++i)
-      p.zeilen.push_back({seiteAus(hin, i), seiteAus(rueck, i)});
+      p.zeilen.push_back({seiteAus(hin, i, namen), seiteAus(rueck, i, namen)});
     k.paare.push_back(std::move(p));
   }
   return k;

@@ -8,6 +8,7 @@
 #include "output/saisondokumente.h"
 #include "platform/listlook.h"
 #include "platform/text.h"
+#include "ranking/gespeichert.h"
 #include "season/klassenfolge.h"
 #include "season/paarungen.h"
 
@@ -49,6 +50,7 @@ void TZikoNSStartTabDlg::FormShow() {
 void TZikoNSStartTabDlg::FillStarttabellen(long verein, long klasse) {
   ListView1->clear();
   const int disz = gEinstellungen.AktDisznr;
+  const gespeichert::TeamNames namen;
   for (const DokumentKlasse& k : KlassenDerAuswahl(disz, verein, klasse)) {
     // The class row holds the first team; each further team gets a row of its own.
     auto* row = new QTreeWidgetItem(ListView1, QStringList{qs(k.name)});
@@ -56,7 +58,7 @@ void TZikoNSStartTabDlg::FillStarttabellen(long verein, long klasse) {
     for (const DokumentMannschaft& m : MannschaftenDerKlasse(disz, k.nr)) {
       if (!erste) row = new QTreeWidgetItem(ListView1);
       erste = false;
-      const std::string name = MannschaftsName(m.vrnr, m.rmschnr);
+      const std::string name = namen(m.vrnr, m.rmschnr);
       if (!name.empty()) row->setText(1, qs(name));
     }
     new QTreeWidgetItem(ListView1);

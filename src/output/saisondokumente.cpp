@@ -31,12 +31,11 @@ std::vector<DokumentKlasse> KlassenDerAuswahl(int disznr, long verein, long klas
   if (klasse >= 1) {
     klassenZeilen(db::query(gDbHaupt, eineKlasse, {klasse, disznr}), out);
   } else if (verein >= 1) {
-    db::Table t = db::query(gDbHaupt,
-                            "SELECT DISTINCT Mklnr FROM Msch_in_klassen WHERE Disznr=? AND Vrnr=? "
-                            "ORDER BY Mklnr;",
-                            {disznr, verein});
-    for (size_t r = 0; r < t.size(); ++r)
-      klassenZeilen(db::query(gDbHaupt, eineKlasse, {t.num(r, 0), disznr}), out);
+    klassenZeilen(db::query(gDbHaupt,
+                            "SELECT Nr, Klname FROM Mschklassen WHERE Disznr=? AND Nr IN (SELECT Mklnr FROM "
+                            "Msch_in_klassen WHERE Disznr=? AND Vrnr=?) ORDER BY Nr, rowid;",
+                            {disznr, disznr, verein}),
+                  out);
   } else {
     klassenZeilen(db::query(gDbHaupt,
                             "SELECT Nr, Klname FROM Mschklassen WHERE Disznr=? ORDER BY Nr, rowid;",

@@ -280,8 +280,6 @@ bool SaveDataFile(const fs::path& fileName, std::string* error) {
     setError(error, "die Datei geh\xF6rt zu den Daten des Programms");
     return false;
   }
-  const QString target = qtPath(fileName);
-  clearReadOnly(target);
   if (!gDbHaupt) {
     setError(error, "keine Datenbank ge\xF6" "ffnet");
     return false;
@@ -309,6 +307,9 @@ bool SaveDataFile(const fs::path& fileName, std::string* error) {
   std::memcpy(head, gIntdat.DatenKopf.data(),
               std::min(gIntdat.DatenKopf.size(), static_cast<size_t>(kHeadSize - 1)));
 
+  // Only now, when the bytes are ready: a save that fails before leaves the file as it was.
+  const QString target = qtPath(fileName);
+  clearReadOnly(target);
   if (!saveWhole(target,
                  {std::string_view(head, kHeadSize),
                   std::string_view(reinterpret_cast<const char*>(record.data()), record.size()),

@@ -229,12 +229,10 @@ bool UpgradePathTables() {
 }
 
 void RunUpgradeProbes(bool defaultCreated) {
-  UpgradeTableMschFuehrer();
   UpgradeTableMschStammschuetzen();
   UpgradeTableAktion();
   UpgradeTableEintrag();
   UpgradeTableRmeImport(defaultCreated);
-  UpgradeTableVereineZstext();
-  UpgradeTableWettkampfleiter();
+  UpgradeAddressTables();
   UpgradePathTables();
 }

@@ -15,5 +15,6 @@ bool UpgradeTableVereineZstext();
 bool UpgradePathTables();
 // All in start-up order; defaultCreated: the default database was built in this start.
 void RunUpgradeProbes(bool defaultCreated);
-// The probes of the main database's address tables, after a data file was opened.
+// The probes of the main database's address tables: part of RunUpgradeProbes, and run
+// alone after a data file was opened.
 void UpgradeAddressTables();

@@ -129,8 +129,8 @@ class Druckbilder : public DatabaseTest {
     DatabaseTest::SetUp();
     gEinstellungen.AktDisznr = 0;
     setFieldText(gEinstellungen.Gauname, "Gau Isarwinkel-Loisachtal");
-    run("UPDATE Disznamen SET Saisonname='2026/27';");
-    run("DELETE FROM Vereine_gau; DELETE FROM Vereine_zstext;");
+    exec("UPDATE Disznamen SET Saisonname='2026/27';");
+    exec("DELETE FROM Vereine_gau; DELETE FROM Vereine_zstext;");
     const char* orte[] = {"Wackersberg-Arzbach", "Lenggries-Fleck", "Bad Tölz-Ellbach", "Gaißach-Mühle",
                           "Kochel am See", "Benediktbeuern-Ried", "Jachenau-Höfen", "Dietramszell", "Reichersbeuern"};
     for (int v = 1; v <= 9; ++v) {
@@ -143,7 +143,7 @@ class Druckbilder : public DatabaseTest {
       vereine[v] = kurz[v - 10];
       klub(v, vereine[v], "");
     }
-    run("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES "
+    exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES "
         "(1, 'Gauoberliga Isarwinkel Nord', 22, 0), (2, 'Kreisklasse', 10, 0);");
     int pos = 0;
     for (int v = 1; v <= 9; ++v) team(1, ++pos, v, 1);
@@ -193,7 +193,6 @@ class Druckbilder : public DatabaseTest {
     std::vector<std::string> tel;
   };
 
-  static void run(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   static void klub(int v, const std::string& name, const std::string& tel) {
     db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);", {v, name});
     db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, TelSStd) VALUES (?, ?);", {v, tel});
@@ -340,7 +339,7 @@ TEST_F(Druckbilder, SixTeamsWhoseNamesFitHaveTheirScheduleOnOnePage) {
 TEST_F(Druckbilder, AChoiceWithNothingToPrintBeginsNoJob) {
   msg::ScriptedMessages boxes;
   ScriptedPrinting printing;
-  run("INSERT INTO Vereine_gau (Nummer, Name) VALUES (20, 'Ohne Mannschaft');");
+  exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (20, 'Ohne Mannschaft');");
   gEinstellungen.AktDisznr = 1;  // a discipline without classes
   const std::vector<std::pair<const char*, std::function<bool()>>> drucke = {
       {"start", [] { return PrintStarttabellen(0, 0); }},

@@ -67,7 +67,7 @@ TEST_F(TerminlistenTest, StyleSheetLinkAndMailLinkFollowTheSettings) {
 
 TEST_F(TerminlistenTest, OddDatesClassesWithoutDatesAndShortRoundsShowWhatExistsAndNothingMore) {
   gEinstellungen.AktDisznr = 1;
-  run("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (5, 'Ungerade', 4, 1), (6, 'Ohne Termine', 2, 1);");
+  exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (5, 'Ungerade', 4, 1), (6, 'Ohne Termine', 2, 1);");
   // Bout 1 has one pairing fewer than its return bout 3, bout 4 one fewer than bout 2.
   pairings(5, {{1, 2, 1, 3, 1}, {3, 3, 1, 2, 1}, {3, 4, 1, 0, 0}, {2, 2, 1, 4, 1}, {2, 3, 1, 0, 0}, {4, 4, 1, 2, 1}}, 1);
   pairings(6, {{1, 2, 1, 3, 1}, {2, 3, 1, 2, 1}}, 1);
@@ -95,12 +95,12 @@ TEST_F(TerminlistenTest, OddDatesClassesWithoutDatesAndShortRoundsShowWhatExists
 
 TEST_F(TerminlistenTest, ALongClassBreaksBetweenRoundPairsAndNothingButTheFooterReachesBelowBottom) {
   gEinstellungen.AktDisznr = 1;
-  run("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (7, 'Zwölf', 22, 1);");
+  exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (7, 'Zwölf', 22, 1);");
   std::vector<std::string> termine;
   for (int v = 1; v <= 22; ++v) termine.push_back(str(v) + ".11.");
   for (int v = 1; v <= 12; ++v) {
-    if (v > 5) run("INSERT INTO Vereine_gau (Nummer, Name) VALUES (" + str(v) + ", 'V" + str(v) + "');");
-    run("INSERT INTO Msch_in_klassen VALUES (7, " + str(v) + ", 1, " + str(v) + ", 1);");
+    if (v > 5) exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (" + str(v) + ", 'V" + str(v) + "');");
+    exec("INSERT INTO Msch_in_klassen VALUES (7, " + str(v) + ", 1, " + str(v) + ", 1);");
   }
   WriteGegnerTable(1);
   dates(7, 1, termine);

@@ -20,13 +20,13 @@ class TerminSeasonTest : public DatabaseTest {
     DatabaseTest::SetUp();
     gEinstellungen.AktDisznr = 0;
     setFieldText(gEinstellungen.Gauname, "Gau Süd");
-    run("UPDATE Disznamen SET Saisonname='2026/27';");
-    run("DELETE FROM Vereine_gau;");
-    run("INSERT INTO Vereine_gau (Nummer, Name) VALUES (1, 'A & B <C>'), (2, 'SG Nord'), "
+    exec("UPDATE Disznamen SET Saisonname='2026/27';");
+    exec("DELETE FROM Vereine_gau;");
+    exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (1, 'A & B <C>'), (2, 'SG Nord'), "
         "(3, 'SV Süd'), (4, 'BSG Ost'), (5, 'Ohne Team');");
-    run("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES "
+    exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES "
         "(1, 'Kreisliga', 6, 0), (2, 'Kreisklasse', 6, 0);");
-    run("INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES "
+    exec("INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES "
         "(1, 1, 0, 1, 1), (1, 2, 0, 2, 1), (1, 3, 0, 3, 1), (1, 4, 0, 4, 1), "
         "(2, 1, 0, 1, 2), (2, 2, 0, 1, 3), (2, 3, 0, 4, 2);");
     // Bout, home club, home team, guest club, guest team.
@@ -40,7 +40,6 @@ class TerminSeasonTest : public DatabaseTest {
     dates(2, 0, {"09.10.", "23.10.", "06.11.", "20.11.", "04.12.", "18.12."});
   }
 
-  static void run(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   static void pairings(long klasse, std::initializer_list<std::array<int, 5>> rows, int disz = 0) {
     for (const auto& r : rows)
       ASSERT_TRUE(db::exec(gDbHaupt,

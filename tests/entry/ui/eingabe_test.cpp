@@ -47,7 +47,6 @@ class Eingabe : public DatabaseTest, protected EntryMaskDriver {
     DatabaseTest::TearDown();
   }
 
-  void exec(const std::string& sql, const db::Params& params = {}) { ASSERT_TRUE(db::exec(gDbHaupt, sql, params)); }
   long num(const std::string& sql, const db::Params& params = {}) { return db::query(gDbHaupt, sql, params).num(0, 0); }
 
   void pressKey(int key) {

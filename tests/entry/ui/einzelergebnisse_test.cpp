@@ -14,7 +14,7 @@
 
 namespace {
 
-class Einzelergebnisse : public DatabaseTest {
+class Einzelergebnisse : public DialogTest<TFenkLBearbeitenEinzlergebnisseDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -33,11 +33,6 @@ class Einzelergebnisse : public DatabaseTest {
     dlg->ComboBoxVereine->setCurrentIndex(comboIndexOfKey(dlg->ComboBoxVereine, 3));
     dlg->ComboBoxVereineChange();
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   std::string results() {
     std::string s;
     for (const auto& r : db::query(gDbHaupt,
@@ -50,7 +45,6 @@ class Einzelergebnisse : public DatabaseTest {
     dlg->ListViewEErgBearbeiten->setCurrentItem(itemOfKey(dlg->ListViewEErgBearbeiten, rowid));
   }
 
-  TFenkLBearbeitenEinzlergebnisseDlg* dlg = nullptr;
 };
 
 TEST_F(Einzelergebnisse, CorrectsOnlyTheSelectedRowAndKeepsStoredTenths) {

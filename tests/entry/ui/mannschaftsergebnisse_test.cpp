@@ -15,7 +15,7 @@
 
 namespace {
 
-class Mannschaftsergebnisse : public DatabaseTest {
+class Mannschaftsergebnisse : public DialogTest<TFenkLBearbeitenMschsergebnisseDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -29,11 +29,6 @@ class Mannschaftsergebnisse : public DatabaseTest {
     gEinstellungen.AktDisznr = 0;
     dlg = new TFenkLBearbeitenMschsergebnisseDlg;
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   void results(std::initializer_list<long> ringe) {
     int e = 0;
     for (long r : ringe)
@@ -48,7 +43,6 @@ class Mannschaftsergebnisse : public DatabaseTest {
   }
   void selectRound(int row) { dlg->ListViewMschErg->setCurrentItem(dlg->ListViewMschErg->topLevelItem(row)); }
 
-  TFenkLBearbeitenMschsergebnisseDlg* dlg = nullptr;
 };
 
 TEST_F(Mannschaftsergebnisse, RingAverageOfTheRoundsWithRings) {

@@ -14,24 +14,15 @@
 
 namespace {
 
-class DisciplinesDialog : public DatabaseTest {
+class DisciplinesDialog : public DialogTest<TZikoDiszbezDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
     dlg = new TZikoDiszbezDlg;
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  std::string cell(sqlite3* conn, const std::string& sql, const db::Params& p = {}) {
-    db::Table t = db::query(conn, sql, p);
-    return t.empty() ? "<none>" : t.text(0, 0);
-  }
   std::string count(sqlite3* conn, const std::string& table, int disznr) {
     return cell(conn, "SELECT COUNT(*) FROM " + table + " WHERE Disznr=?;", {disznr});
   }
-  TZikoDiszbezDlg* dlg = nullptr;
 };
 
 TEST_F(DisciplinesDialog, NamelessDisciplineInTheMiddleKeepsItsNumber) {

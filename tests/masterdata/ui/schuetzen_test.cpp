@@ -12,7 +12,7 @@
 
 namespace {
 
-class ShootersDialog : public DatabaseTest {
+class ShootersDialog : public DialogTest<TZikoSchuetzenBearbeitenDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -26,21 +26,12 @@ class ShootersDialog : public DatabaseTest {
     dlg = new TZikoSchuetzenBearbeitenDlg;
     dlg->show();
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  std::string cell(const std::string& sql, const db::Params& p = {}) {
-    db::Table t = db::query(gDbHaupt, sql, p);
-    return t.empty() ? "<none>" : t.text(0, 0);
-  }
   void select(long passnr) { dlg->ListView1->setCurrentItem(itemOf(passnr)); }
   QTreeWidgetItem* itemOf(long passnr) {
     for (int i = 0; i < dlg->ListView1->topLevelItemCount(); ++i)
       if (dlg->ListView1->topLevelItem(i)->text(0) == qs(str(passnr))) return dlg->ListView1->topLevelItem(i);
     return nullptr;
   }
-  TZikoSchuetzenBearbeitenDlg* dlg = nullptr;
 };
 
 TEST_F(ShootersDialog, NumberOfAnotherClubIsStoredOnlyAfterYes) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-class ClubsDialog : public DatabaseTest {
+class ClubsDialog : public DialogTest<TZikoVereineBearbeitenDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -23,15 +23,6 @@ class ClubsDialog : public DatabaseTest {
     dlg = new TZikoVereineBearbeitenDlg;
     dlg->show();
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  std::string cell(const char* sql, const db::Params& p = {}) {
-    db::Table t = db::query(gDbHaupt, sql, p);
-    return t.empty() ? "<none>" : t.text(0, 0);
-  }
-  TZikoVereineBearbeitenDlg* dlg = nullptr;
 };
 
 TEST_F(ClubsDialog, NewClubIsStoredWithTelephoneAsTypedAndSelected) {

@@ -10,7 +10,7 @@
 
 namespace {
 
-class ManagersDialog : public DatabaseTest {
+class ManagersDialog : public DialogTest<TZikoWklAdressenDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -19,15 +19,6 @@ class ManagersDialog : public DatabaseTest {
     dlg = new TZikoWklAdressenDlg;
     dlg->show();
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  std::string cell(const std::string& sql) {
-    db::Table t = db::query(gDbHaupt, sql);
-    return t.empty() ? "<none>" : t.text(0, 0);
-  }
-  TZikoWklAdressenDlg* dlg = nullptr;
 };
 
 TEST_F(ManagersDialog, ManagersOfOneNameKeepTheirOwnAddresses) {

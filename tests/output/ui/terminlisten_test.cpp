@@ -18,7 +18,7 @@ class TerminlistenSeite : public TerminSeasonTest {
  protected:
   void SetUp() override {
     TerminSeasonTest::SetUp();
-    run("UPDATE Vereine_gau SET Name='BSG Ost' WHERE Nummer=2;");  // two clubs of one name
+    exec("UPDATE Vereine_gau SET Name='BSG Ost' WHERE Nummer=2;");  // two clubs of one name
     dlg = std::make_unique<TZikoNSAusgabenDlg>();
     ZikoNSAusgabenDlg = dlg.get();
     ZikoNSTerminlistenDlg = new TZikoNSTerminlistenDlg(dlg.get());

@@ -13,7 +13,7 @@
 
 namespace {
 
-class ErgLoeschen : public DatabaseTest {
+class ErgLoeschen : public DialogTest<TZikoNSErgLoeschenDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -38,11 +38,6 @@ class ErgLoeschen : public DatabaseTest {
     dlg->show();
     before = state();
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   // class/round of every individual and team result, then the line-up and captain counts
   std::string state() {
     std::string s;
@@ -61,7 +56,6 @@ class ErgLoeschen : public DatabaseTest {
     dlg->ComboBoxDgnrChange();
   }
 
-  TZikoNSErgLoeschenDlg* dlg = nullptr;
   std::string before;
 };
 

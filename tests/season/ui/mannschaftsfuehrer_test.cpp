@@ -18,7 +18,7 @@
 
 namespace {
 
-class Mannschaftsleiter : public DatabaseTest {
+class Mannschaftsleiter : public DialogTest<TZikoMannschaftsfuehrerDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
@@ -35,11 +35,6 @@ class Mannschaftsleiter : public DatabaseTest {
     gEinstellungen.AktDisznr = 0;
     dlg = new TZikoMannschaftsfuehrerDlg;
   }
-  void TearDown() override {
-    delete dlg;
-    DatabaseTest::TearDown();
-  }
-  void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   std::string rows(const std::string& sql) {
     std::string s;
     for (const auto& row : db::query(gDbHaupt, sql).rows) {
@@ -50,7 +45,6 @@ class Mannschaftsleiter : public DatabaseTest {
   }
   void chooseClub(long vrnr) { dlg->ListViewVereine->setCurrentItem(itemOfKey(dlg->ListViewVereine, vrnr)); }
 
-  TZikoMannschaftsfuehrerDlg* dlg = nullptr;
 };
 
 TEST_F(Mannschaftsleiter, SavesOneRowPerTeamAndTheTelephoneAsTyped) {

@@ -59,7 +59,6 @@ class MklBearbeitenTest : public DatabaseTest {
     DatabaseTest::TearDown();
   }
 
-  static void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   static void addPairing(long klasse, const Row& r) {
     ASSERT_TRUE(db::exec(gDbHaupt,
                          "INSERT INTO Gegner (Disznr, Mklnr, Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, "

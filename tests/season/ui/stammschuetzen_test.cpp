@@ -39,7 +39,6 @@ class Stammschuetzen : public DatabaseTest {
     ZikoSchuetzenAnzeigenDlg = nullptr;
     DatabaseTest::TearDown();
   }
-  void exec(const std::string& sql) { ASSERT_TRUE(db::exec(gDbHaupt, sql)); }
   std::string rows(const std::string& sql) {
     std::string s;
     for (const auto& row : db::query(gDbHaupt, sql).rows) {

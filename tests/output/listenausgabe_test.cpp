@@ -12,6 +12,7 @@
 #include "platform/text.h"
 #include "support/filebytes.h"
 #include "support/pdftext.h"
+#include "support/outputtime.h"
 #include "support/testenv.h"
 
 namespace {
@@ -33,11 +34,9 @@ ListenTabelle tabelle() {
 
 class ListenausgabeTest : public DatabaseTest {
  protected:
+  FixedOutputTime time_;  // the lists carry a fixed date
   void SetUp() override {
     DatabaseTest::SetUp();
-    setenv("TZ", "UTC", 1);
-    tzset();
-    setOutputTime(1796644800);  // 7 December 2026, 12:00
     setFieldText(gEinstellungen.Gauname, "Gau Süd");
     db::exec(gDbHaupt, "UPDATE Disznamen SET Saisonname='2026/27' WHERE Nr=1;");
     dok.Disznr = 1;
@@ -45,10 +44,6 @@ class ListenausgabeTest : public DatabaseTest {
     dok.Zusatz = {"Klasse Gauliga"};
     dok.Seite = "Mannschaftstabellen";
     dok.Tabellen = {tabelle()};
-  }
-  void TearDown() override {
-    setOutputTime(0);
-    DatabaseTest::TearDown();
   }
   ListenDokument dok;
 };

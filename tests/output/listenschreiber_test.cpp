@@ -10,6 +10,7 @@
 #include "ranking/ranking.h"
 #include "ranking/sortsaison.h"
 #include "support/filebytes.h"
+#include "support/outputtime.h"
 #include "support/pdftext.h"
 
 namespace {
@@ -20,11 +21,9 @@ std::string erwartet(const std::string& name) {
 
 class ListenschreiberTest : public SortSaison {
  protected:
+  FixedOutputTime time_;  // the lists carry a fixed date
   void SetUp() override {
     SortSaison::SetUp();
-    setenv("TZ", "UTC", 1);
-    tzset();
-    setOutputTime(1796644800);  // 7 December 2026, 12:00
     setFieldText(gEinstellungen.Gauname, "Gau Süd");
     gEinstellungen.AktDisznr = 0;
     db::exec(gDbHaupt,
@@ -34,10 +33,6 @@ class ListenschreiberTest : public SortSaison {
              "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name, Strasse, Plz, Ort, Tel_a, "
              "Tel_b, Fax, Mail) VALUES (0, 20, 1, '<Max>', 'Hauptstr. 5', '80002', 'München', "
              "'7', '8', '9', 'max@x.de');");
-  }
-  void TearDown() override {
-    setOutputTime(0);
-    SortSaison::TearDown();
   }
   static _sort_ausgabe ausgabe(int art, int sortart, int durchgang, int mklnr = 0) {
     _sort_ausgabe a;

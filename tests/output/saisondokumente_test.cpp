@@ -17,22 +17,17 @@
 #include "platform/text.h"
 #include "support/pdftext.h"
 #include "support/saisondaten.h"
+#include "support/outputtime.h"
 #include "support/testenv.h"
 
 namespace {
 
 class Starttabellen : public DatabaseTest {
  protected:
+  FixedOutputTime time_;  // the lists carry a fixed date
   void SetUp() override {
     DatabaseTest::SetUp();
-    setenv("TZ", "UTC", 1);
-    tzset();
-    setOutputTime(1796644800);  // 7 December 2026, 12:00
     legeSaisonAn();
-  }
-  void TearDown() override {
-    setOutputTime(0);
-    DatabaseTest::TearDown();
   }
 
   // classes × clubs, every club with one team in every class (clubs 1 .. clubs).

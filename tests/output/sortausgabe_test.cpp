@@ -16,24 +16,22 @@
 #include "ranking/ranking.h"
 #include "support/filebytes.h"
 #include "support/filelimit.h"
+#include "support/outputtime.h"
 #include "support/testenv.h"
 
 namespace fs = std::filesystem;
 
 class SortausgabeTest : public DatabaseTest {
  protected:
+  FixedOutputTime time_;  // the lists carry a fixed date
   void SetUp() override {
     DatabaseTest::SetUp();
-    setenv("TZ", "UTC", 1);
-    tzset();
-    setOutputTime(1796644800);  // 7 December 2026
     const std::string longName = "Graf von Hohenzollern-Sigmaringen zu Oberammergau, Friedrich";
     gEergSortListe = {{1, 975.0f, 975, 101, "Müller, Anna", "SV Tal", 2, 1},
                       {1, 975.0f, 975, 102, longName, "Schütze & Söhne", 3, 1},
                       {1, 960.0f, 960, 103, "Bauer, Max", "SV Tal", 2, 1}};
   }
   void TearDown() override {
-    setOutputTime(0);
     gEergSortListe.clear();
     DatabaseTest::TearDown();
   }

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "season/gegner.h"
 #include "support/filebytes.h"
+#include "support/outputtime.h"
 #include "support/terminseason.h"
 
 namespace {
@@ -20,17 +21,11 @@ bool has(const std::string& text, const std::string& part) { return text.find(pa
 
 class TerminlistenTest : public TerminSeasonTest {
  protected:
+  FixedOutputTime time_;  // the lists carry a fixed date
   void SetUp() override {
     TerminSeasonTest::SetUp();
-    setenv("TZ", "UTC", 1);
-    tzset();
-    setOutputTime(1796644800);  // 7 December 2026, 12:00
     setFieldText(gEinstellungen.CssDatei, "/daten/stile/Liga.css");
     gEinstellungen.HtmlMailLink = 1;
-  }
-  void TearDown() override {
-    setOutputTime(0);
-    TerminSeasonTest::TearDown();
   }
 };
 

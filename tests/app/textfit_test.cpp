@@ -16,6 +16,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <functional>
 #include <set>
 
 #include "app/mainwindow.h"
@@ -103,26 +104,38 @@ std::vector<std::string> cutCells(QWidget* window) {
   return cut;
 }
 
+// Every window of the program but the clean-up's (showing it starts the clean-up), each
+// shown while look sees it.
+void forEveryWindow(const std::function<void(ZDialog*, const std::string&)>& look) {
+  for (ZDialog* dialog : Form1->findChildren<ZDialog*>()) {
+    const std::string name = dialog->metaObject()->className();
+    if (name == "TZikoDbOptDlg") continue;
+    dialog->show();
+    QCoreApplication::processEvents();
+    look(dialog, name);
+    dialog->hide();
+  }
+}
+
+std::string lines(const std::vector<std::string>& all) {
+  std::string s;
+  for (const std::string& line : all) s += line + "\n";
+  return s;
+}
+
 class TextFit : public DatabaseTest {};
 
 TEST_F(TextFit, EveryCaptionOfEveryWindowIsShownWhole) {
   msg::ScriptedMessages boxes;
   CreateWindows();
-  std::vector<std::string> cut = cutCaptions(Form1);
   Form1->show();
-  cut = cutCaptions(Form1);
-  for (ZDialog* dialog : Form1->findChildren<ZDialog*>()) {
-    if (std::string(dialog->metaObject()->className()) == "TZikoDbOptDlg") continue;  // starts the clean-up
-    dialog->show();
-    QCoreApplication::processEvents();
+  std::vector<std::string> cut = cutCaptions(Form1);
+  forEveryWindow([&](ZDialog* dialog, const std::string&) {
     for (const std::string& c : cutCaptions(dialog)) cut.push_back(c);
-    dialog->hide();
-  }
+  });
   Form1->hide();
   DestroyWindows();
-  std::string all;
-  for (const std::string& c : cut) all += c + "\n";
-  EXPECT_TRUE(cut.empty()) << cut.size() << " captions cut:\n" << all;
+  EXPECT_TRUE(cut.empty()) << cut.size() << " captions cut:\n" << lines(cut);
 }
 
 TEST_F(TextFit, EveryListShowsLongNamesWholeWhileItsWindowHasRoom) {
@@ -130,22 +143,16 @@ TEST_F(TextFit, EveryListShowsLongNamesWholeWhileItsWindowHasRoom) {
   legeLangeNamenAn();
   CreateWindows();
   std::vector<std::string> cut;
-  for (ZDialog* dialog : Form1->findChildren<ZDialog*>()) {
-    if (std::string(dialog->metaObject()->className()) == "TZikoDbOptDlg") continue;
-    dialog->show();
-    QCoreApplication::processEvents();
+  forEveryWindow([&](ZDialog* dialog, const std::string&) {
     QList<QTabWidget*> tabs = dialog->findChildren<QTabWidget*>();
     for (int page = 0; page < (tabs.empty() ? 1 : tabs[0]->count()); ++page) {
       if (!tabs.empty()) tabs[0]->setCurrentIndex(page);
       QCoreApplication::processEvents();
       for (const std::string& c : cutCells(dialog)) cut.push_back(c);
     }
-    dialog->hide();
-  }
+  });
   DestroyWindows();
-  std::string all;
-  for (const std::string& c : cut) all += c + "\n";
-  EXPECT_TRUE(cut.empty()) << cut.size() << " cells cut:\n" << all;
+  EXPECT_TRUE(cut.empty()) << cut.size() << " cells cut:\n" << lines(cut);
 }
 
 TEST_F(TextFit, GridLinesInTheListsOfTheWindowsThatDrawThemAndAFixedDocumentsWindow) {
@@ -156,17 +163,13 @@ TEST_F(TextFit, GridLinesInTheListsOfTheWindowsThatDrawThemAndAFixedDocumentsWin
   msg::ScriptedMessages boxes;
   CreateWindows();
   std::vector<std::string> wrong;
-  for (ZDialog* dialog : Form1->findChildren<ZDialog*>()) {
-    const std::string name = dialog->metaObject()->className();
-    if (name == "TZikoDbOptDlg") continue;
-    dialog->show();
+  forEveryWindow([&](ZDialog* dialog, const std::string& name) {
     for (QAbstractItemView* view : dialog->findChildren<QAbstractItemView*>())
       if (view->window() == dialog && !qobject_cast<QHeaderView*>(view) && hasGridLines(view) != withGrid.count(name))
         wrong.push_back(name + (hasGridLines(view) ? " has grid lines" : " has none"));
     if (name == "TZikoNSAusgabenDlg")
       EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "the season documents window has a fixed size";
-    dialog->hide();
-  }
+  });
   DestroyWindows();
   EXPECT_TRUE(wrong.empty()) << wrong.size() << ", the first: " << wrong[0];
 }

@@ -8,7 +8,6 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "masterdata/mannschaftsfuehrer.h"
-#include "platform/messages.h"
 #include "platform/text.h"
 
 TZikoMannschaftsfuehrerDlg* ZikoMannschaftsfuehrerDlg = nullptr;
@@ -109,9 +108,7 @@ void TZikoMannschaftsfuehrerDlg::ButtonSpeichernClick() {
   QLineEdit* edits[] = {EditName, EditStrasse, EditPlz, EditOrt, EditTel1, EditTel2, EditFax, EditMail, EditTelSchiessstand};
   std::string texts[9];
   for (int i = 0; i < 9; ++i)
-    if (!toCp1252(edits[i]->text(), texts[i])) {
-      msg::show("Der Text '" + fromQs(edits[i]->text()) + "' enthält Zeichen, die nicht gespeichert werden können.",
-                "Meldung");
+    if (!storableText(edits[i]->text(), texts[i])) {
       edits[i]->setFocus();
       return;
     }

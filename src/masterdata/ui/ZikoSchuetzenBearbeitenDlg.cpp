@@ -407,15 +407,14 @@ void TZikoSchuetzenBearbeitenDlg::ButtonDruckenClick() {
 void TZikoSchuetzenBearbeitenDlg::ButtonSeriendruckClick() {
   if (vrnr_ <= 0 || !printing::printDialog(this)) return;
   bool markierte = RadioButtonMarkierteSchuetzen->isChecked();
-  std::string sql = "SELECT Passnr FROM Schuetzen WHERE VrNr=?";
-  if (markierte) sql += " AND CAST(AktivFlag AS INTEGER) <> 0";
   // One job: every club with shooters to list on pages of its own.
   std::vector<long> vereine;
-  db::Table clubs = db::query(gDbHaupt, "SELECT DISTINCT Nummer FROM Vereine_gau");
-  for (size_t r = 0; r < clubs.size(); ++r) {
-    long vrnr = clubs.num(r, 0);
-    if (vrnr > 0 && !db::query(gDbHaupt, sql + " LIMIT 1;", {vrnr}).empty()) vereine.push_back(vrnr);
-  }
+  db::Table clubs = db::query(gDbHaupt,
+                              "SELECT DISTINCT v.Nummer FROM Vereine_gau v WHERE v.Nummer > 0 AND EXISTS "
+                              "(SELECT 1 FROM Schuetzen s WHERE s.VrNr = v.Nummer AND "
+                              "(? = 0 OR CAST(s.AktivFlag AS INTEGER) <> 0));",
+                              {markierte ? 1 : 0});
+  for (size_t r = 0; r < clubs.size(); ++r) vereine.push_back(clubs.num(r, 0));
   if (vereine.empty()) {
     msg::show("Keine Daten zum Drucken.", "Meldung");
     return;

@@ -13,6 +13,14 @@ std::vector<KlasseKurz> KlassenDerDisziplin(sqlite3* db, int disznr) {
   return out;
 }
 
+int TermineDerKlasse(sqlite3* db, int disznr, long mklnr) {
+  db::Table t = db::query(db,
+                          "SELECT AnzahlTermine FROM Mschklassen WHERE Disznr=? AND Nr=? "
+                          "ORDER BY rowid DESC LIMIT 1;",
+                          {disznr, mklnr});
+  return t.empty() ? 0 : t.integer(0, 0);
+}
+
 bool DisziplinUndSaison(sqlite3* db, int disznr, std::string& name, std::string& saison) {
   db::Table t = db::query(db, "SELECT Bezeichnung, Saisonname FROM Disznamen WHERE Nr=?;", {disznr});
   if (t.empty()) {

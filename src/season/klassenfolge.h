@@ -14,6 +14,9 @@ struct KlasseKurz {
 };
 
 std::vector<KlasseKurz> KlassenDerDisziplin(sqlite3* db, int disznr);
+// The number of bouts of one class (of its last row, should the number be stored twice);
+// 0 when the discipline has no such class.
+int TermineDerKlasse(sqlite3* db, int disznr, long mklnr);
 
 // Name and season of a discipline; false when it has no row.
 bool DisziplinUndSaison(sqlite3* db, int disznr, std::string& name, std::string& saison);

@@ -268,9 +268,7 @@ void TFenkLBearbeitenMschsergebnisseDlg::ButtonNeuesErgClick() {
 void TFenkLBearbeitenMschsergebnisseDlg::ButtonSpeichernClick() {
   const MschEintrag* team = selectedTeam();
   if (!team || (!selectedResult() && !NeuerEintrag)) return;
-  int termine = 0;
-  for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, team->Disznr))
-    if (k.nr == team->Mklnr) termine = k.anzahlTermine;
+  int termine = TermineDerKlasse(gDbHaupt, team->Disznr, team->Mklnr);
   MErgZeile z;
   z.Ergnr = toInt(fromQs(EditKnr->text()));
   // A round outside the class's bouts would count in the team tables of every round.

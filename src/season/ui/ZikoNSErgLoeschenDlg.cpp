@@ -83,9 +83,7 @@ void TZikoNSErgLoeschenDlg::FormShow() {
 
 void TZikoNSErgLoeschenDlg::ComboBoxMklChange() {
   long mklnr = comboKey(ComboBoxMkl, -1, 0);
-  int termine = 0;
-  for (const KlasseKurz& k : KlassenDerDisziplin(gDbHaupt, gEinstellungen.AktDisznr))
-    if (k.nr == mklnr) termine = k.anzahlTermine;
+  int termine = TermineDerKlasse(gDbHaupt, gEinstellungen.AktDisznr, mklnr);
   QSignalBlocker block(ComboBoxDgnr);
   ComboBoxDgnr->clear();
   addComboItem(ComboBoxDgnr, "-alle-", 0);

@@ -10,6 +10,7 @@
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "support/listrows.h"
 #include "support/testenv.h"
 
 namespace {
@@ -93,22 +94,18 @@ TEST_F(Einzelergebnisse, AShooterOrResultChosenByMouseOrKeysShowsItsData) {
   exec("INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (302, 3, 'Huber');");
   dlg->ComboBoxVereineChange();
   QTreeWidget* shooters = dlg->ListViewSchuetzen;
-  auto click = [](QTreeWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
-  };
   auto shown = [this] {
     return fromQs(dlg->Label5->text()) + "|" + std::to_string(dlg->ListViewEErgBearbeiten->topLevelItemCount()) + "|" +
            (dlg->ButtonErgNeu->isEnabled() ? "neu" : "-");
   };
-  click(shooters, 1);
+  clickRow(shooters, 1);
   EXPECT_EQ(shown(), "302  Huber|0|neu");
-  click(shooters, 0);
+  clickRow(shooters, 0);
   EXPECT_EQ(shown(), "301  Maier|3|neu");
-  click(dlg->ListViewEErgBearbeiten, 2);
+  clickRow(dlg->ListViewEErgBearbeiten, 2);
   EXPECT_EQ(fromQs(dlg->EditRingerg->text()), "95.7");
   EXPECT_TRUE(dlg->ButtonErgLoeschen->isEnabled());
-  QTest::mouseDClick(dlg->ListViewEErgBearbeiten->viewport(), Qt::LeftButton, {},
-                     dlg->ListViewEErgBearbeiten->visualItemRect(dlg->ListViewEErgBearbeiten->topLevelItem(0)).center());
+  doubleClickRow(dlg->ListViewEErgBearbeiten, 0);
   EXPECT_EQ(fromQs(dlg->EditRingerg->text()), "90");
   QTest::keyClick(shooters, Qt::Key_End);
   EXPECT_EQ(shown(), "302  Huber|0|neu");

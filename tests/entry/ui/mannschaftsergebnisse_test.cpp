@@ -11,6 +11,7 @@
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "support/listrows.h"
 #include "support/testenv.h"
 
 namespace {
@@ -104,18 +105,15 @@ TEST_F(Mannschaftsergebnisse, AClubOrRoundChosenByMouseOrKeysShowsItsData) {
   dlg->show();
   QTreeWidget* clubs = dlg->ListViewVereine;
   const int tell = clubs->indexOfTopLevelItem(itemOfKey(clubs, 2));
-  auto click = [](QTreeWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
-  };
   auto shown = [this] {
     return fromQs(dlg->Label1->text()) + "|" + std::to_string(dlg->ListViewMschErg->topLevelItemCount()) + "|" +
            (dlg->ButtonNeuesErg->isEnabled() ? "neu" : "-");
   };
-  click(clubs, 1 - tell);
+  clickRow(clubs, 1 - tell);
   EXPECT_EQ(shown(), "Hubertus I|0|neu");
-  click(clubs, tell);
+  clickRow(clubs, tell);
   EXPECT_EQ(shown(), "Tell I|2|neu");
-  click(dlg->ListViewMschErg, 1);
+  clickRow(dlg->ListViewMschErg, 1);
   EXPECT_EQ(fromQs(dlg->EditRinge->text()), "375");
   EXPECT_TRUE(dlg->ButtonErgLoeschen->isEnabled());
   QTest::keyClick(dlg->ListViewMschErg, Qt::Key_Up);

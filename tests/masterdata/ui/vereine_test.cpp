@@ -10,6 +10,7 @@
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "support/listrows.h"
 #include "support/testenv.h"
 
 namespace {
@@ -42,8 +43,7 @@ TEST_F(ClubsDialog, NewClubIsStoredWithTelephoneAsTypedAndSelected) {
 
 TEST_F(ClubsDialog, NewClubStartsWithEveryFieldEmpty) {
   db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, ZsText, TelSStd) VALUES (5, 'Dienstags', '0911 42');");
-  QTreeWidgetItem* adler = itemOfKey(dlg->ListView1, 5);
-  QTest::mouseClick(dlg->ListView1->viewport(), Qt::LeftButton, {}, dlg->ListView1->visualItemRect(adler).center());
+  clickRow(dlg->ListView1, dlg->ListView1->indexOfTopLevelItem(itemOfKey(dlg->ListView1, 5)));
   ASSERT_EQ(fromQs(dlg->EditTelSStd->text()), "0911 42");
   ASSERT_EQ(dlg->GroupBox2->title(), qs("Zusatztext Adler"));
   QTest::keyClick(dlg->ListView1, Qt::Key_F4);

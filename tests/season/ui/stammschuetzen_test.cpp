@@ -13,6 +13,7 @@
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/ui/ZikoNSStammschuetzenEditDlg.h"
+#include "support/listrows.h"
 #include "support/testenv.h"
 
 namespace {
@@ -56,11 +57,11 @@ class Stammschuetzen : public DatabaseTest {
 
   void doubleClickPickerRow(int i) {
     QWidget* rows = picker->ListView1->viewport();
-    QTest::mouseClick(rows, Qt::LeftButton, {}, pickerRow(i));
-    QTest::mouseDClick(rows, Qt::LeftButton, {}, pickerRow(i));
-    QTest::mouseRelease(rows, Qt::LeftButton, {}, pickerRow(i));
+    const QPoint at = rowCentre(picker->ListView1, i);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, at);
   }
-  QPoint pickerRow(int i) { return picker->ListView1->visualItemRect(picker->ListView1->topLevelItem(i)).center(); }
   std::string listed() {
     std::string s;
     for (int i = 0; i < dlg->ListViewMsSs->topLevelItemCount(); ++i) s += fromQs(dlg->ListViewMsSs->topLevelItem(i)->text(0)) + ";";
@@ -95,7 +96,7 @@ TEST_F(Stammschuetzen, PickerBesideTheWindowTakesShootersByMouseAndKeysAlsoAfter
 
   doubleClickPickerRow(2);
   EXPECT_EQ(listed(), "203;");
-  QTest::mouseClick(picker->ListView1->viewport(), Qt::LeftButton, {}, pickerRow(0));
+  clickRow(picker->ListView1, 0);
   QTest::keyClick(picker->ListView1, Qt::Key_Down);
   QTest::keyClick(picker->ListView1, Qt::Key_Return);
   EXPECT_EQ(listed(), "203;202;");
@@ -104,7 +105,7 @@ TEST_F(Stammschuetzen, PickerBesideTheWindowTakesShootersByMouseAndKeysAlsoAfter
   ASSERT_FALSE(picker->isVisible());
   QTest::keyClick(dlg->ListViewMsSs, Qt::Key_F5);
   ASSERT_TRUE(picker->isVisible());
-  QTest::mouseClick(picker->ListView1->viewport(), Qt::LeftButton, {}, pickerRow(0));
+  clickRow(picker->ListView1, 0);
   QTest::mouseClick(picker->ButtonUebernehmen, Qt::LeftButton);
   EXPECT_EQ(listed(), "203;202;201;");
   dlg->pressKey(Qt::Key_F2);

@@ -48,6 +48,13 @@ int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std:
   return std::max(0, canvas.textBlock(x, y, breite, text, hoch) - 1) * hoch;
 }
 
+int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::span<const int> breiten) {
+  int n = 1;
+  for (size_t i = 0; i < texte.size() && i < breiten.size(); ++i)
+    n = std::max(n, canvas.lineCount(texte[i], breiten[i]));
+  return n;
+}
+
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout) {
   const int rechts = layout.Rechts > layout.Links ? layout.Rechts : canvas.pageWidth();
   return rechts - layout.Links;

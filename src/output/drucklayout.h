@@ -3,6 +3,7 @@
 // size, the title line above and the footer at the bottom of each page. The discipline and
 // manager texts they print are the same ones the text and HTML lists put in head and foot.
 #include <cstdint>
+#include <span>
 #include <string>
 
 class PrintCanvas;
@@ -44,6 +45,9 @@ int PrintListTitle(PrintCanvas& canvas, DruckLayout layout, int disznr);
 // A heading in the current font from (x, y); one wider than `breite` goes on in further lines,
 // a text height apart. Returns the height those further lines add (0 for a single line).
 int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std::string& text);
+// The lines of a row's tallest cell, each text wrapped in the width of its column; at least
+// one.
+int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::span<const int> breiten);
 // The width from the left margin to the right edge (the page's edge where Rechts is unset).
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // The footer of the current page, from the bottom down in 10 points: the note (flag above 0),

@@ -139,9 +139,7 @@ class AlleDiszDruck {
 
   // A captain's line: 1.2 lines, and a line more for each further line of its longest text.
   int zeilenHoehe(const Zeile& z) {
-    int n = 1;
-    for (size_t s = 0; s < kSpalten; ++s) n = std::max(n, c_.lineCount(z[s], breite_[s]));
-    return (n - 1) * L.Zeile + schritt(1.2);
+    return (MeisteZeilen(c_, z, breite_) - 1) * L.Zeile + schritt(1.2);
   }
 
   std::vector<Zeile> fuehrer(long verein, int team, int disz) {

@@ -62,9 +62,9 @@ void printClub(PrintCanvas& canvas, const Layout& l, long vrnr, int aktivOnly) {
   if (aktivOnly > 0) sql += " AND CAST(AktivFlag AS INTEGER) <> 0";
   db::Table shooters = db::query(gDbHaupt, sql + " ORDER BY Name COLLATE NOCASE, Passnr;", {vrnr});
   int y = printHead(canvas, l, clubName);
+  const int widths[4] = {l.width(0), l.width(1), l.width(2), l.width(3)};
   for (size_t r = 0; r < shooters.size(); ++r) {
-    int n = 1;
-    for (int c = 0; c < 4; ++c) n = std::max(n, canvas.lineCount(shooters.text(r, static_cast<size_t>(c)), l.width(c)));
+    const int n = MeisteZeilen(canvas, shooters.rows[r], widths);
     if (y + n * l.line > l.bottom) {
       canvas.newPage();
       y = printHead(canvas, l, clubName);

@@ -291,10 +291,7 @@ struct Paarungsspalten {
 
   // The height of the line: as many rows as its longest text needs.
   int hoehe(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l) const {
-    const std::array<std::string, 4> t = texte(z);
-    int n = 1;
-    for (size_t i = 0; i < 4; ++i) n = std::max(n, canvas.lineCount(t[i], breite[i]));
-    return n * l.Zeile;
+    return MeisteZeilen(canvas, texte(z), breite) * l.Zeile;
   }
 
   int drucke(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l, int y) const {

@@ -13,28 +13,17 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text.h"
-#include "ranking/sortsaison.h"
-#include "output/ui/ZikoSortierteAusgabeDlg.h"
+#include "support/sortedoutput.h"
 
 namespace {
 
-class Einzelausgabe : public SortSaison {
+class Einzelausgabe : public SortedOutputTest {
  protected:
-  void SetUp() override {
-    SortSaison::SetUp();
-    gEinstellungen.AktDisznr = 0;
-    dlg = std::make_unique<TZikoSortierteAusgabeDlg>();
-  }
   void TearDown() override {
     for (const auto& m : boxes.shown()) ADD_FAILURE() << m.caption << ": " << m.text;
-    dlg.reset();
-    SortSaison::TearDown();
+    SortedOutputTest::TearDown();
   }
 
-  static void waehle(QComboBox* c, int index) {
-    c->setCurrentIndex(index);
-    emit c->activated(index);
-  }
   static std::string items(const QComboBox* c) {
     std::string s;
     for (int i = 0; i < c->count(); ++i)
@@ -51,8 +40,6 @@ class Einzelausgabe : public SortSaison {
   }
   void seite(int page) { dlg->PageControl1->setCurrentIndex(page); }
 
-  msg::ScriptedMessages boxes;
-  std::unique_ptr<TZikoSortierteAusgabeDlg> dlg;
 };
 
 TEST_F(Einzelausgabe, MinimumsAreSavedOnADisciplineChangeAndOnClosing) {

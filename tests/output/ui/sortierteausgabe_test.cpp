@@ -12,27 +12,16 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text.h"
-#include "ranking/sortsaison.h"
-#include "output/ui/ZikoSortierteAusgabeDlg.h"
 #include "support/filebytes.h"
+#include "support/sortedoutput.h"
 
 namespace fs = std::filesystem;
 
-class SortierteAusgabeTest : public SortSaison {
+class SortierteAusgabeTest : public SortedOutputTest {
  protected:
   void SetUp() override {
-    SortSaison::SetUp();
-    gEinstellungen.AktDisznr = 0;
-    dlg = std::make_unique<TZikoSortierteAusgabeDlg>();
+    SortedOutputTest::SetUp();
     dlg->show();
-  }
-  void TearDown() override {
-    dlg.reset();
-    SortSaison::TearDown();
-  }
-  static void waehle(QComboBox* c, int index) {
-    c->setCurrentIndex(index);
-    emit c->activated(index);
   }
   std::vector<std::string> ordner() {
     return db::query(gDbPfade,
@@ -48,8 +37,6 @@ class SortierteAusgabeTest : public SortSaison {
     return dialogs.asked().at(0);
   }
 
-  msg::ScriptedMessages boxes;
-  std::unique_ptr<TZikoSortierteAusgabeDlg> dlg;
 };
 
 TEST_F(SortierteAusgabeTest, SaveWritesTheChosenClassIntoTheFolderOfItsPage) {

@@ -245,6 +245,14 @@ bool insertImpExpRow(long d) {
            {d, p, p});
 }
 
+bool insertRmeImportRow(long d, const std::string& folder, const std::string& user,
+                        const std::string& password, const std::string& url) {
+  return db::exec(gDbAutoImpExp,
+                  "INSERT INTO RmeImport(Disznr, RmePfadLokal, Username, Passwort, Url) "
+                  "VALUES (?, ?, ?, ?, ?);",
+                  {d, folder, user, password, url});
+}
+
 void addDisciplineSettingsRows(int nr) {
   auto missing = [](sqlite3* conn, const std::string& table, int disznr) {
     return db::query(conn, "SELECT Disznr FROM " + table + " WHERE Disznr=?;", {disznr}).empty();
@@ -253,10 +261,7 @@ void addDisciplineSettingsRows(int nr) {
   if (missing(gDbPfade, "PfadeNeueSaison", nr)) insertNeueSaisonRow(nr);
   if (missing(gDbPfade, "PfadeImpExp", 0)) insertImpExpRow(0);
   if (missing(gDbAutoImpExp, "RmeImport", nr))
-    db::exec(gDbAutoImpExp,
-             "INSERT INTO RmeImport(Disznr, RmePfadLokal, Username, Passwort, Url) "
-             "VALUES (?, ?, ?, ?, ?);",
-             {nr, storablePath(gIntdat.ProgrammVerzeichnis), "", "", ""});
+    insertRmeImportRow(nr, storablePath(gIntdat.ProgrammVerzeichnis), "", "", "");
 }
 
 void fillCreateTexts(_ziko_intdat& intdat) {

@@ -33,6 +33,9 @@ bool recreateTable(sqlite3* conn, const char* table, const std::string& create);
 bool insertEinzelausgb10Row(long d);
 bool insertNeueSaisonRow(long d);
 bool insertImpExpRow(long d);
+// The report-import row of discipline d: local report folder, user, password, server address.
+bool insertRmeImportRow(long d, const std::string& folder, const std::string& user,
+                        const std::string& password, const std::string& url);
 // The path rows and the report-import row that a new discipline gets, where missing. The
 // export folders are kept in the row of discipline 0 alone.
 void addDisciplineSettingsRows(int nr);

@@ -186,12 +186,7 @@ bool UpgradeTableRmeImport(bool defaultCreated) {
       v[0] = storablePath(gIntdat.ProgrammVerzeichnis);
     else
       v = takeOldReportValues();
-    for (long d : disciplines()) {
-      db::exec(gDbAutoImpExp,
-               "INSERT INTO RmeImport(Disznr, RmePfadLokal, Username, Passwort, Url) "
-               "VALUES (?, ?, ?, ?, ?);",
-               {d, v[0], v[1], v[2], v[3]});
-    }
+    for (long d : disciplines()) insertRmeImportRow(d, v[0], v[1], v[2], v[3]);
   }
   t.commit();
   return true;

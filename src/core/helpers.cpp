@@ -41,9 +41,6 @@ char swapByte(char c, bool toAnsi) {
   return c;
 }
 
-}  // namespace
-
-namespace {
 // The one lookup of a club's name; nothing when the club has no row.
 std::optional<std::string> clubRow(sqlite3* db, long verein) {
   db::Table t = db::query(db, "SELECT Name FROM Vereine_gau WHERE Nummer=?;", {verein});

@@ -126,9 +126,6 @@ bool leftAligned(const QAbstractItemModel* m, int column) {
   return !(h & (Qt::AlignRight | Qt::AlignHCenter));
 }
 
-}  // namespace
-
-namespace {
 // The room of one cell; fm measures the cells without a font of their own.
 int widthNeeded(const QAbstractItemView* view, const QModelIndex& index, const QFontMetrics& fm, int margin) {
   if (index.data(Qt::CheckStateRole).isValid() || index.data(Qt::DecorationRole).isValid()) {

@@ -117,9 +117,8 @@ TEST(FileHelpers, ModelStyleSheetMatchesExpectedFile) {
   t.tm_min = 7;
   t.tm_isdst = -1;
   const std::time_t when = std::mktime(&t);
-  const fs::path expected = fs::path(ZK_TESTS_DIR) / "core" / "data" / "ZikoStandard.css";
-  const std::string want = readFileBytes(expected.string());
-  ASSERT_FALSE(want.empty()) << expected;
+  const std::string want = expectedFile("core", "ZikoStandard.css");
+  ASSERT_FALSE(want.empty()) << "core/data/ZikoStandard.css";
   EXPECT_EQ(ModelCssText(when), want);
 
   ScopedWorkDir dir;

@@ -70,7 +70,7 @@ TEST_F(ListenausgabeTest, TextKeepsEveryValueInItsRowAndColumn) {
 TEST_F(ListenausgabeTest, HtmlPageEscapesValuesAndLinksTheStyleSheetOnlyWhenSet) {
   setFieldText(gEinstellungen.CssDatei, "C:\\Web\\gau.css");
   gEinstellungen.HtmlMailLink = 1;
-  EXPECT_EQ(ListenHtml(dok), readFileBytes(ZK_TESTS_DIR "/output/data/liste.html"));
+  EXPECT_EQ(ListenHtml(dok), expectedFile("output", "liste.html"));
 
   setFieldText(gEinstellungen.CssDatei, "");
   EXPECT_EQ(ListenHtml(dok).find("<link"), std::string::npos);

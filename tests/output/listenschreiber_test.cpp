@@ -13,12 +13,6 @@
 #include "support/outputtime.h"
 #include "support/pdftext.h"
 
-namespace {
-std::string erwartet(const std::string& name) {
-  return readFileBytes(ZK_TESTS_DIR "/output/data/" + name);
-}
-}  // namespace
-
 class ListenschreiberTest : public SortSaison {
  protected:
   FixedOutputTime time_;  // the lists carry a fixed date
@@ -49,21 +43,21 @@ class ListenschreiberTest : public SortSaison {
 TEST_F(ListenschreiberTest, TextAndHtmlShowThePagesRows) {
   BerechneMannschaftstabellen(1, 0);
   WriteTxtMschTabellen(ausgabe(1, 1, 1));
-  EXPECT_EQ(gIntdat.AusgabeText, erwartet("mannschaftstabellen.txt"));
+  EXPECT_EQ(gIntdat.AusgabeText, expectedFile("output", "mannschaftstabellen.txt"));
   WriteHtmlMschTabellen(ausgabe(1, 1, 1));
   EXPECT_NE(gIntdat.AusgabeText.find("<td class=\"hell\">&nbsp;Sch&uuml;tze &amp; S&ouml;hne "
                                      "I&nbsp;</td>"),
             std::string::npos);
 
   WriteTxtMschErgebnisse(ausgabe(2, 2, 0, 3));
-  EXPECT_EQ(gIntdat.AusgabeText, erwartet("aufstellungen.txt"));
+  EXPECT_EQ(gIntdat.AusgabeText, expectedFile("output", "aufstellungen.txt"));
   WriteHtmlMschErgebnisse(ausgabe(2, 2, 0, 3));
   EXPECT_NE(gIntdat.AusgabeText.find("<td class=\"hell\" align=\"center\"><b>&nbsp;191.0&nbsp;</b>"),
             std::string::npos)
       << "the sum row is bold";
 
-  EXPECT_EQ(WriteTxtMschFuehrer(20, 0), erwartet("mannschaftsleiter.txt"));
-  EXPECT_EQ(WriteHtmlMschFuehrer(20, 0), erwartet("mannschaftsleiter.html"))
+  EXPECT_EQ(WriteTxtMschFuehrer(20, 0), expectedFile("output", "mannschaftsleiter.txt"));
+  EXPECT_EQ(WriteHtmlMschFuehrer(20, 0), expectedFile("output", "mannschaftsleiter.html"))
       << "no style sheet set: no link";
 
   _sort_ausgabe schnitte = ausgabe(3, 1, 1, 1);
@@ -71,10 +65,10 @@ TEST_F(ListenschreiberTest, TextAndHtmlShowThePagesRows) {
   schnitte.MinErgAnzahl = 2;
   BerechneEinzelwertung(1, 1, 1, 0, 2, 1, 0);
   WriteTxtEinzelErgebnisse(schnitte);
-  EXPECT_EQ(gIntdat.AusgabeText, erwartet("endwertung.txt"));
+  EXPECT_EQ(gIntdat.AusgabeText, expectedFile("output", "endwertung.txt"));
 
   WriteTxtKlassenErgebnisse(ausgabe(4, 3, 0, 3));
-  EXPECT_EQ(gIntdat.AusgabeText, erwartet("klassenergebnisse.txt"));
+  EXPECT_EQ(gIntdat.AusgabeText, expectedFile("output", "klassenergebnisse.txt"));
 }
 
 TEST_F(ListenschreiberTest, CaptainsAsDbaseTable) {
@@ -85,7 +79,7 @@ TEST_F(ListenschreiberTest, CaptainsAsDbaseTable) {
   a.Vrnr = 20;
   a.Dateiname = dir->file("leiter.dbf");
   ASSERT_TRUE(WriteDbfMschFuehrer(a));
-  EXPECT_EQ(readFileBytes(a.Dateiname), erwartet("mannschaftsleiter.dbf"));
+  EXPECT_EQ(readFileBytes(a.Dateiname), expectedFile("output", "mannschaftsleiter.dbf"));
   EXPECT_EQ(gIntdat.AusgabeText, "dbf");
 }
 

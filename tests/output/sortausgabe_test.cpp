@@ -69,7 +69,7 @@ TEST_F(SortausgabeTest, IndividualResultsAsDbaseFileAndTextReplacingTheOldFile) 
   const std::string dbf = dir->file("einzel.dbf");
   writeFileBytes(dbf, "alt");
   ASSERT_TRUE(WriteSortierteAusgabe(dbf, ausgabe(3, 3)));
-  EXPECT_EQ(readFileBytes(dbf), readFileBytes(ZK_TESTS_DIR "/output/data/einzel.dbf"));
+  EXPECT_EQ(readFileBytes(dbf), expectedFile("output", "einzel.dbf"));
   EXPECT_EQ(gIntdat.AusgabeText, "dbf");
 
   const std::string txt = dir->file("einzel.txt");

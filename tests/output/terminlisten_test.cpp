@@ -1,6 +1,5 @@
 // The schedule lists as text and HTML against hand-written files, short and odd rounds, and
 // the pages of a long class.
-#include <filesystem>
 #include <map>
 
 #include "core/helpers.h"
@@ -13,9 +12,6 @@
 #include "support/terminseason.h"
 
 namespace {
-std::string expected(const char* name) {
-  return readFileBytes((std::filesystem::path(ZK_TESTS_DIR) / "output" / "data" / name).string());
-}
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace
 
@@ -30,10 +26,10 @@ class TerminlistenTest : public TerminSeasonTest {
 };
 
 TEST_F(TerminlistenTest, TextAndPageOfAllClubsAndOfAClubWithTwoTeamsInAClass) {
-  EXPECT_EQ(WriteTxtTerminlisten(0, 0, ""), expected("terminlisten.txt"));
-  EXPECT_EQ(WriteHtmlTerminlisten(0, 0, ""), expected("terminlisten.html"));
+  EXPECT_EQ(WriteTxtTerminlisten(0, 0, ""), expectedFile("output", "terminlisten.txt"));
+  EXPECT_EQ(WriteHtmlTerminlisten(0, 0, ""), expectedFile("output", "terminlisten.html"));
   // Club 1 plays in both classes: the same lists under its name, each class once.
-  std::string txt = expected("terminlisten.txt"), html = expected("terminlisten.html");
+  std::string txt = expectedFile("output", "terminlisten.txt"), html = expectedFile("output", "terminlisten.html");
   txt.insert(txt.find("Kreisliga"), "A & B <C>\r\n\r\n");
   html.insert(html.find("</div>"), " <h4>A &amp; B &lt;C&gt;</h4>\r\n");
   EXPECT_EQ(WriteTxtTerminlisten(1, 0, "A & B <C>"), txt);

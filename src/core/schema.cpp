@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <vector>
 
 #include "core/db.h"
@@ -323,14 +324,18 @@ void setDefaultSettings(int keepName) {
   e.SchuetzenAktivFilter = 1;
 }
 
-bool CreateDefaultDatabase(int keepName) {
+bool CreateDefaultDatabase(int keepName, std::string* why) {
+  std::optional<db::QuietErrors> quiet;
+  if (why) quiet.emplace();
   std::string season = currentSeasonName();
   setDefaultSettings(keepName);
   bool ok = RecreateMainTables();
   ok = RecreatePathTables() && ok;
   ok = RecreateAktionTable() && ok;
   ok = insertMainDefaults(season) && ok;
-  return insertPathDefaults() && ok;
+  ok = insertPathDefaults() && ok;
+  if (why) *why = quiet->reason();
+  return ok;
 }
 
 bool holdsMainTables(sqlite3* conn) {

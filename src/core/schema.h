@@ -13,8 +13,9 @@ bool RecreateAktionTable();
 bool RecreateEintragTable();
 bool RecreateAutoTables();
 // keepName 1 keeps the district name (new database command), 0 sets "Testgau". True when
-// every statement succeeded.
-bool CreateDefaultDatabase(int keepName);
+// every statement succeeded. With why, a failure is told once by the caller rather than
+// statement by statement: no error box is shown and why gets the first failure's reason.
+bool CreateDefaultDatabase(int keepName, std::string* why = nullptr);
 
 // Whether a main database holds the program's tables with their columns; older files may
 // lack what the upgrade probes add (the club texts and their telephone column).

@@ -197,16 +197,9 @@ bool PrepareDatabases(bool* ok) {
       return false;
     }
   }
-  // A missing main database under valid settings keeps the district's name. A failure is
-  // told once, with its first reason, not statement by statement.
-  bool built = false;
+  // A missing main database under valid settings keeps the district's name.
   std::string why;
-  {
-    db::QuietErrors quiet;
-    built = CreateDefaultDatabase(loaded ? 1 : 0);
-    why = quiet.reason();
-  }
-  if (!built) {
+  if (!CreateDefaultDatabase(loaded ? 1 : 0, &why)) {
     gSaveSettings = false;
     if (ok) *ok = false;
     removeCreatedDatabases();

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/db.h"
 #include "core/schema.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -53,11 +52,8 @@ void TFenkLDateiNeuDlg::ButtonWeiterClick() {
   std::string why;
   {
     WaitCursor wait;
-    // A failure is told once, with its first reason, not statement by statement.
-    db::QuietErrors quiet;
     // Drops and creates the main tables itself, before it fills in the default rows.
-    built = CreateDefaultDatabase(1);
-    why = quiet.reason();
+    built = CreateDefaultDatabase(1, &why);
   }
   if (!built)
     msg::show("Die neue Datenbank konnte nicht vollständig angelegt werden." +

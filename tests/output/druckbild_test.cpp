@@ -1,8 +1,6 @@
 // Every printed list of a small district with long names, printed through Qt's PDF printer
 // and read back word by word: no word prints over another or off the paper, and every name,
 // telephone and e-mail of the district stands whole in the list that holds it.
-#include <QProcess>
-#include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -26,91 +24,63 @@
 #include "platform/text.h"
 #include "ranking/ranking.h"
 #include "season/gegner.h"
+#include "support/pdftext.h"
 #include "support/testenv.h"
 
 namespace {
 
-// A word of the PDF with its box in points.
-struct Wort {
-  int seite = 0;
-  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-  std::string text;  // UTF-8
-};
-
-// The words of a PDF as pdftotext -bbox-layout gives them, with the page sizes.
-struct Druckbild {
-  std::vector<Wort> woerter;
-  std::vector<std::pair<double, double>> seiten;
-
+// A printed list read back word by word.
+struct Druckbild : PdfLayout {
   // Whether the text stands whole somewhere: word after word, each one either further on the
   // same line or at the start of one of the next lines of the same column.
   bool enthaelt(const std::string& cp1252) const {
     std::string gesucht = qs(cp1252).toStdString();
     gesucht.erase(std::remove(gesucht.begin(), gesucht.end(), ' '), gesucht.end());
-    for (size_t i = 0; i < woerter.size(); ++i)
-      if (weiter(i, woerter[i].x0, gesucht)) return true;
+    for (size_t i = 0; i < words.size(); ++i)
+      if (weiter(i, words[i].xMin, gesucht)) return true;
     return false;
   }
 
  private:
   bool weiter(size_t i, double spalte, const std::string& rest) const {
-    const Wort& w = woerter[i];
+    const PdfWord& w = words[i];
     if (rest.compare(0, w.text.size(), w.text) != 0) return false;
     if (rest.size() == w.text.size()) return true;
     const std::string danach = rest.substr(w.text.size());
-    const double hoehe = w.y1 - w.y0;
-    for (size_t j = 0; j < woerter.size(); ++j) {
-      const Wort& n = woerter[j];
-      if (n.seite != w.seite) continue;
-      const bool zeile = std::abs(n.y0 - w.y0) < 1 && n.x0 >= w.x1 && n.x0 - w.x1 < hoehe;
-      const bool unten = n.y0 > w.y0 + hoehe / 2 && n.y0 < w.y0 + 2.5 * hoehe && std::abs(n.x0 - spalte) < 3 * hoehe;
-      if ((zeile || unten) && weiter(j, unten ? n.x0 : spalte, danach)) return true;
+    const double hoehe = w.yMax - w.yMin;
+    for (size_t j = 0; j < words.size(); ++j) {
+      const PdfWord& n = words[j];
+      if (n.page != w.page) continue;
+      const bool zeile = std::abs(n.yMin - w.yMin) < 1 && n.xMin >= w.xMax && n.xMin - w.xMax < hoehe;
+      const bool unten = n.yMin > w.yMin + hoehe / 2 && n.yMin < w.yMin + 2.5 * hoehe && std::abs(n.xMin - spalte) < 3 * hoehe;
+      if ((zeile || unten) && weiter(j, unten ? n.xMin : spalte, danach)) return true;
     }
     return false;
   }
 };
 
-Druckbild lies(const std::string& pdf) {
-  Druckbild bild;
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), qs(pdf), QStringLiteral("-")});
-  if (!p.waitForFinished(30000)) return bild;
-  QXmlStreamReader xml(p.readAllStandardOutput());
-  auto zahl = [&](const char* name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
-  while (!xml.atEnd()) {
-    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-    const QStringView name = xml.name();
-    if (name == QLatin1String("page")) {
-      bild.seiten.emplace_back(zahl("width"), zahl("height"));
-    } else if (name == QLatin1String("word")) {
-      Wort w{static_cast<int>(bild.seiten.size()), zahl("xMin"), zahl("yMin"), zahl("xMax"), zahl("yMax"), {}};
-      w.text = xml.readElementText().toStdString();
-      bild.woerter.push_back(std::move(w));
-    }
-  }
-  return bild;
-}
+Druckbild lies(const std::string& pdf) { return Druckbild{pdfLayout(pdf)}; }
 
 // Boxes of the font's full height overlap between lines set at the lists' line distance;
 // the glyphs themselves, the box less a fifth at top and bottom, must not.
 void pruefeSatz(const Druckbild& bild, const std::string& liste) {
   SCOPED_TRACE(liste);
-  ASSERT_FALSE(bild.woerter.empty());
-  std::map<int, std::vector<const Wort*>> proSeite;
-  for (const Wort& w : bild.woerter) {
-    const auto [breite, hoehe] = bild.seiten.at(static_cast<size_t>(w.seite - 1));
-    EXPECT_TRUE(w.x0 >= 0 && w.y0 >= 0 && w.x1 <= breite && w.y1 <= hoehe)
-        << "\"" << w.text << "\" leaves page " << w.seite;
-    proSeite[w.seite].push_back(&w);
+  ASSERT_FALSE(bild.words.empty());
+  std::map<int, std::vector<const PdfWord*>> proSeite;
+  for (const PdfWord& w : bild.words) {
+    const auto [breite, hoehe] = bild.pages.at(static_cast<size_t>(w.page - 1));
+    EXPECT_TRUE(w.xMin >= 0 && w.yMin >= 0 && w.xMax <= breite && w.yMax <= hoehe)
+        << "\"" << w.text << "\" leaves page " << w.page;
+    proSeite[w.page].push_back(&w);
   }
-  for (const auto& [seite, woerter] : proSeite)
-    for (size_t i = 0; i < woerter.size(); ++i)
-      for (size_t j = i + 1; j < woerter.size(); ++j) {
-        const Wort& a = *woerter[i];
-        const Wort& b = *woerter[j];
-        const double ra = (a.y1 - a.y0) / 5, rb = (b.y1 - b.y0) / 5;
-        const bool quer = std::min(a.x1, b.x1) - std::max(a.x0, b.x0) > 0.5;
-        const bool hoch = std::min(a.y1 - ra, b.y1 - rb) - std::max(a.y0 + ra, b.y0 + rb) > 0;
+  for (const auto& [seite, words] : proSeite)
+    for (size_t i = 0; i < words.size(); ++i)
+      for (size_t j = i + 1; j < words.size(); ++j) {
+        const PdfWord& a = *words[i];
+        const PdfWord& b = *words[j];
+        const double ra = (a.yMax - a.yMin) / 5, rb = (b.yMax - b.yMin) / 5;
+        const bool quer = std::min(a.xMax, b.xMax) - std::max(a.xMin, b.xMin) > 0.5;
+        const bool hoch = std::min(a.yMax - ra, b.yMax - rb) - std::max(a.yMin + ra, b.yMin + rb) > 0;
         EXPECT_FALSE(quer && hoch) << "\"" << a.text << "\" and \"" << b.text << "\" overlap on page " << seite;
       }
 }
@@ -305,7 +275,7 @@ TEST_F(Druckbilder, EveryListKeepsEachTextWholeInsideItsColumnAndOnThePaper) {
   }
   auto seiten = [&](const std::string& name) {
     for (const Liste& l : listen)
-      if (l.name == name) return l.bild.seiten.size();
+      if (l.name == name) return l.bild.pages.size();
     return size_t{0};
   };
   // The serial prints are one file each, a club on pages of its own.
@@ -318,7 +288,7 @@ TEST_F(Druckbilder, EveryListKeepsEachTextWholeInsideItsColumnAndOnThePaper) {
   }
   for (const Liste& l : listen)
     if (l.name == "schuetzen") {
-      EXPECT_EQ(l.bild.seiten.size(), 3u);
+      EXPECT_EQ(l.bild.pages.size(), 3u);
       for (int v = 1; v <= 3; ++v) EXPECT_TRUE(l.bild.enthaelt("Schuetzendaten " + vereine[v])) << v;
     }
   // The captains of all disciplines print each club's telephone as it is stored.
@@ -332,7 +302,7 @@ TEST_F(Druckbilder, EveryListKeepsEachTextWholeInsideItsColumnAndOnThePaper) {
 TEST_F(Druckbilder, SixTeamsWhoseNamesFitHaveTheirScheduleOnOnePage) {
   const Druckbild bild = drucke("kreisklasse", [](PrintCanvas& c) { return PrintTerminlisten(c, 0, 2, ""); });
   pruefeSatz(bild, "kreisklasse");
-  EXPECT_EQ(bild.seiten.size(), 1u);
+  EXPECT_EQ(bild.pages.size(), 1u);
   for (const std::string& t : teams(2)) EXPECT_TRUE(bild.enthaelt(t)) << t;
 }
 

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "platform/printer.h"
 #include "platform/text.h"
+#include "support/pdftext.h"
 
 TEST(RecordingCanvas, RecordsEveryCallWithPageFontAndPen) {
   RecordingCanvas c(4800, 6800, 600);
@@ -106,35 +105,6 @@ TEST(Printing, DialogAndPrinterChoiceAreScripted) {
   EXPECT_EQ(printing.jobs()[0]->title(), "Liste");
 }
 
-namespace {
-// Words of a PDF with their boxes in points, as pdftotext -bbox gives them.
-struct Word {
-  QString text;
-  double xMin, yMin, xMax, yMax;
-  int page;
-};
-
-std::vector<Word> readWords(const QString& pdf) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-  if (!p.waitForFinished(20000)) return {};
-  QString html = QString::fromUtf8(p.readAllStandardOutput());
-  std::vector<Word> out;
-  int page = 0;
-  QRegularExpression re(QString::fromLatin1(
-      "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-  for (auto it = re.globalMatch(html); it.hasNext();) {
-    auto m = it.next();
-    if (m.captured(0).startsWith(QStringLiteral("<page"))) {
-      ++page;
-      continue;
-    }
-    out.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                   m.captured(3).toDouble(), m.captured(4).toDouble(), page});
-  }
-  return out;
-}
-}  // namespace
 
 TEST(Printing, PdfOutputPlacesTextByItsTopLeftCorner) {
   QTemporaryDir dir;
@@ -164,17 +134,17 @@ TEST(Printing, PdfOutputPlacesTextByItsTopLeftCorner) {
   ASSERT_GT(width, 0);
   ASSERT_TRUE(QFile::exists(pdf));
 
-  std::vector<Word> words = readWords(pdf);
+  const std::vector<PdfWord> words = pdfLayout(fromQs(pdf)).words;
   ASSERT_EQ(words.size(), 3u) << "pdftotext found other words";
   auto word = [&](const QString& text) {
-    for (const Word& w : words)
-      if (w.text == text) return w;
+    for (const PdfWord& w : words)
+      if (QString::fromStdString(w.text) == text) return w;
     ADD_FAILURE() << "missing word " << text.toStdString();
-    return Word{};
+    return PdfWord{};
   };
-  const Word title = word(QString::fromUtf16(u"Schützenliste"));
-  const Word mark = word(QStringLiteral("Kerbwerk"));
-  const Word second = word(QStringLiteral("Seite2"));
+  const PdfWord title = word(QString::fromUtf16(u"Schützenliste"));
+  const PdfWord mark = word(QStringLiteral("Kerbwerk"));
+  const PdfWord second = word(QStringLiteral("Seite2"));
   EXPECT_EQ(title.page, 1);
   EXPECT_EQ(mark.page, 1);
   EXPECT_EQ(second.page, 2);

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "core/datafile.h"
@@ -15,16 +13,10 @@
 #include "output/aktionsliste.h"
 #include "platform/printer.h"
 #include "ranking/ranking.h"
+#include "support/filebytes.h"
 #include "support/testenv.h"
 
 namespace {
-
-std::string inhalt(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class RunnerTest : public DatabaseTest {
  protected:
@@ -35,10 +27,8 @@ class RunnerTest : public DatabaseTest {
     // Discipline 0: class 2 with two teams and two rounds, each won by Adler I.
     klasse(0, 2, "Kreisliga", 2, 2);
     klasse(0, 3, "Leerliga", 6, 1);
-    for (int disz : {0}) {
-      team(disz, 2, 1, 10);
-      team(disz, 2, 2, 20);
-    }
+    team(0, 2, 1, 10);
+    team(0, 2, 2, 20);
     for (auto [kampf, heim, gast, ringeHeim, ringeGast] : {std::tuple{1, 10, 20, 1500, 1480}, {2, 20, 10, 1485, 1490}}) {
       db::exec(gDbHaupt,
                "INSERT INTO Gegner (Disznr, Mklnr, Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr) "
@@ -102,7 +92,7 @@ class RunnerTest : public DatabaseTest {
              {satz_++, machflag, typ, art, klasse, anzeige, titel[typ], pfad, art ? ziel : std::string(),
               titel[typ], kopien});
   }
-  std::string datei(const std::string& name) const { return inhalt(dir->file(name)); }
+  std::string datei(const std::string& name) const { return readFileBytes(dir->file(name)); }
 
   int satz_ = 0;
 };

@@ -168,14 +168,14 @@ class ListenDruck {
     for (const ListenTabelle& t : dok_.Tabellen) {
       tabelle_ = &t;
       lage_ = spaltenlage(t, l_);
-      const ListenZeile* erste = nullptr;
-      for (const ListenZeile& z : t.Zeilen)
-        if (!z.leer()) {
-          erste = &z;
-          break;
-        }
+      const std::vector<ListenZeile>& z = t.Zeilen;
+      // Each row's height, measured once; an empty row has none.
+      std::vector<int> h(z.size());
+      for (size_t i = 0; i < z.size(); ++i) h[i] = z[i].leer() ? 0 : hoehe(z[i]);
+      size_t erste = 0;
+      while (erste < z.size() && z[erste].leer()) ++erste;
       const int luecke = y_ > tabellenStart_ ? l_.Zeile : 0;  // a blank line between tables
-      if (y_ + luecke + kopfHoehe() + (erste ? hoehe(*erste) : 0) > l_.Unten) {
+      if (y_ + luecke + kopfHoehe() + (erste < z.size() ? h[erste] : 0) > l_.Unten) {
         tabelle_ = nullptr;  // the new page's captions are this table's, printed below
         neueSeite();
         tabelle_ = &t;
@@ -183,15 +183,14 @@ class ListenDruck {
         y_ += luecke;
       }
       ueberschriften();
-      const std::vector<ListenZeile>& z = t.Zeilen;
       for (size_t i = 0; i < z.size(); ++i) {
         if (z[i].leer()) {
           if (y_ > tabellenStart_) y_ += l_.Zeile / 2;
           continue;
         }
-        if (i == 0 || z[i - 1].leer()) blockZusammenhalten(z, i);
-        if (y_ + hoehe(z[i]) > l_.Unten && y_ > tabellenStart_) neueSeite();
-        zeile(z[i]);
+        if (i == 0 || z[i - 1].leer()) blockZusammenhalten(z, h, i);
+        if (y_ + h[i] > l_.Unten && y_ > tabellenStart_) neueSeite();
+        zeile(z[i], h[i]);
       }
     }
     PrintPageFooter(c_, l_, dok_.Disznr);
@@ -199,9 +198,9 @@ class ListenDruck {
 
  private:
   // Starts a block on a new page when it would not fit on this one but fits on an empty one.
-  void blockZusammenhalten(const std::vector<ListenZeile>& z, size_t start) {
+  void blockZusammenhalten(const std::vector<ListenZeile>& z, const std::vector<int>& h, size_t start) {
     int summe = 0;
-    for (size_t i = start; i < z.size() && !z[i].leer(); ++i) summe += hoehe(z[i]);
+    for (size_t i = start; i < z.size() && !z[i].leer(); ++i) summe += h[i];
     if (y_ + summe > l_.Unten && tabellenStart_ + summe <= l_.Unten) neueSeite();
   }
 
@@ -253,8 +252,8 @@ class ListenDruck {
     tabellenStart_ = y_;
   }
 
-  void zeile(const ListenZeile& z) {
-    const int h = hoehe(z);
+  void zeile(const ListenZeile& z, int h) {
+    c_.setFont(PrintFont{"Times New Roman", 10, z.Fett});
     for (const Spaltenlage& s : lage_) text(s, zelle(z, s.index));
     y_ += h;
   }

@@ -35,6 +35,7 @@
 #include "season/ui/ZikoNSMklEinstellungenDlg.h"
 #include "season/ui/ZikoNeueSaisonDlg.h"
 #include "season/ui/ZikoTermineDlg.h"
+#include "support/combos.h"
 #include "support/entrymask.h"
 #include "support/testenv.h"
 
@@ -105,8 +106,7 @@ class SeasonRoad : public DatabaseTest, protected EntryMaskDriver {
     for (auto [club, team] : {std::pair{1, 1}, std::pair{2, 1}, std::pair{2, 2}, std::pair{3, 1}}) {
       dlg.ButtonMschNeuClick();
       int index = comboIndexOfKey(dlg.ComboBoxRmschnr, team);
-      dlg.ComboBoxRmschnr->setCurrentIndex(index);
-      emit dlg.ComboBoxRmschnr->activated(index);
+      waehle(dlg.ComboBoxRmschnr, index);
       dlg.ListBoxVereine->setCurrentRow(rowOfKey(dlg.ListBoxVereine, club));
     }
     ASSERT_EQ(dlg.ListBoxMsch->count(), 4);
@@ -205,8 +205,7 @@ class SeasonRoad : public DatabaseTest, protected EntryMaskDriver {
   void choose(int round, long heimVrnr, int heimMschnr) {
     int index = comboIndexOfKey(mask->ComboBoxWettkampfnr, round);
     ASSERT_GE(index, 0) << "round " << round;
-    mask->ComboBoxWettkampfnr->setCurrentIndex(index);
-    emit mask->ComboBoxWettkampfnr->activated(index);
+    waehle(mask->ComboBoxWettkampfnr, index);
     QCoreApplication::processEvents();
     int row = -1;
     for (size_t i = 0; i < mask->Paarungen.size(); ++i)

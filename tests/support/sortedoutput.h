@@ -1,13 +1,13 @@
 #pragma once
 // The sorted-output window over the hand-made season of sortsaison.h, discipline 0 chosen;
 // message boxes are scripted for the whole test.
-#include <QComboBox>
 #include <memory>
 
 #include "core/globals.h"
 #include "output/ui/ZikoSortierteAusgabeDlg.h"
 #include "platform/messages.h"
 #include "ranking/sortsaison.h"
+#include "support/combos.h"
 
 class SortedOutputTest : public SortSaison {
  protected:
@@ -19,11 +19,6 @@ class SortedOutputTest : public SortSaison {
   void TearDown() override {
     dlg.reset();
     SortSaison::TearDown();
-  }
-  // A choice in a combo box as the user makes it.
-  static void waehle(QComboBox* c, int index) {
-    c->setCurrentIndex(index);
-    emit c->activated(index);
   }
 
   msg::ScriptedMessages boxes;

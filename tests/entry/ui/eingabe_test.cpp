@@ -13,6 +13,7 @@
 #include "masterdata/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "support/combos.h"
 #include "support/entrymask.h"
 #include "support/testenv.h"
 
@@ -434,8 +435,7 @@ TEST_F(Eingabe, CancelKeepsTheMaskAndTheChoice) {
   EXPECT_EQ(mask->Geaendert, 1);
 
   boxes.answer(msg::IdCancel);
-  mask->ComboBoxWettkampfnr->setCurrentIndex(1);
-  emit mask->ComboBoxWettkampfnr->activated(1);
+  waehle(mask->ComboBoxWettkampfnr, 1);
   EXPECT_EQ(mask->ComboBoxWettkampfnr->currentIndex(), 0);
   EXPECT_EQ(mask->Kampfindex, 0);
 
@@ -511,20 +511,17 @@ TEST_F(Eingabe, LoadingResultsLineUpsAndClassesOfTheSameName) {
 
   // Round 2 has no result yet: the planned line-up with empty ring fields.
   boxes.clear();
-  mask->ComboBoxWettkampfnr->setCurrentIndex(1);
-  emit mask->ComboBoxWettkampfnr->activated(1);
+  waehle(mask->ComboBoxWettkampfnr, 1);
   EXPECT_EQ(boxes.count(), 0u);
   EXPECT_EQ(txt(pass(true, 0)), "202");
   EXPECT_EQ(txt(name(true, 1)), "Gast201");
   EXPECT_EQ(txt(rings(true, 0)), "");
   EXPECT_EQ(mask->Geaendert, 0);
 
-  mask->ComboBoxKlasse->setCurrentIndex(1);
-  emit mask->ComboBoxKlasse->activated(1);
+  waehle(mask->ComboBoxKlasse, 1);
   EXPECT_EQ(mask->Mklnr, 2);
   ASSERT_EQ(mask->ListBoxPaarungen->count(), 0) << "class 2 has no pairing in round 2";
-  mask->ComboBoxWettkampfnr->setCurrentIndex(0);
-  emit mask->ComboBoxWettkampfnr->activated(0);
+  waehle(mask->ComboBoxWettkampfnr, 0);
   ASSERT_EQ(mask->ListBoxPaarungen->count(), 1);
   EXPECT_EQ(mask->ListBoxPaarungen->item(0)->text(), qs("Hubertus I - Tell I"));
 }

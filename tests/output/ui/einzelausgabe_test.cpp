@@ -24,12 +24,6 @@ class Einzelausgabe : public SortedOutputTest {
     SortedOutputTest::TearDown();
   }
 
-  static std::string items(const QComboBox* c) {
-    std::string s;
-    for (int i = 0; i < c->count(); ++i)
-      s += fromQs(c->itemText(i)) + "=" + str(comboKey(c, i)) + "|";
-    return s;
-  }
   static std::string cell(const QTreeWidget* v, int row, int col) {
     return fromQs(v->topLevelItem(row)->text(col));
   }
@@ -66,7 +60,7 @@ TEST_F(Einzelausgabe, ClassesAreTakenByTheirNumber) {
   EXPECT_EQ(dlg->ComboBoxSortart->currentText(), qs("4"));
 
   seite(2);
-  EXPECT_EQ(items(dlg->ComboBoxMklEErg), "--Alle Klassen--=0|Liga=1|Liga=3|");
+  EXPECT_EQ(comboItems(dlg->ComboBoxMklEErg), "--Alle Klassen--=0|Liga=1|Liga=3|");
   waehle(dlg->ComboBoxMklEErg, 2);
   dlg->RadioGroup2Items[1]->click();
   EXPECT_EQ(dlg->ComboBoxDgnr->currentText(), qs("4"));
@@ -143,14 +137,14 @@ TEST_F(Einzelausgabe, TheTeamResultsPageStartsOnItsPairingsChosen) {
 
 TEST_F(Einzelausgabe, ClubListsFollowTheDiscipline) {
   dlg->show();
-  EXPECT_EQ(items(dlg->ComboBoxVereineMschfuehrer),
+  EXPECT_EQ(comboItems(dlg->ComboBoxVereineMschfuehrer),
             "--- alle Vereine ---=0|      10  Adler=10|      20  Falke=20|      30  Habicht=30|");
   seite(2);
   waehle(dlg->ComboBoxDisz, 1);
-  EXPECT_EQ(items(dlg->ComboBoxVrVereine), "      40  Eule=40|");
+  EXPECT_EQ(comboItems(dlg->ComboBoxVrVereine), "      40  Eule=40|");
   waehle(dlg->ComboBoxDisz, 2);
-  EXPECT_EQ(items(dlg->ComboBoxVrVereine), "");
-  EXPECT_EQ(items(dlg->ComboBoxVereineMschfuehrer), "--- alle Vereine ---=0|");
+  EXPECT_EQ(comboItems(dlg->ComboBoxVrVereine), "");
+  EXPECT_EQ(comboItems(dlg->ComboBoxVereineMschfuehrer), "--- alle Vereine ---=0|");
   seite(4);
   EXPECT_EQ(dlg->ListViewVErg->topLevelItemCount(), 0);
 }

@@ -20,6 +20,7 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text.h"
+#include "support/combos.h"
 #include "support/filebytes.h"
 #include "support/saisondaten.h"
 #include "support/testenv.h"
@@ -40,16 +41,6 @@ class Ausgaben : public DatabaseTest {
     DatabaseTest::TearDown();
   }
 
-  static std::string items(const QComboBox* c) {
-    std::string s;
-    for (int i = 0; i < c->count(); ++i) s += fromQs(c->itemText(i)) + "=" + str(comboKey(c, i)) + "|";
-    return s;
-  }
-  void waehle(QComboBox* vereine, int index) {
-    vereine->setCurrentIndex(index);
-    emit vereine->activated(index);
-  }
-
   std::unique_ptr<TZikoNSAusgabenDlg> dlg;
 };
 
@@ -59,21 +50,21 @@ TEST_F(Ausgaben, ListsCarryKeysAndTheClassListFollowsTheClub) {
   EXPECT_EQ(fromQs(dlg->windowTitle()), "Ausgaben Luftgewehr, Saison 2027");
   EXPECT_EQ(fromQs(dlg->GroupBoxMF2->title()), "Seriendruck Mannschaftsleiter Luftgewehr");
   for (QComboBox* c : {dlg->ComboBoxSttabVr, dlg->ComboBoxVrTl, dlg->ComboBoxMFVr})
-    EXPECT_EQ(items(c), "--- alle Vereine ---=0|A & B <C>=2|Schützen Süd=3|");
+    EXPECT_EQ(comboItems(c), "--- alle Vereine ---=0|A & B <C>=2|Schützen Süd=3|");
   const std::string alle = " -- alle Klassen --=0|Kreisklasse=1|Gauliga=2|";
   for (QComboBox* c : {dlg->ComboBoxKlasseSttab, dlg->ComboBoxKlasseTrlist, dlg->ComboBoxKlasseMF})
-    EXPECT_EQ(items(c), alle);
+    EXPECT_EQ(comboItems(c), alle);
 
   const std::pair<QComboBox*, QComboBox*> pages[] = {{dlg->ComboBoxSttabVr, dlg->ComboBoxKlasseSttab},
                                                       {dlg->ComboBoxVrTl, dlg->ComboBoxKlasseTrlist},
                                                       {dlg->ComboBoxMFVr, dlg->ComboBoxKlasseMF}};
   for (const auto& [vereine, klassen] : pages) {
     waehle(vereine, 2);
-    EXPECT_EQ(items(klassen), " -- alle Klassen --=0|Kreisklasse=1|Kreisklasse=1|Gauliga=2|");
+    EXPECT_EQ(comboItems(klassen), " -- alle Klassen --=0|Kreisklasse=1|Kreisklasse=1|Gauliga=2|");
     klassen->setCurrentIndex(2);
     EXPECT_EQ(TZikoNSAusgabenDlg::gewaehlteKlasse(klassen), 1);
     waehle(vereine, 0);
-    EXPECT_EQ(items(klassen), alle);
+    EXPECT_EQ(comboItems(klassen), alle);
     EXPECT_EQ(klassen->currentIndex(), 0);
   }
 }

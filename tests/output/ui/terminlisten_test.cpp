@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text.h"
+#include "support/combos.h"
 #include "support/filebytes.h"
 #include "support/pdftext.h"
 #include "support/terminseason.h"
@@ -30,10 +31,7 @@ class TerminlistenSeite : public TerminSeasonTest {
     dlg.reset();
     TerminSeasonTest::TearDown();
   }
-  void waehleVerein(int index) {
-    dlg->ComboBoxVrTl->setCurrentIndex(index);
-    emit dlg->ComboBoxVrTl->activated(index);
-  }
+  void waehleVerein(int index) { waehle(dlg->ComboBoxVrTl, index); }
   // Shows the view through the page's command; its lines as the text writes them.
   std::string anzeigen() {
     QTimer::singleShot(0, ZikoNSTerminlistenDlg, [] { ZikoNSTerminlistenDlg->closeWith(mrCancel); });

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/instancelock.h"
+#include "support/testenv.h"
 
 namespace {
 // A name of this test process alone: a copy of the program running on the machine holds the
@@ -87,8 +88,8 @@ TEST(InstanceLock, AnUnusableRuntimeFolderFallsBackToTmpAndStillGuards) {
 }
 
 TEST(FolderLock, OneCopyPerFolderWhateverItsRuntimeFolder) {
-  char folder[] = "/tmp/zk-ordner-XXXXXX";
-  ASSERT_NE(mkdtemp(folder), nullptr);
+  ScopedWorkDir work;
+  const char* folder = work.path().c_str();
   FolderLock first;
   ASSERT_TRUE(first.acquire(folder));
   pid_t child = fork();
@@ -104,5 +105,4 @@ TEST(FolderLock, OneCopyPerFolderWhateverItsRuntimeFolder) {
   FolderLock again;
   EXPECT_TRUE(again.acquire(folder));
   again.release();
-  rmdir(folder);
 }

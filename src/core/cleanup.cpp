@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/schema.h"
 #include "platform/text.h"
 
 // Every table is read once, the passes decide on the rows in memory in the order the
@@ -282,7 +283,7 @@ void Cleaner::run() {
   for (size_t r = 0; r < names.size(); ++r) {
     if (names.text(r, 1).empty()) {
       long nr = names.num(r, 0);
-      exec("UPDATE Disznamen SET Bezeichnung=? WHERE Nr=?;", {"Disziplin " + str(nr + 1), nr});
+      exec("UPDATE Disznamen SET Bezeichnung=? WHERE Nr=?;", {defaultDisciplineName(nr), nr});
     }
     step(r + 1);
   }

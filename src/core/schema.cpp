@@ -164,6 +164,8 @@ std::string currentSeasonName() {
   return buf;
 }
 
+std::string defaultDisciplineName(long nr) { return "Disziplin " + str(nr + 1); }
+
 bool insertDisznamenRow(int nr, const std::string& name, const std::string& season) {
   return db::exec(gDbHaupt,
                   "INSERT INTO Disznamen (Nr, Bezeichnung, Saisonname, WklNr, Kampfindex, Mklindex, "

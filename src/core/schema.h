@@ -42,5 +42,7 @@ bool insertRmeImportRow(long d, const std::string& folder, const std::string& us
 void addDisciplineSettingsRows(int nr);
 // "%4d/%4d": this calendar year and the next, the season of a new discipline.
 std::string currentSeasonName();
+// The name a discipline without one is shown and stored under.
+std::string defaultDisciplineName(long nr);
 // The name row of a new discipline with its default settings; false when it failed.
 bool insertDisznamenRow(int nr, const std::string& name, const std::string& season);

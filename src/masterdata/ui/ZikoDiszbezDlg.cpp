@@ -17,9 +17,6 @@ TZikoDiszbezDlg* ZikoDiszbezDlg = nullptr;
 
 namespace {
 
-// A discipline without a name is called as the clean-up names it.
-std::string defaultName(long nr) { return "Disziplin " + str(nr + 1); }
-
 // The tables of the main database that hold rows of one discipline. Age classes and
 // shooter bans stay: they are kept per discipline number on purpose.
 const char* const kDisciplineRows[] = {"Gegner",  "Mschklassen",  "Termine",     "Msch_in_klassen",
@@ -89,7 +86,7 @@ void TZikoDiszbezDlg::fillList() {
   db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC");
   for (size_t r = 0; r < t.size(); ++r) {
     long nr = t.num(r, 0);
-    QListWidgetItem* item = addListItem(ListView1, t.text(r, 1).empty() ? defaultName(nr) : t.text(r, 1), nr);
+    QListWidgetItem* item = addListItem(ListView1, t.text(r, 1).empty() ? defaultDisciplineName(nr) : t.text(r, 1), nr);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
   }
   ButtonEntfernen->setEnabled(false);
@@ -124,7 +121,7 @@ bool TZikoDiszbezDlg::saveAll() {
         continue;
       }
       long nr = keyOf(item);
-      db::exec(gDbHaupt, "UPDATE Disznamen SET Bezeichnung=? WHERE Nr=?;", {name.empty() ? defaultName(nr) : name, nr});
+      db::exec(gDbHaupt, "UPDATE Disznamen SET Bezeichnung=? WHERE Nr=?;", {name.empty() ? defaultDisciplineName(nr) : name, nr});
     }
     t.commit();
   }
@@ -144,7 +141,7 @@ void TZikoDiszbezDlg::ButtonNeuClick() {
   db::Table last = db::query(gDbHaupt, "SELECT MAX(Nr) FROM Disznamen;");
   if (!last.ok) return;
   int nr = last.empty() || last.text(0, 0).empty() ? 0 : last.integer(0, 0) + 1;
-  std::string name = defaultName(nr);
+  std::string name = defaultDisciplineName(nr);
   if (!insertDisznamenRow(nr, name, currentSeasonName())) return;
   addDisciplineSettingsRows(nr);
   QListWidgetItem* item = addListItem(ListView1, name, nr);

@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/schema.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
@@ -88,7 +89,7 @@ void TZikoWklAdressenDlg::FormShow() {
   db::Table disz = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC");
   for (size_t r = 0; r < disz.size(); ++r) {
     long nr = disz.num(r, 0);
-    addListItem(ListBoxDisz, disz.text(r, 1).empty() ? "Disziplin " + str(nr + 1) : disz.text(r, 1), nr);
+    addListItem(ListBoxDisz, disz.text(r, 1).empty() ? defaultDisciplineName(nr) : disz.text(r, 1), nr);
   }
   fillManagers();
   {

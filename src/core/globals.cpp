@@ -1,9 +1,5 @@
 #include "core/globals.h"
 
-#include <QFile>
-
-#include "platform/text.h"
-
 Einstellungssatz gEinstellungen{};
 _ziko_intdat gIntdat;
 
@@ -33,4 +29,3 @@ std::string folderPart(const std::string& path) {
   return path.substr(0, p);
 }
 
-std::string localPath(const std::string& path) { return QFile::encodeName(qs(path)).toStdString(); }

@@ -137,6 +137,3 @@ std::string joinPath(const std::string& folder, const std::string& name);
 std::string fileNamePart(const std::string& path);
 // The folder part of a path, without the trailing separator.
 std::string folderPart(const std::string& path);
-// A path (cp1252, like every text of the program) as the file system spells it, for the
-// calls that take a file name directly instead of through Qt: std::filesystem, POSIX, SQLite.
-std::string localPath(const std::string& path);

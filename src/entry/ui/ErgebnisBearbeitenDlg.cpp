@@ -5,6 +5,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "masterdata/ui/DisziplinAuswahl.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 
@@ -64,12 +65,10 @@ QHBoxLayout* TErgebnisBearbeitenDlg::buttonRow(std::initializer_list<QPushButton
 }
 
 void TErgebnisBearbeitenDlg::showDisciplines() {
-  {
+  FillDisziplinenCombo(ComboBoxDisz, gEinstellungen.AktDisznr);
+  if (ComboBoxDisz->currentIndex() < 0) {
     QSignalBlocker block(ComboBoxDisz);
-    ComboBoxDisz->clear();
-    db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
-    for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-    ComboBoxDisz->setCurrentIndex(std::max(0, comboIndexOfKey(ComboBoxDisz, gEinstellungen.AktDisznr)));
+    ComboBoxDisz->setCurrentIndex(0);
   }
   ShownDisznr = static_cast<int>(comboKey(ComboBoxDisz, -1, gEinstellungen.AktDisznr));
   LoadPositions(ShownDisznr);

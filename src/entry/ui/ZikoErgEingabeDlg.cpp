@@ -17,6 +17,7 @@
 #include "masterdata/ui/ZikoSchuetzenAnzeigenDlg.h"
 #include "platform/elide.h"
 #include "platform/fieldfilter.h"
+#include "masterdata/ui/DisziplinAuswahl.h"
 #include "platform/keydata.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -54,13 +55,7 @@ const eingabe::Gegnerzeile* TZikoErgEingabeDlg::chosenPaarung() const {
 void TZikoErgEingabeDlg::FormShow() {
   QScopedValueRollback<bool> loading(loading_, true);
   LoadPositions(gEinstellungen.AktDisznr);
-  {
-    QSignalBlocker block(ComboBoxDisz);
-    ComboBoxDisz->clear();
-    db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
-    for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-    ComboBoxDisz->setCurrentIndex(comboIndexOfKey(ComboBoxDisz, gEinstellungen.AktDisznr));
-  }
+  FillDisziplinenCombo(ComboBoxDisz, gEinstellungen.AktDisznr);
   FillKlassenListe();
   LoadPaarung(Mklindex);
   // The remembered picker comes after the mask stands, so it opens beside and above it.

@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "masterdata/ui/DisziplinAuswahl.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 
@@ -98,13 +99,10 @@ TZikoJahrgangsklassenDlg::TZikoJahrgangsklassenDlg(QWidget* parent) : ZDialog(pa
 }
 
 void TZikoJahrgangsklassenDlg::FormShow() {
-  {
+  FillDisziplinenCombo(ComboBoxDisz, gEinstellungen.AktDisznr);
+  if (ComboBoxDisz->currentIndex() < 0) {
     QSignalBlocker block(ComboBoxDisz);
-    ComboBoxDisz->clear();
-    db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC");
-    for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-    int index = comboIndexOfKey(ComboBoxDisz, gEinstellungen.AktDisznr);
-    ComboBoxDisz->setCurrentIndex(index >= 0 ? index : (ComboBoxDisz->count() > 0 ? 0 : -1));
+    ComboBoxDisz->setCurrentIndex(0);
   }
   ComboBoxDiszChange();
 }

@@ -23,35 +23,39 @@ std::vector<std::string> LadeTermine(sqlite3* db, int disznr, long klasse, int r
 
 namespace {
 
-void insertDates(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates,
+bool insertDates(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates,
                  size_t count) {
   for (size_t i = 0; i < count; ++i)
-    db::exec(db, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (?, ?, ?, ?);",
-             {klasse, static_cast<long>(i + 1), dates[i].empty() ? std::string(" ") : dates[i],
-              disznr});
+    if (!db::exec(db, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (?, ?, ?, ?);",
+                  {klasse, static_cast<long>(i + 1), dates[i].empty() ? std::string(" ") : dates[i],
+                   disznr}))
+      return false;
+  return true;
 }
 
 }  // namespace
 
-void SpeichereTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates) {
+bool SpeichereTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates) {
   db::Transaction t(db);
-  db::exec(db,
-           "DELETE FROM Termine WHERE Mklnr=? AND Disznr=? AND Nr_in_klasse BETWEEN 1 AND ?;",
-           {klasse, disznr, static_cast<long>(dates.size())});
-  insertDates(db, disznr, klasse, dates, dates.size());
-  t.commit();
+  return db::exec(db,
+                  "DELETE FROM Termine WHERE Mklnr=? AND Disznr=? AND Nr_in_klasse BETWEEN 1 AND ?;",
+                  {klasse, disznr, static_cast<long>(dates.size())}) &&
+         insertDates(db, disznr, klasse, dates, dates.size()) && t.commit();
 }
 
-void UebertrageTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates) {
+bool UebertrageTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates) {
   db::Table a = db::query(db, "SELECT AnzahlTermine FROM Mschklassen WHERE Disznr=? AND Nr=?;",
                           {disznr, klasse});
+  if (!a.ok) return false;
   db::Transaction t(db);
-  db::exec(db, "DELETE FROM Termine WHERE Mklnr=? AND Disznr=? AND Nr_in_klasse <= ?;",
-           {klasse, disznr, kTerminZeilen});
+  if (!db::exec(db, "DELETE FROM Termine WHERE Mklnr=? AND Disznr=? AND Nr_in_klasse <= ?;",
+                {klasse, disznr, kTerminZeilen}))
+    return false;
   if (!a.empty()) {
     long bouts = std::min<long>(a.num(0, 0), kTerminZeilen);
-    insertDates(db, disznr, klasse, dates,
-                static_cast<size_t>(std::clamp<long>(bouts, 0, static_cast<long>(dates.size()))));
+    if (!insertDates(db, disznr, klasse, dates,
+                     static_cast<size_t>(std::clamp<long>(bouts, 0, static_cast<long>(dates.size())))))
+      return false;
   }
-  t.commit();
+  return t.commit();
 }

@@ -16,8 +16,9 @@ inline constexpr int kTerminLaenge = 45;
 std::vector<std::string> LadeTermine(sqlite3* db, int disznr, long klasse, int rows);
 
 // Replaces the dates of bouts 1 .. dates.size() of a class; an empty date is stored as " ".
-void SpeichereTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates);
+// All or nothing: false, with the dates as they were, when a statement failed.
+bool SpeichereTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates);
 
 // Gives another class the dates of bouts 1 .. dates.size(), as far as that class has bouts;
-// every other date it held within the dialog's rows is removed.
-void UebertrageTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates);
+// every other date it held within the dialog's rows is removed. All or nothing, as above.
+bool UebertrageTermine(sqlite3* db, int disznr, long klasse, const std::vector<std::string>& dates);

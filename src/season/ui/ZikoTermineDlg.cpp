@@ -156,8 +156,7 @@ bool TZikoTermineDlg::saveShownClass(bool tell) {
   if (klasseNr_ < 0 || loading_) return true;
   std::vector<std::string> dates;
   if (!shownDates(dates, tell)) return false;
-  SpeichereTermine(gDbHaupt, gEinstellungen.AktDisznr, klasseNr_, dates);
-  return true;
+  return SpeichereTermine(gDbHaupt, gEinstellungen.AktDisznr, klasseNr_, dates);
 }
 
 void TZikoTermineDlg::panelFocusChanged(QWidget* old, QWidget* now) {
@@ -193,10 +192,12 @@ void TZikoTermineDlg::ButtonTanAlleClick() {
   if (klasseNr_ < 0 || !saveShownClass()) return;
   std::vector<std::string> dates;
   shownDates(dates, false);
+  // Every following class or none.
   db::Transaction t(gDbHaupt);
-  for (int i = ComboBoxKlasse->currentIndex() + 1; i < ComboBoxKlasse->count(); ++i)
-    UebertrageTermine(gDbHaupt, gEinstellungen.AktDisznr, comboKey(ComboBoxKlasse, i), dates);
-  t.commit();
+  bool ok = true;
+  for (int i = ComboBoxKlasse->currentIndex() + 1; ok && i < ComboBoxKlasse->count(); ++i)
+    ok = UebertrageTermine(gDbHaupt, gEinstellungen.AktDisznr, comboKey(ComboBoxKlasse, i), dates);
+  if (ok) t.commit();
 }
 
 void TZikoTermineDlg::ButtonUebernehmenClick() {

@@ -42,7 +42,8 @@ class TZikoTermineDlg : public ZDialog {
  private:
   void showClass(long nr);
   // false when a date holds a character cp1252 cannot: nothing is stored, and with
-  // tell the message names it and the field takes the focus.
+  // tell the message names it and the field takes the focus. false as well when storing
+  // failed (the error box was shown); the stored dates stay as they were.
   bool saveShownClass(bool tell = true);
   bool shownDates(std::vector<std::string>& dates, bool tell);
   void putDates(const std::vector<std::string>& dates);

@@ -228,4 +228,25 @@ TEST_F(TermineDlgTest, ADateCp1252CannotHoldIsRefusedNotStoredAsQuestionMark) {
   EXPECT_TRUE(dates(2).empty());
 }
 
+TEST_F(TermineDlgTest, AFailedSaveKeepsTheStoredDatesAndTheWindowOpen) {
+  addClass(1, "Oberliga", 3);
+  addClass(2, "Kreisliga", 3);
+  addDate(1, 1, "alt");
+  addDate(2, 1, "bleibt");
+  auto& d = open();
+  ASSERT_TRUE(db::exec(gDbHaupt, "CREATE TRIGGER nein BEFORE INSERT ON Termine WHEN NEW.Nr_in_klasse = 2 "
+                                 "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;"));
+  msg::ScriptedMessages boxes;
+  type(1, "neu");
+  d.ButtonTanAlleClick();
+  d.ButtonUebernehmenClick();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(dates(1).at(1), "alt");
+  EXPECT_EQ(dates(2).at(1), "bleibt");
+  ASSERT_TRUE(db::exec(gDbHaupt, "DROP TRIGGER nein;"));
+  d.ButtonUebernehmenClick();
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(dates(1).at(1), "neu");
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/keydata.h"
 
+#include <QSignalBlocker>
+
 #include "platform/text.h"
 
 namespace {
@@ -70,4 +72,11 @@ QTreeWidgetItem* itemOfKey(const QTreeWidget* tree, long key) {
   for (int i = 0; i < tree->topLevelItemCount(); ++i)
     if (keyOf(tree->topLevelItem(i)) == key) return tree->topLevelItem(i);
   return nullptr;
+}
+
+void chooseRow(QTreeWidget* tree, QTreeWidgetItem* item) {
+  QSignalBlocker block(tree);
+  tree->clearSelection();
+  tree->setCurrentItem(item);
+  if (item) item->setSelected(true);
 }

@@ -25,3 +25,5 @@ long keyOf(const QTreeWidgetItem* item, long none = -1);
 QTreeWidgetItem* addTreeRow(QTreeWidget* tree, const std::vector<std::string>& cells, long key);
 long currentKey(const QTreeWidget* tree, long none = -1);
 QTreeWidgetItem* itemOfKey(const QTreeWidget* tree, long key);  // top-level rows; nullptr when absent
+// Makes item (or none) the current and only selected row, without the tree's signals.
+void chooseRow(QTreeWidget* tree, QTreeWidgetItem* item);

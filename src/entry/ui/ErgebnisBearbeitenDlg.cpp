@@ -36,13 +36,6 @@ QTreeWidgetItem* TErgebnisBearbeitenDlg::chosenRow(const QTreeWidget* list) {
   return item && item->isSelected() ? item : nullptr;
 }
 
-void TErgebnisBearbeitenDlg::chooseRow(QTreeWidget* list, QTreeWidgetItem* item) {
-  QSignalBlocker block(list);
-  list->clearSelection();
-  list->setCurrentItem(item);
-  if (item) item->setSelected(true);
-}
-
 void TErgebnisBearbeitenDlg::onChoice(QTreeWidget* list, std::function<void()> handler) {
   connect(list, &QTreeWidget::itemSelectionChanged, this, std::move(handler));
 }

@@ -38,8 +38,6 @@ class TErgebnisBearbeitenDlg : public ZDialog {
 
   // The chosen row of a list, or nullptr.
   static QTreeWidgetItem* chosenRow(const QTreeWidget* list);
-  // Makes item (or none) the only chosen row without running the list's handler.
-  static void chooseRow(QTreeWidget* list, QTreeWidgetItem* item);
   // Runs handler whenever the user changes the choice in list.
   void onChoice(QTreeWidget* list, std::function<void()> handler);
 

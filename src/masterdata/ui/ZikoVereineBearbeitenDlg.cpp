@@ -148,12 +148,7 @@ void TZikoVereineBearbeitenDlg::fillList() {
 
 void TZikoVereineBearbeitenDlg::selectRow(int index) {
   QTreeWidgetItem* item = index >= 0 ? ListView1->topLevelItem(index) : nullptr;
-  {
-    QSignalBlocker block(ListView1);
-    ListView1->clearSelection();
-    ListView1->setCurrentItem(item);
-    if (item) item->setSelected(true);
-  }
+  chooseRow(ListView1, item);
   if (item) {
     ListView1->scrollToItem(item);
     ListView1Change();

@@ -11,15 +11,6 @@
 #include "season/klassenfolge.h"
 #include "season/ui/KlassenAuswahl.h"
 
-namespace {
-void selectFirst(QTreeWidget* list) {
-  QSignalBlocker block(list);
-  QTreeWidgetItem* first = list->topLevelItem(0);
-  list->setCurrentItem(first);
-  if (first) first->setSelected(true);
-}
-}  // namespace
-
 TMannschaftsWahlDlg::TMannschaftsWahlDlg(QWidget* parent, ReceiverRole role) : ZDialog(parent) {
   ComboBoxKlasse = new QComboBox(this);
   ComboBoxKlasse->setMaxVisibleItems(20);
@@ -77,7 +68,7 @@ void TMannschaftsWahlDlg::showTeamChoice() {
 void TMannschaftsWahlDlg::ComboBoxKlasseChange() {
   gIntdat.SchuetzenWahl[0] = 0;
   fillVereine();
-  selectFirst(ListViewVereine);
+  chooseRow(ListViewVereine, ListViewVereine->topLevelItem(0));
   fillMannschaften();
 }
 
@@ -113,7 +104,7 @@ void TMannschaftsWahlDlg::fillMannschaften() {
     LabelVname->setText(ListViewVereine->currentItem()->text(1));
     clubChanged(vrnr);
   }
-  selectFirst(ListViewMannschaften);
+  chooseRow(ListViewMannschaften, ListViewMannschaften->topLevelItem(0));
   teamChanged();
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "masterdata/ui/DisziplinAuswahl.h"
 #include "platform/keydata.h"
 #include "platform/text.h"
 
@@ -48,12 +49,8 @@ TZikoErgebnisformatDlg::TZikoErgebnisformatDlg(QWidget* parent) : ZDialog(parent
 }
 
 void TZikoErgebnisformatDlg::FormShow() {
-  QSignalBlocker block(ComboBoxDisz);
-  ComboBoxDisz->clear();
   gezeigt_ = gEinstellungen.AktDisznr;
-  db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
-  for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-  ComboBoxDisz->setCurrentIndex(comboIndexOfKey(ComboBoxDisz, gezeigt_));
+  FillDisziplinenCombo(ComboBoxDisz, gezeigt_);
   ladeFlag();
 }
 

@@ -10,6 +10,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "exchange/services.h"
+#include "masterdata/ui/DisziplinAuswahl.h"
 #include "output/aktionsliste.h"
 #include "output/ui/ZikoSAALEinstellungenDlg.h"
 #include "platform/keydata.h"
@@ -106,13 +107,7 @@ bool TZikoSAAktionslisteDlg::previewKey(int key, Qt::KeyboardModifiers modifiers
 
 void TZikoSAAktionslisteDlg::FormShow() {
   gIntdat.AktionDisznr = gEinstellungen.AktDisznr;
-  {
-    QSignalBlocker block(ComboBoxDisz);
-    ComboBoxDisz->clear();
-    db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
-    for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-    ComboBoxDisz->setCurrentIndex(comboIndexOfKey(ComboBoxDisz, gIntdat.AktionDisznr));
-  }
+  FillDisziplinenCombo(ComboBoxDisz, gIntdat.AktionDisznr);
   loadDiscipline();
   loadList();
   ListViewAL->setFocus();
@@ -177,15 +172,8 @@ void TZikoSAAktionslisteDlg::selectKey(long key) {
         break;
       }
   }
-  {
-    QSignalBlocker block(ListViewAL);
-    ListViewAL->clearSelection();
-    ListViewAL->setCurrentItem(item);
-    if (item) {
-      item->setSelected(true);
-      ListViewAL->scrollToItem(item);
-    }
-  }
+  chooseRow(ListViewAL, item);
+  if (item) ListViewAL->scrollToItem(item);
   updateMoveButtons();
 }
 

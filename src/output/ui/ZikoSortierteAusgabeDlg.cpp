@@ -8,6 +8,7 @@
 
 #include "core/db.h"
 #include "core/globals.h"
+#include "masterdata/ui/DisziplinAuswahl.h"
 #include "platform/listlook.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
@@ -57,13 +58,7 @@ int TZikoSortierteAusgabeDlg::checkedIndex(const std::vector<QRadioButton*>& ite
 void TZikoSortierteAusgabeDlg::FormShow() {
   LoadDiszSettings(gEinstellungen.AktDisznr);
   Mklindex = 0;
-  {
-    QSignalBlocker block(ComboBoxDisz);
-    ComboBoxDisz->clear();
-    db::Table t = db::query(gDbHaupt, "SELECT Nr, Bezeichnung FROM Disznamen ORDER BY Nr ASC;");
-    for (size_t r = 0; r < t.size(); ++r) addComboItem(ComboBoxDisz, t.text(r, 1), t.num(r, 0));
-    ComboBoxDisz->setCurrentIndex(comboIndexOfKey(ComboBoxDisz, gEinstellungen.AktDisznr));
-  }
+  FillDisziplinenCombo(ComboBoxDisz, gEinstellungen.AktDisznr);
   check(RadioGroup1Items, 1);
   ComboBoxSortart->setEnabled(true);
   check(RadioGroup2Items, 0);

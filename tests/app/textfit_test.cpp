@@ -167,8 +167,9 @@ TEST_F(TextFit, GridLinesInTheListsOfTheWindowsThatDrawThemAndAFixedDocumentsWin
     for (QAbstractItemView* view : dialog->findChildren<QAbstractItemView*>())
       if (view->window() == dialog && !qobject_cast<QHeaderView*>(view) && hasGridLines(view) != withGrid.count(name))
         wrong.push_back(name + (hasGridLines(view) ? " has grid lines" : " has none"));
-    if (name == "TZikoNSAusgabenDlg")
+    if (name == "TZikoNSAusgabenDlg") {
       EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "the season documents window has a fixed size";
+    }
   });
   DestroyWindows();
   EXPECT_TRUE(wrong.empty()) << wrong.size() << ", the first: " << wrong[0];

@@ -155,6 +155,8 @@ void ZDialog::showBeside(QWidget* owner, const QWidget* keep) {
     setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     move(at);
   }
+  // The size it will show with, which a window never sized is given only when shown.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
   if (owner) {
     // A place of its own (where the user left it) stands while it is on the screen and
     // covers nothing of the owner; any other opens beside the owner.

@@ -120,8 +120,10 @@ QAction* TForm1::newAction(const char* caption, void (TForm1::*handler)()) {
 template <class Dialog>
 QAction* TForm1::showsDialog(const char* caption, Dialog** global) {
   auto* action = newAction(caption);
-  connect(action, &QAction::triggered, this, [global] {
+  // A window may have changed the discipline or its season: the caption follows at once.
+  connect(action, &QAction::triggered, this, [this, global] {
     if (*global) (*global)->ShowModal();
+    refreshCaption();
   });
   return action;
 }

@@ -83,18 +83,94 @@ void ZDialog::showHelp() {
   if (!helpTopic_.empty()) help::showTopic(helpTopic_);
 }
 
-void ZDialog::showBeside(QWidget* owner) {
-  // A window that has no place of its own yet opens beside its owner.
-  const bool placed = testAttribute(Qt::WA_Moved) || hiddenAt_;
+namespace {
+
+// A window's frame when its inside stands at insideAt: the real frame once the window
+// manager framed it; until then a place given by move() is the frame's, and a title bar
+// and a thin border are reckoned with.
+QRect frameAt(const QWidget* w, QPoint insideAt) {
+  if (w->isVisible() && w->frameGeometry() != w->geometry()) {
+    const QRect f = w->frameGeometry(), g = w->geometry();
+    return QRect(insideAt, w->size())
+        .marginsAdded(QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()));
+  }
+  const int title = w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w) + 8;
+  return QRect(insideAt, w->size() + QSize(8, title + 4));
+}
+
+int clampTo(int v, int low, int high) { return std::clamp(v, low, std::max(low, high)); }
+
+}  // namespace
+
+void placeBeside(QWidget* companion, QWidget* owner, const QWidget* keep) {
+  QScreen* screen = owner->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  constexpr int gap = 8;
+  QRect o = owner->frameGeometry();
+  if (!owner->isVisible() || o == owner->geometry()) o = frameAt(owner, owner->geometry().topLeft());
+  const QRect c = frameAt(companion, companion->geometry().topLeft());
+  const int w = c.width(), h = c.height();
+  const int y = clampTo(o.top(), area.top(), area.bottom() + 1 - h);
+  QPoint at;
+  int ownerX = o.left();
+  if (o.right() + 1 + gap + w <= area.right() + 1) {
+    at = {o.right() + 1 + gap, y};
+  } else if (o.left() - gap - w >= area.left()) {
+    at = {o.left() - gap - w, y};
+  } else if (o.width() + gap + w <= area.width()) {
+    // No room beside the owner where it stands: it moves aside, toward the side with less room.
+    if (area.right() - o.right() >= o.left() - area.left()) {
+      ownerX = area.right() + 1 - w - gap - o.width();
+      at = {ownerX + o.width() + gap, y};
+    } else {
+      ownerX = area.left() + w + gap;
+      at = {area.left(), y};
+    }
+  } else {
+    // A screen too narrow for both: owner and companion at its two edges, the companion on
+    // the side where it leaves the owner's list uncovered, if there is one.
+    ownerX = area.left();
+    at = {area.right() + 1 - w, y};
+    if (keep) {
+      const QPoint border(owner->geometry().left() - o.left(), owner->geometry().top() - o.top());
+      const QRect list(QPoint(ownerX, o.top()) + border + keep->mapTo(owner, QPoint(0, 0)), keep->size());
+      if (list.intersects(QRect(at, c.size()))) {
+        ownerX = area.right() + 1 - o.width();
+        at = {area.left(), y};
+      }
+    }
+  }
+  if (ownerX != o.left() || !area.contains(o)) {
+    const int ownerY = clampTo(o.top(), area.top(), area.bottom() + 1 - o.height());
+    owner->move(clampTo(ownerX, area.left(), area.right() + 1 - o.width()), ownerY);
+  }
+  companion->move(at);
+}
+
+void ZDialog::showBeside(QWidget* owner, const QWidget* keep) {
   if (owner && parentWidget() != owner) {
     // Changing the owner must not move the window from where it was placed.
     QPoint at = pos();
     setParent(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    if (placed) move(at);
+    move(at);
   }
-  if (owner && !placed) move(owner->frameGeometry().topRight() + QPoint(8, 0));
+  // The size it will show with, which a window never sized is given only when shown.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
+  if (owner) {
+    // A place of its own (where the user left it) stands while it is on the screen and
+    // covers nothing of the owner; any other opens beside the owner.
+    const QPoint inside = isVisible() ? geometry().topLeft() : hiddenAt_.value_or(geometry().topLeft());
+    const QRect frame = frameAt(this, inside);
+    const QRect area = owner->screen() ? owner->screen()->availableGeometry() : frame;
+    const bool placed = isVisible() || hiddenAt_ || testAttribute(Qt::WA_Moved);
+    if (!placed || !area.contains(frame) || frame.intersects(owner->frameGeometry())) {
+      hiddenAt_.reset();
+      placeBeside(this, owner, keep);
+    }
+  }
   show();
-  keepOnScreen(owner);
+  if (!owner) keepOnScreen();
   raise();
 }
 
@@ -103,20 +179,15 @@ void ZDialog::keepOnScreen(const QWidget* owner) {
   if (!screen) return;
   const QRect area = screen->availableGeometry();
   QRect frame = frameGeometry();
-  // Until the window manager has framed the window its frame is unknown: reckon with a
-  // title bar above it, since a place given by move() is that of the frame.
-  if (frame == geometry()) {
-    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 8;
-    frame.setSize(frame.size() + QSize(8, title + 4));
-  }
+  if (frame == geometry()) frame = frameAt(this, geometry().topLeft());
   QPoint at = frame.topLeft();
   // Past the right edge: try the owner's other side before pushing it back in.
   if (frame.right() > area.right() && owner) {
     int left = owner->frameGeometry().left() - frame.width() - 8;
     if (left >= area.left()) at.setX(left);
   }
-  at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
-  at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+  at.setX(clampTo(at.x(), area.left(), area.right() + 1 - frame.width()));
+  at.setY(clampTo(at.y(), area.top(), area.bottom() + 1 - frame.height()));
   move(at);
 }
 

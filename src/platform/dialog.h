@@ -18,6 +18,12 @@
 #include "platform/help.h"
 #include "platform/transaction.h"
 
+// Places companion (a picker or helper window) beside owner, both wholly on owner's
+// screen: to its right, else to its left, else the owner moves aside. Only a screen too
+// narrow for both lets them overlap, and then the companion leaves keep (the owner's list)
+// uncovered where it can.
+void placeBeside(QWidget* companion, QWidget* owner, const QWidget* keep = nullptr);
+
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3 };
 
 class ZDialog : public QDialog {
@@ -41,8 +47,9 @@ class ZDialog : public QDialog {
   bool pressKey(int qtKey);
 
   // Shows this window modeless beside owner, which may be modal: it becomes a tool window
-  // child of owner, since a modal window blocks every window that is not its child.
-  void showBeside(QWidget* owner);
+  // child of owner, since a modal window blocks every window that is not its child, and
+  // stays in front of it. keep: the owner's list, left uncovered on a narrow screen.
+  void showBeside(QWidget* owner, const QWidget* keep = nullptr);
   // Moves the window inside the available area of the screen, to the owner's other side
   // first when it stands past the right edge.
   void keepOnScreen(const QWidget* owner = nullptr);

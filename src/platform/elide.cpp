@@ -2,15 +2,66 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace {
+int labelRoom(const QLabel* label) {
+  return label->contentsRect().width() - 2 * label->margin() - label->indent() * (label->indent() > 0);
+}
+}  // namespace
 
 void setElidedText(QLabel* label, const QString& text) {
-  const int room = label->contentsRect().width() - 2 * label->margin() - label->indent() * (label->indent() > 0);
-  const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, room);
+  const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, labelRoom(label));
   label->setText(shown);
   label->setToolTip(shown == text ? QString() : text);
+}
+
+QString elidedTeamName(const QFontMetrics& fm, const QString& team, int room) {
+  if (fm.horizontalAdvance(team) <= room) return team;
+  const qsizetype gap = team.lastIndexOf(QLatin1Char(' '));
+  if (gap <= 0) return fm.elidedText(team, Qt::ElideRight, room);
+  const QString number = team.mid(gap);  // with the blank before it
+  const QString club = fm.elidedText(team.left(gap), Qt::ElideRight, room - fm.horizontalAdvance(number));
+  return club + number;
+}
+
+QString elidedPairing(const QFontMetrics& fm, const QString& home, const QString& guest, int room) {
+  const QString dash = QStringLiteral(" - ");
+  const int left = room - fm.horizontalAdvance(dash);
+  const int h = fm.horizontalAdvance(home), g = fm.horizontalAdvance(guest);
+  if (h + g <= left) return home + dash + guest;
+  // A short name stays whole and leaves the rest to the other.
+  int homeRoom = left / 2;
+  if (h < homeRoom) homeRoom = h;
+  else if (g < left - homeRoom) homeRoom = left - g;
+  return elidedTeamName(fm, home, homeRoom) + dash + elidedTeamName(fm, guest, left - homeRoom);
+}
+
+int listTextRoom(const QListWidget* list) {
+  // A list its layout has not sized yet has no room to measure: its lines stay whole.
+  if (!list->testAttribute(Qt::WA_Resized)) return 1 << 20;
+  const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+  return list->contentsRect().width() - list->verticalScrollBar()->sizeHint().width() - 2 * margin - 1;
+}
+
+void setElidedTeamLine(QListWidgetItem* item, const QString& team) {
+  const QListWidget* list = item->listWidget();
+  const QString shown = list ? elidedTeamName(list->fontMetrics(), team, listTextRoom(list)) : team;
+  item->setText(shown);
+  item->setToolTip(team);
+}
+
+void setElidedTeamName(QLabel* label, const QString& team, const QString& prefix) {
+  const QFontMetrics fm = label->fontMetrics();
+  const QString shown = prefix + elidedTeamName(fm, team, labelRoom(label) - fm.horizontalAdvance(prefix));
+  label->setText(shown);
+  label->setToolTip(shown == prefix + team ? QString() : team);
 }
 
 namespace {

@@ -6,9 +6,12 @@
 
 class QAbstractButton;
 class QAction;
+class QFontMetrics;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 
 void setElidedText(QLabel* label, const QString& text);
 // A read-only field keeps its whole text and shows its beginning.
@@ -21,3 +24,15 @@ void keepBeginningShown(QLineEdit* edit);
 void setElidedTitle(QGroupBox* box, const QString& text);
 void setElidedTitle(QAbstractButton* button, const QString& text);
 void setElidedTitle(QAction* action, const QString& text);
+
+// A team's name ends in its number ("… II"), which tells two teams of a club apart: the
+// club's name gives up the room, the last word stays whole ("Schützengesellsch… II").
+QString elidedTeamName(const QFontMetrics& fm, const QString& team, int room);
+// "home - guest" in room pixels: the longer club name gives up room first, both numbers stay.
+QString elidedPairing(const QFontMetrics& fm, const QString& home, const QString& guest, int room);
+// A label holding a team's name, prefix (a blank before it) included; the tooltip holds it whole.
+void setElidedTeamName(QLabel* label, const QString& team, const QString& prefix = QString());
+// The room for a line's text in a list without columns, a scroll bar beside it included.
+int listTextRoom(const QListWidget* list);
+// A list line naming a team: cut to the list's room with its number in view, whole as tooltip.
+void setElidedTeamLine(QListWidgetItem* item, const QString& team);

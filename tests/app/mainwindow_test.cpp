@@ -239,6 +239,14 @@ TEST_F(MainWindowTest, CaptionShowsDistrictAndSeasonOfTheCurrentDiscipline) {
   gEinstellungen.AktDisznr = 7;
   Form1->refreshCaption();
   EXPECT_EQ(fromQs(Form1->windowTitle()), "Zielkontorzentrale Gau Süd Saison ");
+
+  // A window that changes the discipline: the caption follows when it closes.
+  QTimer::singleShot(0, [] {
+    gEinstellungen.AktDisznr = 1;
+    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(mrCancel);
+  });
+  Form1->ActionErgebnisformat->trigger();
+  EXPECT_EQ(fromQs(Form1->windowTitle()), "Zielkontorzentrale Gau Süd Saison 2030/2031");
 }
 
 TEST_F(MainWindowTest, OpenDataFileAsksFirstAndReportsEachOutcome) {

@@ -85,6 +85,7 @@ void TZikoErgEingabeDlg::ComboBoxDiszChange() {
   LoadPositions(gEinstellungen.AktDisznr);
   FillKlassenListe();
   LoadPaarung(Mklindex);
+  showFirstPairings();
   t.commit();
 }
 
@@ -95,6 +96,7 @@ void TZikoErgEingabeDlg::ComboBoxKlasseChange() {
   Mklindex = ComboBoxKlasse->currentIndex();
   Gegnerpaarindex = 0;
   LoadPaarung(Mklindex);
+  showFirstPairings();
   StorePositions(gEinstellungen.AktDisznr);
   t.commit();
 }
@@ -103,9 +105,14 @@ void TZikoErgEingabeDlg::ComboBoxWettkampfnrChange() {
   db::Transaction t(gDbHaupt);
   Kampfindex = ComboBoxWettkampfnr->currentIndex();
   LoadPaarung(Mklindex);
+  showFirstPairings();
   StorePositions(gEinstellungen.AktDisznr);
   t.commit();
 }
+
+// The list shows about four pairings: a new round or class starts with its first ones in
+// view, whatever pairing stays chosen further down.
+void TZikoErgEingabeDlg::showFirstPairings() { ListBoxPaarungen->scrollToTop(); }
 
 void TZikoErgEingabeDlg::ListBoxPaarungenClick() {
   db::Transaction t(gDbHaupt);
@@ -178,7 +185,10 @@ void TZikoErgEingabeDlg::FillPairingList(int kampfindex) {
     std::string heim = MannschaftsName(p.Heimvrnr, p.Heimmschnr);
     std::string gast = MannschaftsName(p.Gastvrnr, p.Gastmschnr);
     if (heim.empty() || gast.empty()) continue;
-    addListItem(ListBoxPaarungen, heim + " - " + gast, static_cast<long>(Paarungen.size()));
+    // Both teams' numbers stay in view; the clubs' names give up the room.
+    QListWidgetItem* item = addListItem(ListBoxPaarungen, heim + " - " + gast, static_cast<long>(Paarungen.size()));
+    item->setText(elidedPairing(ListBoxPaarungen->fontMetrics(), qs(heim), qs(gast), listTextRoom(ListBoxPaarungen)));
+    if (item->text() != qs(heim + " - " + gast)) item->setToolTip(qs(heim + " - " + gast));
     Paarungen.push_back(p);
   }
 }
@@ -243,8 +253,8 @@ void TZikoErgEingabeDlg::LoadTeamResults() {
     for (int w : {0, 1, 4, 5}) gIntdat.SchuetzenWahl[w] = 0;
     return;
   }
-  setElidedText(LabelHeimmannschaft, qs(" " + MannschaftsName(p->Heimvrnr, p->Heimmschnr)));
-  setElidedText(LabelGastmannschaft, qs(" " + MannschaftsName(p->Gastvrnr, p->Gastmschnr)));
+  setElidedTeamName(LabelHeimmannschaft, qs(MannschaftsName(p->Heimvrnr, p->Heimmschnr)), qs(" "));
+  setElidedTeamName(LabelGastmannschaft, qs(MannschaftsName(p->Gastvrnr, p->Gastmschnr)), qs(" "));
   gIntdat.SchuetzenWahl[0] = static_cast<int32_t>(p->Heimvrnr);
   gIntdat.SchuetzenWahl[1] = static_cast<int32_t>(p->Gastvrnr);
   gIntdat.SchuetzenWahl[4] = p->Heimmschnr;

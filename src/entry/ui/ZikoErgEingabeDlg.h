@@ -145,6 +145,7 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
 
   // A different choice in control asks about unsaved changes before change loads it.
   void choose(int index, int previous, QWidget* control, void (TZikoErgEingabeDlg::*change)());
+  void showFirstPairings();
 
   // Entering a row points the picker at that side's club; leaving a counted ring field
   // completes the side's sum; the sum button adds it up at once.

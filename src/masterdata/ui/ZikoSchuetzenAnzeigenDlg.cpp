@@ -70,7 +70,7 @@ TZikoSchuetzenAnzeigenDlg::TZikoSchuetzenAnzeigenDlg(QWidget* parent) : ZDialog(
   bindKey(Qt::Key_F6, [this] { ButtonNeuerDatensatzClick(); });
 }
 
-void TZikoSchuetzenAnzeigenDlg::ShowBeside(QWidget* owner) { showBeside(owner); }
+void TZikoSchuetzenAnzeigenDlg::ShowBeside(QWidget* owner, const QWidget* keep) { showBeside(owner, keep); }
 
 bool TZikoSchuetzenAnzeigenDlg::previewKey(int key, Qt::KeyboardModifiers modifiers) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -12,7 +12,8 @@ class TZikoSchuetzenAnzeigenDlg : public ZDialog {
   explicit TZikoSchuetzenAnzeigenDlg(QWidget* parent = nullptr);
 
   // Shows the window beside owner, as its tool window, so a modal owner does not block it.
-  void ShowBeside(QWidget* owner);
+  // keep: the owner's list, which the picker leaves uncovered on a narrow screen.
+  void ShowBeside(QWidget* owner, const QWidget* keep = nullptr);
 
   void FillSchuetzenListe(long vrnr);
   void TakeOverSelectedShooter();

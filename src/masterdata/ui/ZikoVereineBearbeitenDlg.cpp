@@ -261,7 +261,10 @@ void TZikoVereineBearbeitenDlg::ButtonSpeichernClick() {
                     {key, text, tel});
     else if (ok)
       ok = db::exec(gDbHaupt, "UPDATE Vereine_zstext SET ZsText=?, TelSStd=? WHERE Nummer=?;", {text, tel, key});
-    if (ok && t.commit()) item->setText(1, qs(name));
+    if (ok && t.commit()) {
+      item->setText(1, qs(name));
+      setElidedTitle(GroupBox2, qs("Zusatztext " + name));
+    }
     leaveNewMode();
     ButtonLoeschen->setEnabled(ListView1->topLevelItemCount() >= 2);
   }

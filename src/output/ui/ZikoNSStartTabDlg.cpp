@@ -1,11 +1,15 @@
 #include "output/ui/ZikoNSStartTabDlg.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "output/saisondokumente.h"
+#include "platform/elide.h"
 #include "platform/listlook.h"
 #include "platform/text.h"
 #include "ranking/gespeichert.h"
@@ -59,8 +63,32 @@ void TZikoNSStartTabDlg::FillStarttabellen(long verein, long klasse) {
       if (!erste) row = new QTreeWidgetItem(ListView1);
       erste = false;
       const std::string name = namen(m.vrnr, m.rmschnr);
-      if (!name.empty()) row->setText(1, qs(name));
+      if (!name.empty()) row->setData(1, Qt::UserRole, qs(name));
     }
     new QTreeWidgetItem(ListView1);
+  }
+  fitTeamNames();
+}
+
+void TZikoNSStartTabDlg::resizeEvent(QResizeEvent* e) {
+  ZDialog::resizeEvent(e);
+  fitTeamNames();
+}
+
+void TZikoNSStartTabDlg::fitTeamNames() {
+  int classes = ListView1->header()->sectionSizeHint(0);
+  for (int r = 0; r < ListView1->topLevelItemCount(); ++r)
+    classes = std::max(classes, cellWidthNeeded(ListView1, ListView1->model()->index(r, 0)));
+  const int margin = ListView1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListView1) + 1;
+  // Room is kept for the scroll bar of a long list; a narrow window still shows some name.
+  const int room = std::max(80, ListView1->contentsRect().width() - ListView1->verticalScrollBar()->sizeHint().width() -
+                                    classes - 2 * margin - 1);
+  for (int r = 0; r < ListView1->topLevelItemCount(); ++r) {
+    QTreeWidgetItem* row = ListView1->topLevelItem(r);
+    const QString name = row->data(1, Qt::UserRole).toString();
+    if (name.isEmpty()) continue;
+    const QString shown = elidedTeamName(ListView1->fontMetrics(), name, room);
+    row->setText(1, shown);
+    row->setToolTip(1, shown == name ? QString() : name);
   }
 }

@@ -14,6 +14,13 @@ class TZikoNSStartTabDlg : public ZDialog {
   void FillStarttabellen(long verein, long klasse);
 
   QTreeWidget* ListView1;
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  // The team names fit the room the class names leave, each with its number in view.
+  void fitTeamNames();
 };
 
 extern TZikoNSStartTabDlg* ZikoNSStartTabDlg;

@@ -115,7 +115,7 @@ const MschEintrag* TMannschaftsWahlDlg::selectedTeam() const {
 }
 
 void TMannschaftsWahlDlg::ButtonSchuetzenAnzeigenClick() {
-  if (ZikoSchuetzenAnzeigenDlg) ZikoSchuetzenAnzeigenDlg->ShowBeside(this);
+  if (ZikoSchuetzenAnzeigenDlg) ZikoSchuetzenAnzeigenDlg->ShowBeside(this, listBesidePicker());
 }
 
 void TMannschaftsWahlDlg::FormHide() {

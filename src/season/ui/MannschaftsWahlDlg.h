@@ -42,6 +42,8 @@ class TMannschaftsWahlDlg : public ZDialog, public PassnrReceiver {
   // The selected club changed; LabelVname already names it.
   virtual void clubChanged(long /*vrnr*/) {}
   void FormHide() override;
+  // The list the picker must not cover where the screen has no room beside the window.
+  virtual const QWidget* listBesidePicker() const { return nullptr; }
   // The class box, clubs and teams, top to bottom.
   QBoxLayout* teamChoiceLayout();
   std::string disciplineCaption(const std::string& prefix) const;

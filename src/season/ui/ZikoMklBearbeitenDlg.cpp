@@ -222,9 +222,7 @@ void TZikoMklBearbeitenDlg::ButtonKnrTauschenClick() {
 
 void TZikoMklBearbeitenDlg::ButtonStandbelegungenClick() {
   if (!ZikoStandbelegungenDlg) return;
-  if (!ZikoStandbelegungenDlg->isVisible())
-    ZikoStandbelegungenDlg->move(frameGeometry().topRight() + QPoint(8, 0));
-  ZikoStandbelegungenDlg->showBeside(this);
+  ZikoStandbelegungenDlg->showBeside(this, ListView1);
   ZikoStandbelegungenDlg->MarkPaarung(row_);
 }
 

@@ -209,8 +209,8 @@ void TZikoMklEinteilungDlg::showClass() {
         tableDiffers = true;
         continue;
       }
-      ListBoxMsch->addItem(qs(line));
-      ListBoxMsch->item(ListBoxMsch->count() - 1)->setToolTip(qs(line));
+      ListBoxMsch->addItem(QString());
+      setElidedTeamLine(ListBoxMsch->item(ListBoxMsch->count() - 1), qs(line));
       teams_.push_back(team);
       if (t.num(r, 2) != static_cast<long>(teams_.size())) tableDiffers = true;
     }
@@ -345,8 +345,8 @@ void TZikoMklEinteilungDlg::ButtonMschNeuClick() {
   teams_.push_back({club, team});
   {
     QSignalBlocker block(ListBoxMsch);
-    ListBoxMsch->addItem(qs(MannschaftsName(club, team)));
-    ListBoxMsch->item(ListBoxMsch->count() - 1)->setToolTip(qs(MannschaftsName(club, team)));
+    ListBoxMsch->addItem(QString());
+    setElidedTeamLine(ListBoxMsch->item(ListBoxMsch->count() - 1), qs(MannschaftsName(club, team)));
     ListBoxMsch->setCurrentRow(ListBoxMsch->count() - 1);
   }
   db::exec(gDbHaupt,
@@ -383,7 +383,7 @@ void TZikoMklEinteilungDlg::ListBoxVereineClick() {
   if (mklnr_ < 0 || club < 0 || p < 0 || p >= static_cast<int>(teams_.size())) return;
   const int team = std::max(0L, comboKey(ComboBoxRmschnr, -1, 0));
   teams_[p] = {club, team};
-  ListBoxMsch->item(p)->setText(qs(MannschaftsName(club, team)));
+  setElidedTeamLine(ListBoxMsch->item(p), qs(MannschaftsName(club, team)));
   db::exec(gDbHaupt,
            "UPDATE Msch_in_klassen SET Vrnr=?, Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=?;",
            {club, team, mklnr_, p + 1, disziplin()});
@@ -396,7 +396,7 @@ void TZikoMklEinteilungDlg::ComboBoxRmschnrChange() {
   Team& entry = teams_[p];
   entry.rmschnr = std::max(0L, comboKey(ComboBoxRmschnr, -1, 0));
   if (VereinsName(gDbHaupt, entry.vrnr).empty()) return;
-  ListBoxMsch->item(p)->setText(qs(MannschaftsName(entry.vrnr, entry.rmschnr)));
+  setElidedTeamLine(ListBoxMsch->item(p), qs(MannschaftsName(entry.vrnr, entry.rmschnr)));
   db::exec(gDbHaupt,
            "UPDATE Msch_in_klassen SET Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=? AND "
            "Vrnr=?;",
@@ -410,9 +410,12 @@ void TZikoMklEinteilungDlg::moveTeam(int step) {
   std::swap(teams_[p], teams_[q]);
   {
     QSignalBlocker block(ListBoxMsch);
-    QString text = ListBoxMsch->item(p)->text();
-    ListBoxMsch->item(p)->setText(ListBoxMsch->item(q)->text());
-    ListBoxMsch->item(q)->setText(text);
+    QListWidgetItem *a = ListBoxMsch->item(p), *b = ListBoxMsch->item(q);
+    const QString text = a->text(), tip = a->toolTip();
+    a->setText(b->text());
+    a->setToolTip(b->toolTip());
+    b->setText(text);
+    b->setToolTip(tip);
     ListBoxMsch->setCurrentRow(q);
   }
   // The positions are written at once, so that every later statement finds the team moved.

@@ -52,13 +52,17 @@ TZikoNSStammschuetzenEditDlg::TZikoNSStammschuetzenEditDlg(QWidget* parent)
   connect(ButtonSpeichern, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonSpeichernClick);
   connect(ButtonLoeschen, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonLoeschenClick);
   connect(ButtonHilfe, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonHilfeClick);
-  connect(ButtonEnde, &QPushButton::clicked, this, [this] { closeWith(mrOk); });
+  connect(ButtonEnde, &QPushButton::clicked, this, [this] {
+    askToSavePicks();
+    closeWith(mrOk);
+  });
   bindKey(Qt::Key_F2, [this] { ButtonSpeichernClick(); });
   bindKey(Qt::Key_F7, [this] { ButtonLoeschenClick(); });
 }
 
 void TZikoNSStammschuetzenEditDlg::FormShow() {
   setWindowTitle(qs(disciplineCaption("Mannschafts-Stammschützen")));
+  unsaved_ = false;
   showTeamChoice();
   // The picker comes once this window stands: shown from inside the showing, it reached the
   // screen before its owner, and the window manager put it behind, out of reach of the mouse.
@@ -66,9 +70,12 @@ void TZikoNSStammschuetzenEditDlg::FormShow() {
 }
 
 void TZikoNSStammschuetzenEditDlg::teamChanged() {
+  askToSavePicks();
   ListViewMsSs->clear();
   Label1->clear();
+  shownTeam_.reset();
   if (const MschEintrag* team = selectedTeam()) {
+    shownTeam_ = *team;
     Label1->setText(qs(MannschaftsName(team->Vrnr, team->Rmschnr)));
     for (const Stammschuetze& s : StammschuetzenLesen(gDbHaupt, *team))
       addTreeRow(ListViewMsSs, {str(s.passnr), s.name}, s.passnr);
@@ -86,15 +93,40 @@ void TZikoNSStammschuetzenEditDlg::UebernehmeSchuetze(long passnr) {
   db::Table t = db::query(gDbHaupt, "SELECT Name FROM Schuetzen WHERE Passnr = ?;", {passnr});
   if (t.empty()) return;
   addTreeRow(ListViewMsSs, {str(passnr), t.text(0, 0)}, passnr);
+  unsaved_ = true;
   updateButtons();
+  // The keyboard comes back from the picker, so that F2 saves what was picked.
+  activateWindow();
+  ListViewMsSs->setFocus();
+}
+
+bool TZikoNSStammschuetzenEditDlg::canClose() {
+  askToSavePicks();
+  return true;
+}
+
+void TZikoNSStammschuetzenEditDlg::askToSavePicks() {
+  if (!unsaved_ || !shownTeam_) return;
+  unsaved_ = false;
+  const std::string team = MannschaftsName(shownTeam_->Vrnr, shownTeam_->Rmschnr);
+  if (msg::show("Die gewählten Stammschützen der Mannschaft " + team +
+                    " sind noch nicht gespeichert.\n\rJetzt speichern?",
+                "Frage", msg::YesNo, msg::Question) == msg::IdYes)
+    store(*shownTeam_);
+}
+
+bool TZikoNSStammschuetzenEditDlg::store(const MschEintrag& team) {
+  std::vector<long> passnr;
+  for (int i = 0; i < ListViewMsSs->topLevelItemCount(); ++i) passnr.push_back(keyOf(ListViewMsSs->topLevelItem(i)));
+  return StammschuetzenSpeichern(gDbHaupt, team, passnr);
 }
 
 void TZikoNSStammschuetzenEditDlg::ButtonSpeichernClick() {
   const MschEintrag* team = selectedTeam();
   if (!team) return;
-  std::vector<long> passnr;
-  for (int i = 0; i < ListViewMsSs->topLevelItemCount(); ++i) passnr.push_back(keyOf(ListViewMsSs->topLevelItem(i)));
-  if (StammschuetzenSpeichern(gDbHaupt, *team, passnr)) teamChanged();
+  if (!store(*team)) return;
+  unsaved_ = false;
+  teamChanged();
 }
 
 void TZikoNSStammschuetzenEditDlg::ButtonLoeschenClick() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPushButton>
 #include <QTreeWidget>
+#include <optional>
 
 #include "season/ui/MannschaftsWahlDlg.h"
 
@@ -26,9 +27,18 @@ class TZikoNSStammschuetzenEditDlg : public TMannschaftsWahlDlg {
 
  protected:
   void teamChanged() override;
+  bool canClose() override;
+  const QWidget* listBesidePicker() const override { return ListViewMsSs; }
 
  private:
   void updateButtons();
+  // Picked shooters not saved yet are saved or dropped, as the user answers, before the
+  // list shows another team or the window closes.
+  void askToSavePicks();
+  bool store(const MschEintrag& team);
+
+  std::optional<MschEintrag> shownTeam_;  // the team whose shooters the list holds
+  bool unsaved_ = false;                   // shooters were picked since the list was read
 };
 
 extern TZikoNSStammschuetzenEditDlg* ZikoNSStammschuetzenEditDlg;

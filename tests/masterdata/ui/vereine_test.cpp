@@ -119,6 +119,7 @@ TEST_F(ClubsDialog, ChangingImportedClubCreatesItsExtraTextRow) {
   EXPECT_EQ(cell("SELECT ZsText FROM Vereine_zstext WHERE Nummer=5"), "zwei Stände");
   EXPECT_EQ(cell("SELECT TelSStd FROM Vereine_zstext WHERE Nummer=5"), "08151 22") << "no blank appended";
   EXPECT_EQ(dlg->ListView1->topLevelItem(1)->text(1), QStringLiteral("Adler Nord"));
+  EXPECT_EQ(dlg->GroupBox2->title(), qs("Zusatztext Adler Nord")) << "the caption names the club as renamed";
 }
 
 TEST_F(ClubsDialog, DeleteMovesSelectionUpAndKeepsShooters) {

@@ -2,7 +2,9 @@
 // without touching the line-ups of the rounds.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -151,6 +153,62 @@ TEST_F(Stammschuetzen, AFailedSaveKeepsTheStoredShooters) {
   dlg->ButtonSpeichernClick();
   EXPECT_TRUE(boxes.contains("refused"));
   EXPECT_EQ(regulars(), "0 202 ;");
+}
+
+TEST_F(Stammschuetzen, APickByMouseIsSavedByF2SentToTheActiveWindow) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isVisible(); }));
+  QTest::mouseClick(picker->RadioAlle, Qt::LeftButton, {}, QPoint(8, picker->RadioAlle->height() / 2));
+  picker->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(picker));
+  doubleClickPickerRow(1);
+  ASSERT_EQ(listed(), "202;");
+  QCoreApplication::processEvents();
+  QTest::keyClick(QApplication::activeWindow(), Qt::Key_F2);
+  EXPECT_EQ(regulars(), "0 202 ;");
+}
+
+TEST_F(Stammschuetzen, UnsavedPicksAskBeforeAnotherClubOrClosing) {
+  exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (3, 'Wald');");
+  exec("INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1, 2, 0, 3, 2);");
+  dlg->ComboBoxKlasseChange();
+  for (int answer : {msg::IdNo, msg::IdYes}) {
+    SCOPED_TRACE(answer);
+    clickRow(dlg->ListViewVereine, 0);
+    pick({203});
+    msg::ScriptedMessages boxes;
+    boxes.answer(answer);
+    clickRow(dlg->ListViewVereine, 1);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].caption, "Frage");
+    EXPECT_TRUE(boxes.contains("Tell I")) << boxes.shown()[0].text;
+    EXPECT_EQ(regulars(), answer == msg::IdYes ? "0 203 ;" : "");
+    EXPECT_EQ(fromQs(dlg->Label1->text()), "Wald II");
+  }
+  // Nothing picked since: no question.
+  msg::ScriptedMessages boxes;
+  clickRow(dlg->ListViewVereine, 0);
+  EXPECT_EQ(boxes.count(), 0u);
+  pick({201});
+  boxes.answer(msg::IdYes);
+  QTest::keyClick(dlg->ListViewMsSs, Qt::Key_Escape);
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(regulars(), "0 203 ;1 201 ;");
+}
+
+TEST_F(Stammschuetzen, ThePickerStandsBesideTheWindowBothOnTheScreen) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isVisible(); }));
+  picker->hide();
+  const QRect area = dlg->screen()->availableGeometry();
+  // Centred, with no room for the picker on either side: the window moves aside.
+  dlg->resize(area.width() - picker->width() - 60, dlg->height());
+  dlg->move(area.center() - QPoint(dlg->width() / 2, dlg->height() / 2));
+  QTest::keyClick(dlg->ListViewMsSs, Qt::Key_F5);
+  ASSERT_TRUE(picker->isVisible());
+  const QRect window = dlg->frameGeometry(), beside = picker->frameGeometry();
+  EXPECT_TRUE(area.contains(window)) << window.x() << "," << window.y();
+  EXPECT_TRUE(area.contains(beside)) << beside.x() << "," << beside.y();
+  EXPECT_FALSE(window.intersects(beside)) << window.x() << "+" << window.width() << " reaches " << beside.x();
 }
 
 }  // namespace

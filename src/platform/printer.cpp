@@ -49,16 +49,17 @@ void setCopyCount(int copies) {
     gSystem->setCopies(copies);
 }
 
-bool printDialog(QWidget* parent) {
+bool printDialog(QWidget* parent, bool offerFileOutput) {
   if (gScript) {
     ++gScript->dialogs_;
+    gScript->fileOutputOffered_ = offerFileOutput;
     if (gScript->next_ >= gScript->answers_.size()) return true;
     const ScriptedPrinting::Answer& a = gScript->answers_[gScript->next_++];
     if (a.ok && (a.toFile || !a.printer.isEmpty())) gScript->current_ = a.printer;
     if (a.ok && a.copies > 0) gScript->copies_ = a.copies;
     return a.ok;
   }
-  return gSystem && gSystem->dialog(parent);
+  return gSystem && gSystem->dialog(parent, offerFileOutput);
 }
 
 std::unique_ptr<PrintCanvas> openCanvas() {

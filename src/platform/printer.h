@@ -28,8 +28,8 @@ bool selectPrinter(const std::string& name);
 int copyCount();
 void setCopyCount(int copies);
 // The print dialog: the user chooses the printer and the number of copies. false when
-// cancelled.
-bool printDialog(QWidget* parent = nullptr);
+// cancelled. Without offerFileOutput it lists the installed printers only.
+bool printDialog(QWidget* parent = nullptr, bool offerFileOutput = true);
 // A canvas for one job on the current printer; nullptr when there is no printer system.
 std::unique_ptr<PrintCanvas> openCanvas();
 
@@ -43,7 +43,7 @@ class PrinterSystem {
   virtual void select(const std::string& name) = 0;
   virtual int copies() = 0;
   virtual void setCopies(int copies) = 0;
-  virtual bool dialog(QWidget* parent) = 0;
+  virtual bool dialog(QWidget* parent, bool offerFileOutput) = 0;
   virtual std::unique_ptr<PrintCanvas> canvas() = 0;
   virtual std::unique_ptr<PrintCanvas> pdfCanvas(const std::string& fileName) = 0;
 };
@@ -71,11 +71,13 @@ class ScriptedPrinting {
   void printToPdf(const std::string& fileName) { pdf_ = fileName; }
 
   int dialogsShown() const { return dialogs_; }
+  // Whether the last dialog shown offered the output to a file.
+  bool fileOutputOffered() const { return fileOutputOffered_; }
   // The recorded jobs in order (not those printed to PDF).
   const std::vector<std::shared_ptr<PrintJob>>& jobs() const { return jobs_; }
 
  private:
-  friend bool printing::printDialog(QWidget*);
+  friend bool printing::printDialog(QWidget*, bool);
   friend bool printing::selectPrinter(const std::string&);
   friend std::vector<std::string> printing::printerNames();
   friend std::string printing::currentPrinter();
@@ -96,6 +98,7 @@ class ScriptedPrinting {
   std::vector<Answer> answers_;
   size_t next_ = 0;
   int dialogs_ = 0;
+  bool fileOutputOffered_ = false;
   std::string pdf_;
   std::vector<std::shared_ptr<PrintJob>> jobs_;
   ScriptedPrinting* previous_;

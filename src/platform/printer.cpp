@@ -52,7 +52,6 @@ void setCopyCount(int copies) {
 bool printDialog(QWidget* parent, bool offerFileOutput) {
   if (gScript) {
     ++gScript->dialogs_;
-    gScript->fileOutputOffered_ = offerFileOutput;
     if (gScript->next_ >= gScript->answers_.size()) return true;
     const ScriptedPrinting::Answer& a = gScript->answers_[gScript->next_++];
     if (a.ok && (a.toFile || !a.printer.isEmpty())) gScript->current_ = a.printer;

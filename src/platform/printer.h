@@ -71,8 +71,6 @@ class ScriptedPrinting {
   void printToPdf(const std::string& fileName) { pdf_ = fileName; }
 
   int dialogsShown() const { return dialogs_; }
-  // Whether the last dialog shown offered the output to a file.
-  bool fileOutputOffered() const { return fileOutputOffered_; }
   // The recorded jobs in order (not those printed to PDF).
   const std::vector<std::shared_ptr<PrintJob>>& jobs() const { return jobs_; }
 
@@ -98,7 +96,6 @@ class ScriptedPrinting {
   std::vector<Answer> answers_;
   size_t next_ = 0;
   int dialogs_ = 0;
-  bool fileOutputOffered_ = false;
   std::string pdf_;
   std::vector<std::shared_ptr<PrintJob>> jobs_;
   ScriptedPrinting* previous_;

@@ -240,7 +240,7 @@ _sort_ausgabe vorbereiten(const AktionsEintrag& e, int disznr, int runde, int ze
   return a;
 }
 
-bool listeSchreiben(const AktionsEintrag& e, _sort_ausgabe a) {
+bool listeSchreiben(const AktionsEintrag& e, _sort_ausgabe a, std::string& cssFehler) {
   std::string endung = endungVon(e.Pfad);
   if (endung == ".txt")
     a.Dateiformat = 1;
@@ -252,7 +252,7 @@ bool listeSchreiben(const AktionsEintrag& e, _sort_ausgabe a) {
     return false;
   // A text left by an earlier job must never end up in this job's file.
   gIntdat.AusgabeText.clear();
-  return WriteSortierteAusgabe(e.Pfad, a);
+  return WriteSortierteAusgabe(e.Pfad, a, &cssFehler);
 }
 
 // Prints on the job's printer with its number of copies; the program's printer choice
@@ -288,9 +288,11 @@ std::string RunAktionsliste(PointerListHolder&, int disznr, int rundenindex, int
       continue;
     }
     _sort_ausgabe a = vorbereiten(e, disznr, rundenindex, zehntelflag, berechnungen);
-    if (e.Ausgabeart == 0)
-      log += dateiZeile(listeSchreiben(e, a), e.Pfad);
-    else if (listeDrucken(e, a))
+    std::string cssFehler;
+    if (e.Ausgabeart == 0) {
+      log += dateiZeile(listeSchreiben(e, a, cssFehler), e.Pfad);
+      if (!cssFehler.empty()) log += CssNichtKopiert(cssFehler) + "\n";
+    } else if (listeDrucken(e, a))
       log += "Gedruckt: " + e.Printstring_b + " auf " + e.Printstring_a + "\n";
     else
       log += " Fehler! " + e.Printstring_b + ", " +

@@ -2,9 +2,11 @@
 
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "core/savefile.h"
 #include "output/listenschreiber.h"
 
-bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe a) {
+bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe a, std::string* cssFehler) {
+  if (cssFehler) cssFehler->clear();
   // Whatever an earlier output left behind must never reach this file.
   gIntdat.AusgabeText.clear();
   a.Dateiname = dateiname;
@@ -29,5 +31,14 @@ bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe a) {
     default: return false;  // no writer: kind or format unknown, or no dBASE form
   }
   if (text.empty() || text == "dbf") return false;
-  return a.Dateiformat == 2 ? WriteHtmlPage(dateiname, text) : WriteTextFile(dateiname, text);
+  if (!WriteTextFile(dateiname, text)) return false;
+  if (a.Dateiformat == 2 && gEinstellungen.CssKopieren != 0 && !CopyCssBeside(dateiname)) {
+    const std::string why = takeSaveError();
+    if (cssFehler) *cssFehler = why.empty() ? std::string("unbekannter Grund") : why;
+  }
+  return true;
+}
+
+std::string CssNichtKopiert(const std::string& grund) {
+  return "Das css-File " + fileNamePart(fieldText(gEinstellungen.CssDatei)) + " wurde nicht mitkopiert: " + grund;
 }

@@ -23,5 +23,10 @@ struct _sort_ausgabe {
 
 // Builds the list of the record's kind in its format and writes it to the file. False when
 // no writer exists for kind and format, the list came out empty, or the file could not be
-// written; then an existing file is left as it was.
-bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe ausgabe);
+// written; then an existing file is left as it was. The result is the page's write alone: a
+// style sheet that could not be copied beside an HTML page leaves the reason in cssFehler.
+bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe ausgabe,
+                           std::string* cssFehler = nullptr);
+
+// The line that reports a style sheet not copied beside a written page, with its reason.
+std::string CssNichtKopiert(const std::string& grund);

@@ -49,7 +49,7 @@ void setCopyCount(int copies) {
     gSystem->setCopies(copies);
 }
 
-bool printDialog(QWidget* parent) {
+bool printDialog(QWidget* parent, bool offerFileOutput) {
   if (gScript) {
     ++gScript->dialogs_;
     if (gScript->next_ >= gScript->answers_.size()) return true;
@@ -58,7 +58,7 @@ bool printDialog(QWidget* parent) {
     if (a.ok && a.copies > 0) gScript->copies_ = a.copies;
     return a.ok;
   }
-  return gSystem && gSystem->dialog(parent);
+  return gSystem && gSystem->dialog(parent, offerFileOutput);
 }
 
 std::unique_ptr<PrintCanvas> openCanvas() {

@@ -28,8 +28,8 @@ bool selectPrinter(const std::string& name);
 int copyCount();
 void setCopyCount(int copies);
 // The print dialog: the user chooses the printer and the number of copies. false when
-// cancelled.
-bool printDialog(QWidget* parent = nullptr);
+// cancelled. Without offerFileOutput it lists the installed printers only.
+bool printDialog(QWidget* parent = nullptr, bool offerFileOutput = true);
 // A canvas for one job on the current printer; nullptr when there is no printer system.
 std::unique_ptr<PrintCanvas> openCanvas();
 
@@ -43,7 +43,7 @@ class PrinterSystem {
   virtual void select(const std::string& name) = 0;
   virtual int copies() = 0;
   virtual void setCopies(int copies) = 0;
-  virtual bool dialog(QWidget* parent) = 0;
+  virtual bool dialog(QWidget* parent, bool offerFileOutput) = 0;
   virtual std::unique_ptr<PrintCanvas> canvas() = 0;
   virtual std::unique_ptr<PrintCanvas> pdfCanvas(const std::string& fileName) = 0;
 };
@@ -75,7 +75,7 @@ class ScriptedPrinting {
   const std::vector<std::shared_ptr<PrintJob>>& jobs() const { return jobs_; }
 
  private:
-  friend bool printing::printDialog(QWidget*);
+  friend bool printing::printDialog(QWidget*, bool);
   friend bool printing::selectPrinter(const std::string&);
   friend std::vector<std::string> printing::printerNames();
   friend std::string printing::currentPrinter();

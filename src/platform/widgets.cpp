@@ -27,9 +27,9 @@ class QtPrinters : public printing::PrinterSystem {
   void select(const std::string& name) override { printer_->setPrinterName(qs(name)); }
   int copies() override { return printer_->copyCount(); }
   void setCopies(int copies) override { printer_->setCopyCount(copies); }
-  bool dialog(QWidget* parent) override {
+  bool dialog(QWidget* parent, bool offerFileOutput) override {
     QPrintDialog dialog(printer_, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, offerFileOutput);
     return dialog.exec() == QDialog::Accepted;
   }
   std::unique_ptr<PrintCanvas> canvas() override {

@@ -56,18 +56,21 @@ TEST_F(Cleanup, RecountsBoutsAndKeepsEmptyMiddleClassWithoutDates) {
 }
 
 TEST_F(Cleanup, ResultsOfLessThanOneRingGoOneRowAtATime) {
-  db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name, AktivFlag) VALUES (7, 1, 'S', 0), (8, 1, 'T', 1);");
+  db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name, AktivFlag) VALUES (7, 1, 'S', 0), (8, 1, 'T', 1), "
+                     "(10, 1, 'U', 0);");
+  // Shooter 10 has one tenth of a ring: a result, which stays.
   db::exec(gDbHaupt,
            "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr) VALUES "
-           "(7,0,950,1),(7,0,0,2),(8,0,0,1),(8,0,912,2),(9,0,900,1),(7,1,880,1);");
+           "(7,0,950,1),(7,0,0,2),(8,0,0,1),(8,0,912,2),(9,0,900,1),(7,1,880,1),(10,0,1,1);");
   db::exec(gDbHaupt, "INSERT INTO Mschklassen (Nr, Klname, Disznr) VALUES (1, 'K', 0);");
   db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1,1,0,1,1);");
   db::exec(gDbHaupt, "INSERT INTO Mscherg (Mklnr, Vrnr, Ringerg, Disznr) VALUES (1,0,5,0),(1,1,5,0);");
   run();
   EXPECT_EQ(rows("SELECT Schnr, Disznr, Ringerg FROM Schuetzenerg ORDER BY Disznr, Schnr, Ergnr"),
-            "7,0,950,;8,0,912,;7,1,880,;")
+            "7,0,950,;8,0,912,;10,0,1,;7,1,880,;")
       << "the 0-ring rows and the results of the unknown shooter 9 are gone, nothing else";
-  EXPECT_EQ(rows("SELECT Passnr, AktivFlag FROM Schuetzen WHERE Passnr IN (7,8) ORDER BY Passnr"), "7,1,;8,1,;")
+  EXPECT_EQ(rows("SELECT Passnr, AktivFlag FROM Schuetzen WHERE Passnr IN (7,8,10) ORDER BY Passnr"),
+            "7,1,;8,1,;10,1,;")
       << "7: last row visited in discipline 1 has rings; 8: his later row has rings";
   EXPECT_EQ(rows("SELECT Vrnr FROM Mscherg"), "1,;");
 }

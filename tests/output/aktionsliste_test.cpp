@@ -165,4 +165,18 @@ TEST_F(RunnerTest, EveryTickedJobIsMadeForItsDisciplineAndRound) {
   EXPECT_EQ(db::query(gDbHaupt, "SELECT * FROM Schuetzenerg;").size(), 5u);
 }
 
+TEST_F(RunnerTest, APageWhoseStyleSheetCannotGoBesideItIsMadeAndTheLogSaysWhy) {
+  std::filesystem::create_directory(dir->file("stil"));
+  writeFileBytes(dir->file("stil/Liga.css"), "td {}");
+  setFieldText(gEinstellungen.CssDatei, dir->file("stil/Liga.css"));
+  std::filesystem::create_directory(dir->file("Liga.css"));  // in the style sheet's way
+  job(0, 0, 0, 1, "tabellen.html");
+  PointerListHolder holder;
+  EXPECT_EQ(RunAktionsliste(holder, 0, 1, 0), "Erstellt: " + dir->file("tabellen.html") +
+                                                  "\nDas css-File Liga.css wurde nicht mitkopiert: ein Ordner "
+                                                  "tr\xE4gt diesen Namen\n");
+  EXPECT_NE(datei("tabellen.html").find("Adler I"), std::string::npos);
+  setFieldText(gEinstellungen.CssDatei, "");
+}
+
 }  // namespace

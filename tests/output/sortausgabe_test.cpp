@@ -5,6 +5,8 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <utility>
 
 #include "core/datafile.h"
 #include "core/globals.h"
@@ -13,6 +15,7 @@
 #include "core/settings.h"
 #include "output/listenschreiber.h"
 #include "output/sortausgabe.h"
+#include "platform/text.h"
 #include "ranking/ranking.h"
 #include "support/filebytes.h"
 #include "support/filelimit.h"
@@ -76,6 +79,47 @@ TEST_F(SortausgabeTest, IndividualResultsAsDbaseFileAndTextReplacingTheOldFile) 
   writeFileBytes(txt, std::string(5000, 'x'));
   ASSERT_TRUE(WriteSortierteAusgabe(txt, ausgabe(3, 1)));
   EXPECT_EQ(readFileBytes(txt), gIntdat.AusgabeText);
+}
+
+// The averages form: SCHNITT N 7.2 and ANZAHL N 3, each average rounded as the text list
+// shows it.
+TEST_F(SortausgabeTest, DbaseAveragesAreRoundedAsTheTextListShowsThem) {
+  gEergSortListe = {{4, 957.25f, 0, 101, "A", "SV Tal", 2, 1},
+                    {3, 2851.0f / 3.0f, 0, 102, "B", "SV Tal", 2, 1},
+                    {12, 900.0f, 0, 103, "C", "SV Tal", 2, 1}};
+  _sort_ausgabe a = ausgabe(3, 3);
+  a.Sortart = 1;
+  const std::string dbf = dir->file("schnitt.dbf");
+  ASSERT_TRUE(WriteSortierteAusgabe(dbf, a));
+  const std::string b = readFileBytes(dbf);
+  ASSERT_GT(b.size(), 32u);
+  auto u16 = [&b](size_t at) { return static_cast<size_t>(static_cast<unsigned char>(b[at])) |
+                                      static_cast<size_t>(static_cast<unsigned char>(b[at + 1])) << 8; };
+  // Field "NAME type length.decimals" and where it starts in a record.
+  std::map<std::string, std::pair<std::string, size_t>> felder;
+  size_t start = 1;  // after the deletion mark
+  for (size_t f = 32; f + 32 <= b.size() && b[f] != '\r'; f += 32) {
+    const std::string name = b.substr(f, 11).c_str();
+    const int laenge = static_cast<unsigned char>(b[f + 16]);
+    felder[name] = {b[f + 11] + (" " + str(laenge) + "." + str(static_cast<unsigned char>(b[f + 17]))), start};
+    start += static_cast<size_t>(laenge);
+  }
+  EXPECT_EQ(felder["SCHNITT"].first, "N 7.2");
+  EXPECT_EQ(felder["ANZAHL"].first, "N 3.0");
+  auto wert = [&](size_t satz, const std::string& feld, size_t laenge) {
+    return b.substr(u16(8) + satz * u16(10) + felder[feld].second, laenge);
+  };
+  const char* const schnitte[] = {"  95.73", "  95.03", "  90.00"};
+  const char* const anzahl[] = {"  4", "  3", " 12"};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(wert(i, "SCHNITT", 7), schnitte[i]) << i;
+    EXPECT_EQ(wert(i, "ANZAHL", 3), anzahl[i]) << i;
+  }
+
+  a.Dateiformat = 1;
+  ASSERT_TRUE(WriteSortierteAusgabe(dir->file("schnitt.txt"), a));
+  for (const char* s : {"\t95.73\t4", "\t95.03\t3", "\t90.00\t12"})
+    EXPECT_NE(gIntdat.AusgabeText.find(s), std::string::npos) << s << " in\n" << gIntdat.AusgabeText;
 }
 
 TEST_F(SortausgabeTest, DbaseWriterReportsAFileItCouldNotWrite) {

@@ -42,7 +42,6 @@ void TErgebnisBearbeitenDlg::onChoice(QTreeWidget* list, std::function<void()> h
 
 QPushButton* TErgebnisBearbeitenDlg::makeNewButton() {
   auto* button = new QPushButton(qs("Neuer Eintrag F4"), this);
-  button->setToolTip(qs("Neuer Eintrag"));
   connect(button, &QPushButton::clicked, this, [this] { newEntryClick(); });
   bindKey(Qt::Key_F4, [this] { newEntryClick(); });
   return button;

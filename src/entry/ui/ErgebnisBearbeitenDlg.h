@@ -41,7 +41,7 @@ class TErgebnisBearbeitenDlg : public ZDialog {
   // Runs handler whenever the user changes the choice in list.
   void onChoice(QTreeWidget* list, std::function<void()> handler);
 
-  // The "Neuer Eintrag F4" button, bound to newEntryClick.
+  // The "Neuer Eintrag F4" button, bound to newEntryClick; each editor gives its own hint.
   QPushButton* makeNewButton();
   virtual void newEntryClick() = 0;
   QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);

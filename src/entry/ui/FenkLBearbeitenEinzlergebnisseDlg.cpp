@@ -51,6 +51,7 @@ TFenkLBearbeitenEinzlergebnisseDlg::TFenkLBearbeitenEinzlergebnisseDlg(QWidget* 
   ComboBoxKlasse->setToolTip(qs("Ringergebnis wurde in dieser Klasse erzielt"));
 
   ButtonErgNeu = makeNewButton();
+  ButtonErgNeu->setToolTip(qs("Neuer Eintrag"));
 
   auto* left = new QVBoxLayout;
   left->addWidget(ComboBoxDisz);

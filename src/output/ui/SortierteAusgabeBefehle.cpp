@@ -163,7 +163,8 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
   WaitCursor wait;
   a.Dateiname = SaisonDateiname(dlg.fileName, dlg.filterIndex, mitDbf);
   takeSaveError();  // an older reason must not be shown with this file
-  if (!WriteSortierteAusgabe(a.Dateiname, a)) {
+  std::string cssFehler;
+  if (!WriteSortierteAusgabe(a.Dateiname, a, &cssFehler)) {
     wait.restore();
     showSaveFailed(takeSaveError());
     return;
@@ -174,7 +175,12 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
            "WHERE Disznr=?; ",
            {ordner[0], ordner[1], ordner[2], ordner[3], ordner[4], ordner[5], a.Disznr});
   wait.restore();
-  msg::show(a.Dateiname + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
+  // The page is written; a style sheet that could not go beside it is said on a line of its own.
+  if (cssFehler.empty())
+    msg::show(a.Dateiname + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
+  else
+    msg::show(a.Dateiname + " \nerfolgreich gespeichert!\n" + CssNichtKopiert(cssFehler), "Meldung", msg::Ok,
+              msg::Warning);
 }
 
 void TZikoSortierteAusgabeDlg::InWindowsZwischenablagespeichernF41Click() {

@@ -250,7 +250,7 @@ void TZikoSAALEinstellungenDlg::FormShow() {
       Ausgabe& a = seiten_[page];
       AusgabeartClick(e.Ausgabeart == 1);
       a.pfad->setText(qs(e.Pfad));
-      a.druckerName->setText(qs(e.Printstring_a));
+      if (e.Ausgabeart == 1) a.druckerName->setText(qs(e.Printstring_a));  // a file job has none
       a.anzeige->setItemIndex(e.Flag_d);
       if (page == AktEinzelErgebnisse) {
         ComboBoxMklEErg->setCurrentIndex(std::max(0, comboIndexOfKey(ComboBoxMklEErg, e.Flag_a)));
@@ -316,8 +316,9 @@ void TZikoSAALEinstellungenDlg::PfadSucheClick(int page) {
 }
 
 void TZikoSAALEinstellungenDlg::PrinterSucheClick(int page) {
-  if (!printing::printDialog(this)) return;
-  // The job finds its printer by name when it runs: an output to a file has none.
+  // The job finds its printer by name when it runs, so the dialog offers no output to a
+  // file: it would ask about replacing that file before the choice is refused here.
+  if (!printing::printDialog(this, /*offerFileOutput=*/false)) return;
   const QString name = printing::currentPrinterText();
   if (name.isEmpty()) {
     msg::show(kDruckerFehlt, "Meldung");
@@ -350,11 +351,14 @@ void TZikoSAALEinstellungenDlg::bernehmen1Click() {
     const Ausgabe& a = seiten_[e.Typ];
     pfad = a.pfad->text();
     e.Ausgabeart = a.drucker->isChecked() ? 1 : 0;
-    if (e.Ausgabeart == 1 && a.druckerName->text().isEmpty()) {
-      msg::show(kDruckerFehlt, "Meldung");
-      return;
+    // Only a print job has a printer; a file job stores none, whatever the field shows.
+    if (e.Ausgabeart == 1) {
+      if (a.druckerName->text().isEmpty()) {
+        msg::show(kDruckerFehlt, "Meldung");
+        return;
+      }
+      if (!storableText(a.druckerName->text(), e.Printstring_a)) return;
     }
-    if (!storableText(a.druckerName->text(), e.Printstring_a)) return;
     e.Flag_d = std::max(0, a.anzeige->itemIndex());
   }
   if (!storable(pfad)) {

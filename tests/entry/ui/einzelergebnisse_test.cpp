@@ -90,6 +90,16 @@ TEST_F(Einzelergebnisse, ANewEntryAfterAChangeOfDisciplineStoresTheShownClub) {
             dlg->ComboBoxVereine->currentIndex());
 }
 
+TEST_F(Einzelergebnisse, ANewEntryByMouseCanBeSavedByMouse) {
+  EXPECT_EQ(dlg->ButtonErgNeu->toolTip(), QStringLiteral("Neuer Eintrag"));
+  QTest::mouseClick(dlg->ButtonErgNeu, Qt::LeftButton);
+  ASSERT_TRUE(dlg->ButtonSpeichern->isEnabled());
+  EXPECT_EQ(fromQs(dlg->EditKampfnr->text()), "4");
+  QTest::keyClicks(dlg->EditRingerg, QStringLiteral("88"));
+  QTest::mouseClick(dlg->ButtonSpeichern, Qt::LeftButton);
+  EXPECT_EQ(results(), "0/1/900/1/1/3 0/3/950/1/1/3 0/3/957/1/2/3 0/4/880/0/1/3 ");
+}
+
 TEST_F(Einzelergebnisse, AShooterOrResultChosenByMouseOrKeysShowsItsData) {
   exec("INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (302, 3, 'Huber');");
   dlg->ComboBoxVereineChange();

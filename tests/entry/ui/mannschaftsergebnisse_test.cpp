@@ -89,6 +89,20 @@ TEST_F(Mannschaftsergebnisse, RoundsOutsideTheClassAreRefusedAndPointsStoredAsTy
   EXPECT_EQ(fromQs(dlg->EditKorPkt->text()), "-2");
 }
 
+TEST_F(Mannschaftsergebnisse, ANewEntryByMouseCanBeSavedByMouse) {
+  results({3800});
+  showTell();
+  EXPECT_TRUE(dlg->ButtonNeuesErg->toolTip().isEmpty()) << "the button has no hint";
+  QTest::mouseClick(dlg->ButtonNeuesErg, Qt::LeftButton);
+  ASSERT_TRUE(dlg->ButtonSpeichern->isEnabled());
+  EXPECT_EQ(fromQs(dlg->EditKnr->text()), "2");
+  dlg->EditRinge->clear();
+  QTest::keyClicks(dlg->EditRinge, QStringLiteral("375"));
+  QTest::mouseClick(dlg->ButtonSpeichern, Qt::LeftButton);
+  EXPECT_EQ(db::query(gDbHaupt, "SELECT group_concat(e, ' ') FROM (SELECT Ergnr || '/' || Ringerg AS e FROM Mscherg ORDER BY Ergnr)").text(0, 0),
+            "1/3800 2/3750");
+}
+
 TEST_F(Mannschaftsergebnisse, OpponentAtHomeAndAsGuest) {
   results({3800, 0, 3700});
   showTell();

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QTest>
+#include <utility>
 
 #include "core/db.h"
 #include "core/globals.h"
@@ -99,6 +100,18 @@ TEST_F(DisciplinesDialog, RemovingTheLastDisciplineRemovesAllItsRowsInOneGo) {
   // The only discipline stays, with or without the button.
   dlg->ButtonEntfernenClick();
   EXPECT_EQ(cell(gDbHaupt, "SELECT COUNT(*) FROM Disznamen"), "1");
+}
+
+TEST_F(DisciplinesDialog, OnlyTheLastOfThreeCanBeRemoved) {
+  db::exec(gDbHaupt, "INSERT INTO Disznamen (Nr, Bezeichnung) VALUES (2, 'Armbrust');");
+  dlg->show();
+  QListWidget* list = dlg->ListView1;
+  ASSERT_EQ(list->count(), 3);
+  for (auto [row, removable] : {std::pair{2, true}, {1, false}, {0, false}, {2, true}}) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    ASSERT_EQ(list->currentRow(), row);
+    EXPECT_EQ(dlg->ButtonEntfernen->isEnabled(), removable) << "row " << row;
+  }
 }
 
 TEST_F(DisciplinesDialog, ARefusedNameKeepsTheWindowOpenAndTheOtherRenames) {

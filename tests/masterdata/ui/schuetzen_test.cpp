@@ -1,6 +1,9 @@
 // The shooters dialog against a real database: one pass number may stand in two clubs.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <utility>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "entry/newshooter.h"
@@ -8,6 +11,8 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text.h"
+#include "support/combos.h"
+#include "support/listrows.h"
 #include "support/testenv.h"
 
 namespace {
@@ -121,6 +126,36 @@ TEST_F(ShootersDialog, ActionsOnASharedPassNumberLeaveTheOtherClubAlone) {
   EXPECT_EQ(cell("SELECT COUNT(*) FROM Schuetzen WHERE Passnr=1001"), "1");
   EXPECT_EQ(cell("SELECT VrNr FROM Schuetzen WHERE Passnr=1001"), "6");
   EXPECT_EQ(cell("SELECT COUNT(*) FROM Schuetzen WHERE Passnr=1002"), "1");
+}
+
+TEST_F(ShootersDialog, ANameCodePage1252CannotHoldIsRefusedChangedOrNew) {
+  const std::string before = cell("SELECT group_concat(Passnr || Name, '|') FROM Schuetzen");
+  msg::ScriptedMessages boxes;
+  for (bool neu : {false, true}) {
+    clickRow(dlg->ListView1, 0);
+    if (neu) QTest::mouseClick(dlg->ButtonNeu, Qt::LeftButton);
+    dlg->EditName->setText(QStringLiteral("Zeller, Anna \u6C14"));
+    QTest::mouseClick(dlg->ButtonSpeichern, Qt::LeftButton);
+    EXPECT_EQ(boxes.count(), neu ? 2u : 1u) << neu;
+  }
+  EXPECT_TRUE(boxes.contains("U+6C14"));
+  EXPECT_EQ(cell("SELECT group_concat(Passnr || Name, '|') FROM Schuetzen"), before);
+}
+
+// A club's only shooter cannot be deleted, however he is chosen.
+TEST_F(ShootersDialog, DeleteNeedsTwoShootersInTheClub) {
+  db::exec(gDbHaupt, "INSERT INTO Vereine_gau (Nummer, Name) VALUES (7, 'Falke');"
+                     "INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (3000, 7, 'Allein, Max');");
+  dlg->FormShow();
+  for (auto [club, deletable] : {std::pair{7L, false}, {6L, true}, {7L, false}}) {
+    waehle(dlg->ComboBoxVereine, comboIndexOfKey(dlg->ComboBoxVereine, club));
+    ASSERT_EQ(dlg->clubShown(), club);
+    EXPECT_EQ(dlg->ButtonLoeschen->isEnabled(), deletable) << "club " << club;
+    clickRow(dlg->ListView1, 0);
+    EXPECT_EQ(dlg->ButtonLoeschen->isEnabled(), deletable) << "club " << club << ", row chosen";
+    QTest::mouseClick(dlg->ButtonNeu, Qt::LeftButton);
+    EXPECT_EQ(dlg->ButtonLoeschen->isEnabled(), deletable) << "club " << club << ", new shooter";
+  }
 }
 
 TEST_F(ShootersDialog, LongStoredValuesSurviveASave) {

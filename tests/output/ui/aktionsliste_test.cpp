@@ -3,11 +3,15 @@
 // and the editor stores what it opened unchanged.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QPrintDialog>
 #include <QTest>
 #include <QTimer>
-#include <tuple>
+#include <algorithm>
 #include <functional>
+#include <tuple>
 #include <memory>
 #include <string>
 #include <vector>
@@ -159,11 +163,12 @@ TEST_F(AktionslisteTest, EditorStoresWhatItOpenedUnchanged) {
                          "VALUES (?, 0, 0, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
                          v));
   };
-  insert({0, 0, 0, 0, 1, 0, 1, 1, "Mannschaftstabellen", "/o/t.html", "Testdrucker", "Mannschaftstabellen", 1});
+  // Only the print job (position 1) has a printer.
+  insert({0, 0, 0, 0, 1, 0, 1, 1, "Mannschaftstabellen", "/o/t.html", "", "Mannschaftstabellen", 1});
   insert({1, 2, 1, 5, 2, 350, 4, 2, "Einzelergebnisse Bezirksliga", "/o/e.txt", "Testdrucker",
              "Einzelergebnisse Bezirksliga", 3});
-  insert({2, 0, 0, 0, 0, 0, 1, 1, "Starttabellen", "/o/s.html", "Testdrucker", "Starttabellen", 1});
-  insert({3, 3, 0, 5, 3, 0, 4, 2, "Klassenergebnisse Bezirksliga", "/o/k.html", "Testdrucker",
+  insert({2, 0, 0, 0, 0, 0, 1, 1, "Starttabellen", "/o/s.html", "", "Starttabellen", 1});
+  insert({3, 3, 0, 5, 3, 0, 4, 2, "Klassenergebnisse Bezirksliga", "/o/k.html", "",
              "Klassenergebnisse Bezirksliga", 1});
   insert({4, 4, 0, 0, 0, 0, 1, 1, "Ergebnisdatei", "/o/Gau.rwd", "", "", 1});
   liste->show();
@@ -190,7 +195,7 @@ TEST_F(AktionslisteTest, NewJobGoesBehindTheLastAndAFailedStoreKeepsTheEditor) {
   EXPECT_EQ(gIntdat.AktionSatzindex, 0);
   EXPECT_EQ(row(0), (std::vector<std::string>{"0", "0", "1", "3", "0", "5", "0", "0", "0", "0", "4", "2",
                                               "Klassenergebnisse Bezirksliga", fromQs(editor->EditPfadKlErg->text()),
-                                              "Testdrucker", "Klassenergebnisse Bezirksliga", "", "", "1"}));
+                                              "", "Klassenergebnisse Bezirksliga", "", "", "1"}));
 
   for (int i = 1; i < 5; ++i) job(i, "J" + str(i));
   db::exec(gDbAgenda, "CREATE TRIGGER nein BEFORE INSERT ON Aktion BEGIN SELECT RAISE(ABORT, 'voll'); END;");
@@ -287,6 +292,32 @@ TEST_F(AktionslisteTest, EditorChoicesPathsPrinterAndRefusals) {
   EXPECT_TRUE(AktionenDerDisziplin(1).empty());
 }
 
+// The current printer's name holds a character code page 1252 cannot hold: a file job
+// stores no printer and is kept; only a print job is refused for that name.
+TEST_F(AktionslisteTest, AFileJobIsStoredWhateverTheCurrentPrinterIsCalled) {
+  printers_.confirmNamed(QStringLiteral("Drucker \u5370"));
+  ASSERT_TRUE(printing::printDialog());
+  msg::ScriptedMessages boxes;
+  gIntdat.AktionDisznr = 0;
+  gIntdat.AktionNeu = 1;
+  editor->show();
+  EXPECT_EQ(editor->EditDruckerEErg->text(), QStringLiteral("Drucker \u5370"));
+  editor->PageControl1->setCurrentIndex(AktEinzelErgebnisse);
+  editor->pressKey(Qt::Key_F2);
+  EXPECT_EQ(boxes.count(), 0u) << (boxes.count() ? boxes.shown()[0].text : "");
+  ASSERT_EQ(AktionenDerDisziplin(0).size(), 1u);
+  EXPECT_EQ(row(0)[4], "0");
+  EXPECT_EQ(row(0)[14], "") << "a file job stores no printer";
+
+  editor->show();
+  editor->PageControl1->setCurrentIndex(AktEinzelErgebnisse);
+  QTest::mouseClick(editor->RadioButtonDruckerEErg, Qt::LeftButton);
+  editor->pressKey(Qt::Key_F2);
+  EXPECT_TRUE(boxes.contains("U+5370"));
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_EQ(AktionenDerDisziplin(0).size(), 1u);
+}
+
 TEST_F(AktionslisteTest, StartWithoutRoundsRunsNothingAndEscKeepsTheTicks) {
   job(0, "A");
   job(1, "B");
@@ -304,6 +335,41 @@ TEST_F(AktionslisteTest, StartWithoutRoundsRunsNothingAndEscKeepsTheTicks) {
   EXPECT_FALSE(liste->isVisible());
   EXPECT_EQ(AktionenDerDisziplin(1)[0].Machflag, 0);
   EXPECT_EQ(AktionenDerDisziplin(1)[1].Machflag, 1);
+}
+
+// "Auswählen" opens the system's print dialog with the installed printers only: an output to
+// a file would ask whether to replace an existing file before the choice is refused.
+class AktionseditorDruckerwahl : public DatabaseTest {};
+
+TEST_F(AktionseditorDruckerwahl, ThePrintDialogOffersNoOutputToAFile) {
+  std::vector<std::vector<QString>> offered;
+  auto readDialog = [&offered] {
+    QTimer::singleShot(0, [&offered] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return offered.push_back({QStringLiteral("kein Druckdialog")});
+      std::vector<QString> items;
+      if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers")))
+        for (int i = 0; i < printers->count(); ++i) items.push_back(printers->itemText(i));
+      offered.push_back(items);
+      dialog->reject();
+    });
+  };
+  auto toFile = [&offered](size_t i) {
+    return std::any_of(offered.at(i).begin(), offered.at(i).end(),
+                       [](const QString& t) { return t.contains(QStringLiteral("PDF")); });
+  };
+  readDialog();
+  EXPECT_FALSE(printing::printDialog());
+  ASSERT_TRUE(toFile(0)) << "the other print dialogs offer the output to a file";
+
+  TZikoSAALEinstellungenDlg editor;
+  gIntdat.AktionNeu = 1;
+  editor.show();
+  QTest::mouseClick(editor.RadioButtonDruckerEErg, Qt::LeftButton);
+  readDialog();
+  QTest::mouseClick(editor.ButtonEErgPrinterSuche, Qt::LeftButton);
+  ASSERT_EQ(offered.size(), 2u) << "no print dialog opened";
+  EXPECT_FALSE(toFile(1));
 }
 
 }  // namespace

@@ -169,11 +169,15 @@ TEST_F(SortierteAusgabeTest, HtmlPageIsAsciiAndGetsTheStyleSheetBesideIt) {
   EXPECT_EQ(readFileBytes(dir->file("web/Liga.css")), "td {}");
   EXPECT_EQ(boxes.shown().back().caption, "Meldung");
 
+  // The page is written even where its style sheet cannot go: said on a line of its own.
   fs::create_directory(dir->file("web2"));
   fs::create_directory(dir->file("web2/Liga.css"));  // in the style sheet's way
   speichere(dir->file("web2/verein.html"), 2);
-  EXPECT_EQ(boxes.shown().back().text,
-            "Fehler beim Erstellen der Datei\nPfad pr\xFC" "fen!\nein Ordner tr\xE4gt diesen Namen");
+  EXPECT_NE(readFileBytes(dir->file("web2/verein.html")).find("&#8222;Adler&#8220;"), std::string::npos);
+  EXPECT_EQ(boxes.shown().back().text, dir->file("web2/verein.html") +
+                                           " \nerfolgreich gespeichert!\nDas css-File Liga.css wurde nicht "
+                                           "mitkopiert: ein Ordner tr\xE4gt diesen Namen");
+  EXPECT_EQ(boxes.shown().back().caption, "Meldung");
 }
 
 TEST_F(SortierteAusgabeTest, ClipboardTakesAPendingMinimumAndHoldsTheSavedText) {

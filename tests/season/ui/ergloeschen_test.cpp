@@ -17,11 +17,11 @@ class ErgLoeschen : public DialogTest<TZikoNSErgLoeschenDlg> {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
-    // Two classes of the same name, each with results of rounds 1 and 2.
+    // Two classes of the same name, numbers 1 and 3, each with results of rounds 1 to 3.
     exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (1, 'Kreisliga', 4, 0), "
-         "(2, 'Kreisliga', 4, 0);");
-    for (int k = 1; k <= 2; ++k)
-      for (int e = 1; e <= 2; ++e) {
+         "(3, 'Kreisliga', 4, 0);");
+    for (int k : {1, 3})
+      for (int e = 1; e <= 3; ++e) {
         ASSERT_TRUE(db::exec(gDbHaupt,
                              "INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, "
                              "Mschnr) VALUES (100, 0, 950, ?, 1, ?, 2, 1);",
@@ -60,7 +60,7 @@ class ErgLoeschen : public DialogTest<TZikoNSErgLoeschenDlg> {
 };
 
 TEST_F(ErgLoeschen, OneRoundOfOneClassAndTheLineupsOfTheDiscipline) {
-  choose(2, 2);
+  choose(3, 2);  // class and round of different numbers
   EXPECT_EQ(fromQs(dlg->GroupBox2->title()), "Klasse Kreisliga, Durchgang 2");
   EXPECT_EQ(dlg->ComboBoxDgnr->count(), 5);
   msg::ScriptedMessages boxes;
@@ -72,7 +72,7 @@ TEST_F(ErgLoeschen, OneRoundOfOneClassAndTheLineupsOfTheDiscipline) {
             "Löschen Luftgewehr: \nGelöscht: Einzelergebnisse Luftgewehr, Kreisliga, Durchgang 2\n"
             "Gelöscht: Mannschaftsergebnisse Luftgewehr, Kreisliga, Durchgang 2\n"
             "Gelöscht: Mannschaftsaufstellungen/Stammschützen Luftgewehr\n");
-  EXPECT_EQ(state(), "1/1 1/2 2/1 | 1/1 1/2 2/1 | 0 | 1 | ");
+  EXPECT_EQ(state(), "1/1 1/2 1/3 3/1 3/3 | 1/1 1/2 1/3 3/1 3/3 | 0 | 1 | ");
   EXPECT_FALSE(dlg->isVisible());
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -234,6 +235,23 @@ TEST_F(Starttabellen, LongOverviewAndSerialPrintBreakPagesAtTheBottom) {
   }
   ASSERT_EQ(proVerein.size(), 12u);
   for (const auto& [v, k] : proVerein) EXPECT_EQ(k, "K1 K2 K3 K4 K5 K6 K7 K8 K9 K10 ") << v;
+}
+
+TEST_F(Starttabellen, TeamsStandApartWhereANameGoesOnInAFurtherLine) {
+  const int zeile = 97;
+  std::string lang = "Schützengesellschaft";
+  while (lang.size() < 100) lang += " Hubertus";
+  for (const auto& [name, abstand] : {std::pair{std::string("A & B <C>"), zeile}, {lang, zeile + zeile / 2}})
+    for (long klasse : {1, 0}) {  // the class block and the overview
+      SCOPED_TRACE(name.size() * 10 + klasse);
+      db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=2;", {name});
+      ScriptedPrinting printing;
+      ASSERT_TRUE(PrintStarttabellen(0, klasse));
+      const std::vector<PrintCall> t = printing.jobs().at(0)->texts();
+      const auto next = std::find_if(t.begin(), t.end(), [](const PrintCall& c) { return c.text == "Schützen Süd I"; });
+      ASSERT_TRUE(next != t.end() && next != t.begin());
+      EXPECT_EQ(next->y - std::prev(next)->y, abstand) << std::prev(next)->text;
+    }
 }
 
 TEST_F(Starttabellen, PrintedToPdfReadsBack) {

@@ -55,6 +55,50 @@ int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::s
   return n;
 }
 
+int ZahlenBreite(PrintCanvas& canvas, const std::string& text) {
+  int breite = 0;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t ende = text.find(' ', start);
+    if (ende == std::string::npos) ende = text.size();
+    const std::string wort = text.substr(start, ende - start);
+    const bool zahl = wort.find_first_of("0123456789") != std::string::npos &&
+                      wort.find_first_not_of("0123456789.,:;+-/()%") == std::string::npos;
+    if (zahl) breite = std::max(breite, canvas.textWidth(wort));
+    start = ende + 1;
+  }
+  return breite;
+}
+
+std::vector<int> SpaltenBreiten(std::span<const int> wunsch, std::span<const int> mindest) {
+  std::vector<int> breite(wunsch.begin(), wunsch.end());
+  long long fehlt = 0, ueber = 0;
+  for (size_t i = 0; i < breite.size(); ++i) {
+    const int m = i < mindest.size() ? mindest[i] : 0;
+    if (breite[i] < m)
+      fehlt += m - breite[i];
+    else
+      ueber += breite[i] - m;
+  }
+  if (fehlt == 0) return breite;
+  // Each column above its minimum gives up its share, counted on from the columns before it
+  // so that the shares add up to the whole.
+  long long gegeben = 0, bisher = 0;
+  const long long abgabe = std::min(fehlt, ueber);
+  for (size_t i = 0; i < breite.size(); ++i) {
+    const int m = i < mindest.size() ? mindest[i] : 0;
+    if (breite[i] < m) {
+      breite[i] = m;
+    } else if (breite[i] > m && ueber > 0) {
+      bisher += breite[i] - m;
+      const long long teil = abgabe * bisher / ueber - gegeben;
+      gegeben += teil;
+      breite[i] -= static_cast<int>(teil);
+    }
+  }
+  return breite;
+}
+
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout) {
   const int rechts = layout.Rechts > layout.Links ? layout.Rechts : canvas.pageWidth();
   return rechts - layout.Links;

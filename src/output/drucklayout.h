@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 class PrintCanvas;
 
@@ -48,6 +49,14 @@ int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std:
 // The lines of a row's tallest cell, each text wrapped in the width of its column; at least
 // one.
 int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::span<const int> breiten);
+// The width a text needs so that none of its numbers is broken, in the current font: its
+// widest word (between blanks) made of digits and the marks inside numbers; 0 without one.
+int ZahlenBreite(PrintCanvas& canvas, const std::string& text);
+// Column widths from the wished ones, each at least its minimum: where every wish holds its
+// minimum the wishes stand; else the columns below their minimum get it and the others give
+// up that room in proportion to what they have above their own minimum, the sum kept. Where
+// the minima alone pass the sum, the minima.
+std::vector<int> SpaltenBreiten(std::span<const int> wunsch, std::span<const int> mindest);
 // The width from the left margin to the right edge (the page's edge where Rechts is unset).
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // The footer of the current page, from the bottom down in 10 points: the note (flag above 0),

@@ -168,6 +168,7 @@ class ListenDruck {
     for (const ListenTabelle& t : dok_.Tabellen) {
       tabelle_ = &t;
       lage_ = spaltenlage(t, l_);
+      zahlenGanz(t);
       const std::vector<ListenZeile>& z = t.Zeilen;
       // Each row's height, measured once; an empty row has none.
       std::vector<int> h(z.size());
@@ -202,6 +203,30 @@ class ListenDruck {
     int summe = 0;
     for (size_t i = start; i < z.size() && !z[i].leer(); ++i) summe += h[i];
     if (y_ + summe > l_.Unten && tabellenStart_ + summe <= l_.Unten) neueSeite();
+  }
+
+  // No number of a column and no heading is broken: a column narrower than them takes the
+  // room from the columns whose texts wrap.
+  void zahlenGanz(const ListenTabelle& t) {
+    std::vector<int> mindest(lage_.size()), wunsch;
+    c_.setFont(PrintFont{"Times New Roman", 10, true});
+    for (size_t i = 0; i < lage_.size(); ++i) mindest[i] = c_.textWidth(t.Spalten[lage_[i].index].Titel);
+    for (const ListenZeile& z : t.Zeilen) {
+      c_.setFont(PrintFont{"Times New Roman", 10, z.Fett});
+      for (size_t i = 0; i < lage_.size(); ++i)
+        mindest[i] = std::max(mindest[i], ZahlenBreite(c_, zelle(z, lage_[i].index)));
+    }
+    for (size_t i = 0; i < lage_.size(); ++i) {
+      mindest[i] += lage_[i].breite - innen(lage_[i]);
+      wunsch.push_back(lage_[i].breite);
+    }
+    const std::vector<int> breite = SpaltenBreiten(wunsch, mindest);
+    int x = l_.Links;
+    for (size_t i = 0; i < lage_.size(); ++i) {
+      lage_[i].x = x;
+      lage_[i].breite = breite[i];
+      x += breite[i];
+    }
   }
 
   void neueSeite() {

@@ -52,26 +52,29 @@ class AlleDiszDruck {
       long nr;
       if (gespeichert::storedInteger(tel.text(r, 0), nr)) telefone_.emplace(nr, tel.text(r, 1));
     }
-    // The footer's rule: the team lines stay above it, the managers' lines below.
+    // The footer's rule: the team lines stay above it, the managers' lines below. It keeps
+    // 0.8 lines for every discipline with teams and moves up by the lines a manager's text
+    // wraps into.
     c_.setFontSize(8);
-    int fusszeilen = 0;
-    for (const std::string& z : wettkampfleiter_) fusszeilen += c_.lineCount(z, fussBreite());
-    grenze_ = L.Unten - static_cast<int>(static_cast<double>(fusszeilen) * L.Zeile * 0.8);
+    int weitere = 0;
+    for (const std::string& z : wettkampfleiter_) weitere += std::max(0, c_.lineCount(z, fussBreite()) - 1);
+    grenze_ = L.Unten - static_cast<int>(static_cast<double>(disziplinen_.size()) * L.Zeile * 0.8) -
+              weitere * schritt(0.8);
     miss();
   }
 
   void verein(long nr, const std::string& name) {
     vereinKopf_ = "Mannschaftsleiter Verein Nr. " + str(nr) + ", " + name;
     int y = seitenkopf();
-    // The range telephone as it is stored, in the size of the table.
+    // The range telephone as it is stored, in the size of the club's line.
     std::string telefon = "Tel. Nr. Verein:";
     if (auto it = telefone_.find(nr); it != telefone_.end()) {
       const std::string& t = it->second;
       // "0" and blanks stand for no telephone; any other text is printed as it stands.
       if (t != "(null)" && t.find_first_not_of(" 0") != std::string::npos) telefon += " " + t;
     }
-    c_.setFontSize(10);
-    y += (c_.textBlock(L.Links, y, L.Rechts - L.Links, telefon, L.Zeile) - 1) * L.Zeile;
+    c_.setFontSize(14);
+    y += DruckeUeberschrift(c_, L.Links, y, L.Rechts - L.Links, telefon);
     y += schritt(1.5);
     for (const Disziplin& d : disziplinen_) {
       db::Table teams = db::query(gDbHaupt,
@@ -158,7 +161,8 @@ class AlleDiszDruck {
 
   // Column widths over every team and captain of all disciplines and the headings of the
   // columns that hold data, in 10 points. Where they do not fit between the margins, the
-  // widest columns are narrowed alike and their texts go on in further lines.
+  // widest columns are narrowed alike and their texts go on in further lines, down to the
+  // width of their heading and their widest number.
   void miss() {
     c_.setFontSize(10);
     std::array<int, kSpalten> breite{};
@@ -168,10 +172,16 @@ class AlleDiszDruck {
     db::Table f = db::query(gDbHaupt, std::string("SELECT ") + kFuehrerSpalten +
                                           " FROM Msch_fuehrer f WHERE EXISTS (SELECT 1 FROM Msch_in_klassen m "
                                           "WHERE m.Vrnr=f.Vrnr AND m.Rmschnr=f.Rmschnr);");
+    // A heading and a number are never broken.
+    std::array<int, kSpalten> mindest{};
     for (size_t z = 0; z < f.size(); ++z)
-      for (size_t s = 1; s < kSpalten; ++s) breite[s] = std::max(breite[s], c_.textWidth(f.text(z, s - 1)));
+      for (size_t s = 1; s < kSpalten; ++s) {
+        breite[s] = std::max(breite[s], c_.textWidth(f.text(z, s - 1)));
+        mindest[s] = std::max(mindest[s], ZahlenBreite(c_, f.text(z, s - 1)));
+      }
     for (size_t s = 0; s < kSpalten; ++s)
-      if (s == 0 || breite[s] > 0) breite[s] = std::max(breite[s], c_.textWidth(kTitel[s]));
+      if (s == 0 || breite[s] > 0) mindest[s] = std::max(mindest[s], c_.textWidth(kTitel[s]));
+    for (size_t s = 0; s < kSpalten; ++s) breite[s] = std::max(breite[s], mindest[s]);
     const int platz = L.Rechts - L.Links - static_cast<int>(kSpalten - 1) * L.Einheit;
     std::array<int, kSpalten> sortiert = breite;
     std::sort(sortiert.begin(), sortiert.end());
@@ -188,6 +198,8 @@ class AlleDiszDruck {
         }
         rest -= sortiert[i];
       }
+      const std::vector<int> passend = SpaltenBreiten(breite, mindest);
+      std::copy(passend.begin(), passend.end(), breite.begin());
     }
     spalte_[0] = L.Links;
     for (size_t s = 1; s < kSpalten; ++s) spalte_[s] = spalte_[s - 1] + breite[s - 1] + L.Einheit;

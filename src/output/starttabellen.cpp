@@ -174,24 +174,34 @@ class Druck {
     return y + hoehe(t, x, bis);
   }
 
+  // The room between two teams of a class: where a name goes on in a further line, half a
+  // line, so that the next team does not read as its continuation.
+  int abstand(const std::vector<std::string>& teams, int x, int bis) {
+    for (const std::string& t : teams)
+      if (hoehe(t, x, bis) > L.Zeile) return L.Zeile / 2;
+    return 0;
+  }
+
   // A class with its teams under a rule; an empty name keeps its line.
   int klasse(const Block& b, int y) {
     c_.setFontSize(12);
     const std::string name = "Klasse " + b.klasse;
     const int rechts = L.Rechts + L.Einheit / 2;
+    const int luecke = abstand(b.teams, L.Spalte[1], rechts);
     int ganz = L.Zeile + hoehe(name, L.Spalte[0], rechts);
-    for (const std::string& team : b.teams) ganz += hoehe(team, L.Spalte[1], rechts);
-    if (!passt(y, ganz) && !amSeitenanfang(y)) y = neueSeite();
+    for (const std::string& team : b.teams) ganz += hoehe(team, L.Spalte[1], rechts) + luecke;
+    if (!passt(y, ganz - luecke) && !amSeitenanfang(y)) y = neueSeite();
     c_.setFontSize(12);
     c_.line(L.Links - L.Einheit, y, L.Rechts, y);
     y += L.Zeile;
     y = drucke(name, L.Spalte[0], rechts, y);
-    for (const std::string& team : b.teams) {
-      if (!passt(y, hoehe(team, L.Spalte[1], rechts))) {
+    for (size_t i = 0; i < b.teams.size(); ++i) {
+      if (i > 0) y += luecke;
+      if (!passt(y, hoehe(b.teams[i], L.Spalte[1], rechts))) {
         y = neueSeite();
         y = drucke(name, L.Spalte[0], rechts, y);
       }
-      y = drucke(team, L.Spalte[1], rechts, y);
+      y = drucke(b.teams[i], L.Spalte[1], rechts, y);
     }
     return y + L.Zeile;
   }
@@ -214,14 +224,16 @@ class Druck {
       size_t zeilen = 0;
       int kopf = 0;  // the class lines
       int spaltenHoehe = 0;
+      int luecke = 0;
+      for (size_t s = 0; s < paar.size(); ++s) luecke = std::max(luecke, abstand(paar[s]->teams, xTeam(s), bis(s)));
       for (size_t s = 0; s < paar.size(); ++s) {
         spalten.emplace_back();
         int h = hoehe("Klasse " + paar[s]->klasse, xKlasse(s), bis(s));
         kopf = std::max(kopf, h);
         for (const std::string& t : paar[s]->teams)
           if (!t.empty()) {
+            h += (spalten.back().empty() ? 0 : luecke) + hoehe(t, xTeam(s), bis(s));
             spalten.back().push_back(t);
-            h += hoehe(t, xTeam(s), bis(s));
           }
         zeilen = std::max(zeilen, spalten.back().size());
         spaltenHoehe = std::max(spaltenHoehe, h);
@@ -242,7 +254,7 @@ class Druck {
         // The usual case: each block whole, the left one first.
         for (size_t s = 0; s < paar.size(); ++s) {
           int ys = drucke("Klasse " + paar[s]->klasse, xKlasse(s), bis(s), yb);
-          for (const std::string& t : spalten[s]) ys = drucke(t, xTeam(s), bis(s), ys);
+          for (size_t r = 0; r < spalten[s].size(); ++r) ys = drucke(spalten[s][r], xTeam(s), bis(s), ys + (r ? luecke : 0));
         }
         if (paar.size() == 2) y += spaltenHoehe + L.Zeile / 2;
         continue;
@@ -253,6 +265,7 @@ class Druck {
         int h = 0;
         for (size_t s = 0; s < paar.size(); ++s)
           if (r < spalten[s].size()) h = std::max(h, hoehe(spalten[s][r], xTeam(s), bis(s)));
+        if (r > 0) yb += luecke;
         if (!passt(yb, h)) {
           senkrecht(yb);
           yb = y0 = neueSeite();

@@ -128,6 +128,40 @@ TEST_F(ListenausgabeTest, PrintBreaksPagesBetweenBlocksAndRepeatsCaptions) {
   EXPECT_GE(job.findText("B1-2")->y, letzte + line);
 }
 
+TEST_F(ListenausgabeTest, PrintStartsABlockTallerThanAPageWhereItIs) {
+  ListenTabelle& t = dok.Tabellen[0];
+  t.Zeilen = {{{"1", "", "Kurz", "100"}}, {{"", "", "", ""}}};
+  for (int r = 1; r <= 120; ++r) t.Zeilen.push_back({{str(r), "", "L" + str(r), "100"}});
+  RecordingCanvas canvas;
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  const PrintJob& job = *canvas.job();
+  ASSERT_GE(job.pages(), 3);
+  EXPECT_EQ(job.findText("L1")->page, 1) << "the long block follows the short one";
+  std::set<int> mitZeilen;
+  for (const PrintCall& c : job.texts())
+    if (c.text[0] == 'L') mitZeilen.insert(c.page);
+  EXPECT_EQ(mitZeilen.size(), static_cast<size_t>(job.pages())) << "no page without rows";
+}
+
+TEST_F(ListenausgabeTest, NumberColumnsAndHeadingsTakeTheRoomOfTheTextColumns) {
+  RecordingCanvas canvas;  // 10 points: 41 units a character, 49 a margin
+  ListenTabelle& t = dok.Tabellen[0];
+  // Wide enough: every column where its share of the page puts it.
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  const int links = 8 * 48, platz = 4800 - 3 * 48 - links;
+  EXPECT_EQ(canvas.job()->findText("Mannschaft")->x, links + platz * 38 / 248 + 24);
+  // Name columns that claim nearly all of the page leave the numbers and headings whole.
+  t.Spalten = {{"Rang", 10, Ausrichtung::Rechts}, {"Name", 300}, {"Verein", 300},
+               {"Ringschnitt", 10, Ausrichtung::Mitte}, {"E1", 1, Ausrichtung::Mitte}};
+  t.Zeilen = {{{"10.", std::string(90, 'n'), "SV Tal", "1234.56", "1072"}}};
+  RecordingCanvas eng;
+  ASSERT_TRUE(ListenDrucken(eng, dok));
+  for (const char* ganz : {"10.", "Rang", "Ringschnitt", "1234.56", "E1", "1072"})
+    EXPECT_NE(eng.job()->findText(ganz), nullptr) << ganz;
+  EXPECT_GT(eng.job()->findText("Verein")->x, eng.job()->findText("Name")->x);
+  EXPECT_EQ(eng.job()->findText(std::string(90, 'n')), nullptr) << "the name wraps";
+}
+
 TEST_F(ListenausgabeTest, PrintedListReadsBackFromPdf) {
   const std::string pdf = dir->file("liste.pdf");
   {

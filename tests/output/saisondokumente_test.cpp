@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <regex>
 
 #include "core/db.h"
@@ -235,6 +237,23 @@ TEST_F(Starttabellen, LongOverviewAndSerialPrintBreakPagesAtTheBottom) {
   for (const auto& [v, k] : proVerein) EXPECT_EQ(k, "K1 K2 K3 K4 K5 K6 K7 K8 K9 K10 ") << v;
 }
 
+TEST_F(Starttabellen, TeamsStandApartWhereANameGoesOnInAFurtherLine) {
+  const int zeile = 97;
+  std::string lang = "Schützengesellschaft";
+  while (lang.size() < 100) lang += " Hubertus";
+  for (const auto& [name, abstand] : {std::pair{std::string("A & B <C>"), zeile}, {lang, zeile + zeile / 2}})
+    for (long klasse : {1, 0}) {  // the class block and the overview
+      SCOPED_TRACE(name.size() * 10 + klasse);
+      db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=2;", {name});
+      ScriptedPrinting printing;
+      ASSERT_TRUE(PrintStarttabellen(0, klasse));
+      const std::vector<PrintCall> t = printing.jobs().at(0)->texts();
+      const auto next = std::find_if(t.begin(), t.end(), [](const PrintCall& c) { return c.text == "Schützen Süd I"; });
+      ASSERT_TRUE(next != t.end() && next != t.begin());
+      EXPECT_EQ(next->y - std::prev(next)->y, abstand) << std::prev(next)->text;
+    }
+}
+
 TEST_F(Starttabellen, PrintedToPdfReadsBack) {
   ScriptedPrinting printing;
   const std::string pdf = dir->file("start.pdf");
@@ -268,9 +287,9 @@ TEST_F(Starttabellen, CaptainsOfAllDisciplinesPageByClubWithEachCaptainOnItsOwnL
     seiten[c.page] += c.text + "|";
     EXPECT_TRUE(c.y >= grenze || c.y + zeile <= grenze) << c.text << " on page " << c.page;
   }
-  // The club telephone is printed as stored, also when it is no number, in the table's size.
+  // The club telephone is printed as stored, also when it is no number, in the club line's size.
   EXPECT_NE(seiten[1].find("Mannschaftsleiter Verein Nr. 2, A & B <C>|Tel. Nr. Verein: Halle|"), std::string::npos);
-  EXPECT_EQ(job.findText("Tel. Nr. Verein: Halle")->font.size, 10);
+  EXPECT_EQ(job.findText("Tel. Nr. Verein: Halle")->font.size, 14);
   EXPECT_NE(seiten[2].find("Tel. Nr. Verein: 089 123|Luftgewehr, Saison 2027|"), std::string::npos);
   EXPECT_NE(seiten[2].find("|Luftpistole, Saison "), std::string::npos);
   EXPECT_NE(seiten[2].find("Wettkampfleiter Luftpistole: Wettkampfleiter 1"), std::string::npos);
@@ -290,6 +309,47 @@ TEST_F(Starttabellen, CaptainsOfAllDisciplinesPageByClubWithEachCaptainOnItsOwnL
   EXPECT_EQ(bert->y, anna->y + static_cast<int>(1.2 * zeile));
   ASSERT_NE(job.findText("089/0815"), nullptr) << seiten[2];
   EXPECT_EQ(job.findText("089/0815")->y, anna->y);
+}
+
+TEST_F(Starttabellen, CaptainsOfAllDisciplinesRuleTheFooterForEveryDisciplineWithTeams) {
+  // A third discipline with a team but no competition manager still takes its footer line.
+  db::exec(gDbHaupt,
+           "INSERT INTO Disznamen (Nr, Bezeichnung, Saisonname, WklNr) VALUES (2, 'Zimmerstutzen', '2027', 7);"
+           "INSERT INTO Msch_in_klassen VALUES (9, 1, 2, 3, 1), (8, 1, 1, 2, 1);");
+  const int zeile = 4800 / 43, unten = 4800 - 4 * zeile, schritt = static_cast<int>(0.8 * zeile);
+  const std::string telefon = "089 123 " + std::string(100, '9');
+  std::string langerName;
+  for (int i = 0; i < 8; ++i) langerName += "Max Mustermann ";
+  const struct {
+    std::string wkl, tel;
+    int regel;
+  } faelle[] = {
+      {"Wettkampfleiter 1", "089 123", unten - static_cast<int>(3 * zeile * 0.8)},
+      // Both managers' lines wrap once; a telephone too wide for the line goes on at 14 points.
+      {langerName, telefon, unten - static_cast<int>(3 * zeile * 0.8) - 2 * schritt},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.tel.size());
+    db::exec(gDbHaupt, "UPDATE Wettkampfleiter SET Name=? WHERE Nr=0;", {f.wkl});
+    db::exec(gDbHaupt, "DELETE FROM Vereine_zstext;");
+    db::exec(gDbHaupt, "INSERT INTO Vereine_zstext (Nummer, TelSStd) VALUES (3, ?);", {f.tel});
+    ScriptedPrinting printing;
+    ASSERT_TRUE(PrintMschFuehrerAlleDisz());
+    const PrintJob& job = *printing.jobs().at(0);
+    std::set<int> regeln;
+    for (const PrintCall& l : job.lines())
+      if (l.y == f.regel && l.y2 == f.regel) regeln.insert(l.page);
+    EXPECT_EQ(regeln.size(), static_cast<size_t>(job.pages())) << "the footer's rule on every page";
+    // The telephone's lines in 14 points, the table below its last line.
+    std::vector<PrintCall> tel;
+    for (const PrintCall& c : job.texts())
+      if (c.page == 2 && (c.text.rfind("Tel. Nr.", 0) == 0 || c.text.find_first_not_of('9') == std::string::npos)) tel.push_back(c);
+    ASSERT_EQ(tel.size(), f.tel == telefon ? 2u : 1u);
+    for (const PrintCall& c : tel) EXPECT_EQ(c.font.size, 14) << c.text;
+    for (const PrintCall& c : job.texts())
+      if (c.page == 2 && c.text == "Luftgewehr, Saison 2027")
+        EXPECT_EQ(c.y, tel.back().y + 2 * static_cast<int>(1.5 * zeile));
+  }
 }
 
 }  // namespace

@@ -68,6 +68,11 @@ TEST(RecordingCanvas, WrapsAtBlanksThenAfterHyphensAndInsideAWordOnlyWhereItMust
       {"     frei - SV Tal I", {"     frei", "- SV Tal I"}},
   };
   for (const auto& f : faelle) EXPECT_EQ(c.wrapText(f.text, 420), f.zeilen) << f.text;
+  // A text exactly as wide as its column keeps its line; a point wider wraps.
+  const std::string genau = "Au 1234567";
+  EXPECT_EQ(c.wrapText(genau, c.textWidth(genau)), std::vector<std::string>{genau});
+  for (int weniger : {1, 600 / 72})
+    EXPECT_EQ(c.wrapText(genau, c.textWidth(genau) - weniger), (std::vector<std::string>{"Au", "1234567"})) << weniger;
 
   // The lines stand one below the other, each placed in the column as asked.
   c.beginDoc();

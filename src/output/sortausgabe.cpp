@@ -4,7 +4,7 @@
 #include "core/helpers.h"
 #include "output/listenschreiber.h"
 
-bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe a) {
+bool WriteSortierteAusgabe(const std::filesystem::path& dateiname, _sort_ausgabe a) {
   // Whatever an earlier output left behind must never reach this file.
   gIntdat.AusgabeText.clear();
   a.Dateiname = dateiname;

@@ -94,7 +94,7 @@ void TZikoEinstHtmlDlg::ButtonMusterCssClick() {
   if (!dlg.execute(this)) return;
   WaitCursor wait;
   takeSaveError();  // an older reason must not be shown with this file
-  if (!WriteModelCss(dlg.fileName)) {
+  if (!WriteModelCss(dlg.filePath)) {
     wait.restore();
     showSaveFailed(takeSaveError());
   }

@@ -257,6 +257,26 @@ TEST_F(StartUp, UpgradeWithoutRoomSaysSoOnceAndKeepsEveryRowAndWhatIsStoredLater
   EXPECT_EQ(rows, before);
 }
 
+// 15 folders of 200 letters: the system takes the path, but SQLite's limit on a database's
+// full name does not. That is named, not called a damaged database, and nothing is made.
+TEST_F(StartUp, DataFolderTooLongForTheDatabasesIsNamedAndLeftEmpty) {
+  fs::path deep = dir.path();
+  for (int i = 0; i < 15; ++i) {
+    deep /= std::string(200, static_cast<char>('a' + i));
+    ASSERT_TRUE(fs::create_directory(deep));
+  }
+  ASSERT_EQ(deep.string().size(), dir.path().size() + 15 * 201);
+  fs::current_path(deep);
+  const bool opened = OpenDatabases();
+  fs::current_path(dir.path());
+  EXPECT_FALSE(opened);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Der Pfad des Ordners\n" + deep.string() +
+                                       "\nist zu lang f\xFCr die Datenbanken. Das Programm wird beendet, "
+                                       "ohne etwas zu \xE4ndern.");
+  EXPECT_TRUE(fs::is_empty(deep));
+}
+
 TEST_F(StartUp, FolderThatCannotBeWrittenIsReportedOnceAndLeftEmpty) {
   if (runningAsRoot()) GTEST_SKIP() << "root can write every folder";
   chmod(dir.path().c_str(), 0555);

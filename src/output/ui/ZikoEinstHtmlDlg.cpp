@@ -103,7 +103,8 @@ void TZikoEinstHtmlDlg::ButtonMusterCssClick() {
 void TZikoEinstHtmlDlg::ButtonAktivesCssClick() {
   FileDialog dlg(FileDialog::Open, "Cascading Style Sheet (*.css)|*.css", "*.css");
   dlg.title = "Cascading Style Sheets-File öffnen";
-  if (dlg.execute(this)) EditActvesCssFile->setText(qs(dlg.fileName));
+  // As the file system names it: a path the settings cannot hold is refused by OK, not kept as "?".
+  if (dlg.execute(this)) EditActvesCssFile->setText(qtPath(dlg.filePath));
 }
 
 void TZikoEinstHtmlDlg::ButtonOkClick() {

@@ -351,6 +351,20 @@ TEST_F(MainWindowTest, OpenedOlderFileWhoseUpgradeFindsNoRoomSaysSoAndKeepsEvery
   EXPECT_EQ(after, rows);
 }
 
+// The data file and the export propose the district's name as it is written; only what a
+// file name cannot hold is left out.
+TEST_F(MainWindowTest, SaveAndExportProposeTheDistrictNameWithItsUmlauts) {
+  setFieldText(gEinstellungen.Gauname, "Gau W\xFCrm/tal");
+  ScriptedFileDialogs files;
+  files.cancel();
+  files.cancel();
+  Form1->ActionDateispeichernunter->trigger();
+  Form1->ActionExportFenkDaten->trigger();
+  ASSERT_EQ(files.asked().size(), 2u);
+  EXPECT_EQ(files.asked()[0].fileName, "Gau W\xFCrmtal.rwk");
+  EXPECT_EQ(files.asked()[1].fileName, "Gau W\xFCrmtal");
+}
+
 TEST_F(MainWindowTest, SaveProposesTheDistrictNameAndReportsTheOutcome) {
   {
     ScriptedFileDialogs files;

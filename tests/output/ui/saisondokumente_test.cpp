@@ -88,16 +88,6 @@ TEST_F(Ausgaben, TwoClubsOfOneNameEachGetTheirOwnStartTableAndCaptains) {
   }
 }
 
-TEST_F(Ausgaben, CaptainsProposeTheClubsNameAsItIsWritten) {
-  dlg->show();
-  ScriptedFileDialogs files;
-  files.cancel();
-  waehle(dlg->ComboBoxMFVr, 2);
-  dlg->ButtonMFSpeichern->click();
-  ASSERT_EQ(files.asked().size(), 1u);
-  EXPECT_EQ(files.asked()[0].fileName, "Mannschaftsleiter Sch\xFCtzen S\xFC" "d");
-}
-
 TEST_F(Ausgaben, CaptainsSaveAsDbaseAndPrintOneJobWithAPagePerClubWithTeams) {
   setFieldText(gEinstellungen.CssDatei, dir->file("Mein.css"));
   writeFileBytes(dir->file("Mein.css"), "td {}");

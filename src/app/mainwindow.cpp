@@ -375,6 +375,8 @@ void TForm1::ActionDateiOeffnenExecute() {
       break;
     case OpenResult::Ok: {
       rememberDataFolder(file);
+      // An older file's address tables are brought up to date before anything else writes.
+      UpgradeAddressTables();
       if (ZikoDbOptDlg && ZikoDbOptDlg->ShowModal() == mrAbort) cleanupFailedMessage();
       msg::show("Datei\n" + fileName + "\nerfolgreich eingelesen!\n", "Info", msg::Ok,
                 msg::Information);
@@ -382,7 +384,6 @@ void TForm1::ActionDateiOeffnenExecute() {
       break;
     }
   }
-  UpgradeAddressTables();
 }
 
 void TForm1::ActionDateispeichernunterExecute() {

@@ -164,6 +164,33 @@ bool databasePartLooksSound(QFile& in, std::string* error) {
   return true;
 }
 
+// Holds the database file against every other program while it is replaced: a program that
+// worked on it would go on with the old file and lose what it writes. Waits as long as every
+// statement does; false when another program keeps the file beyond that wait.
+class ReplaceLock {
+ public:
+  explicit ReplaceLock(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) return;
+    if (sqlite3_open_v2(file.c_str(), &conn_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) return;
+    sqlite3_busy_timeout(conn_, db::kBusyTimeoutMs);
+    held_ = !db::exec(conn_, "BEGIN EXCLUSIVE TRANSACTION;", {}, db::Report::Silent) &&
+            db::heldElsewhere(conn_);
+  }
+  ~ReplaceLock() {
+    // Nothing was written under the lock: ending it leaves no journal behind.
+    if (conn_ && !held_) db::exec(conn_, "ROLLBACK TRANSACTION;", {}, db::Report::Silent);
+    sqlite3_close(conn_);
+  }
+  ReplaceLock(const ReplaceLock&) = delete;
+  ReplaceLock& operator=(const ReplaceLock&) = delete;
+  bool heldElsewhere() const { return held_; }
+
+ private:
+  sqlite3* conn_ = nullptr;
+  bool held_ = false;
+};
+
 // Puts the database part that follows in's position in place of target, in one rename,
 // after checking it. conn, open on target, is closed for the change and reopened if asked.
 // A target that is a symbolic link is replaced where the link points.
@@ -187,6 +214,12 @@ bool installDatabasePart(QFile& in, const fs::path& target, sqlite3*& conn, bool
   if (!copyRest(in, temp, error)) return false;
   if (!isProgramDatabase(temp.path())) {
     setError(error, kNotADataFile);
+    return false;
+  }
+  const ReplaceLock lock(file);
+  if (lock.heldElsewhere()) {
+    setError(error, "Die Datenbank\n" + displayPath(target) +
+                        "\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
     return false;
   }
 

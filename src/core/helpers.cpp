@@ -78,15 +78,16 @@ std::string AnsiToDos(const std::string& text) {
 
 namespace {
 
-// The German umlauts: their HTML entities and how a file name writes them out.
+// The German umlauts and their HTML entities.
 struct Umlaut {
   unsigned char c;
   const char* entity;
-  const char* ascii;
 };
-constexpr Umlaut kUmlaute[] = {{0xE4, "&auml;", "ae"}, {0xF6, "&ouml;", "oe"}, {0xFC, "&uuml;", "ue"},
-                               {0xC4, "&Auml;", "Ae"}, {0xD6, "&Ouml;", "Oe"}, {0xDC, "&Uuml;", "Ue"},
-                               {0xDF, "&szlig;", "ss"}};
+constexpr Umlaut kUmlaute[] = {{0xE4, "&auml;"}, {0xF6, "&ouml;"}, {0xFC, "&uuml;"}, {0xC4, "&Auml;"},
+                               {0xD6, "&Ouml;"}, {0xDC, "&Uuml;"}, {0xDF, "&szlig;"}};
+
+// A control code from an older database or a data file would reach a list raw.
+bool controlCode(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
 
 const Umlaut* umlaut(char c) {
   for (const Umlaut& u : kUmlaute)
@@ -103,6 +104,8 @@ std::string HtmlUmlaute(const std::string& text) {
     const auto u = static_cast<unsigned char>(c);
     if (const Umlaut* m = umlaut(c))
       out += m->entity;
+    else if (controlCode(c) && c != '\t' && c != '\r' && c != '\n')  // the page's own layout stays
+      out += ' ';
     else if (u < 0x80)
       out += c;
     else  // by its Unicode number: the page reads the same whatever character set it is served as
@@ -128,20 +131,17 @@ std::string HtmlEscape(const std::string& text) {
 
 std::string FileNameProposal(const std::string& text) {
   std::string out;
-  for (char c : text) {
-    if (const Umlaut* m = umlaut(c))
-      out += m->ascii;
-    // Folder separators, the signs other systems refuse in a name and control codes go.
-    else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F &&
-             std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos)
+  // Folder separators, the signs other systems refuse in a name and control codes go.
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F &&
+        std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos)
       out += c;
-  }
   return out;
 }
 
 std::string textListValue(std::string text) {
   for (char& c : text)
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    if (controlCode(c)) c = ' ';
   return text;
 }
 
@@ -182,11 +182,11 @@ void clearReadOnly(const QString& path) {
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::WriteUser);
 }
 
-bool WriteTextFile(const std::string& fileName, const std::string& text) {
+bool WriteTextFile(const std::filesystem::path& fileName, const std::string& text) {
   // A dBASE writer has already written its own file under this name and left only this
   // marker behind; the file must stay as it is.
   if (text.empty() || text == "dbf") return true;
-  return saveWhole(qs(fileName), {text});
+  return saveWhole(qtPath(fileName), {text});
 }
 
 std::string DateTimeText(std::time_t when) {
@@ -289,15 +289,15 @@ std::string ModelCssText(std::time_t now) {
   return css;
 }
 
-bool WriteModelCss(const std::string& fileName) {
+bool WriteModelCss(const std::filesystem::path& fileName) {
   return WriteTextFile(fileName, ModelCssText(std::time(nullptr)));
 }
 
-bool WriteHtmlPage(const std::string& fileName, const std::string& page) {
+bool WriteHtmlPage(const std::filesystem::path& fileName, const std::string& page) {
   return WriteTextFile(fileName, page) && (gEinstellungen.CssKopieren == 0 || CopyCssBeside(fileName));
 }
 
-bool CopyCssBeside(const std::string& outputFile) {
+bool CopyCssBeside(const std::filesystem::path& outputFile) {
   const std::string css = fieldText(gEinstellungen.CssDatei);
   std::string text;
   QFile in(qs(css));
@@ -306,5 +306,5 @@ bool CopyCssBeside(const std::string& outputFile) {
     text.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
   }
   if (text.empty()) return true;
-  return WriteTextFile(joinPath(folderPart(outputFile), fileNamePart(css)), text);
+  return WriteTextFile(outputFile.parent_path() / fsPath(qs(fileNamePart(css))), text);
 }

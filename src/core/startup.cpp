@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <vector>
 
 #include "core/datafile.h"
 #include "core/db.h"
@@ -81,6 +82,16 @@ DbState databaseState(const char* file, bool main) {
   return state;
 }
 
+// SQLite names every database by its full path, which has a limit of its own below the
+// system's: a longer folder cannot hold the databases, though nothing in it is damaged.
+bool pathTooLong(const char* file) {
+  sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+  if (!vfs) return false;
+  std::vector<char> full(static_cast<size_t>(vfs->mxPathname) + 1);
+  const int rc = vfs->xFullPathname(vfs, file, vfs->mxPathname + 1, full.data());
+  return (rc & 0xFF) != SQLITE_OK;  // SQLITE_OK_SYMLINK: a link, resolved
+}
+
 sqlite3** const kConnections[5] = {&gDbHaupt, &gDbPfade, &gDbAgenda, &gDbStammdaten,
                                    &gDbAutoImpExp};
 
@@ -136,6 +147,13 @@ bool OpenDatabases() {
   if (!writable) {
     msg::show("Im Ordner\n" + fromQs(folder) + "\nkönnen keine Daten gespeichert werden.", "Fehler",
               msg::Ok, msg::Error);
+    return false;
+  }
+  for (const char* file : kDbFiles) {
+    if (!pathTooLong(file)) continue;
+    msg::show("Der Pfad des Ordners\n" + fromQs(folder) +
+                  "\nist zu lang f\xFCr die Datenbanken. Das Programm wird beendet, ohne etwas zu \xE4ndern.",
+              "Fehler", msg::Ok, msg::Error);
     return false;
   }
   // What a killed open or extract left behind (the folder lock keeps other copies out).

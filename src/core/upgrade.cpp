@@ -10,6 +10,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/schema.h"
+#include "platform/messages.h"
 #include "platform/text.h"
 
 namespace {
@@ -141,25 +142,44 @@ bool declareTextColumns(sqlite3* conn, const std::string& table,
   return ok;
 }
 
-// One table's probe in its own transaction: all of it or nothing.
-bool inTransaction(sqlite3* conn, bool (*probe)(sqlite3*)) {
+// One table's probe in its own transaction: all of it or nothing. The reason of a failure;
+// "" when the probe did its work.
+std::string inTransaction(sqlite3* conn, bool (*probe)(sqlite3*)) {
+  db::QuietErrors quiet;
   db::Transaction t(conn);
-  return probe(conn) && t.commit();
+  // Read before the guard rolls back, which would clear the connection's error.
+  if (!probe(conn)) return quiet.failed() ? quiet.reason() : db::failureReason(conn);
+  if (t.commit()) return {};
+  return quiet.failed() ? quiet.reason() : std::string("unbekannte Ursache");
 }
 
-}  // namespace
-
-bool UpgradeTableMschFuehrer() {
+std::string upgradeMschFuehrer() {
   return inTransaction(gDbHaupt, [](sqlite3* c) {
     return declareTextColumns(c, "Msch_fuehrer", {"Plz", "Tel_a", "Tel_b", "Fax"});
   });
 }
 
-bool UpgradeTableWettkampfleiter() {
+std::string upgradeWettkampfleiter() {
   return inTransaction(gDbHaupt, [](sqlite3* c) {
     return declareTextColumns(c, "Wettkampfleiter", {"Plz", "Tel", "Fax"});
   });
 }
+
+std::string upgradeVereineZstext() {
+  return inTransaction(gDbHaupt, [](sqlite3* c) {
+    if (!db::tableExists(c, "Vereine_zstext"))
+      return db::exec(c, gIntdat.SqlCreateVereineZstext, {}, db::Report::Silent);
+    if (!hasColumn(c, "Vereine_zstext", "TelSStd"))
+      return db::exec(c, "ALTER TABLE Vereine_zstext ADD COLUMN TelSStd TEXT;");
+    return declareTextColumns(c, "Vereine_zstext", {"TelSStd"});
+  });
+}
+
+}  // namespace
+
+bool UpgradeTableMschFuehrer() { return upgradeMschFuehrer().empty(); }
+
+bool UpgradeTableWettkampfleiter() { return upgradeWettkampfleiter().empty(); }
 
 bool UpgradeTableMschStammschuetzen() { return true; }
 
@@ -192,20 +212,19 @@ bool UpgradeTableRmeImport(bool defaultCreated) {
   return true;
 }
 
-bool UpgradeTableVereineZstext() {
-  return inTransaction(gDbHaupt, [](sqlite3* c) {
-    if (!db::tableExists(c, "Vereine_zstext"))
-      return db::exec(c, gIntdat.SqlCreateVereineZstext, {}, db::Report::Silent);
-    if (!hasColumn(c, "Vereine_zstext", "TelSStd"))
-      return db::exec(c, "ALTER TABLE Vereine_zstext ADD COLUMN TelSStd TEXT;");
-    return declareTextColumns(c, "Vereine_zstext", {"TelSStd"});
-  });
-}
+bool UpgradeTableVereineZstext() { return upgradeVereineZstext().empty(); }
 
-void UpgradeAddressTables() {
-  UpgradeTableVereineZstext();
-  UpgradeTableWettkampfleiter();
-  UpgradeTableMschFuehrer();
+bool UpgradeAddressTables() {
+  // Each table on its own: one that fits may still be done when another does not.
+  std::string reason;
+  for (std::string (*probe)() : {upgradeVereineZstext, upgradeWettkampfleiter, upgradeMschFuehrer})
+    if (std::string why = probe(); reason.empty()) reason = why;
+  if (reason.empty()) return true;
+  msg::show("Die Tabellen der Adressen und Telefonnummern konnten nicht umgestellt werden:\n" + reason +
+                "\nDie Daten bleiben unver\xE4ndert; eine f\xFChrende Null einer Telefonnummer wird bis "
+                "zur Umstellung nicht gespeichert.",
+            "Fehler", msg::Ok, msg::Error);
+  return false;
 }
 
 bool UpgradePathTables() {

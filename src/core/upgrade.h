@@ -16,5 +16,6 @@ bool UpgradePathTables();
 // All in start-up order; defaultCreated: the default database was built in this start.
 void RunUpgradeProbes(bool defaultCreated);
 // The probes of the main database's address tables: part of RunUpgradeProbes, and run
-// alone after a data file was opened.
-void UpgradeAddressTables();
+// alone after a data file was opened. A table that cannot be built again (a full disk)
+// keeps its rows as they were; then one message names the reason, and the result is false.
+bool UpgradeAddressTables();

@@ -10,6 +10,7 @@
 #include "output/listenschreiber.h"
 #include "output/sortausgabe.h"
 #include "platform/printer.h"
+#include "platform/text.h"
 #include "ranking/listen.h"
 #include "ranking/ranking.h"
 
@@ -138,8 +139,10 @@ std::string dateiZeile(bool ok, const std::string& pfad) {
 
 bool ergebnisdatei(const AktionsEintrag& e) {
   std::string endung = endungVon(e.Pfad);
-  if (endung == ".rwk") return SaveDataFile(e.Pfad);
-  if (endung == ".rwd") return ExportFenkDaten(e.Pfad);
+  // The stored path is a cp1252 text; the file system spells it its own way.
+  const std::filesystem::path datei = fsPath(qs(e.Pfad));
+  if (endung == ".rwk") return SaveDataFile(datei);
+  if (endung == ".rwd") return ExportFenkDaten(datei);
   return false;
 }
 
@@ -205,7 +208,7 @@ _sort_ausgabe vorbereiten(const AktionsEintrag& e, int disznr, int runde, int ze
   a.Sortart = e.Flag_d;
   a.Anzeige = e.Flag_d;
   a.MinErgAnzahl = 1;
-  a.Dateiname = e.Pfad;
+  a.Dateiname = fsPath(qs(e.Pfad));
 
   // A final ranking: averages of one class at its last round or beyond, as the
   // sorted-output window has it.
@@ -252,7 +255,7 @@ bool listeSchreiben(const AktionsEintrag& e, _sort_ausgabe a, std::string& cssFe
     return false;
   // A text left by an earlier job must never end up in this job's file.
   gIntdat.AusgabeText.clear();
-  return WriteSortierteAusgabe(e.Pfad, a, &cssFehler);
+  return WriteSortierteAusgabe(a.Dateiname, a, &cssFehler);
 }
 
 // Prints on the job's printer with its number of copies; the program's printer choice

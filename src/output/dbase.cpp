@@ -20,7 +20,7 @@ std::string DbfText(const std::string& text) {
   return out;
 }
 
-bool WriteDbfDatei(const std::string& dateiname, const std::vector<DbfFeld>& felder,
+bool WriteDbfDatei(const std::filesystem::path& dateiname, const std::vector<DbfFeld>& felder,
                    const std::vector<std::vector<std::string>>& saetze, std::time_t datum) {
   std::tm t{};
   localtime_r(&datum, &t);

@@ -9,7 +9,7 @@
 #include "platform/printcanvas.h"
 #include "platform/printer.h"
 
-bool SaveMschFuehrer(const std::string& datei, int format, long verein, long klasse) {
+bool SaveMschFuehrer(const std::filesystem::path& datei, int format, long verein, long klasse) {
   const int vr = static_cast<int>(verein), kl = static_cast<int>(klasse);
   if (format == 1) return WriteTextFile(datei, WriteTxtMschFuehrer(vr, kl));
   if (format == 2) return WriteHtmlPage(datei, WriteHtmlMschFuehrer(vr, kl));

@@ -5,7 +5,8 @@
 #include "core/savefile.h"
 #include "output/listenschreiber.h"
 
-bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe a, std::string* cssFehler) {
+bool WriteSortierteAusgabe(const std::filesystem::path& dateiname, _sort_ausgabe a,
+                           std::string* cssFehler) {
   if (cssFehler) cssFehler->clear();
   // Whatever an earlier output left behind must never reach this file.
   gIntdat.AusgabeText.clear();

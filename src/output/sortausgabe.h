@@ -2,6 +2,7 @@
 // The options of one output of the sorted lists, built by the sorted-output window and the
 // action list, and the save that picks the writer by kind and format.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 struct _sort_ausgabe {
@@ -18,14 +19,14 @@ struct _sort_ausgabe {
   int32_t MinErgAnzahl = 0;
   int32_t Sortart = 0;      // the page's display choice
   int32_t Endwertung = 0;   // 1: the chosen round is the class's last
-  std::string Dateiname;
+  std::filesystem::path Dateiname;
 };
 
 // Builds the list of the record's kind in its format and writes it to the file. False when
 // no writer exists for kind and format, the list came out empty, or the file could not be
 // written; then an existing file is left as it was. The result is the page's write alone: a
 // style sheet that could not be copied beside an HTML page leaves the reason in cssFehler.
-bool WriteSortierteAusgabe(const std::string& dateiname, _sort_ausgabe ausgabe,
+bool WriteSortierteAusgabe(const std::filesystem::path& dateiname, _sort_ausgabe ausgabe,
                            std::string* cssFehler = nullptr);
 
 // The line that reports a style sheet not copied beside a written page, with its reason.

@@ -111,7 +111,7 @@ std::string WriteHtmlStarttabellen(long verein, long klasse, const std::string& 
   return HtmlUmlaute(h);
 }
 
-bool SaveStarttabellen(const std::string& datei, int format, long verein, long klasse,
+bool SaveStarttabellen(const std::filesystem::path& datei, int format, long verein, long klasse,
                        const std::string& vereinsname) {
   if (format == 1) return WriteTextFile(datei, WriteTxtStarttabellen(verein, klasse, vereinsname));
   if (format != 2) return false;

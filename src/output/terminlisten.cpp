@@ -206,7 +206,7 @@ std::string WriteHtmlTerminlisten(long verein, long klasse, const std::string& v
   return HtmlUmlaute(s);
 }
 
-bool SaveTerminlisten(const std::string& fileName, int filterIndex, long verein, long klasse,
+bool SaveTerminlisten(const std::filesystem::path& fileName, int filterIndex, long verein, long klasse,
                       const std::string& vereinsName) {
   if (filterIndex == 1) return WriteTextFile(fileName, WriteTxtTerminlisten(verein, klasse, vereinsName));
   if (filterIndex != 2) return false;  // no other form of the schedule lists exists

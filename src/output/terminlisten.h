@@ -6,6 +6,7 @@
 // A selection is a club number and a class number, 0 for all; the club's name is passed as
 // the club list shows it (empty for all clubs).
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ std::string WriteHtmlTerminlisten(long verein, long klasse, const std::string& v
 std::string WriteHtmlTerminlistenTabelle(long klasse, int farbe);
 // Filter index 1 writes the text, 2 the HTML page (and the style sheet beside it when
 // CssKopieren is set). False for any other index and when a file could not be written.
-bool SaveTerminlisten(const std::string& fileName, int filterIndex, long verein, long klasse,
+bool SaveTerminlisten(const std::filesystem::path& fileName, int filterIndex, long verein, long klasse,
                       const std::string& vereinsName);
 
 // One job in landscape, a class block per class of the selection. False when the printer

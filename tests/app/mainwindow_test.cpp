@@ -20,6 +20,8 @@
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "support/filebytes.h"
+#include "support/filelimit.h"
+#include "support/olderaddresses.h"
 #include "support/testenv.h"
 
 namespace fs = std::filesystem;
@@ -321,14 +323,51 @@ TEST_F(MainWindowTest, OpenDataFileAsksFirstAndReportsEachOutcome) {
   }
 }
 
+// An older data file whose telephone columns hold numbers, opened where there is no room to
+// build them again: one message names the reason; every row of the file arrives as it was,
+// and a row stored afterwards is kept.
+TEST_F(MainWindowTest, OpenedOlderFileWhoseUpgradeFindsNoRoomSaysSoAndKeepsEveryRow) {
+  ASSERT_TRUE(makeOlderCaptainsTable(gDbHaupt, 20000));
+  const auto rows = captainRows(gDbHaupt);
+  const std::string older = dir->file("alt.rwk");
+  ASSERT_TRUE(SaveDataFile(older));
+  exec("DELETE FROM Msch_fuehrer;");
+
+  ScriptedFileDialogs files;
+  files.answer(older);
+  msg::ScriptedMessages messages;
+  ModalWatcher watcher;
+  {
+    FileSizeLimit limit(fs::file_size(older) + 128 * 1024);
+    Form1->ActionDateiOeffnenExecute();
+    exec("INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name) VALUES (0, 99999, 1, 'Neu');");
+  }
+  int upgradeMessages = 0;
+  for (const auto& m : messages.shown())
+    if (m.text.rfind("Die Tabellen der Adressen und Telefonnummern konnten nicht umgestellt werden:\n"
+                     "die Datei ist zu gro\xDF\n", 0) == 0)
+      ++upgradeMessages;
+  EXPECT_EQ(upgradeMessages, 1);
+  EXPECT_TRUE(messages.contains("Datei\n" + older + "\nerfolgreich eingelesen!\n"));
+
+  sqlite3* stored = db::open(gIntdat.DbDateiPfad);
+  auto after = captainRows(stored);
+  db::close(stored);
+  ASSERT_EQ(after.size(), rows.size() + 1);
+  EXPECT_EQ(after.back()[4], "Neu");
+  after.pop_back();
+  EXPECT_EQ(after, rows);
+}
+
 TEST_F(MainWindowTest, SaveProposesTheDistrictNameAndReportsTheOutcome) {
   {
+    setFieldText(gEinstellungen.Gauname, "Test/gau W\xFCrm");  // umlauts stay, a slash goes
     ScriptedFileDialogs files;
     files.answer(dir->file("Testgau.rwk"));
     msg::ScriptedMessages messages;
-    Form1->ActionDateispeichernunterExecute();
+    Form1->ActionDateispeichernunter->trigger();
     ASSERT_EQ(files.asked().size(), 1u);
-    EXPECT_EQ(files.asked()[0].fileName, "Testgau.rwk");
+    EXPECT_EQ(files.asked()[0].fileName, "Testgau W\xFCrm.rwk");
     EXPECT_EQ(files.asked()[0].title, "Rundenwettkampf-Datenbank speichern unter");
     ASSERT_EQ(messages.count(), 1u);
     EXPECT_EQ(messages.shown()[0].text, dir->file("Testgau.rwk") + " \nerfolgreich gespeichert!");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -264,6 +266,48 @@ TEST_F(DataFileTest, SaveWhileAnotherProgramHoldsTheDatabaseSaysSo) {
   db::close(other);
   EXPECT_EQ(why, db::kHeldElsewhere);
   EXPECT_FALSE(fs::exists(dir->file("saison.rwk")));
+}
+
+// A backup tool or a viewer in another process holds the live database: opening a data file
+// must not rename a new database over it, where that program's writes would be lost.
+TEST_F(DataFileTest, OpenWhileAnotherProcessHoldsTheDatabaseIsRefusedAndChangesNothing) {
+  ASSERT_TRUE(SaveDataFile(dir->file("saison.rwk")));
+  ASSERT_TRUE(db::exec(gDbHaupt, "DELETE FROM Vereine_gau WHERE Nummer=4711;"));
+  const std::string content = contentOf(gDbHaupt);
+  const std::string bytes = readFileBytes(gIntdat.DbDateiPfad);
+
+  int held[2], done[2];
+  ASSERT_EQ(pipe(held), 0);
+  ASSERT_EQ(pipe(done), 0);
+  const pid_t other = fork();
+  ASSERT_GE(other, 0);
+  if (other == 0) {  // the other program: holds the file until it is told to let go
+    sqlite3* conn = nullptr;
+    char c = sqlite3_open(gIntdat.DbDateiPfad.c_str(), &conn) == SQLITE_OK &&
+                     sqlite3_exec(conn, "BEGIN EXCLUSIVE TRANSACTION;", nullptr, nullptr, nullptr) == SQLITE_OK
+                 ? 'y'
+                 : 'n';
+    if (write(held[1], &c, 1) != 1 || read(done[0], &c, 1) != 1) _exit(1);
+    sqlite3_exec(conn, "ROLLBACK TRANSACTION;", nullptr, nullptr, nullptr);
+    _exit(0);
+  }
+  char c = 0;
+  ASSERT_EQ(read(held[0], &c, 1), 1);
+  ASSERT_EQ(c, 'y');
+  std::string why;
+  const OpenResult result = OpenDataFile(dir->file("saison.rwk"), &why);
+  EXPECT_EQ(write(done[1], "x", 1), 1);
+  int status = 0;
+  waitpid(other, &status, 0);
+  for (int fd : {held[0], held[1], done[0], done[1]}) close(fd);
+
+  EXPECT_EQ(result, OpenResult::Failed);
+  EXPECT_EQ(why, "Die Datenbank\n" + gIntdat.DbDateiPfad.string() +
+                     "\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
+  EXPECT_EQ(readFileBytes(gIntdat.DbDateiPfad), bytes);
+  EXPECT_EQ(contentOf(gDbHaupt), content);
+  for (const auto& e : fs::directory_iterator(dir->path()))
+    EXPECT_EQ(e.path().filename().string().find(".zk-einlesen-"), std::string::npos) << e.path();
 }
 
 TEST_F(DataFileTest, OlderFormatIsRecognisedAndChangesNothing) {

@@ -151,12 +151,14 @@ TEST(FileHelpers, CopyCssBesideOutputFile) {
   setFieldText(gEinstellungen.CssDatei, "");
 }
 
-TEST(TextHelpers, ProposedFileNamesWriteUmlautsOutAndLeaveOutWhatNoFileNameHolds) {
+TEST(TextHelpers, ProposedFileNamesKeepUmlautsAndLeaveOutWhatNoFileNameHolds) {
   const std::pair<const char*, const char*> cases[] = {
       {"A/B", "AB"},
-      {"Sch\xFCtzengesellschaft Edelwei\xDF H\xF6henkirchen e.V.", "Schuetzengesellschaft Edelweiss Hoehenkirchen e.V."},
-      {"\xC4\xD6\xDC \xE4\xF6\xFC", "AeOeUe aeoeue"},
+      {"Gau W\xFCrmtal", "Gau W\xFCrmtal"},
+      {"Sch\xFCtzengesellschaft Edelwei\xDF H\xF6henkirchen e.V.", "Sch\xFCtzengesellschaft Edelwei\xDF H\xF6henkirchen e.V."},
+      {"\xC4\xD6\xDC \xE4\xF6\xFC", "\xC4\xD6\xDC \xE4\xF6\xFC"},
       {"a\\b:c*d?e\"f<g>h|i\tj", "abcdefghij"},
+      {"x\x01y\x07z\x1b\x7F.", "xyz."},
       {"Ren\xE9 & Co", "Ren\xE9 & Co"}};
   for (const auto& [name, proposed] : cases) EXPECT_EQ(FileNameProposal(name), proposed) << name;
 }

@@ -11,6 +11,7 @@
 #include "platform/messages.h"
 #include "support/filebytes.h"
 #include "support/filelimit.h"
+#include "support/olderaddresses.h"
 #include "support/testenv.h"
 
 namespace {
@@ -220,6 +221,60 @@ TEST_F(StartUp, FirstStartThatCannotWriteSaysSoOnceAndLeavesNothing) {
                                        "\nnicht angelegt werden:\ndie Datei ist zu groß\n"
                                        "Das Programm wird beendet.");
   EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// An older database whose telephone columns hold numbers and that cannot be built again
+// (a full disk, here a file-size limit): the start says so once with the reason and goes on;
+// every row stays as it was, and what is stored afterwards is kept.
+TEST_F(StartUp, UpgradeWithoutRoomSaysSoOnceAndKeepsEveryRowAndWhatIsStoredLater) {
+  run();
+  sqlite3* older = db::open(dir.file("zielkontor.db"));
+  ASSERT_TRUE(makeOlderCaptainsTable(older, 20000));
+  const auto before = captainRows(older);
+  db::close(older);
+  ASSERT_EQ(before[0][8], "0815 1");
+  boxes.clear();
+  {
+    FileSizeLimit limit(fs::file_size(dir.file("zielkontor.db")) + 128 * 1024);
+    ASSERT_TRUE(OpenDatabases());
+    PrepareDatabases();
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text,
+              "Die Tabellen der Adressen und Telefonnummern konnten nicht umgestellt werden:\n"
+              "die Datei ist zu gro\xDF\nDie Daten bleiben unver\xE4ndert; eine f\xFChrende Null einer "
+              "Telefonnummer wird bis zur Umstellung nicht gespeichert.");
+    EXPECT_EQ(captainRows(gDbHaupt), before);
+    EXPECT_TRUE(db::exec(gDbHaupt, "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name) VALUES (0, 99999, 1, 'Neu');"));
+    ShutDown();
+  }
+  EXPECT_EQ(boxes.count(), 1u);
+  sqlite3* after = db::open(dir.file("zielkontor.db"));
+  auto rows = captainRows(after);
+  db::close(after);
+  ASSERT_EQ(rows.size(), before.size() + 1);
+  EXPECT_EQ(rows.back()[4], "Neu");
+  rows.pop_back();
+  EXPECT_EQ(rows, before);
+}
+
+// 15 folders of 200 letters: the system takes the path, but SQLite's limit on a database's
+// full name does not. That is named, not called a damaged database, and nothing is made.
+TEST_F(StartUp, DataFolderTooLongForTheDatabasesIsNamedAndLeftEmpty) {
+  fs::path deep = dir.path();
+  for (int i = 0; i < 15; ++i) {
+    deep /= std::string(200, static_cast<char>('a' + i));
+    ASSERT_TRUE(fs::create_directory(deep));
+  }
+  ASSERT_EQ(deep.string().size(), dir.path().size() + 15 * 201);
+  fs::current_path(deep);
+  const bool opened = OpenDatabases();
+  fs::current_path(dir.path());
+  EXPECT_FALSE(opened);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Der Pfad des Ordners\n" + deep.string() +
+                                       "\nist zu lang f\xFCr die Datenbanken. Das Programm wird beendet, "
+                                       "ohne etwas zu \xE4ndern.");
+  EXPECT_TRUE(fs::is_empty(deep));
 }
 
 TEST_F(StartUp, FolderThatCannotBeWrittenIsReportedOnceAndLeftEmpty) {

@@ -57,14 +57,21 @@ TEST_F(ListenausgabeTest, TextLeavesHiddenColumnsOutAndSeparatesBlocks) {
             "Wettkampfleiter: Wettkampfleiter 1, Fax: 123, Mail: wettkampfleiter@example.org\r\n");
 }
 
-// A line break or a tab inside a value (a class or team name from an older database) would
-// split the row: each becomes a blank.
-TEST_F(ListenausgabeTest, TextKeepsEveryValueInItsRowAndColumn) {
+// A line break, a tab or another control code inside a value (a class or team name from an
+// older database) would split the row or reach the file raw: each becomes a blank.
+TEST_F(ListenausgabeTest, TextAndHtmlKeepEveryValueInItsRowAndColumn) {
   dok.Zusatz = {"Klasse Gau\r\nliga"};
-  dok.Tabellen[0].Zeilen = {{{"1", "x", "Schütze\t& Söhne\r\nI", "1234.5"}}};
+  dok.Tabellen[0].Zeilen = {{{"1", "x", "Schütze\t& Söhne\r\nI\x07\x01\x1b\x7F", "1234.5"}}};
   const std::string text = ListenText(dok);
   EXPECT_NE(text.find("\r\nKlasse Gau  liga\r\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\r\n1\tSchütze & Söhne  I\t1234.5\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\n1\tSchütze & Söhne  I    \t1234.5\r\n"), std::string::npos) << text;
+
+  const std::string html = ListenHtml(dok);
+  EXPECT_NE(html.find("Sch&uuml;tze"), std::string::npos);
+  for (char c : html) {
+    const auto u = static_cast<unsigned char>(c);
+    EXPECT_TRUE((u >= 0x20 && u < 0x7F) || c == '\r' || c == '\n' || c == '\t') << int(u);
+  }
 }
 
 TEST_F(ListenausgabeTest, HtmlPageEscapesValuesAndLinksTheStyleSheetOnlyWhenSet) {

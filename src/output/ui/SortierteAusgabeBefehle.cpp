@@ -26,8 +26,8 @@ namespace {
 const char* const kFilter = "Textformat (*.txt)|*.txt|Html-Format (*.html)|*.html";
 const char* const kDbfFilter = "|Dbf-Format (*.dbf)|*.dbf";
 
-// A club's entry as part of a file name: umlauts written out, then the letters and the
-// signs among and after them (number and blanks go).
+// A club's entry as part of a file name: the ASCII letters and the signs among and after
+// them; number, blanks and every character above 127 (umlauts too) go.
 std::string dateinamenTeil(const std::string& text) {
   std::string out;
   for (char c : FileNameProposal(text)) {
@@ -161,7 +161,7 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
 
   a.Dateiformat = dlg.filterIndex;
   WaitCursor wait;
-  a.Dateiname = SaisonDateiname(dlg.fileName, dlg.filterIndex, mitDbf);
+  a.Dateiname = SaisonDateiname(dlg.filePath.string(), dlg.filterIndex, mitDbf);
   takeSaveError();  // an older reason must not be shown with this file
   std::string cssFehler;
   if (!WriteSortierteAusgabe(a.Dateiname, a, &cssFehler)) {
@@ -169,7 +169,9 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
     showSaveFailed(takeSaveError());
     return;
   }
-  ordner[static_cast<size_t>(page)] = folderPart(dlg.fileName);
+  // A folder that code page 1252 cannot name is not remembered.
+  if (const std::string folder = storablePath(a.Dateiname.parent_path()); !folder.empty())
+    ordner[static_cast<size_t>(page)] = folder;
   db::exec(gDbPfade,
            "UPDATE PfadeEinzelausgb_10 SET Pfad1=?, Pfad2=?, Pfad3=?, Pfad4=?, Pfad5=?, Pfad6=? "
            "WHERE Disznr=?; ",
@@ -177,9 +179,9 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
   wait.restore();
   // The page is written; a style sheet that could not go beside it is said on a line of its own.
   if (cssFehler.empty())
-    msg::show(a.Dateiname + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
+    msg::show(displayPath(a.Dateiname) + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
   else
-    msg::show(a.Dateiname + " \nerfolgreich gespeichert!\n" + CssNichtKopiert(cssFehler), "Meldung", msg::Ok,
+    msg::show(displayPath(a.Dateiname) + " \nerfolgreich gespeichert!\n" + CssNichtKopiert(cssFehler), "Meldung", msg::Ok,
               msg::Warning);
 }
 

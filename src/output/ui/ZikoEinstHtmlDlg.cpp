@@ -94,7 +94,7 @@ void TZikoEinstHtmlDlg::ButtonMusterCssClick() {
   if (!dlg.execute(this)) return;
   WaitCursor wait;
   takeSaveError();  // an older reason must not be shown with this file
-  if (!WriteModelCss(dlg.fileName)) {
+  if (!WriteModelCss(dlg.filePath)) {
     wait.restore();
     showSaveFailed(takeSaveError());
   }
@@ -103,7 +103,8 @@ void TZikoEinstHtmlDlg::ButtonMusterCssClick() {
 void TZikoEinstHtmlDlg::ButtonAktivesCssClick() {
   FileDialog dlg(FileDialog::Open, "Cascading Style Sheet (*.css)|*.css", "*.css");
   dlg.title = "Cascading Style Sheets-File öffnen";
-  if (dlg.execute(this)) EditActvesCssFile->setText(qs(dlg.fileName));
+  // As the file system names it: a path the settings cannot hold is refused by OK, not kept as "?".
+  if (dlg.execute(this)) EditActvesCssFile->setText(qtPath(dlg.filePath));
 }
 
 void TZikoEinstHtmlDlg::ButtonOkClick() {

@@ -259,16 +259,18 @@ void TZikoNSAusgabenDlg::speichernUnter(const Speicherziel& ziel, const Schreibe
   if (!dlg.execute(this)) return;
 
   WaitCursor wait;
-  const std::string datei = SaisonDateiname(dlg.fileName, dlg.filterIndex, ziel.mitDbf);
+  const std::filesystem::path datei = SaisonDateiname(dlg.filePath.string(), dlg.filterIndex, ziel.mitDbf);
   takeSaveError();  // an older reason must not be shown with this file
   if (!schreiber(datei, dlg.filterIndex)) {
     wait.restore();
     showSaveFailed(takeSaveError());
     return;
   }
-  MerkeOrdner(disz, ziel.ordner, folderPart(dlg.fileName));
+  // A folder that code page 1252 cannot name is not remembered.
+  if (const std::string folder = storablePath(datei.parent_path()); !folder.empty())
+    MerkeOrdner(disz, ziel.ordner, folder);
   wait.restore();
-  msg::show(datei + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
+  msg::show(displayPath(datei) + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
 }
 
 void TZikoNSAusgabenDlg::ComboBoxSttabVrChange() {
@@ -309,7 +311,7 @@ void TZikoNSAusgabenDlg::ButtonStTabSpeichernUnter1Click() {
   const long klasse = gewaehlteKlasse(ComboBoxKlasseSttab);
   const std::string name = gewaehlterVereinsname(ComboBoxSttabVr);
   speichernUnter({"Starttabellen " + disziplin_ + " speichern unter", "Rwkstarttab", SaisonOrdner::Starttabellen, false},
-                 [&](const std::string& datei, int format) {
+                 [&](const std::filesystem::path& datei, int format) {
                    return SaveStarttabellen(datei, format, verein, klasse, name);
                  });
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -35,7 +36,7 @@ class TZikoNSAusgabenDlg : public ZDialog {
     SaisonOrdner ordner = SaisonOrdner::Starttabellen;
     bool mitDbf = false;
   };
-  using Schreiber = std::function<bool(const std::string& datei, int format)>;
+  using Schreiber = std::function<bool(const std::filesystem::path& datei, int format)>;
   void speichernUnter(const Speicherziel& ziel, const Schreiber& schreiber);
 
   // Start tables

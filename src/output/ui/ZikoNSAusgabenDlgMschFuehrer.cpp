@@ -35,7 +35,7 @@ void TZikoNSAusgabenDlg::ButtonMFSpeichernClick() {
   std::string name = "Mannschaftsleiter";
   if (verein > 0) name += " " + FileNameProposal(gewaehlterVereinsname(ComboBoxMFVr));
   speichernUnter({"Mannschaftsleiter speichern unter", name, SaisonOrdner::Mschfuehrer, true},
-                 [&](const std::string& datei, int format) { return SaveMschFuehrer(datei, format, verein, klasse); });
+                 [&](const std::filesystem::path& datei, int format) { return SaveMschFuehrer(datei, format, verein, klasse); });
 }
 
 void TZikoNSAusgabenDlg::ButtonMFClipboardClick() {

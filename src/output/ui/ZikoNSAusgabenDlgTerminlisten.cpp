@@ -33,7 +33,7 @@ void TZikoNSAusgabenDlg::ButtonTLSpeichernUnter2Click() {
   const long klasse = gewaehlteKlasse(ComboBoxKlasseTrlist);
   const std::string name = gewaehlterVereinsname(ComboBoxVrTl);
   speichernUnter({"Terminlisten speichern unter", "Rwkterminlisten", SaisonOrdner::Terminlisten, false},
-                 [&](const std::string& datei, int format) {
+                 [&](const std::filesystem::path& datei, int format) {
                    return SaveTerminlisten(datei, format, verein, klasse, name);
                  });
 }

@@ -34,19 +34,12 @@ const char* const kDruckerFehlt =
     "Ein Druckauftrag braucht einen installierten Drucker.\nBitte in \"Auswählen\" einen Drucker wählen; "
     "die Ausgabe in eine Datei kann hier nicht gespeichert werden.";
 
-bool endsWith(const std::string& s, const std::string& end) {
-  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
-}
-
 // The extension of a file name, with its dot; empty when it has none.
 std::string extensionOf(const std::string& path) {
   std::string name = fileNamePart(path);
   size_t dot = name.rfind('.');
   return dot == std::string::npos ? std::string() : name.substr(dot);
 }
-
-// A text the stored job cannot hold as typed (outside code page 1252).
-bool storable(const QString& text) { return qs(fromQs(text)) == text; }
 
 }  // namespace
 
@@ -305,14 +298,16 @@ void TZikoSAALEinstellungenDlg::PfadSucheClick(int page) {
   dialog.fileName = name.substr(0, name.size() - ext.size());
   dialog.filterIndex = ext == ".html" || ext == ".htm" ? 2 : 1;
   if (!dialog.execute(this)) return;
-  std::string chosen = dialog.fileName;
+  // The chosen file as the file system names it: a name cp1252 cannot hold is refused when
+  // the job is stored, not turned into "?".
+  QString chosen = qtPath(dialog.filePath);
   for (const char* end : {".txt", ".dbf", ".htm"})
-    if (endsWith(chosen, end)) {
-      chosen.resize(chosen.size() - 4);
+    if (chosen.endsWith(QLatin1String(end))) {
+      chosen.chop(4);
       break;
     }
-  if (endsWith(chosen, ".html")) chosen.resize(chosen.size() - 5);
-  field->setText(qs(chosen + (dialog.filterIndex == 2 ? ".html" : ".txt")));
+  if (chosen.endsWith(QLatin1String(".html"))) chosen.chop(5);
+  field->setText(chosen + (dialog.filterIndex == 2 ? QStringLiteral(".html") : QStringLiteral(".txt")));
 }
 
 void TZikoSAALEinstellungenDlg::PrinterSucheClick(int page) {
@@ -334,10 +329,10 @@ void TZikoSAALEinstellungenDlg::ButtonErgDateiPfadSucheClick() {
   dialog.fileName = FileNameProposal(fieldText(gEinstellungen.Gauname));
   dialog.initialDir = folderPart(fromQs(EditRwdDatei->text()));
   if (!dialog.execute(this)) return;
-  std::string chosen = dialog.fileName;
+  QString chosen = qtPath(dialog.filePath);
   // The dialog may have put the type's ending on already.
-  if (endsWith(chosen, ".rwk") || endsWith(chosen, ".rwd")) chosen.resize(chosen.size() - 4);
-  EditRwdDatei->setText(qs(chosen + (dialog.filterIndex == 2 ? ".rwd" : ".rwk")));
+  if (chosen.endsWith(QLatin1String(".rwk")) || chosen.endsWith(QLatin1String(".rwd"))) chosen.chop(4);
+  EditRwdDatei->setText(chosen + (dialog.filterIndex == 2 ? QStringLiteral(".rwd") : QStringLiteral(".rwk")));
 }
 
 void TZikoSAALEinstellungenDlg::bernehmen1Click() {
@@ -361,11 +356,7 @@ void TZikoSAALEinstellungenDlg::bernehmen1Click() {
     }
     e.Flag_d = std::max(0, a.anzeige->itemIndex());
   }
-  if (!storable(pfad)) {
-    msg::show("Der Pfad enthält Zeichen, die nicht gespeichert werden können:\n" + fromQs(pfad), "Meldung");
-    return;
-  }
-  e.Pfad = fromQs(pfad);
+  if (!storableText(pfad, e.Pfad)) return;
 
   std::string klasse;
   if (e.Typ == AktEinzelErgebnisse || e.Typ == AktKlassenErgebnisse) {

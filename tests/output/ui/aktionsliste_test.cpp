@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <tuple>
 #include <memory>
@@ -210,6 +211,29 @@ TEST_F(AktionslisteTest, NewJobGoesBehindTheLastAndAFailedStoreKeepsTheEditor) {
   editor->bernehmen1Click();
   EXPECT_EQ(gIntdat.AktionSatzindex, 5);
   EXPECT_EQ(row(5)[12], "Starttabellen");
+}
+
+// The result file proposes the district's name as it is written; a file chosen in a folder
+// code page 1252 cannot name is shown as chosen and refused when the job is stored, never
+// kept as "?".
+TEST_F(AktionslisteTest, ResultFileKeepsTheDistrictsUmlautsAndAFolderOutsideTheCodePageIsRefused) {
+  setFieldText(gEinstellungen.Gauname, "Gau W\xFCrm/tal");
+  ScriptedFileDialogs files;
+  msg::ScriptedMessages boxes;
+  gIntdat.AktionNeu = 1;
+  editor->show();
+  editor->PageControl1->setCurrentIndex(AktErgebnisdatei);
+  const std::filesystem::path folder = std::filesystem::path(dir->path()) / fsPath(QStringLiteral("\u65e5\u672c"));
+  files.answerPath(folder / "ergebnis", 1);
+  editor->ButtonErgDateiPfadSuche->click();
+  ASSERT_EQ(files.asked().size(), 1u);
+  EXPECT_EQ(files.asked()[0].fileName, "Gau W\xFCrmtal");
+  EXPECT_EQ(editor->EditRwdDatei->text(), qtPath(folder / "ergebnis.rwk"));
+  editor->bernehmen1Click();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_NE(boxes.shown()[0].text.find("U+65E5"), std::string::npos) << boxes.shown()[0].text;
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_TRUE(AktionenDerDisziplin(0).empty());
 }
 
 TEST_F(AktionslisteTest, EditorChoicesPathsPrinterAndRefusals) {

@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <QTimer>
+#include <QPushButton>
 #include <filesystem>
 #include <memory>
 
@@ -179,7 +180,73 @@ TEST_F(Ausgaben, StartTableViewShowsTheChosenClubsClasses) {
   ZikoNSStartTabDlg = nullptr;
 }
 
+// The folders a user may choose whose names code page 1252 cannot hold.
+const QString kFremdeOrdner[] = {QStringLiteral("\u0141\u00f3d\u017a"), QStringLiteral("\u65e5\u672c")};
+
+// Each save writes its file into such a folder (a page with its style sheet beside it) and
+// says so; the folder is not remembered, since the stored text cannot name it.
+TEST_F(Ausgaben, SavesIntoFoldersOfAnyNameWithoutRememberingThem) {
+  setFieldText(gEinstellungen.CssDatei, dir->file("Mein.css"));
+  writeFileBytes(dir->file("Mein.css"), "td {}");
+  gEinstellungen.CssKopieren = 1;
+  const char* const gemerkt =
+      "SELECT StarttabPfad, TerminlistenPfad, MschfuehrerPfad FROM PfadeNeueSaison WHERE Disznr=0;";
+  const auto vorher = db::query(gDbPfade, gemerkt).rows;
+  dlg->show();
+  msg::ScriptedMessages boxes;
+  const struct {
+    QPushButton* knopf;
+    const char* datei;
+    int typ;
+    const char* endung;
+  } speichern[] = {{dlg->ButtonStTabSpeichernUnter1, "st", 2, ".html"},
+                   {dlg->ButtonTLSpeichernUnter2, "tl", 1, ".txt"},
+                   {dlg->ButtonMFSpeichern, "mf", 3, ".dbf"}};
+  for (const QString& name : kFremdeOrdner) {
+    const std::filesystem::path ordner = std::filesystem::path(dir->path()) / fsPath(name);
+    std::filesystem::create_directory(ordner);
+    for (const auto& s : speichern) {
+      ScriptedFileDialogs files;
+      files.answerPath(ordner / s.datei, s.typ);
+      boxes.clear();
+      s.knopf->click();
+      const std::filesystem::path datei = ordner / (std::string(s.datei) + s.endung);
+      EXPECT_TRUE(std::filesystem::exists(datei)) << datei;
+      ASSERT_EQ(boxes.count(), 1u) << datei;
+      EXPECT_EQ(boxes.shown()[0].text, displayPath(datei) + " \nerfolgreich gespeichert!");
+    }
+    EXPECT_EQ(readFileBytes((ordner / "Mein.css").string()), "td {}");
+  }
+  EXPECT_EQ(db::query(gDbPfade, gemerkt).rows, vorher);
+}
+
 using Einstellungen = DatabaseTest;
+
+// The model style sheet goes into such a folder; an active style sheet chosen there is
+// refused by OK, since the settings cannot hold its path, and never kept as "?".
+TEST_F(Einstellungen, ModelStyleSheetIsSavedIntoFoldersOfAnyName) {
+  setFieldText(gEinstellungen.CssDatei, "alt.css");
+  TZikoEinstHtmlDlg dlg;
+  msg::ScriptedMessages boxes;
+  dlg.show();
+  for (const QString& name : kFremdeOrdner) {
+    const std::filesystem::path ordner = std::filesystem::path(dir->path()) / fsPath(name);
+    std::filesystem::create_directory(ordner);
+    ScriptedFileDialogs files;
+    files.answerPath(ordner / "ZikoStandard.css");
+    files.answerPath(ordner / "aktiv.css");
+    dlg.ButtonMusterCss->click();
+    EXPECT_EQ(readFileBytes((ordner / "ZikoStandard.css").string()).rfind("/* ZikoStandard.css erstellt am ", 0), 0u);
+    EXPECT_EQ(boxes.count(), 0u) << boxes.shown().front().text;
+    dlg.ButtonAktivesCss->click();
+    EXPECT_EQ(dlg.EditActvesCssFile->text(), qtPath(ordner / "aktiv.css"));
+    dlg.ButtonOk->click();
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(fieldText(gEinstellungen.CssDatei), "alt.css");
+    ASSERT_EQ(boxes.count(), 1u);
+    boxes.clear();
+  }
+}
 
 TEST_F(Einstellungen, ResultFormatKeepsEachDisciplinesChoiceUntilOkAndUndoesItOtherwise) {
   gEinstellungen.AktDisznr = 1;

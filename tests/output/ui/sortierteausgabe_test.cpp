@@ -1,6 +1,7 @@
 // The commands of the sorted-output window that save, copy and print its lists, and the
 // certificate window.
 #include <QComboBox>
+#include <QTest>
 #include <filesystem>
 #include <memory>
 
@@ -103,6 +104,27 @@ TEST_F(SortierteAusgabeTest, AFileThatCannotBeWrittenKeepsTheFolders) {
   speichere(dir->file("fehlt/liste.txt"), 1);
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.shown()[0].text, "Fehler beim Erstellen der Datei\nPfad prüfen!\nder Ordner ist nicht vorhanden");
+  EXPECT_EQ(ordner(), vorher);
+}
+
+// Folders whose names code page 1252 cannot hold: F2 writes the page there and says so; the
+// page's remembered folder stays, since the stored text cannot name the new one.
+TEST_F(SortierteAusgabeTest, SaveWritesIntoFoldersOfAnyNameWithoutRememberingThem) {
+  const std::vector<std::string> vorher = ordner();
+  dlg->PageControl1->setCurrentIndex(0);
+  for (const QString& name : {QStringLiteral("\u0141\u00f3d\u017a"), QStringLiteral("\u65e5\u672c")}) {
+    const fs::path folder = fs::path(dir->path()) / fsPath(name);
+    fs::create_directory(folder);
+    ScriptedFileDialogs dialogs;
+    dialogs.answerPath(folder / "tabelle", 2);
+    boxes.clear();
+    QTest::keyClick(dlg.get(), Qt::Key_F2);
+    ASSERT_EQ(dialogs.asked().size(), 1u);
+    const fs::path file = folder / "tabelle.html";
+    EXPECT_NE(readFileBytes(file.string()).find("<html>"), std::string::npos) << file;
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, displayPath(file) + " \nerfolgreich gespeichert!");
+  }
   EXPECT_EQ(ordner(), vorher);
 }
 

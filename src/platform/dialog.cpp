@@ -174,18 +174,13 @@ void ZDialog::showBeside(QWidget* owner, const QWidget* keep) {
   raise();
 }
 
-void ZDialog::keepOnScreen(const QWidget* owner) {
-  QScreen* screen = owner ? owner->screen() : this->screen();
+void ZDialog::keepOnScreen() {
+  QScreen* screen = this->screen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();
   QRect frame = frameGeometry();
   if (frame == geometry()) frame = frameAt(this, geometry().topLeft());
   QPoint at = frame.topLeft();
-  // Past the right edge: try the owner's other side before pushing it back in.
-  if (frame.right() > area.right() && owner) {
-    int left = owner->frameGeometry().left() - frame.width() - 8;
-    if (left >= area.left()) at.setX(left);
-  }
   at.setX(clampTo(at.x(), area.left(), area.right() + 1 - frame.width()));
   at.setY(clampTo(at.y(), area.top(), area.bottom() + 1 - frame.height()));
   move(at);

@@ -50,9 +50,8 @@ class ZDialog : public QDialog {
   // child of owner, since a modal window blocks every window that is not its child, and
   // stays in front of it. keep: the owner's list, left uncovered on a narrow screen.
   void showBeside(QWidget* owner, const QWidget* keep = nullptr);
-  // Moves the window inside the available area of the screen, to the owner's other side
-  // first when it stands past the right edge.
-  void keepOnScreen(const QWidget* owner = nullptr);
+  // Moves the window inside the available area of its screen.
+  void keepOnScreen();
 
   // false: ESC and the close box do nothing (the dialog closes itself).
   void setUserClosable(bool closable) { userClosable_ = closable; }

@@ -1,6 +1,7 @@
 #include "platform/elide.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -43,7 +44,7 @@ QString elidedPairing(const QFontMetrics& fm, const QString& home, const QString
   return elidedTeamName(fm, home, homeRoom) + dash + elidedTeamName(fm, guest, left - homeRoom);
 }
 
-int listTextRoom(const QListWidget* list) {
+int listTextRoom(const QAbstractItemView* list) {
   // A list its layout has not sized yet has no room to measure: its lines stay whole.
   if (!list->testAttribute(Qt::WA_Resized)) return 1 << 20;
   const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;

@@ -10,6 +10,7 @@ class QFontMetrics;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QAbstractItemView;
 class QListWidget;
 class QListWidgetItem;
 
@@ -32,7 +33,7 @@ QString elidedTeamName(const QFontMetrics& fm, const QString& team, int room);
 QString elidedPairing(const QFontMetrics& fm, const QString& home, const QString& guest, int room);
 // A label holding a team's name, prefix (a blank before it) included; the tooltip holds it whole.
 void setElidedTeamName(QLabel* label, const QString& team, const QString& prefix = QString());
-// The room for a line's text in a list without columns, a scroll bar beside it included.
-int listTextRoom(const QListWidget* list);
+// The room for a line's text across a list, a scroll bar beside it included.
+int listTextRoom(const QAbstractItemView* list);
 // A list line naming a team: cut to the list's room with its number in view, whole as tooltip.
 void setElidedTeamLine(QListWidgetItem* item, const QString& team);

@@ -186,9 +186,10 @@ void TZikoErgEingabeDlg::FillPairingList(int kampfindex) {
     std::string gast = MannschaftsName(p.Gastvrnr, p.Gastmschnr);
     if (heim.empty() || gast.empty()) continue;
     // Both teams' numbers stay in view; the clubs' names give up the room.
+    const QString ganz = qs(heim + " - " + gast);
     QListWidgetItem* item = addListItem(ListBoxPaarungen, heim + " - " + gast, static_cast<long>(Paarungen.size()));
     item->setText(elidedPairing(ListBoxPaarungen->fontMetrics(), qs(heim), qs(gast), listTextRoom(ListBoxPaarungen)));
-    if (item->text() != qs(heim + " - " + gast)) item->setToolTip(qs(heim + " - " + gast));
+    if (item->text() != ganz) item->setToolTip(ganz);
     Paarungen.push_back(p);
   }
 }

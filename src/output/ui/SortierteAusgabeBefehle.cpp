@@ -178,11 +178,9 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
            {ordner[0], ordner[1], ordner[2], ordner[3], ordner[4], ordner[5], a.Disznr});
   wait.restore();
   // The page is written; a style sheet that could not go beside it is said on a line of its own.
-  if (cssFehler.empty())
-    msg::show(displayPath(a.Dateiname) + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
-  else
-    msg::show(displayPath(a.Dateiname) + " \nerfolgreich gespeichert!\n" + CssNichtKopiert(cssFehler), "Meldung", msg::Ok,
-              msg::Warning);
+  std::string meldung = displayPath(a.Dateiname) + " \nerfolgreich gespeichert!";
+  if (!cssFehler.empty()) meldung += "\n" + CssNichtKopiert(cssFehler);
+  msg::show(meldung, "Meldung", msg::Ok, cssFehler.empty() ? msg::Information : msg::Warning);
 }
 
 void TZikoSortierteAusgabeDlg::InWindowsZwischenablagespeichernF41Click() {

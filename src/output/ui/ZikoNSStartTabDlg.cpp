@@ -1,8 +1,6 @@
 #include "output/ui/ZikoNSStartTabDlg.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
-#include <QStyle>
 #include <algorithm>
 #include <QVBoxLayout>
 
@@ -79,10 +77,8 @@ void TZikoNSStartTabDlg::fitTeamNames() {
   int classes = ListView1->header()->sectionSizeHint(0);
   for (int r = 0; r < ListView1->topLevelItemCount(); ++r)
     classes = std::max(classes, cellWidthNeeded(ListView1, ListView1->model()->index(r, 0)));
-  const int margin = ListView1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListView1) + 1;
   // Room is kept for the scroll bar of a long list; a narrow window still shows some name.
-  const int room = std::max(80, ListView1->contentsRect().width() - ListView1->verticalScrollBar()->sizeHint().width() -
-                                    classes - 2 * margin - 1);
+  const int room = std::max(80, listTextRoom(ListView1) - classes);
   for (int r = 0; r < ListView1->topLevelItemCount(); ++r) {
     QTreeWidgetItem* row = ListView1->topLevelItem(r);
     const QString name = row->data(1, Qt::UserRole).toString();

@@ -340,7 +340,7 @@ TEST_F(MainWindowTest, OpenedOlderFileWhoseUpgradeFindsNoRoomSaysSoAndKeepsEvery
   {
     FileSizeLimit limit(fs::file_size(older) + 128 * 1024);
     Form1->ActionDateiOeffnenExecute();
-    exec("INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name) VALUES (0, 99999, 1, 'Neu');");
+    EXPECT_TRUE(storeNewCaptain(gDbHaupt));
   }
   int upgradeMessages = 0;
   for (const auto& m : messages.shown())
@@ -349,14 +349,7 @@ TEST_F(MainWindowTest, OpenedOlderFileWhoseUpgradeFindsNoRoomSaysSoAndKeepsEvery
       ++upgradeMessages;
   EXPECT_EQ(upgradeMessages, 1);
   EXPECT_TRUE(messages.contains("Datei\n" + older + "\nerfolgreich eingelesen!\n"));
-
-  sqlite3* stored = db::open(gIntdat.DbDateiPfad);
-  auto after = captainRows(stored);
-  db::close(stored);
-  ASSERT_EQ(after.size(), rows.size() + 1);
-  EXPECT_EQ(after.back()[4], "Neu");
-  after.pop_back();
-  EXPECT_EQ(after, rows);
+  expectRowsKeptAndNewCaptainAdded(gIntdat.DbDateiPfad, rows);
 }
 
 TEST_F(MainWindowTest, SaveProposesTheDistrictNameAndReportsTheOutcome) {

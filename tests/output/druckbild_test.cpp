@@ -353,73 +353,59 @@ TEST_F(Druckbilder, AnActionListJobWhosePrinterIsMissingNamesIt) {
 
 // The lists with the most number columns, of a district whose names are long enough to
 // squeeze them: every number and every heading comes back from the paper as one word.
-class LangeNamenDruck : public DatabaseTest {
- protected:
-  void SetUp() override {
-    DatabaseTest::SetUp();
-    legeLangeNamenAn();
-  }
-};
+using LangeNamenDruck = DatabaseTest;
 
 TEST_F(LangeNamenDruck, NumbersAndHeadingsStandWholeWhileNamesWrap) {
+  legeLangeNamenAn();
   _sort_ausgabe a;
   a.Disznr = 0;
   a.Mklnr = 1;
   a.Durchgang = 1;  // after round 2
-  struct Fall {
-    std::string name;
-    std::vector<ListenTabelle> tabellen;
-    Druckbild bild;
-  };
-  std::vector<Fall> faelle;
-  auto drucke = [&](const std::string& name, std::vector<ListenTabelle> tabellen,
-                    const std::function<bool(PrintCanvas&)>& liste) {
-    const std::string pdf = dir->file(name + ".pdf");
-    {
-      auto canvas = QPrinterCanvas::toPdf(pdf);
-      EXPECT_TRUE(liste(*canvas)) << name;
-    }
-    faelle.push_back({name, std::move(tabellen), lies(pdf)});
-  };
-  for (int anzeige : {0, 2}) {
-    BerechneEinzelwertung(anzeige, 1, 1, 0, 1, 0, 0);
-    a.Sortart = anzeige;
-    drucke("einzel" + str(anzeige), {EinzelergebnisListe(anzeige, 0, 1, 2, 0)},
-           [&](PrintCanvas& c) { return PrintEinzelErgebnisse(c, a); });
-  }
-  for (int anzeige = 0; anzeige <= 3; ++anzeige) {
-    KlassenListen k = KlassenergebnisListen(0, 1, 2, anzeige, 0, 1, 0);
-    a.Sortart = anzeige;
-    drucke("klasse" + str(anzeige), {k.Oben, k.Mitte, k.Unten},
-           [&](PrintCanvas& c) { return PrintKlassenErgebnisse(c, a); });
-  }
   auto zahl = [](const std::string& w) {
     return w.find_first_of("0123456789") != std::string::npos &&
            w.find_first_not_of("0123456789.,:-") == std::string::npos;
   };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.name);
-    pruefeSatz(f.bild, f.name);
+  auto pruefe = [&](const std::string& name, const std::vector<ListenTabelle>& tabellen,
+                    const std::function<bool(PrintCanvas&)>& liste) {
+    SCOPED_TRACE(name);
+    const std::string pdf = dir->file(name + ".pdf");
+    {
+      auto canvas = QPrinterCanvas::toPdf(pdf);
+      EXPECT_TRUE(liste(*canvas));
+    }
+    const Druckbild bild = lies(pdf);
+    pruefeSatz(bild, name);
     std::set<std::string> gedruckt;
-    for (const PdfWord& w : f.bild.words) gedruckt.insert(w.text);
+    for (const PdfWord& w : bild.words) gedruckt.insert(w.text);
     size_t zahlen = 0;
-    for (const ListenTabelle& t : f.tabellen) {
-      for (const ListenSpalte& s : t.Spalten)
-        for (const std::string& w : woerter(s.Titel))
-          if (s.Breite > 0) EXPECT_TRUE(gedruckt.count(qs(w).toStdString())) << "heading " << s.Titel;
-      for (const ListenZeile& z : t.Zeilen)
-        for (size_t i = 0; i < z.Zellen.size(); ++i)
-          for (const std::string& w : woerter(z.Zellen[i]))
-            if (t.Spalten[i].Breite > 0 && zahl(w)) {
+    for (const ListenTabelle& t : tabellen)
+      for (size_t i = 0; i < t.Spalten.size(); ++i) {
+        if (t.Spalten[i].Breite <= 0) continue;
+        for (const std::string& w : woerter(t.Spalten[i].Titel))
+          EXPECT_TRUE(gedruckt.count(qs(w).toStdString())) << "heading " << t.Spalten[i].Titel;
+        for (const ListenZeile& z : t.Zeilen)
+          for (const std::string& w : woerter(i < z.Zellen.size() ? z.Zellen[i] : ""))
+            if (zahl(w)) {
               ++zahlen;
               EXPECT_TRUE(gedruckt.count(w)) << "number " << w;
             }
-    }
+      }
     EXPECT_GT(zahlen, 10u);
+    return bild;
+  };
+  for (int anzeige : {0, 2}) {
+    BerechneEinzelwertung(anzeige, 1, 1, 0, 1, 0, 0);
+    a.Sortart = anzeige;
+    const Druckbild bild = pruefe("einzel" + str(anzeige), {EinzelergebnisListe(anzeige, 0, 1, 2, 0)},
+                                  [&](PrintCanvas& c) { return PrintEinzelErgebnisse(c, a); });
+    // The shooters' names still stand whole, wrapped in their column.
+    EXPECT_TRUE(bild.enthaelt("Schönauer-Äschbacher, Maximilian"));
   }
-  // The shooters' names still stand whole, wrapped in their column.
-  for (const Fall& f : faelle)
-    if (f.name == "einzel2") EXPECT_TRUE(f.bild.enthaelt("Schönauer-Äschbacher, Maximilian"));
+  for (int anzeige = 0; anzeige <= 3; ++anzeige) {
+    KlassenListen k = KlassenergebnisListen(0, 1, 2, anzeige, 0, 1, 0);
+    a.Sortart = anzeige;
+    pruefe("klasse" + str(anzeige), {k.Oben, k.Mitte, k.Unten}, [&](PrintCanvas& c) { return PrintKlassenErgebnisse(c, a); });
+  }
 }
 
 }  // namespace

@@ -150,25 +150,6 @@ TEST_F(ListenausgabeTest, PrintStartsABlockTallerThanAPageWhereItIs) {
   EXPECT_EQ(mitZeilen.size(), static_cast<size_t>(job.pages())) << "no page without rows";
 }
 
-TEST_F(ListenausgabeTest, NumberColumnsAndHeadingsTakeTheRoomOfTheTextColumns) {
-  RecordingCanvas canvas;  // 10 points: 41 units a character, 49 a margin
-  ListenTabelle& t = dok.Tabellen[0];
-  // Wide enough: every column where its share of the page puts it.
-  ASSERT_TRUE(ListenDrucken(canvas, dok));
-  const int links = 8 * 48, platz = 4800 - 3 * 48 - links;
-  EXPECT_EQ(canvas.job()->findText("Mannschaft")->x, links + platz * 38 / 248 + 24);
-  // Name columns that claim nearly all of the page leave the numbers and headings whole.
-  t.Spalten = {{"Rang", 10, Ausrichtung::Rechts}, {"Name", 300}, {"Verein", 300},
-               {"Ringschnitt", 10, Ausrichtung::Mitte}, {"E1", 1, Ausrichtung::Mitte}};
-  t.Zeilen = {{{"10.", std::string(90, 'n'), "SV Tal", "1234.56", "1072"}}};
-  RecordingCanvas eng;
-  ASSERT_TRUE(ListenDrucken(eng, dok));
-  for (const char* ganz : {"10.", "Rang", "Ringschnitt", "1234.56", "E1", "1072"})
-    EXPECT_NE(eng.job()->findText(ganz), nullptr) << ganz;
-  EXPECT_GT(eng.job()->findText("Verein")->x, eng.job()->findText("Name")->x);
-  EXPECT_EQ(eng.job()->findText(std::string(90, 'n')), nullptr) << "the name wraps";
-}
-
 TEST_F(ListenausgabeTest, PrintedListReadsBackFromPdf) {
   const std::string pdf = dir->file("liste.pdf");
   {

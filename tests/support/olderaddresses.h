@@ -2,8 +2,10 @@
 // The captains' table as older files lay it out (every text column STRING, so that a bare
 // "0815" is stored as 815), filled with many rows whose telephones keep their leading zero
 // because a blank follows it: too large to be built again under a tight file-size limit.
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,4 +25,21 @@ inline bool makeOlderCaptainsTable(sqlite3* conn, int rows) {
 
 inline std::vector<std::vector<std::string>> captainRows(sqlite3* conn) {
   return db::query(conn, "SELECT rowid, * FROM Msch_fuehrer ORDER BY rowid;").rows;
+}
+
+// A captain stored after the failed upgrade.
+inline bool storeNewCaptain(sqlite3* conn) {
+  return db::exec(conn, "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name) VALUES (0, 99999, 1, 'Neu');");
+}
+
+// The database at path holds the rows of before unchanged and, after them, the new captain.
+inline void expectRowsKeptAndNewCaptainAdded(const std::filesystem::path& path,
+                                             const std::vector<std::vector<std::string>>& before) {
+  sqlite3* conn = db::open(path);
+  auto rows = captainRows(conn);
+  db::close(conn);
+  ASSERT_EQ(rows.size(), before.size() + 1);
+  EXPECT_EQ(rows.back()[4], "Neu");
+  rows.pop_back();
+  EXPECT_EQ(rows, before);
 }

@@ -23,23 +23,19 @@ class Paarungsliste : public DatabaseTest, protected EntryMaskDriver {
  protected:
   void SetUp() override {
     DatabaseTest::SetUp();
-    ASSERT_EQ(qs(kLang).size(), 45);
     exec("DELETE FROM Vereine_gau;");
     exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (1, ?), (2, 'Tell'), (3, 'Hubertus'), (4, 'Diana'), "
          "(5, 'Edelweiß'), (6, 'Frohsinn');",
          {kLang});
     exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr, SchuetzenproMannschaftUnsort, "
          "SchuetzenproMannschaftSort, Sortflag, MaxSchuetzenproMannschaft) VALUES (1, 'Gauliga', 2, 0, 3, 3, 0, 4);");
-    // Six pairings a round; the first of round 1 is the long club's team II against its team I.
-    for (int round = 1; round <= 2; ++round) {
-      exec("INSERT INTO Gegner (Disznr, Mklnr, Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr) "
-           "VALUES (0, 1, ?, 1, 2, 1, 1);",
-           {round});
-      for (int p = 2; p <= 6; ++p)
+    // Six pairings a round: the long club's team II against its team I, then clubs 2 to 6
+    // against its team III in round 1 and its team IV in round 2.
+    for (int round = 1; round <= 2; ++round)
+      for (int p = 1; p <= 6; ++p)
         exec("INSERT INTO Gegner (Disznr, Mklnr, Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr) "
-             "VALUES (0, 1, ?, ?, 1, 1, ?);",
-             {round, p, round == 1 ? 3 : 4});
-    }
+             "VALUES (0, 1, ?, ?, ?, 1, ?);",
+             {round, p, p == 1 ? 2 : 1, p == 1 ? 1 : round + 2});
     exec("UPDATE Disznamen SET Kampfindex=0, Mklindex=0, Gegnerpaarindex=0 WHERE Nr=0;");
     gEinstellungen.AktDisznr = 0;
     gEinstellungen.SchuetzenAnzeigeOffen = 0;
@@ -62,14 +58,10 @@ class Paarungsliste : public DatabaseTest, protected EntryMaskDriver {
 TEST_F(Paarungsliste, ALongClubsTeamsIIAndIKeepTheirNumbersInTheListAndTheCaptions) {
   const QString home = qs(std::string(kLang) + " II"), guest = qs(std::string(kLang) + " I");
   const QString line = list()->item(0)->text();
-  EXPECT_TRUE(line.endsWith(qs(" II - ") + line.section(qs(" - "), 1))) << fromQs(line);
-  EXPECT_TRUE(line.endsWith(qs("… I"))) << fromQs(line);
   EXPECT_TRUE(line.section(qs(" - "), 0, 0).endsWith(qs("… II"))) << fromQs(line);
+  EXPECT_TRUE(line.endsWith(qs("… I"))) << fromQs(line);
   EXPECT_LE(cellWidthNeeded(list(), list()->model()->index(0, 0)), list()->viewport()->width()) << fromQs(line);
   EXPECT_EQ(list()->item(0)->toolTip(), home + qs(" - ") + guest);
-  // A short name stays whole and leaves its room to the long one.
-  EXPECT_TRUE(list()->item(1)->text().startsWith(qs("Tell I - Schützen"))) << fromQs(list()->item(1)->text());
-  EXPECT_TRUE(list()->item(1)->text().endsWith(qs("… III"))) << fromQs(list()->item(1)->text());
 
   for (auto [label, whole, number] : {std::tuple{mask->LabelHeimmannschaft, home, " II"},
                                       std::tuple{mask->LabelGastmannschaft, guest, " I"}}) {
@@ -91,13 +83,6 @@ TEST_F(Paarungsliste, AfterTheLastPairingOfARoundTheNextRoundShowsItsFirstPairin
   ASSERT_TRUE(list()->item(1)->text().endsWith(qs(" IV"))) << "round 2 not loaded";
   EXPECT_TRUE(inView(0)) << "the first pairings of the new round are out of sight";
   EXPECT_EQ(list()->currentRow(), 5) << "the chosen position stays across rounds";
-  EXPECT_TRUE(list()->item(5)->isSelected());
-
-  // Home reaches the first pairing, and it is loaded.
-  list()->setFocus();
-  QTest::keyClick(list(), Qt::Key_Home);
-  EXPECT_EQ(mask->Gegnerpaarindex, 0);
-  EXPECT_TRUE(mask->LabelHeimmannschaft->text().endsWith(qs(" II")));
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "platform/text.h"
 #include "support/combos.h"
 #include "support/filebytes.h"
+#include "support/foreignfolders.h"
 #include "support/saisondaten.h"
 #include "support/testenv.h"
 
@@ -180,11 +181,9 @@ TEST_F(Ausgaben, StartTableViewShowsTheChosenClubsClasses) {
   ZikoNSStartTabDlg = nullptr;
 }
 
-// The folders a user may choose whose names code page 1252 cannot hold.
-const QString kFremdeOrdner[] = {QStringLiteral("\u0141\u00f3d\u017a"), QStringLiteral("\u65e5\u672c")};
-
-// Each save writes its file into such a folder (a page with its style sheet beside it) and
-// says so; the folder is not remembered, since the stored text cannot name it.
+// Each save writes its file into a folder whose name code page 1252 cannot hold (a page with
+// its style sheet beside it) and says so; the folder is not remembered, since the stored text
+// cannot name it.
 TEST_F(Ausgaben, SavesIntoFoldersOfAnyNameWithoutRememberingThem) {
   setFieldText(gEinstellungen.CssDatei, dir->file("Mein.css"));
   writeFileBytes(dir->file("Mein.css"), "td {}");
@@ -202,9 +201,7 @@ TEST_F(Ausgaben, SavesIntoFoldersOfAnyNameWithoutRememberingThem) {
   } speichern[] = {{dlg->ButtonStTabSpeichernUnter1, "st", 2, ".html"},
                    {dlg->ButtonTLSpeichernUnter2, "tl", 1, ".txt"},
                    {dlg->ButtonMFSpeichern, "mf", 3, ".dbf"}};
-  for (const QString& name : kFremdeOrdner) {
-    const std::filesystem::path ordner = std::filesystem::path(dir->path()) / fsPath(name);
-    std::filesystem::create_directory(ordner);
+  for (const std::filesystem::path& ordner : makeForeignFolders(dir->path())) {
     for (const auto& s : speichern) {
       ScriptedFileDialogs files;
       files.answerPath(ordner / s.datei, s.typ);
@@ -222,16 +219,14 @@ TEST_F(Ausgaben, SavesIntoFoldersOfAnyNameWithoutRememberingThem) {
 
 using Einstellungen = DatabaseTest;
 
-// The model style sheet goes into such a folder; an active style sheet chosen there is
+// The model style sheet goes into such a folder too; an active style sheet chosen there is
 // refused by OK, since the settings cannot hold its path, and never kept as "?".
 TEST_F(Einstellungen, ModelStyleSheetIsSavedIntoFoldersOfAnyName) {
   setFieldText(gEinstellungen.CssDatei, "alt.css");
   TZikoEinstHtmlDlg dlg;
   msg::ScriptedMessages boxes;
   dlg.show();
-  for (const QString& name : kFremdeOrdner) {
-    const std::filesystem::path ordner = std::filesystem::path(dir->path()) / fsPath(name);
-    std::filesystem::create_directory(ordner);
+  for (const std::filesystem::path& ordner : makeForeignFolders(dir->path())) {
     ScriptedFileDialogs files;
     files.answerPath(ordner / "ZikoStandard.css");
     files.answerPath(ordner / "aktiv.css");

@@ -150,6 +150,14 @@ TEST_F(ListenausgabeTest, PrintStartsABlockTallerThanAPageWhereItIs) {
   EXPECT_EQ(mitZeilen.size(), static_cast<size_t>(job.pages())) << "no page without rows";
 }
 
+// Where every number and heading fits, the columns stand where their shares of the page put them.
+TEST_F(ListenausgabeTest, ColumnsThatFitKeepTheirShareOfThePage) {
+  RecordingCanvas canvas;
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  const int links = 8 * 48, platz = 4800 - 3 * 48 - links;
+  EXPECT_EQ(canvas.job()->findText("Mannschaft")->x, links + platz * 38 / 248 + 24);
+}
+
 TEST_F(ListenausgabeTest, PrintedListReadsBackFromPdf) {
   const std::string pdf = dir->file("liste.pdf");
   {

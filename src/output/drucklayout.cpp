@@ -55,48 +55,57 @@ int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::s
   return n;
 }
 
-int ZahlenBreite(PrintCanvas& canvas, const std::string& text) {
-  int breite = 0;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t ende = text.find(' ', start);
-    if (ende == std::string::npos) ende = text.size();
-    const std::string wort = text.substr(start, ende - start);
-    const bool zahl = wort.find_first_of("0123456789") != std::string::npos &&
-                      wort.find_first_not_of("0123456789.,:;+-/()%") == std::string::npos;
-    if (zahl) breite = std::max(breite, canvas.textWidth(wort));
-    start = ende + 1;
+void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text) {
+  const TextNeeds n = canvas.textNeeds(text);
+  bedarf.Zahl = std::max(bedarf.Zahl, n.number);
+  bedarf.Stueck = std::max(bedarf.Stueck, n.piece);
+  bedarf.Wort = std::max(bedarf.Wort, n.word);
+  bedarf.Ganz = std::max(bedarf.Ganz, n.whole);
+}
+
+namespace {
+
+// From `von` towards `bis`, each column in proportion to its step, the sum `summe`.
+std::vector<int> zwischen(const std::vector<long long>& von, const std::vector<long long>& bis,
+                          long long summe) {
+  long long basis = 0, schritt = 0;
+  for (size_t i = 0; i < von.size(); ++i) {
+    basis += von[i];
+    schritt += bis[i] - von[i];
+  }
+  std::vector<int> breite(von.size());
+  long long bisher = 0, gegeben = 0;
+  for (size_t i = 0; i < von.size(); ++i) {
+    bisher += bis[i] - von[i];
+    // Counted on from the columns before, so that the parts add up to the whole.
+    const long long teil = schritt > 0 ? (summe - basis) * bisher / schritt - gegeben : 0;
+    gegeben += teil;
+    breite[i] = static_cast<int>(von[i] + teil);
   }
   return breite;
 }
 
-std::vector<int> SpaltenBreiten(std::span<const int> wunsch, std::span<const int> mindest) {
-  std::vector<int> breite(wunsch.begin(), wunsch.end());
-  long long fehlt = 0, ueber = 0;
-  for (size_t i = 0; i < breite.size(); ++i) {
-    const int m = i < mindest.size() ? mindest[i] : 0;
-    if (breite[i] < m)
-      fehlt += m - breite[i];
-    else
-      ueber += breite[i] - m;
+}  // namespace
+
+std::vector<int> SpaltenNachBedarf(std::span<const SpaltenBedarf> bedarf, int summe) {
+  const size_t n = bedarf.size();
+  std::vector<std::vector<long long>> stufe(6, std::vector<long long>(n, 0));
+  for (size_t i = 0; i < n; ++i) {
+    const SpaltenBedarf& b = bedarf[i];
+    const int werte[5] = {b.Zahl, b.Stueck, b.Wort, b.Ganz, b.Wunsch};
+    for (size_t k = 1; k < 6; ++k) stufe[k][i] = std::max<long long>(stufe[k - 1][i], werte[k - 1]);
   }
-  if (fehlt == 0) return breite;
-  // Each column above its minimum gives up its share, counted on from the columns before it
-  // so that the shares add up to the whole.
-  long long gegeben = 0, bisher = 0;
-  const long long abgabe = std::min(fehlt, ueber);
-  for (size_t i = 0; i < breite.size(); ++i) {
-    const int m = i < mindest.size() ? mindest[i] : 0;
-    if (breite[i] < m) {
-      breite[i] = m;
-    } else if (breite[i] > m && ueber > 0) {
-      bisher += breite[i] - m;
-      const long long teil = abgabe * bisher / ueber - gegeben;
-      gegeben += teil;
-      breite[i] -= static_cast<int>(teil);
-    }
-  }
-  return breite;
+  auto summeVon = [](const std::vector<long long>& v) {
+    long long s = 0;
+    for (long long x : v) s += x;
+    return s;
+  };
+  for (size_t k = 1; k < 6; ++k)
+    if (summeVon(stufe[k]) >= summe) return zwischen(stufe[k - 1], stufe[k], summe);
+  // Shares smaller than the page: the rest in proportion to what each column holds.
+  std::vector<long long> doppelt = stufe[5];
+  for (long long& x : doppelt) x *= 2;
+  return zwischen(stufe[5], doppelt, summe);
 }
 
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout) {

@@ -49,14 +49,26 @@ int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std:
 // The lines of a row's tallest cell, each text wrapped in the width of its column; at least
 // one.
 int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::span<const int> breiten);
-// The width a text needs so that none of its numbers is broken, in the current font: its
-// widest word (between blanks) made of digits and the marks inside numbers; 0 without one.
-int ZahlenBreite(PrintCanvas& canvas, const std::string& text);
-// Column widths from the wished ones, each at least its minimum: where every wish holds its
-// minimum the wishes stand; else the columns below their minimum get it and the others give
-// up that room in proportion to what they have above their own minimum, the sum kept. Where
-// the minima alone pass the sum, the minima.
-std::vector<int> SpaltenBreiten(std::span<const int> wunsch, std::span<const int> mindest);
+// What a column of a printed table needs, in device units with its margins, each need at
+// least the one before: its heading and widest number (never broken), its widest piece
+// between the places a word breaks best, its widest word, every text on one line; and the
+// share of the page the list gives it.
+struct SpaltenBedarf {
+  int Zahl = 0;
+  int Stueck = 0;
+  int Wort = 0;
+  int Ganz = 0;
+  int Wunsch = 0;
+};
+// Adds a cell's needs in the canvas's current font.
+void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text);
+// Shares `summe` among the columns as a browser shares a table's width. Where every text fits
+// whole in its own share, the shares stand. Else each column first gets what it needs at the
+// lowest level the page can give everyone, and the room left goes to the columns that need
+// more for the next level, in proportion to that need: first so that no text wraps, then no
+// word breaks, then a word breaks only at its hyphens or an e-mail's dots; where even the
+// numbers do not fit, every column gives in proportion. The widths add up to `summe`.
+std::vector<int> SpaltenNachBedarf(std::span<const SpaltenBedarf> bedarf, int summe);
 // The width from the left margin to the right edge (the page's edge where Rechts is unset).
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // The footer of the current page, from the bottom down in 10 points: the note (flag above 0),

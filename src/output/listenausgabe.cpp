@@ -168,11 +168,12 @@ class ListenDruck {
     for (const ListenTabelle& t : dok_.Tabellen) {
       tabelle_ = &t;
       lage_ = spaltenlage(t, l_);
-      zahlenGanz(t);
+      breitenNachBedarf(t);
       const std::vector<ListenZeile>& z = t.Zeilen;
       // Each row's height, measured once; an empty row has none.
       std::vector<int> h(z.size());
       for (size_t i = 0; i < z.size(); ++i) h[i] = z[i].leer() ? 0 : hoehe(z[i]);
+      const std::vector<int> vor = abstaende(z, h);
       size_t erste = 0;
       while (erste < z.size() && z[erste].leer()) ++erste;
       const int luecke = y_ > tabellenStart_ ? l_.Zeile : 0;  // a blank line between tables
@@ -189,8 +190,12 @@ class ListenDruck {
           if (y_ > tabellenStart_) y_ += l_.Zeile / 2;
           continue;
         }
-        if (i == 0 || z[i - 1].leer()) blockZusammenhalten(z, h, i);
-        if (y_ + h[i] > l_.Unten && y_ > tabellenStart_) neueSeite();
+        if (i == 0 || z[i - 1].leer()) blockZusammenhalten(z, h, vor, i);
+        const int abstand = y_ > tabellenStart_ ? vor[i] : 0;
+        if (y_ + abstand + h[i] > l_.Unten && y_ > tabellenStart_)
+          neueSeite();
+        else
+          y_ += abstand;
         zeile(z[i], h[i]);
       }
     }
@@ -199,28 +204,44 @@ class ListenDruck {
 
  private:
   // Starts a block on a new page when it would not fit on this one but fits on an empty one.
-  void blockZusammenhalten(const std::vector<ListenZeile>& z, const std::vector<int>& h, size_t start) {
+  void blockZusammenhalten(const std::vector<ListenZeile>& z, const std::vector<int>& h,
+                           const std::vector<int>& vor, size_t start) {
     int summe = 0;
-    for (size_t i = start; i < z.size() && !z[i].leer(); ++i) summe += h[i];
+    for (size_t i = start; i < z.size() && !z[i].leer(); ++i) summe += h[i] + (i > start ? vor[i] : 0);
     if (y_ + summe > l_.Unten && tabellenStart_ + summe <= l_.Unten) neueSeite();
   }
 
-  // No number of a column and no heading is broken: a column narrower than them takes the
-  // room from the columns whose texts wrap.
-  void zahlenGanz(const ListenTabelle& t) {
-    std::vector<int> mindest(lage_.size()), wunsch;
+  // Where a row of a block runs over more than one line, the rows of that block stand half a
+  // line apart, so that a further line does not read as the next row.
+  std::vector<int> abstaende(const std::vector<ListenZeile>& z, const std::vector<int>& h) const {
+    std::vector<int> vor(z.size(), 0);
+    for (size_t a = 0; a < z.size();) {
+      size_t e = a;
+      bool mehrzeilig = false;
+      for (; e < z.size() && !z[e].leer(); ++e) mehrzeilig = mehrzeilig || h[e] > l_.Zeile;
+      if (mehrzeilig)
+        for (size_t i = a + 1; i < e; ++i) vor[i] = l_.Zeile / 2;
+      a = std::max(e, a + 1);
+    }
+    return vor;
+  }
+
+  // The columns share the page by need: headings and numbers stand whole, and a column whose
+  // texts would wrap takes the room the others do not use.
+  void breitenNachBedarf(const ListenTabelle& t) {
+    std::vector<SpaltenBedarf> bedarf(lage_.size());
     c_.setFont(PrintFont{"Times New Roman", 10, true});
-    for (size_t i = 0; i < lage_.size(); ++i) mindest[i] = c_.textWidth(t.Spalten[lage_[i].index].Titel);
+    for (size_t i = 0; i < lage_.size(); ++i) bedarf[i].Zahl = c_.textWidth(t.Spalten[lage_[i].index].Titel);
     for (const ListenZeile& z : t.Zeilen) {
       c_.setFont(PrintFont{"Times New Roman", 10, z.Fett});
-      for (size_t i = 0; i < lage_.size(); ++i)
-        mindest[i] = std::max(mindest[i], ZahlenBreite(c_, zelle(z, lage_[i].index)));
+      for (size_t i = 0; i < lage_.size(); ++i) MissZelle(c_, bedarf[i], zelle(z, lage_[i].index));
     }
     for (size_t i = 0; i < lage_.size(); ++i) {
-      mindest[i] += lage_[i].breite - innen(lage_[i]);
-      wunsch.push_back(lage_[i].breite);
+      const int r = lage_[i].breite - innen(lage_[i]);
+      for (int* b : {&bedarf[i].Zahl, &bedarf[i].Stueck, &bedarf[i].Wort, &bedarf[i].Ganz}) *b += r;
+      bedarf[i].Wunsch = lage_[i].breite;
     }
-    const std::vector<int> breite = SpaltenBreiten(wunsch, mindest);
+    const std::vector<int> breite = SpaltenNachBedarf(bedarf, l_.Rechts - l_.Links);
     int x = l_.Links;
     for (size_t i = 0; i < lage_.size(); ++i) {
       lage_[i].x = x;

@@ -82,22 +82,33 @@ class AlleDiszDruck {
                                   {d.nr, nr});
       if (teams.empty()) continue;
       bool tabelleBegonnen = false;
+      std::vector<std::vector<Zeile>> mannschaften;
       for (size_t t = 0; t < teams.size(); ++t) {
         const int team = teams.integer(t, 0);
-        std::vector<Zeile> zeilen = fuehrer(nr, team, d.nr);
-        if (zeilen.empty()) zeilen.emplace_back();
-        zeilen[0][0] = namen_(nr, team);
+        mannschaften.push_back(fuehrer(nr, team, d.nr));
+        if (mannschaften.back().empty()) mannschaften.back().emplace_back();
+        mannschaften.back()[0][0] = namen_(nr, team);
+      }
+      // Where a team's lines run over more than one line, the teams stand half a line apart.
+      c_.setFontSize(10);
+      bool mehrzeilig = false;
+      for (const auto& zeilen : mannschaften)
+        for (const Zeile& z : zeilen) mehrzeilig = mehrzeilig || MeisteZeilen(c_, z, breite_) > 1;
+      for (const std::vector<Zeile>& zeilen : mannschaften) {
         c_.setFontSize(10);
+        int abstand = tabelleBegonnen && mehrzeilig ? L.Zeile / 2 : 0;
         int hoehe = L.Zeile - schritt(1.2);
         for (const Zeile& z : zeilen) hoehe += zeilenHoehe(z);
         // The table head goes with its first team; a team goes whole to the next page.
         const int kopf = tabelleBegonnen ? 0 : tabellenkopfHoehe(d);
-        if (y + kopf + hoehe > grenze_) {
+        if (y + kopf + abstand + hoehe > grenze_) {
           y = neueSeite();
+          abstand = 0;
           if (tabelleBegonnen) y = tabellenkopf(d, y);
         }
         if (!tabelleBegonnen) y = tabellenkopf(d, y);
         tabelleBegonnen = true;
+        y += abstand;
         c_.setFontSize(10);
         for (const Zeile& z : zeilen) {
           const int h = zeilenHoehe(z);
@@ -160,46 +171,30 @@ class AlleDiszDruck {
   }
 
   // Column widths over every team and captain of all disciplines and the headings of the
-  // columns that hold data, in 10 points. Where they do not fit between the margins, the
-  // widest columns are narrowed alike and their texts go on in further lines, down to the
-  // width of their heading and their widest number.
+  // columns that hold data, in 10 points: each text on one line where they fit between the
+  // margins, else the columns share the room by need, headings and numbers whole.
   void miss() {
     c_.setFontSize(10);
-    std::array<int, kSpalten> breite{};
+    std::array<SpaltenBedarf, kSpalten> bedarf{};
     db::Table teams = db::query(gDbHaupt, "SELECT DISTINCT Vrnr, Rmschnr FROM Msch_in_klassen;");
     for (size_t r = 0; r < teams.size(); ++r)
-      breite[0] = std::max(breite[0], c_.textWidth(namen_(teams.num(r, 0), teams.integer(r, 1))));
+      MissZelle(c_, bedarf[0], namen_(teams.num(r, 0), teams.integer(r, 1)));
     db::Table f = db::query(gDbHaupt, std::string("SELECT ") + kFuehrerSpalten +
                                           " FROM Msch_fuehrer f WHERE EXISTS (SELECT 1 FROM Msch_in_klassen m "
                                           "WHERE m.Vrnr=f.Vrnr AND m.Rmschnr=f.Rmschnr);");
-    // A heading and a number are never broken.
-    std::array<int, kSpalten> mindest{};
     for (size_t z = 0; z < f.size(); ++z)
-      for (size_t s = 1; s < kSpalten; ++s) {
-        breite[s] = std::max(breite[s], c_.textWidth(f.text(z, s - 1)));
-        mindest[s] = std::max(mindest[s], ZahlenBreite(c_, f.text(z, s - 1)));
-      }
-    for (size_t s = 0; s < kSpalten; ++s)
-      if (s == 0 || breite[s] > 0) mindest[s] = std::max(mindest[s], c_.textWidth(kTitel[s]));
-    for (size_t s = 0; s < kSpalten; ++s) breite[s] = std::max(breite[s], mindest[s]);
-    const int platz = L.Rechts - L.Links - static_cast<int>(kSpalten - 1) * L.Einheit;
-    std::array<int, kSpalten> sortiert = breite;
-    std::sort(sortiert.begin(), sortiert.end());
+      for (size_t s = 1; s < kSpalten; ++s) MissZelle(c_, bedarf[s], f.text(z, s - 1));
+    std::array<int, kSpalten> breite{};
     int summe = 0;
-    for (int b : sortiert) summe += b;
+    for (size_t s = 0; s < kSpalten; ++s) {
+      if (s == 0 || bedarf[s].Ganz > 0) bedarf[s].Zahl = std::max(bedarf[s].Zahl, c_.textWidth(kTitel[s]));
+      breite[s] = std::max(bedarf[s].Zahl, bedarf[s].Ganz);
+      summe += breite[s];
+    }
+    const int platz = L.Rechts - L.Links - static_cast<int>(kSpalten - 1) * L.Einheit;
     if (summe > platz) {
-      // The widest columns share what the narrower ones leave.
-      int rest = platz;
-      for (size_t i = 0; i < kSpalten; ++i) {
-        const int gleich = rest / static_cast<int>(kSpalten - i);
-        if (sortiert[i] > gleich) {
-          for (int& b : breite) b = std::min(b, gleich);
-          break;
-        }
-        rest -= sortiert[i];
-      }
-      const std::vector<int> passend = SpaltenBreiten(breite, mindest);
-      std::copy(passend.begin(), passend.end(), breite.begin());
+      const std::vector<int> geteilt = SpaltenNachBedarf(bedarf, platz);
+      std::copy(geteilt.begin(), geteilt.end(), breite.begin());
     }
     spalte_[0] = L.Links;
     for (size_t s = 1; s < kSpalten; ++s) spalte_[s] = spalte_[s - 1] + breite[s - 1] + L.Einheit;

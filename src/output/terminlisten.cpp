@@ -276,11 +276,28 @@ void druckeKlassenblock(PrintCanvas& canvas, const DruckLayout& l, long klasse,
 struct Paarungsspalten {
   std::array<int, 4> x{}, breite{};
 
-  explicit Paarungsspalten(const DruckLayout& l) {
+  // Home and guest share each half of the page by the needs of the class's team names.
+  Paarungsspalten(PrintCanvas& canvas, const DruckLayout& l, const TerminKlasse& k) {
     const int rand = l.Einheit / 2;
     x = {l.Spalte[1], l.Spalte[2], l.Spalte[6], l.Spalte[7]};
     const std::array<int, 4> ende = {l.Spalte[2], l.Spalte[4], l.Spalte[7], l.Rechts + rand};
     for (size_t i = 0; i < 4; ++i) breite[i] = ende[i] - x[i] - rand;
+    std::array<SpaltenBedarf, 2> bedarf{};
+    for (const TerminRundenpaar& p : k.paare)
+      for (const TerminZeile& z : p.zeilen) {
+        const std::array<std::string, 4> t = texte(z);
+        for (size_t i = 0; i < 4; ++i) MissZelle(canvas, bedarf[i % 2], t[i]);
+      }
+    for (SpaltenBedarf& b : bedarf)
+      for (int* w : {&b.Zahl, &b.Stueck, &b.Wort, &b.Ganz}) *w += rand;
+    for (size_t h = 0; h < 4; h += 2) {
+      bedarf[0].Wunsch = breite[h] + rand;
+      bedarf[1].Wunsch = breite[h + 1] + rand;
+      const std::vector<int> geteilt = SpaltenNachBedarf(bedarf, ende[h + 1] - x[h]);
+      x[h + 1] = x[h] + geteilt[0];
+      breite[h] = geteilt[0] - rand;
+      breite[h + 1] = geteilt[1] - rand;
+    }
   }
 
   static std::array<std::string, 4> texte(const TerminZeile& z) {
@@ -312,7 +329,7 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
   const TerminKlasse k = LadeTerminKlasse(disziplin(), klasse);
   if (!k.vorhanden) return y;
   const std::string klassenZeile = "Klasse " + k.name;
-  const Paarungsspalten spalten(l);
+  const Paarungsspalten spalten(canvas, l, k);
   const int rand = l.Einheit / 2;
   auto klassenKopf = [&]() {
     const int n = canvas.textBlock(l.Links, y, l.Rechts - l.Links, klassenZeile, l.Zeile);
@@ -351,24 +368,31 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
   };
 
   for (const TerminRundenpaar& p : k.paare) {
+    // Where a pairing of the pair runs over more than one line, its pairings stand half a
+    // line apart, so that a further line does not read as the next pairing.
+    int abstand = 0;
+    for (const TerminZeile& z : p.zeilen)
+      if (spalten.hoehe(canvas, z, l) > l.Zeile) abstand = l.Zeile / 2;
     // A pair goes to the next page when its own lines would reach the footer; the gap after
     // it may.
     int ende = y + kopfHoehe(p);
-    for (const TerminZeile& z : p.zeilen) ende += spalten.hoehe(canvas, z, l);
-    if (ende > l.Unten && y > seitenAnfang) seitenwechsel();
+    for (const TerminZeile& z : p.zeilen) ende += spalten.hoehe(canvas, z, l) + abstand;
+    if (ende - abstand > l.Unten && y > seitenAnfang) seitenwechsel();
 
     int y0 = y;
     paarKopf(p);
     size_t aufSeite = 0;
     for (const TerminZeile& z : p.zeilen) {
+      const int vor = aufSeite > 0 ? abstand : 0;
       // A pair taller than a page continues on the next one under its round headers.
-      if (aufSeite > 0 && y + spalten.hoehe(canvas, z, l) > l.Unten) {
+      if (aufSeite > 0 && y + vor + spalten.hoehe(canvas, z, l) > l.Unten) {
         canvas.line(l.Spalte[4], y0, l.Spalte[4], y);
         seitenwechsel();
         y0 = y;
         paarKopf(p);
         aufSeite = 0;
       }
+      if (aufSeite > 0) y += vor;
       y = spalten.drucke(canvas, z, l, y);
       ++aufSeite;
     }

@@ -1,44 +1,154 @@
 #include "platform/printcanvas.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/text.h"
 
 // ---- PrintCanvas
 
+namespace {
+
+// A word of digits and the marks inside numbers: a pass number, a ring value "95,7", a date,
+// one group of a telephone number.
+bool numberWord(std::string_view w) {
+  return w.find_first_of("0123456789") != std::string_view::npos &&
+         w.find_first_not_of("0123456789.,:;+-/()%") == std::string_view::npos;
+}
+
+// A team's number after its club's name.
+bool romanNumeral(std::string_view w) {
+  static const char* const kZahlen[] = {"I",   "II",  "III",  "IV",  "V",  "VI",   "VII",
+                                        "VIII", "IX", "X",    "XI",  "XII", "XIII", "XIV",
+                                        "XV",  "XVI", "XVII", "XVIII", "XIX", "XX"};
+  for (const char* z : kZahlen)
+    if (w == z) return true;
+  return false;
+}
+
+// What a line never breaks: a run of number words ("08031 940 12-34" is one datum), and a
+// word with the team number after it. Blanks inside a unit are kept as they stand.
+struct Unit {
+  size_t begin, end;
+  bool number;
+};
+
+std::vector<Unit> unitsOf(const std::string& text) {
+  std::vector<Unit> units;
+  size_t pos = 0;
+  while ((pos = text.find_first_not_of(' ', pos)) != std::string::npos) {
+    size_t end = text.find(' ', pos);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view word(text.data() + pos, end - pos);
+    const bool number = numberWord(word);
+    if (!units.empty() && ((number && units.back().number) || romanNumeral(word))) {
+      units.back().end = end;
+      units.back().number = units.back().number && number;
+    } else {
+      units.push_back({pos, end, number});
+    }
+    pos = end;
+  }
+  return units;
+}
+
+size_t wordStart(const std::string& text, size_t p) {
+  const size_t b = text.rfind(' ', p - 1);
+  return b == std::string::npos ? 0 : b + 1;
+}
+
+size_t wordEnd(const std::string& text, size_t p) {
+  const size_t e = text.find(' ', p);
+  return e == std::string::npos ? text.size() : e;
+}
+
+// Where a unit may break, from the best choice to the last resort:
+// 1 after a hyphen or slash inside a word, in an e-mail also after its dots and "@";
+// 2 at a blank between the groups of a number; 3 inside a word, three letters kept on each
+// side of the line's part of it; 4 anywhere. A number breaks only at 2 and 4, the blank
+// before a team number at none of 1 to 3.
+bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p, int level) {
+  if (p <= u.begin || p >= u.end) return false;
+  if (level == 4) return true;
+  if (text[p] == ' ' || text[p - 1] == ' ') {
+    if (level != 2 || !u.number || text[p] != ' ') return false;
+    return true;
+  }
+  const size_t ws = wordStart(text, p), we = wordEnd(text, p);
+  const std::string_view word(text.data() + ws, we - ws);
+  if (numberWord(word)) return false;
+  if (level == 1) {
+    const char c = text[p - 1];
+    if (p - 1 == ws) return false;
+    return c == '-' || c == '/' ||
+           ((c == '.' || c == '@') && word.find('@') != std::string_view::npos);
+  }
+  return level == 3 && p - std::max(ws, from) >= 3 && we - p >= 3;
+}
+
+}  // namespace
+
 std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int width) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    if (textWidth(text.substr(start)) <= width) {
-      lines.push_back(text.substr(start));
-      break;
+  auto fits = [&](size_t from, size_t to) { return textWidth(text.substr(from, to - from)) <= width; };
+  // A last line that fits keeps the blanks the text ends with.
+  if (!text.empty() && fits(0, text.size())) return {text};
+  const std::vector<Unit> units = unitsOf(text);
+  if (units.empty()) return lines;
+  size_t lineStart = 0;  // the first line keeps the blanks the text begins with
+  size_t lineEnd = 0;    // end of the last unit on the line; lineStart while it holds none
+  bool empty = true;
+  for (const Unit& u : units) {
+    if (!empty && fits(lineStart, u.end)) {
+      lineEnd = u.end;
+      continue;
     }
-    // The longest beginning that fits, at least one character.
-    size_t end = start + 1;
-    while (end < text.size() && textWidth(text.substr(start, end + 1 - start)) <= width) ++end;
-    if (end >= text.size()) {
-      lines.push_back(text.substr(start));
-      break;
+    if (!empty) {
+      lines.push_back(text.substr(lineStart, lineEnd - lineStart));
+      lineStart = u.begin;
     }
-    // Back to the last blank inside it, unless the line holds nothing but blanks before it.
-    // A hyphen or slash keeps its word part on the line when the line has no blank to break at.
-    size_t brk = end;
-    if (text[end] != ' ') {
-      const size_t erstes = text.find_first_not_of(' ', start);
-      size_t blank = text.find_last_of(' ', end - 1);
-      size_t strich = text.find_last_of("-/", end - 1);
-      if (blank != std::string::npos && blank > start && erstes < blank)
-        brk = blank;
-      else if (strich != std::string::npos && strich >= erstes && strich + 1 < end)
-        brk = strich + 1;
+    // A unit wider than a whole line goes on in pieces, each as long as it may be.
+    size_t s = lineStart;
+    while (!fits(s, u.end)) {
+      size_t brk = 0;
+      for (int level = 1; level <= 4 && brk == 0; ++level)
+        for (size_t p = u.end - 1; p > std::max(s, u.begin); --p)
+          if (breakAllowed(text, u, s, p, level) && fits(s, p)) {
+            brk = p;
+            break;
+          }
+      if (brk == 0) brk = std::max(s, u.begin) + 1;  // not even one character fits
+      lines.push_back(text.substr(s, brk - s));
+      s = text.find_first_not_of(' ', brk);
     }
-    size_t last = text.find_last_not_of(' ', brk - 1);
-    if (last != std::string::npos && last >= start) lines.push_back(text.substr(start, last + 1 - start));
-    start = text.find_first_not_of(' ', brk);
-    if (start == std::string::npos) break;
+    lineStart = s;
+    lineEnd = u.end;
+    empty = false;
   }
+  lines.push_back(text.substr(lineStart, fits(lineStart, text.size()) ? std::string::npos : lineEnd - lineStart));
   return lines;
+}
+
+TextNeeds PrintCanvas::textNeeds(const std::string& text) {
+  TextNeeds n;
+  if (text.find_first_not_of(' ') == std::string::npos) return n;
+  n.whole = textWidth(text);
+  for (const Unit& u : unitsOf(text)) {
+    const int w = textWidth(text.substr(u.begin, u.end - u.begin));
+    n.word = std::max(n.word, w);
+    if (u.number) {
+      n.number = std::max(n.number, w);
+      n.piece = std::max(n.piece, w);
+      continue;
+    }
+    size_t s = u.begin;
+    for (size_t p = u.begin + 1; p <= u.end; ++p)
+      if (p == u.end || breakAllowed(text, u, s, p, 1)) {
+        n.piece = std::max(n.piece, textWidth(text.substr(s, p - s)));
+        s = p;
+      }
+  }
+  return n;
 }
 
 int PrintCanvas::textBlock(int x, int y, int width, const std::string& text, int step,

@@ -9,6 +9,16 @@
 enum class PageOrientation { Portrait, Landscape };
 enum class TextAlign { Left, Right, Center };
 
+// The widths a text needs in the current font: its widest number (never broken), its widest
+// piece between the places a word breaks best (hyphens, an e-mail's dots and "@"), its widest
+// word, and the whole text on one line. 0 each for an empty text.
+struct TextNeeds {
+  int number = 0;
+  int piece = 0;
+  int word = 0;
+  int whole = 0;
+};
+
 struct PrintFont {
   std::string name = "Times New Roman";
   int size = 10;  // points
@@ -55,10 +65,13 @@ class PrintCanvas {
   virtual void line(int x1, int y1, int x2, int y2) = 0;
 
   // The lines a text takes in a column `width` units wide in the current font: broken at a
-  // blank where the next word would pass the width, else after a hyphen or slash, inside a
-  // word only where the word alone is wider. No character but the blanks at a break is left
-  // out; an empty text has no line.
+  // blank where the next word would pass the width. A number (a telephone number with all its
+  // groups) and a word with the team number after it stay on one line. A word wider than the
+  // column breaks after a hyphen or slash (an e-mail also after its dots and "@"), else
+  // inside, three letters kept on each side; a number breaks only where nothing else fits. No
+  // character but the blanks at a break is left out; an empty text has no line.
   std::vector<std::string> wrapText(const std::string& text, int width);
+  TextNeeds textNeeds(const std::string& text);
   // Prints the lines of wrapText(text, width) from (x, y) down, `step` apart, each placed in
   // the column as `align` says. Returns the number of lines (0 for an empty text).
   int textBlock(int x, int y, int width, const std::string& text, int step,

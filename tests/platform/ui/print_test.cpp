@@ -63,7 +63,7 @@ TEST(RecordingCanvas, WrapsAtBlanksThenAfterHyphensAndInsideAWordOnlyWhereItMust
       {"", {}},
       {"SG Au I", {"SG Au I"}},
       {"0171 9876543 21", {"0171", "9876543 21"}},
-      {"Huber-Wackersberg", {"Huber-", "Wackersber", "g"}},
+      {"Huber-Wackersberg", {"Huber-", "Wackersb", "erg"}},
       {"maximilian.huber", {"maximilian", ".huber"}},
       {"     frei - SV Tal I", {"     frei", "- SV Tal I"}},
   };

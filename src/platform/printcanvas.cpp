@@ -1,6 +1,7 @@
 #include "platform/printcanvas.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
 
 #include "platform/text.h"
@@ -34,20 +35,26 @@ struct Unit {
 };
 
 std::vector<Unit> unitsOf(const std::string& text) {
-  std::vector<Unit> units;
-  size_t pos = 0;
-  while ((pos = text.find_first_not_of(' ', pos)) != std::string::npos) {
-    size_t end = text.find(' ', pos);
-    if (end == std::string::npos) end = text.size();
-    const std::string_view word(text.data() + pos, end - pos);
-    const bool number = numberWord(word);
-    if (!units.empty() && ((number && units.back().number) || romanNumeral(word))) {
-      units.back().end = end;
-      units.back().number = units.back().number && number;
-    } else {
-      units.push_back({pos, end, number});
-    }
+  std::vector<std::pair<size_t, size_t>> words;
+  for (size_t pos = 0; (pos = text.find_first_not_of(' ', pos)) != std::string::npos;) {
+    const size_t end = std::min(text.find(' ', pos), text.size());
+    words.emplace_back(pos, end);
     pos = end;
+  }
+  auto word = [&](size_t i) { return std::string_view(text.data() + words[i].first, words[i].second - words[i].first); };
+  std::vector<Unit> units;
+  for (size_t i = 0; i < words.size(); ++i) {
+    const std::string_view w = word(i);
+    bool number = numberWord(w);
+    // A mark between two numbers belongs to them: "12 : 4".
+    const bool mark = !number && w.find_first_not_of(".,:;+-/") == std::string_view::npos &&
+                      !units.empty() && units.back().number && i + 1 < words.size() && numberWord(word(i + 1));
+    if (!units.empty() && ((number && units.back().number) || mark || romanNumeral(w))) {
+      units.back().end = words[i].second;
+      units.back().number = units.back().number && (number || mark);
+    } else {
+      units.push_back({words[i].first, words[i].second, number});
+    }
   }
   return units;
 }
@@ -83,7 +90,25 @@ bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p,
     return c == '-' || c == '/' ||
            ((c == '.' || c == '@') && word.find('@') != std::string_view::npos);
   }
-  return level == 3 && p - std::max(ws, from) >= 3 && we - p >= 3;
+  if (level != 3) return false;
+  // Three letters on each side, counted within the part between the best places to break.
+  size_t vorn = std::max(ws, from), hinten = we;
+  for (size_t q = p - 1; q > vorn; --q)
+    if (breakAllowed(text, u, from, q, 1)) {
+      vorn = q;
+      break;
+    }
+  for (size_t q = p + 1; q < we; ++q)
+    if (breakAllowed(text, u, from, q, 1)) {
+      hinten = q;
+      break;
+    }
+  auto buchstaben = [&](size_t a, size_t b) {
+    size_t n = 0;
+    for (size_t i = a; i < b; ++i) n += std::isalpha(static_cast<unsigned char>(text[i])) || (text[i] & 0x80) ? 1 : 0;
+    return n;
+  };
+  return buchstaben(vorn, p) >= 3 && buchstaben(p, hinten) >= 3;
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include <set>
 #include <sstream>
 
+#include <QFile>
+#include <QFileInfo>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
@@ -35,6 +38,24 @@ namespace {
 
 // A printed list read back word by word.
 struct Druckbild : PdfLayout {
+  // Whether the words of the text follow one another on one line somewhere.
+  bool aufEinerZeile(const std::string& cp1252) const {
+    const std::vector<std::string> gesucht = [&] {
+      std::vector<std::string> w;
+      std::istringstream in(qs(cp1252).toStdString());
+      for (std::string x; in >> x;) w.push_back(x);
+      return w;
+    }();
+    for (size_t i = 0; i + gesucht.size() <= words.size(); ++i) {
+      size_t k = 0;
+      while (k < gesucht.size() && words[i + k].text == gesucht[k] && words[i + k].page == words[i].page &&
+             std::abs(words[i + k].yMin - words[i].yMin) < 1)
+        ++k;
+      if (k == gesucht.size()) return true;
+    }
+    return false;
+  }
+
   // Whether the text stands whole somewhere: word after word, each one either further on the
   // same line or at the start of one of the next lines of the same column.
   bool enthaelt(const std::string& cp1252) const {
@@ -63,7 +84,10 @@ struct Druckbild : PdfLayout {
   }
 };
 
-Druckbild lies(const std::string& pdf) { return Druckbild{pdfLayout(pdf)}; }
+Druckbild lies(const std::string& pdf) {
+  if (const char* keep = getenv("KEEP_PDF")) QFile::copy(QString::fromStdString(pdf), QString::fromUtf8(keep) + QStringLiteral("/") + QFileInfo(QString::fromStdString(pdf)).fileName());
+  return Druckbild{pdfLayout(pdf)};
+}
 
 // Boxes of the font's full height overlap between lines set at the lists' line distance;
 // the glyphs themselves, the box less a fifth at top and bottom, must not.
@@ -405,6 +429,59 @@ TEST_F(LangeNamenDruck, NumbersAndHeadingsStandWholeWhileNamesWrap) {
     KlassenListen k = KlassenergebnisListen(0, 1, 2, anzeige, 0, 1, 0);
     a.Sortart = anzeige;
     pruefe("klasse" + str(anzeige), {k.Oben, k.Mitte, k.Unten}, [&](PrintCanvas& c) { return PrintKlassenErgebnisse(c, a); });
+  }
+}
+
+// Lists as a club reads them: names of 45 characters with teams I, II and III, telephones
+// written as clubs write them. A telephone stands on one line with all its groups, a team's
+// number beside the last word of its club's name, and a team name of the team table whole.
+TEST_F(Druckbilder, TelephonesAndTeamNumbersStandWholeInTheClubsLists) {
+  exec("DELETE FROM Vereine_gau; DELETE FROM Vereine_zstext; DELETE FROM Msch_in_klassen; DELETE FROM Msch_fuehrer;"
+       "DELETE FROM Mscherg; DELETE FROM Schuetzenerg; DELETE FROM Termine;");
+  const std::string namen[3] = {"Schützengesellschaft Hubertus Großkarolinenfe",
+                                "SG Edelweiß Stephanskirchen-Schloßberg 1862 e",
+                                "Feuerschützen Bad Aibling-Mietraching e.V. 1"};
+  const std::string telefone[3] = {"08031 940 12-34", "0171 555 12 34 56", "08061 4711-0815"};
+  std::vector<std::string> teamNamen;
+  int pos = 0;
+  for (int v = 1; v <= 3; ++v) {
+    klub(v, namen[v - 1], telefone[v - 1]);
+    for (int t = 1; t <= 3; ++t) {
+      team(1, ++pos, v, t);
+      teamNamen.push_back(MannschaftsName(v, t));
+      db::exec(gDbHaupt,
+               "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name, Strasse, Plz, Ort, Tel_a, Tel_b, Fax, Mail) "
+               "VALUES (0, ?, ?, 'Hinterberger, Josef', 'Großkarolinenfelder Str. 12', '83109', "
+               "'Großkarolinenfeld', ?, ?, ?, ?);",
+               {v, t, telefone[(v + t) % 3], telefone[(v + t + 1) % 3], telefone[(v + t + 2) % 3],
+                "josef.hinterberger" + str(v) + str(t) + "@sg-grosskarolinenfeld.de"});
+    }
+  }
+  WriteGegnerTable(0);
+  for (int d = 1; d <= 22; ++d)
+    db::exec(gDbHaupt, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (1, ?, ?, 0);",
+             {d, (d < 10 ? "0" : "") + str(d) + ".10.2026"});
+  BerechneMannschaftstabellen(0, 0);
+  _sort_ausgabe a;
+  a.Disznr = 0;
+  a.Sortart = 1;
+  const std::vector<std::pair<std::string, Druckbild>> listen = {
+      {"leiter", drucke("leiter", [](PrintCanvas& c) { return PrintMschFuehrer(c, 0, 0); })},
+      {"leiter-alle", drucke("leiter-alle", std::function<bool()>(PrintMschFuehrerAlleDisz))},
+      {"termine", drucke("termine", [](PrintCanvas& c) { return PrintTerminlisten(c, 0, 1, ""); })},
+      {"tabelle", drucke("tabelle", [&](PrintCanvas& c) { return PrintMschTabellen(c, a); })},
+  };
+  for (const auto& [name, bild] : listen) {
+    pruefeSatz(bild, name);
+    for (size_t i = 0; i < bild.words.size(); ++i)
+      if (std::set<std::string>{"I", "II", "III"}.count(bild.words[i].text))
+        EXPECT_TRUE(i > 0 && std::abs(bild.words[i - 1].yMin - bild.words[i].yMin) < 1 &&
+                    bild.words[i - 1].xMax < bild.words[i].xMin)
+            << name << ": a team number begins a line on page " << bild.words[i].page;
+    if (name == "tabelle")
+      for (const std::string& n : teamNamen) EXPECT_TRUE(bild.aufEinerZeile(n)) << n;
+    if (name.rfind("leiter", 0) == 0)
+      for (const std::string& t : telefone) EXPECT_TRUE(bild.aufEinerZeile(t)) << name << ": " << t;
   }
 }
 

@@ -1,4 +1,6 @@
 // The frame of every printed page: the title line and the footer at the page bottom.
+#include <numeric>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
@@ -64,4 +66,33 @@ TEST_F(DruckLayoutTest, FooterStandsAtTheBottomWhateverTheCallersY) {
   EXPECT_EQ(mark.y, 6315 + 2 * 97);
   EXPECT_EQ(mark.x + RecordingCanvas().textWidth("Kerbwerk2006"), 4656)
       << "the mark ends at the right edge";
+}
+
+// Columns share the page as a browser shares a table's width; whatever the squeeze, the
+// widths add up to the page and no column falls below its heading and numbers while another
+// still has room to give.
+TEST(SpaltenNachBedarf, SharesThePageByNeed) {
+  // {Zahl, Stueck, Wort, Ganz, Wunsch}
+  const SpaltenBedarf rang{40, 40, 40, 40, 100}, name{60, 150, 300, 700, 300}, ringe{50, 50, 50, 50, 200};
+  const struct {
+    int summe;
+    std::vector<SpaltenBedarf> bedarf;
+    std::vector<int> breite;
+  } faelle[] = {
+      // Every text fits in its own share: the shares stand.
+      {600, {rang, {60, 150, 300, 250, 300}, ringe}, {100, 300, 200}},
+      // The name takes what the numbers leave; they keep the rest in proportion.
+      {800, {rang, name, ringe}, {42, 700, 58}},
+      // The names wrap at blanks, their room in proportion to what they need to stand whole.
+      {700, {rang, name, name}, {40, 330, 330}},
+      // Long words break at their hyphens, never below a heading or number.
+      {440, {rang, name, {60, 150, 300, 300, 300}}, {40, 200, 200}},
+      // Even the numbers do not fit: every column gives in proportion, the page holds.
+      {75, {rang, ringe, rang}, {23, 28, 24}},
+  };
+  for (const auto& f : faelle) {
+    const std::vector<int> b = SpaltenNachBedarf(f.bedarf, f.summe);
+    EXPECT_EQ(b, f.breite) << f.summe;
+    EXPECT_EQ(std::accumulate(b.begin(), b.end(), 0), f.summe);
+  }
 }

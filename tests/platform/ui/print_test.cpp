@@ -66,11 +66,27 @@ TEST(RecordingCanvas, WrapsAtBlanksThenAfterHyphensAndInsideAWordOnlyWhereItMust
       {"Huber-Wackersberg", {"Huber-", "Wackersb", "erg"}},
       {"maximilian.huber", {"maximilian", ".huber"}},
       {"     frei - SV Tal I", {"     frei", "- SV Tal I"}},
+      // A telephone with all its groups, a team's number with the last word of its name,
+      // points with their colon; a long word breaks three letters from either end of its part.
+      {"Tel. 0171 12-34", {"Tel.", "0171 12-34"}},
+      {"SG Tal-Au II", {"SG", "Tal-Au II"}},
+      {"Punkte 12 : 4", {"Punkte", "12 : 4"}},
+      {"Gauoberliga", {"Gauoberl", "iga"}},
+      {"max.mayr@sg-au.de", {"max.mayr@", "sg-au.de"}},
+      {"abcdefghi.mayr@x", {"abcdefghi.", "mayr@x"}},
   };
   for (const auto& f : faelle) EXPECT_EQ(c.wrapText(f.text, 420), f.zeilen) << f.text;
   // A text exactly as wide as its column keeps its line; a point wider wraps.
   const std::string genau = "Au 1234567";
   EXPECT_EQ(c.wrapText(genau, c.textWidth(genau)), std::vector<std::string>{genau});
+  EXPECT_EQ(c.wrapText(genau + " Tal", c.textWidth(genau)), (std::vector<std::string>{genau, "Tal"}));
+  // What a column needs: the ring value with its decimal comma and the telephone are numbers.
+  const TextNeeds n = c.textNeeds("Schnitt 95,75 Tel. 0171 555 12 34 max.mayr@sg-au.de");
+  EXPECT_EQ(n.number, c.textWidth("0171 555 12 34"));
+  EXPECT_EQ(c.textNeeds("Schnitt 95,75").number, c.textWidth("95,75"));
+  EXPECT_EQ(n.piece, c.textWidth("0171 555 12 34"));
+  EXPECT_EQ(n.word, c.textWidth("max.mayr@sg-au.de"));
+  EXPECT_EQ(c.textNeeds("Huber-Wackersberg").piece, c.textWidth("Wackersberg"));
   for (int weniger : {1, 600 / 72})
     EXPECT_EQ(c.wrapText(genau, c.textWidth(genau) - weniger), (std::vector<std::string>{"Au", "1234567"})) << weniger;
 

@@ -13,6 +13,8 @@
 
 namespace {
 
+const char* const heads[4] = {"Pass-Nr.", "Name", "Geschlecht", "Geburtsdatum"};
+
 // A page of 100 units across and 60 lines down, as the other lists divide it.
 struct Layout {
   int unit = 0;
@@ -37,6 +39,21 @@ Layout layoutOf(PrintCanvas& canvas) {
   return l;
 }
 
+// The columns share the room of the page's columns by the needs of the club's texts.
+Layout sharedByNeed(PrintCanvas& canvas, Layout l, const db::Table& shooters) {
+  std::vector<SpaltenBedarf> need(4);
+  canvas.setFont({"Times New Roman", 10});
+  for (int i = 0; i < 4; ++i) {
+    need[i].Zahl = canvas.textWidth(heads[i]);
+    for (size_t r = 0; r < shooters.size(); ++r) MissZelle(canvas, need[i], shooters.text(r, static_cast<size_t>(i)));
+    for (int* w : {&need[i].Zahl, &need[i].Stueck, &need[i].Wort, &need[i].Ganz}) *w += l.unit;
+    need[i].Wunsch = (i < 3 ? l.col[i + 1] : l.right + l.unit) - l.col[i];
+  }
+  const std::vector<int> widths = SpaltenNachBedarf(need, l.right + l.unit - l.left);
+  for (int i = 1; i < 4; ++i) l.col[i] = l.col[i - 1] + widths[static_cast<size_t>(i - 1)];
+  return l;
+}
+
 // Heading and column head at the top of a page; returns the y of the first shooter line.
 int printHead(PrintCanvas& canvas, const Layout& l, const std::string& clubName) {
   int y = l.line;
@@ -44,7 +61,6 @@ int printHead(PrintCanvas& canvas, const Layout& l, const std::string& clubName)
   y += DruckeUeberschrift(canvas, l.left, y, l.right - l.left, "Schuetzendaten " + clubName);
   y += 3 * l.line;
   canvas.setFont({"Times New Roman", 10});
-  const char* const heads[4] = {"Pass-Nr.", "Name", "Geschlecht", "Geburtsdatum"};
   int n = 1;
   for (int i = 0; i < 4; ++i) n = std::max(n, canvas.textBlock(l.col[i], y, l.width(i), heads[i], l.line));
   y += n * l.line;
@@ -55,19 +71,26 @@ int printHead(PrintCanvas& canvas, const Layout& l, const std::string& clubName)
 
 // The shooters of one club from the top of the current page; a text wider than its column
 // goes on in further lines of its row.
-void printClub(PrintCanvas& canvas, const Layout& l, long vrnr, int aktivOnly) {
+void printClub(PrintCanvas& canvas, const Layout& page, long vrnr, int aktivOnly) {
   const std::string clubName = VereinsName(gDbHaupt, vrnr);
   // Ticked as the check marks show it: any flag whose number is not 0.
   std::string sql = "SELECT Passnr, Name, Geschl, Gebdat FROM Schuetzen WHERE VrNr=?";
   if (aktivOnly > 0) sql += " AND CAST(AktivFlag AS INTEGER) <> 0";
   db::Table shooters = db::query(gDbHaupt, sql + " ORDER BY Name COLLATE NOCASE, Passnr;", {vrnr});
+  const Layout l = sharedByNeed(canvas, page, shooters);
   int y = printHead(canvas, l, clubName);
   const int widths[4] = {l.width(0), l.width(1), l.width(2), l.width(3)};
+  // Where a shooter's row runs over more than one line, the rows stand half a line apart.
+  int gap = 0;
+  for (size_t r = 0; r < shooters.size(); ++r)
+    if (MeisteZeilen(canvas, shooters.rows[r], widths) > 1) gap = l.line / 2;
   for (size_t r = 0; r < shooters.size(); ++r) {
     const int n = MeisteZeilen(canvas, shooters.rows[r], widths);
-    if (y + n * l.line > l.bottom) {
+    if (y + (r > 0 ? gap : 0) + n * l.line > l.bottom) {
       canvas.newPage();
       y = printHead(canvas, l, clubName);
+    } else if (r > 0) {
+      y += gap;
     }
     for (int c = 0; c < 4; ++c) canvas.textBlock(l.col[c], y, l.width(c), shooters.text(r, static_cast<size_t>(c)), l.line);
     y += n * l.line;

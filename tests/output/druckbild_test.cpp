@@ -9,9 +9,6 @@
 #include <set>
 #include <sstream>
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/helpers.h"
@@ -84,10 +81,7 @@ struct Druckbild : PdfLayout {
   }
 };
 
-Druckbild lies(const std::string& pdf) {
-  if (const char* keep = getenv("KEEP_PDF")) QFile::copy(QString::fromStdString(pdf), QString::fromUtf8(keep) + QStringLiteral("/") + QFileInfo(QString::fromStdString(pdf)).fileName());
-  return Druckbild{pdfLayout(pdf)};
-}
+Druckbild lies(const std::string& pdf) { return Druckbild{pdfLayout(pdf)}; }
 
 // Boxes of the font's full height overlap between lines set at the lists' line distance;
 // the glyphs themselves, the box less a fifth at top and bottom, must not.

@@ -19,12 +19,10 @@ bool numberWord(std::string_view w) {
 
 // A team's number after its club's name.
 bool romanNumeral(std::string_view w) {
-  static const char* const kZahlen[] = {"I",   "II",  "III",  "IV",  "V",  "VI",   "VII",
-                                        "VIII", "IX", "X",    "XI",  "XII", "XIII", "XIV",
-                                        "XV",  "XVI", "XVII", "XVIII", "XIX", "XX"};
-  for (const char* z : kZahlen)
-    if (w == z) return true;
-  return false;
+  static const char* const kNumerals[] = {"I",  "II",  "III",  "IV",    "V",   "VI", "VII",
+                                          "VIII", "IX", "X",   "XI",   "XII",   "XIII", "XIV",
+                                          "XV", "XVI", "XVII", "XVIII", "XIX", "XX"};
+  return std::any_of(std::begin(kNumerals), std::end(kNumerals), [&](const char* n) { return w == n; });
 }
 
 // What a line never breaks: a run of number words ("08031 940 12-34" is one datum), and a
@@ -92,23 +90,24 @@ bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p,
   }
   if (level != 3) return false;
   // Three letters on each side, counted within the part between the best places to break.
-  size_t vorn = std::max(ws, from), hinten = we;
-  for (size_t q = p - 1; q > vorn; --q)
+  size_t partStart = std::max(ws, from), partEnd = we;
+  for (size_t q = p - 1; q > partStart; --q)
     if (breakAllowed(text, u, from, q, 1)) {
-      vorn = q;
+      partStart = q;
       break;
     }
   for (size_t q = p + 1; q < we; ++q)
     if (breakAllowed(text, u, from, q, 1)) {
-      hinten = q;
+      partEnd = q;
       break;
     }
-  auto buchstaben = [&](size_t a, size_t b) {
+  // Letters of code page 1252: ASCII ones and everything above 0x7F (umlauts, "ß").
+  auto letters = [&](size_t a, size_t b) {
     size_t n = 0;
     for (size_t i = a; i < b; ++i) n += std::isalpha(static_cast<unsigned char>(text[i])) || (text[i] & 0x80) ? 1 : 0;
     return n;
   };
-  return buchstaben(vorn, p) >= 3 && buchstaben(p, hinten) >= 3;
+  return letters(partStart, p) >= 3 && letters(p, partEnd) >= 3;
 }
 
 }  // namespace

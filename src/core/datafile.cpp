@@ -292,6 +292,13 @@ bool isProgramFile(const fs::path& fileName) {
   return sameFile(fileName, gIntdat.KonfigDateiPfad) || sameFile(fileName, gIntdat.TempDbDateiPfad);
 }
 
+std::vector<std::string> temporaryDatabaseNames() {
+  std::vector<std::string> names;
+  for (const char* name : {kDbFiles[0], kTempDbFile}) names.push_back(std::string(name) + kTempMark + "XXXXXX");
+  names.push_back(kTempDbFile);
+  return names;
+}
+
 void removeDataFileLeftovers(const fs::path& folder) {
   // Only the names TempFile makes: the target's name, the mark and mkstemp's six letters
   // or digits, beside the target (where its link points).

@@ -3,6 +3,7 @@
 #include <QString>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Each operation leaves the system's reason for a failure in error when asked (a file it
 // names is spelled as the file system spells it); a failed operation changes no file.
@@ -20,6 +21,11 @@ bool ReadExtractFile(const std::filesystem::path& fileName, QString* error = nul
 // One of the five databases, the settings file or the import's temporary database of the
 // working folder, by the file it resolves to.
 bool isProgramFile(const std::filesystem::path& fileName);
+
+// The names of the temporary databases that opening a data file and the discipline import
+// make in the working folder, with "XXXXXX" for the letters the system fills in: the longest
+// names of the program's databases.
+std::vector<std::string> temporaryDatabaseNames();
 
 // Removes what a killed open or extract left in the working folder.
 void removeDataFileLeftovers(const std::filesystem::path& folder);

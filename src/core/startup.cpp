@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 #include <vector>
 
 #include "core/datafile.h"
@@ -83,13 +84,23 @@ DbState databaseState(const char* file, bool main) {
 }
 
 // SQLite names every database by its full path, which has a limit of its own below the
-// system's: a longer folder cannot hold the databases, though nothing in it is damaged.
-bool pathTooLong(const char* file) {
+// system's, and opens no database whose journal ("-journal" added) that limit cannot name: a
+// longer folder cannot hold the databases, though nothing in it is damaged.
+bool pathTooLong(const std::string& file) {
   sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
   if (!vfs) return false;
   std::vector<char> full(static_cast<size_t>(vfs->mxPathname) + 1);
-  const int rc = vfs->xFullPathname(vfs, file, vfs->mxPathname + 1, full.data());
-  return (rc & 0xFF) != SQLITE_OK;  // SQLITE_OK_SYMLINK: a link, resolved
+  const int rc = vfs->xFullPathname(vfs, file.c_str(), vfs->mxPathname + 1, full.data());
+  if ((rc & 0xFF) != SQLITE_OK) return true;  // SQLITE_OK_SYMLINK: a link, resolved
+  return std::strlen(full.data()) + std::strlen("-journal") > static_cast<size_t>(vfs->mxPathname);
+}
+
+// The databases and the temporary ones of "Datei öffnen" and the discipline import, which
+// have the longest names: a folder that takes the databases but not these would fail later.
+std::vector<std::string> databaseNames() {
+  std::vector<std::string> names(std::begin(kDbFiles), std::end(kDbFiles));
+  for (const std::string& name : temporaryDatabaseNames()) names.push_back(name);
+  return names;
 }
 
 sqlite3** const kConnections[5] = {&gDbHaupt, &gDbPfade, &gDbAgenda, &gDbStammdaten,
@@ -149,7 +160,7 @@ bool OpenDatabases() {
               msg::Ok, msg::Error);
     return false;
   }
-  for (const char* file : kDbFiles) {
+  for (const std::string& file : databaseNames()) {
     if (!pathTooLong(file)) continue;
     msg::show(qs("Der Pfad des Ordners\n") + folder +
                   qs("\nist zu lang f\xFCr die Datenbanken. Das Programm wird beendet, ohne etwas zu \xE4ndern."),

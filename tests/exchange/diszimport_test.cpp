@@ -3,10 +3,13 @@
 #include <filesystem>
 #include <map>
 
+#include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/startup.h"
 #include "exchange/diszimport.h"
 #include "platform/messages.h"
+#include "platform/text.h"
 #include "support/testenv.h"
 
 namespace {
@@ -188,5 +191,58 @@ TEST_F(DisciplineImportTest, DataSetInAFolderOfAnyName) {
   fs::create_directory(folder);
   fs::copy_file(other, folder / "other.db");
   EXPECT_EQ(importDiscipline(folder / "other.db", 1, -1), 2);
+}
+}  // namespace
+
+namespace {
+namespace fs = std::filesystem;
+
+// A folder of exactly length characters below parent, in parts a file system takes.
+std::string folderOfLength(std::string path, size_t length) {
+  while (path.size() < length) {
+    const size_t rest = length - path.size() - 1;
+    const size_t take = rest <= 200 ? rest : rest - 200 >= 2 ? 200 : 150;
+    path += "/" + std::string(take, 'z');
+    fs::create_directory(path);
+  }
+  return path;
+}
+
+// The longest data folder the start takes can still open a data file and import a discipline
+// from one, whose temporary databases have the longest names; one character more is refused
+// with the message about the path, and nothing is made in it.
+TEST(LongDataFolder, TheLongestFolderTakenOpensAndImportsOneMoreIsRefused) {
+  ScopedWorkDir dir;
+  msg::ScriptedMessages boxes;
+  ASSERT_TRUE(OpenDatabases());
+  PrepareDatabases();
+  const std::string dataFile = dir.file("quelle.rwk");
+  ASSERT_TRUE(SaveDataFile(dataFile));
+  ShutDown();
+
+  const std::string base = dir.file("lang");
+  fs::create_directory(base);
+  size_t length = 600;
+  for (; length > 300; --length) {
+    const std::string folder = folderOfLength(base, length);
+    fs::current_path(folder);
+    boxes.clear();
+    if (OpenDatabases()) break;
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_NE(boxes.shown()[0].text.find("ist zu lang f\xFCr die Datenbanken"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(folder)) << length;
+  }
+  ASSERT_GT(length, 400u) << "a folder of ordinary length is refused";
+  EXPECT_LT(length, 600u) << "no folder was refused";
+  EXPECT_EQ(boxes.count(), 0u);
+
+  PrepareDatabases();
+  QString why;
+  EXPECT_EQ(OpenDataFile(dataFile, &why), OpenResult::Ok) << why.toStdString();
+  ASSERT_TRUE(ReadExtractFile(dataFile, &why)) << why.toStdString();
+  EXPECT_GE(importDiscipline(gIntdat.TempDbDateiPfad, 0, -1), 0);
+  ShutDown();
+  fs::current_path(dir.path());
+  for (const auto& b : boxes.shown()) ADD_FAILURE() << b.text;
 }
 }  // namespace

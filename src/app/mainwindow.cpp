@@ -54,25 +54,24 @@ void cleanupFailedMessage() {
             msg::Ok, msg::Error);
 }
 
-void savedMessage(const std::string& fileName) {
-  msg::show(fileName + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
+void savedMessage(const std::filesystem::path& file) {
+  msg::show(qtPath(file) + qs(" \nerfolgreich gespeichert!"), "Meldung", msg::Ok, msg::Information);
 }
 
 // The system's reason, where there is one, stands on a line of its own.
-std::string withReason(const std::string& text, const std::string& reason) {
-  return reason.empty() ? text : text + "\n" + reason;
+QString withReason(const std::string& text, const QString& reason) {
+  return reason.isEmpty() ? qs(text) : qs(text + "\n") + reason;
 }
 
-
-void readFailedMessage(const std::string& reason = {}) {
+void readFailedMessage(const QString& reason = {}) {
   msg::show(withReason("Fehler beim Einlesen der Datei", reason), "Fehler", msg::Ok, msg::Error);
 }
 
 // The data file must not replace a file that the running program works on.
 bool refuseProgramFile(const std::filesystem::path& file) {
   if (!isProgramFile(file)) return false;
-  msg::show("Die Datei\n" + displayPath(file) +
-                "\ngehört zu den Daten des Programms und kann nicht überschrieben werden.",
+  msg::show(qs("Die Datei\n") + qtPath(file) +
+                qs("\ngehört zu den Daten des Programms und kann nicht überschrieben werden."),
             "Fehler", msg::Ok, msg::Error);
   return true;
 }
@@ -353,7 +352,6 @@ void TForm1::ActionDateiOeffnenExecute() {
   OpenDialog1.fileName.clear();
   OpenDialog1.initialDir = fieldText(gEinstellungen.DatenVerzeichnis);
   if (!OpenDialog1.execute(this)) return;
-  const std::string fileName = OpenDialog1.fileName;
   const std::filesystem::path file = OpenDialog1.filePath;
   if (msg::show("Achtung!\nMit dem Öffnen der Datei werden alle bisherigen Daten "
                 "überschrieben!\n",
@@ -361,7 +359,7 @@ void TForm1::ActionDateiOeffnenExecute() {
     return;
 
   WaitCursor wait;
-  std::string reason;
+  QString reason;
   OpenResult result = OpenDataFile(file, &reason);
   wait.restore();
   switch (result) {
@@ -370,7 +368,7 @@ void TForm1::ActionDateiOeffnenExecute() {
       break;
     case OpenResult::OlderFormat:
       // Nothing was read: no clean-up, no success, the data folder stays.
-      msg::show("Die Datei\n" + fileName + "\nhat ein älteres Format und kann nicht eingelesen werden.",
+      msg::show(qs("Die Datei\n") + qtPath(file) + qs("\nhat ein älteres Format und kann nicht eingelesen werden."),
                 "Fehler", msg::Ok, msg::Error);
       break;
     case OpenResult::Ok: {
@@ -378,7 +376,7 @@ void TForm1::ActionDateiOeffnenExecute() {
       // An older file's address tables are brought up to date before anything else writes.
       UpgradeAddressTables();
       if (ZikoDbOptDlg && ZikoDbOptDlg->ShowModal() == mrAbort) cleanupFailedMessage();
-      msg::show("Datei\n" + fileName + "\nerfolgreich eingelesen!\n", "Info", msg::Ok,
+      msg::show(qs("Datei\n") + qtPath(file) + qs("\nerfolgreich eingelesen!\n"), "Info", msg::Ok,
                 msg::Information);
       setCaption(WithoutSeason::KeepCaption);
       break;
@@ -394,7 +392,7 @@ void TForm1::ActionDateispeichernunterExecute() {
   const std::filesystem::path file = SaveDialog1.filePath;
   if (refuseProgramFile(file)) return;
   WaitCursor wait;
-  std::string reason;
+  QString reason;
   bool saved = SaveDataFile(file, &reason);
   wait.restore();
   if (!saved) {
@@ -402,7 +400,7 @@ void TForm1::ActionDateispeichernunterExecute() {
     return;
   }
   rememberDataFolder(file);
-  savedMessage(SaveDialog1.fileName);
+  savedMessage(file);
 }
 
 void TForm1::ActionExportFenkDatenExecute() {
@@ -413,13 +411,12 @@ void TForm1::ActionExportFenkDatenExecute() {
       db::query(gDbPfade, "SELECT DISTINCT FenkdatPfad FROM PfadeImpExp WHERE Disznr=?;", {0});
   if (!t.empty()) SaveDialog2.initialDir = t.text(0, 0);
   if (!SaveDialog2.execute(this)) return;
-  const std::string fileName = SaveDialog2.fileName;
   const std::filesystem::path file = SaveDialog2.filePath;
   if (refuseProgramFile(file)) return;
 
   WaitCursor wait;
   bool saved = false;
-  std::string reason;
+  QString reason;
   if (SaveDialog2.filterIndex == 2) {
     if (!ExportFenkDaten(file)) {
       wait.restore();
@@ -438,7 +435,7 @@ void TForm1::ActionExportFenkDatenExecute() {
   const std::string folder = storablePath(file.parent_path());
   if (!folder.empty())
     db::exec(gDbPfade, "UPDATE PfadeImpExp SET FenkdatPfad=? WHERE Disznr=?; ", {folder, 0});
-  savedMessage(fileName);
+  savedMessage(file);
 }
 
 void TForm1::ActionDiszExtractImportExecute() {
@@ -448,7 +445,7 @@ void TForm1::ActionDiszExtractImportExecute() {
   if (!OpenDialog1.execute(this)) return;
   WaitCursor wait;
   gIntdat.DiszImportDatei = OpenDialog1.fileName;
-  std::string reason;
+  QString reason;
   bool extracted = ReadExtractFile(OpenDialog1.filePath, &reason);
   wait.restore();
   if (!extracted) {

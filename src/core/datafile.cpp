@@ -36,9 +36,12 @@ enum class Head { Current, Older, Foreign };
 
 std::string systemError() { return systemReason(errno); }
 
-void setError(std::string* error, const std::string& text) {
+void setError(QString* error, const QString& text) {
   if (error) *error = text;
 }
+
+void setError(QString* error, const std::string& text) { setError(error, qs(text)); }
+void setError(QString* error, const char* text) { setError(error, qs(text)); }
 
 // The head is a text inside a fixed 60-byte field; only those bytes are looked at.
 Head readHead(QFile& in) {
@@ -109,13 +112,13 @@ void leaveWalMode(unsigned char* header, size_t size) {
 
 // Copies the rest of in to the temporary file, which is then closed; a database part kept
 // in write-ahead-log mode leaves it on the way.
-bool copyRest(QFile& in, TempFile& out, std::string* error) {
+bool copyRest(QFile& in, TempFile& out, QString* error) {
   std::vector<char> buf(kBlock);
   bool first = true;
   for (;;) {
     qint64 n = in.read(buf.data(), static_cast<qint64>(buf.size()));
     if (n < 0) {
-      setError(error, fromQs(in.errorString()));
+      setError(error, in.errorString());
       return false;
     }
     if (n == 0) break;
@@ -152,7 +155,7 @@ const char* const kNotADataFile = "keine Datendatei dieses Programms";
 
 // Checks the database part that follows in's position by its header before anything is
 // copied, so that a large file of another kind is refused at once.
-bool databasePartLooksSound(QFile& in, std::string* error) {
+bool databasePartLooksSound(QFile& in, QString* error) {
   const qint64 start = in.pos();
   QByteArray h = in.peek(100);
   if (h.size() < 100 ||
@@ -195,7 +198,7 @@ class ReplaceLock {
 // after checking it. conn, open on target, is closed for the change and reopened if asked.
 // A target that is a symbolic link is replaced where the link points.
 bool installDatabasePart(QFile& in, const fs::path& target, sqlite3*& conn, bool reopen,
-                         std::string* error) {
+                         QString* error) {
   if (!databasePartLooksSound(in, error)) return false;
   std::error_code ec;
   fs::path file = target;
@@ -218,8 +221,8 @@ bool installDatabasePart(QFile& in, const fs::path& target, sqlite3*& conn, bool
   }
   const ReplaceLock lock(file);
   if (lock.heldElsewhere()) {
-    setError(error, "Die Datenbank\n" + displayPath(target) +
-                        "\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
+    setError(error, qs("Die Datenbank\n") + qtPath(target) +
+                        qs("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert."));
     return false;
   }
 
@@ -245,7 +248,7 @@ bool installDatabasePart(QFile& in, const fs::path& target, sqlite3*& conn, bool
 
 // Opens a data file for reading: only a regular file (a pipe or a device would block or
 // never end).
-bool openDataFile(const fs::path& fileName, QFile& in, std::string* error) {
+bool openDataFile(const fs::path& fileName, QFile& in, QString* error) {
   std::error_code ec;
   if (!fs::is_regular_file(fileName, ec)) {
     setError(error, ec ? ec.message() : std::string("keine gew\xF6hnliche Datei"));
@@ -253,7 +256,7 @@ bool openDataFile(const fs::path& fileName, QFile& in, std::string* error) {
   }
   in.setFileName(qtPath(fileName));
   if (!in.open(QIODevice::ReadOnly)) {
-    setError(error, fromQs(in.errorString()));
+    setError(error, in.errorString());
     return false;
   }
   return true;
@@ -289,6 +292,13 @@ bool isProgramFile(const fs::path& fileName) {
   return sameFile(fileName, gIntdat.KonfigDateiPfad) || sameFile(fileName, gIntdat.TempDbDateiPfad);
 }
 
+std::vector<std::string> temporaryDatabaseNames() {
+  std::vector<std::string> names;
+  for (const char* name : {kDbFiles[0], kTempDbFile}) names.push_back(std::string(name) + kTempMark + "XXXXXX");
+  names.push_back(kTempDbFile);
+  return names;
+}
+
 void removeDataFileLeftovers(const fs::path& folder) {
   // Only the names TempFile makes: the target's name, the mark and mkstemp's six letters
   // or digits, beside the target (where its link points).
@@ -308,7 +318,7 @@ void removeDataFileLeftovers(const fs::path& folder) {
   }
 }
 
-bool SaveDataFile(const fs::path& fileName, std::string* error) {
+bool SaveDataFile(const fs::path& fileName, QString* error) {
   if (isProgramFile(fileName)) {
     setError(error, "die Datei geh\xF6rt zu den Daten des Programms");
     return false;
@@ -343,17 +353,20 @@ bool SaveDataFile(const fs::path& fileName, std::string* error) {
   // Only now, when the bytes are ready: a save that fails before leaves the file as it was.
   const QString target = qtPath(fileName);
   clearReadOnly(target);
+  std::string reason;
   if (!saveWhole(target,
                  {std::string_view(head, kHeadSize),
                   std::string_view(reinterpret_cast<const char*>(record.data()), record.size()),
                   std::string_view(reinterpret_cast<const char*>(image), static_cast<size_t>(size))},
-                 error))
+                 &reason)) {
+    setError(error, reason);
     return false;
+  }
   setFieldText(gEinstellungen.Speicherzeit, saved);
   return true;
 }
 
-OpenResult OpenDataFile(const fs::path& fileName, std::string* error) {
+OpenResult OpenDataFile(const fs::path& fileName, QString* error) {
   QFile in;
   if (!openDataFile(fileName, in, error)) return OpenResult::Failed;
   switch (readHead(in)) {
@@ -370,7 +383,7 @@ OpenResult OpenDataFile(const fs::path& fileName, std::string* error) {
                                                                              : OpenResult::Failed;
 }
 
-bool ReadExtractFile(const fs::path& fileName, std::string* error) {
+bool ReadExtractFile(const fs::path& fileName, QString* error) {
   QFile in;
   if (!openDataFile(fileName, in, error)) return false;
   if (readHead(in) != Head::Current || in.size() <= kDbOffset || !in.seek(kDbOffset)) {

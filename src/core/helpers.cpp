@@ -86,8 +86,14 @@ struct Umlaut {
 constexpr Umlaut kUmlaute[] = {{0xE4, "&auml;"}, {0xF6, "&ouml;"}, {0xFC, "&uuml;"}, {0xC4, "&Auml;"},
                                {0xD6, "&Ouml;"}, {0xDC, "&Uuml;"}, {0xDF, "&szlig;"}};
 
-// A control code from an older database or a data file would reach a list raw.
-bool controlCode(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+// A control code from an older database or a data file would reach a list raw; so would the
+// five bytes code page 1252 leaves undefined, which no reader of the list can show.
+bool controlCode(char c) {
+  switch (static_cast<unsigned char>(c)) {
+    case 0x7F: case 0x81: case 0x8D: case 0x8F: case 0x90: case 0x9D: return true;
+    default: return static_cast<unsigned char>(c) < 0x20;
+  }
+}
 
 const Umlaut* umlaut(char c) {
   for (const Umlaut& u : kUmlaute)
@@ -133,9 +139,7 @@ std::string FileNameProposal(const std::string& text) {
   std::string out;
   // Folder separators, the signs other systems refuse in a name and control codes go.
   for (char c : text)
-    if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F &&
-        std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos)
-      out += c;
+    if (!controlCode(c) && std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos) out += c;
   return out;
 }
 

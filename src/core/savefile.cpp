@@ -94,8 +94,10 @@ bool saveWhole(const QString& fileName, std::initializer_list<std::string_view> 
 
 std::string takeSaveError() { return std::exchange(gLastError, std::string()); }
 
-void showSaveFailed(const std::string& reason) {
-  std::string text = "Fehler beim Erstellen der Datei\nPfad prüfen!";
-  if (!reason.empty()) text += "\n" + reason;
+void showSaveFailed(const std::string& reason) { showSaveFailed(qs(reason)); }
+
+void showSaveFailed(const QString& reason) {
+  QString text = qs("Fehler beim Erstellen der Datei\nPfad prüfen!");
+  if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
   msg::show(text, "Fehler", msg::Ok, msg::Error);
 }

@@ -26,3 +26,5 @@ std::string systemReason(int error);
 // The common message of a file that could not be written, with its reason on a line of its
 // own.
 void showSaveFailed(const std::string& reason);
+// The same for a reason that may name a file as the file system spells it.
+void showSaveFailed(const QString& reason);

@@ -116,8 +116,8 @@ struct Recreated {
 bool recreate(sqlite3* conn, std::initializer_list<Recreated> tables) {
   db::Transaction t(conn);
   bool ok = true;
-  for (const Recreated& r : tables) ok = recreateTable(conn, r.table, gIntdat.*r.create) && ok;
-  return t.commit() && ok;
+  for (const Recreated& r : tables) ok = ok && recreateTable(conn, r.table, gIntdat.*r.create);
+  return ok && t.commit();
 }
 
 // "CREATE TABLE <name> (<column> <type>, ...)": the name, then the columns in order.
@@ -222,8 +222,9 @@ bool insertPathDefaults() {
 }  // namespace
 
 bool recreateTable(sqlite3* conn, const char* table, const std::string& create) {
-  db::exec(conn, std::string("DROP TABLE ") + table + ";", {}, db::Report::Silent);
-  return db::exec(conn, create);
+  // A drop that fails (another program holds the file) must not be followed by the creation,
+  // which would only report that the table exists.
+  return db::exec(conn, std::string("DROP TABLE IF EXISTS ") + table + ";") && db::exec(conn, create);
 }
 
 bool insertEinzelausgb10Row(long d) {

@@ -27,8 +27,8 @@ void fillCreateTexts(_ziko_intdat& intdat);
 // tables are left alone.
 void setDefaultSettings(int keepName);
 
-// Drops a table and creates it from its CREATE text. Only the creation is checked: a table
-// that does not exist yet simply has nothing to drop.
+// Drops a table and creates it from its CREATE text; a table that does not exist yet simply
+// has nothing to drop. False, without the creation, when the drop failed.
 bool recreateTable(sqlite3* conn, const char* table, const std::string& create);
 // The row of discipline d in one of the path tables, every path the program folder.
 bool insertEinzelausgb10Row(long d);

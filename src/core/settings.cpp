@@ -211,8 +211,8 @@ bool SaveSettings(const std::filesystem::path& path, std::string* error) {
 bool SaveSettingsShowingFailure() {
   std::string reason;
   if (SaveSettings(gIntdat.KonfigDateiPfad, &reason)) return true;
-  msg::show("Die Einstellungen konnten nicht gespeichert werden in\n" +
-                displayPath(gIntdat.KonfigDateiPfad) + "\n" + reason,
+  msg::show(qs("Die Einstellungen konnten nicht gespeichert werden in\n") + qtPath(gIntdat.KonfigDateiPfad) +
+                qs("\n" + reason),
             "Fehler", msg::Ok, msg::Error);
   return false;
 }

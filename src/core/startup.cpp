@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 #include <vector>
 
 #include "core/datafile.h"
@@ -83,13 +84,23 @@ DbState databaseState(const char* file, bool main) {
 }
 
 // SQLite names every database by its full path, which has a limit of its own below the
-// system's: a longer folder cannot hold the databases, though nothing in it is damaged.
-bool pathTooLong(const char* file) {
+// system's, and opens no database whose journal ("-journal" added) that limit cannot name: a
+// longer folder cannot hold the databases, though nothing in it is damaged.
+bool pathTooLong(const std::string& file) {
   sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
   if (!vfs) return false;
   std::vector<char> full(static_cast<size_t>(vfs->mxPathname) + 1);
-  const int rc = vfs->xFullPathname(vfs, file, vfs->mxPathname + 1, full.data());
-  return (rc & 0xFF) != SQLITE_OK;  // SQLITE_OK_SYMLINK: a link, resolved
+  const int rc = vfs->xFullPathname(vfs, file.c_str(), vfs->mxPathname + 1, full.data());
+  if ((rc & 0xFF) != SQLITE_OK) return true;  // SQLITE_OK_SYMLINK: a link, resolved
+  return std::strlen(full.data()) + std::strlen("-journal") > static_cast<size_t>(vfs->mxPathname);
+}
+
+// The databases and the temporary ones of "Datei öffnen" and the discipline import, which
+// have the longest names: a folder that takes the databases but not these would fail later.
+std::vector<std::string> databaseNames() {
+  std::vector<std::string> names(std::begin(kDbFiles), std::end(kDbFiles));
+  for (const std::string& name : temporaryDatabaseNames()) names.push_back(name);
+  return names;
 }
 
 sqlite3** const kConnections[5] = {&gDbHaupt, &gDbPfade, &gDbAgenda, &gDbStammdaten,
@@ -97,13 +108,13 @@ sqlite3** const kConnections[5] = {&gDbHaupt, &gDbPfade, &gDbAgenda, &gDbStammda
 
 // Copies the five database files (and any journal beside them) into a new folder
 // "Sicherung-<date>-<time>" of the working directory. Returns the folder, or "" on failure.
-std::string backUpDatabases() {
+QString backUpDatabases() {
   QDir work(QDir::current());
   QString base = QStringLiteral("Sicherung-") +
                  QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   QString name = base;
   for (int n = 2; work.exists(name); ++n) name = base + QStringLiteral("-") + QString::number(n);
-  if (!work.mkdir(name)) return std::string();
+  if (!work.mkdir(name)) return QString();
   QDir target(work.filePath(name));
   for (const char* file : kDbFiles) {
     for (const char* suffix : {"", "-journal", "-wal"}) {
@@ -117,11 +128,11 @@ std::string backUpDatabases() {
           !saveWhole(target.filePath(source),
                      {std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))})) {
         target.removeRecursively();  // a partial copy is no backup
-        return std::string();
+        return QString();
       }
     }
   }
-  return fromQs(target.absolutePath());
+  return target.absolutePath();
 }
 
 // Closes the databases and removes the files this start made, with their journals.
@@ -145,22 +156,22 @@ bool OpenDatabases() {
   for (const char* file : kDbFiles)
     if (access(file, F_OK) == 0 && access(file, W_OK) != 0) writable = false;
   if (!writable) {
-    msg::show("Im Ordner\n" + fromQs(folder) + "\nkönnen keine Daten gespeichert werden.", "Fehler",
+    msg::show(qs("Im Ordner\n") + folder + qs("\nkönnen keine Daten gespeichert werden."), "Fehler",
               msg::Ok, msg::Error);
     return false;
   }
-  for (const char* file : kDbFiles) {
+  for (const std::string& file : databaseNames()) {
     if (!pathTooLong(file)) continue;
-    msg::show("Der Pfad des Ordners\n" + fromQs(folder) +
-                  "\nist zu lang f\xFCr die Datenbanken. Das Programm wird beendet, ohne etwas zu \xE4ndern.",
+    msg::show(qs("Der Pfad des Ordners\n") + folder +
+                  qs("\nist zu lang f\xFCr die Datenbanken. Das Programm wird beendet, ohne etwas zu \xE4ndern."),
               "Fehler", msg::Ok, msg::Error);
     return false;
   }
   // What a killed open or extract left behind (the folder lock keeps other copies out).
   removeDataFileLeftovers(fsPath(folder));
   if (!settingsFileReadable()) {
-    msg::show("Die Einstellungsdatei\n" + fromQs(inWorkFolder(kSettingsFile)) +
-                  "\nkann nicht gelesen werden. Das Programm wird beendet, ohne etwas zu ändern.",
+    msg::show(qs("Die Einstellungsdatei\n") + inWorkFolder(kSettingsFile) +
+                  qs("\nkann nicht gelesen werden. Das Programm wird beendet, ohne etwas zu ändern."),
               "Fehler", msg::Ok, msg::Error);
     return false;
   }
@@ -171,11 +182,11 @@ bool OpenDatabases() {
     const bool main = i == 0;
     DbState state = databaseState(file, main);
     if (state == DbState::Held || state == DbState::Damaged) {
-      msg::show("Die Datenbank\n" + fromQs(inWorkFolder(file)) +
-                    (state == DbState::Held
-                         ? "\nwird von einem anderen Programm benutzt."
-                         : "\nist beschädigt oder keine Datenbank dieses Programms.") +
-                    " Das Programm wird beendet, ohne etwas zu ändern.",
+      msg::show(qs("Die Datenbank\n") + inWorkFolder(file) +
+                    qs(std::string(state == DbState::Held
+                                       ? "\nwird von einem anderen Programm benutzt."
+                                       : "\nist beschädigt oder keine Datenbank dieses Programms.") +
+                       " Das Programm wird beendet, ohne etwas zu ändern."),
                 "Fehler", msg::Ok, msg::Error);
       return false;
     }
@@ -202,10 +213,10 @@ bool PrepareDatabases(bool* ok) {
   }
   const std::string reason = loaded ? "Die Datenbank zielkontor.db fehlt."
                                     : "Die Einstellungsdatei Zikoconfig.cnf fehlt oder ist ungültig.";
-  std::string backup;
+  QString backup;
   if (gHadData) {
     backup = backUpDatabases();
-    if (backup.empty()) {
+    if (backup.isEmpty()) {
       // Without a copy the data must not be replaced: keep it and start with default settings.
       setDefaultSettings(0);
       msg::show(reason + " Die bisherigen Daten konnten nicht gesichert werden und bleiben "
@@ -221,16 +232,16 @@ bool PrepareDatabases(bool* ok) {
     gSaveSettings = false;
     if (ok) *ok = false;
     removeCreatedDatabases();
-    msg::show("Die neue Datenbank konnte im Ordner\n" + displayPath(gIntdat.ProgrammVerzeichnis) +
-                  "\nnicht angelegt werden" + (why.empty() ? "." : ":\n" + why) +
-                  "\nDas Programm wird beendet." +
-                  (backup.empty() ? std::string() : "\nDie bisherigen Daten sind im Ordner\n" + backup + "\ngesichert."),
+    msg::show(qs("Die neue Datenbank konnte im Ordner\n") + qtPath(gIntdat.ProgrammVerzeichnis) +
+                  qs("\nnicht angelegt werden" + (why.empty() ? std::string(".") : ":\n" + why) +
+                     "\nDas Programm wird beendet.") +
+                  (backup.isEmpty() ? QString() : qs("\nDie bisherigen Daten sind im Ordner\n") + backup + qs("\ngesichert.")),
               "Fehler", msg::Ok, msg::Error);
     return true;
   }
-  if (!backup.empty()) {
-    msg::show(reason + " Es wurde eine neue Datenbank angelegt; die bisherigen Daten sind im Ordner\n" +
-                  backup + "\ngesichert.",
+  if (!backup.isEmpty()) {
+    msg::show(qs(reason + " Es wurde eine neue Datenbank angelegt; die bisherigen Daten sind im Ordner\n") +
+                  backup + qs("\ngesichert."),
               "Meldung");
   } else if (loaded) {
     msg::show(reason + " Es wurde eine neue Datenbank angelegt.", "Meldung");

@@ -3,7 +3,7 @@
 #include <strings.h>
 
 #include <cctype>
-
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,9 +45,10 @@ std::vector<std::string> takeOldReportValues() {
   return values;
 }
 
-void upgradeEinzelausgb10(const std::vector<long>& discs) {
-  recreateTable(gDbPfade, "PfadeEinzelausgb_10", gIntdat.SqlCreatePfadeEinzelausgb10);
-  for (long d : discs) insertEinzelausgb10Row(d);
+bool upgradeEinzelausgb10(const std::vector<long>& discs) {
+  if (!recreateTable(gDbPfade, "PfadeEinzelausgb_10", gIntdat.SqlCreatePfadeEinzelausgb10)) return false;
+  for (long d : discs)
+    if (!insertEinzelausgb10Row(d)) return false;
   // A current database has no older table: then there is nothing to take over.
   if (db::tableExists(gDbPfade, "PfadeEinzelausgb")) {
     for (long d : discs) {
@@ -63,6 +64,30 @@ void upgradeEinzelausgb10(const std::vector<long>& discs) {
     }
   }
   db::exec(gDbPfade, "DROP TABLE PfadeEinzelausgb;", {}, db::Report::Silent);
+  return true;
+}
+
+// Builds tables of an older layout again in one transaction of conn: all of it or nothing.
+// A failure (another program holds the file) is said once, naming the database, instead of
+// an error box for each statement that follows.
+bool rebuilt(sqlite3* conn, const std::function<bool()>& probe) {
+  std::string reason;
+  {
+    db::QuietErrors quiet;
+    db::Transaction t(conn);
+    if (probe() && t.commit()) return true;
+    reason = quiet.failed() ? quiet.reason() : db::failureReason(conn);
+  }
+  const QString file = qtPath(sqlite3_db_filename(conn, "main"));
+  if (reason == db::kHeldElsewhere)
+    msg::show(qs("Die Datenbank\n") + file +
+                  qs("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert."),
+              "Fehler", msg::Ok, msg::Error);
+  else
+    msg::show(qs("Die Tabellen der Datenbank\n") + file + qs("\nkonnten nicht umgestellt werden:\n" + reason +
+                                                          "\nEs wurde nichts ge\xE4ndert."),
+              "Fehler", msg::Ok, msg::Error);
+  return false;
 }
 
 bool plainName(const std::string& name) {
@@ -184,32 +209,26 @@ bool UpgradeTableWettkampfleiter() { return upgradeWettkampfleiter().empty(); }
 bool UpgradeTableMschStammschuetzen() { return true; }
 
 bool UpgradeTableAktion() {
-  db::Transaction t(gDbAgenda);
-  if (!hasColumn(gDbAgenda, "Aktion", "Typ")) RecreateAktionTable();
-  t.commit();
-  return true;
+  return hasColumn(gDbAgenda, "Aktion", "Typ") || rebuilt(gDbAgenda, RecreateAktionTable);
 }
 
 bool UpgradeTableEintrag() {
-  db::Transaction t(gDbStammdaten);
-  if (!hasColumn(gDbStammdaten, "Eintrag", "Wert")) RecreateEintragTable();
-  t.commit();
-  return true;
+  return hasColumn(gDbStammdaten, "Eintrag", "Wert") || rebuilt(gDbStammdaten, RecreateEintragTable);
 }
 
 bool UpgradeTableRmeImport(bool defaultCreated) {
-  db::Transaction t(gDbAutoImpExp);
-  if (!hasColumn(gDbAutoImpExp, "RmeImport", "Url")) {
-    RecreateAutoTables();
+  if (hasColumn(gDbAutoImpExp, "RmeImport", "Url")) return true;
+  return rebuilt(gDbAutoImpExp, [defaultCreated] {
+    if (!RecreateAutoTables()) return false;
     std::vector<std::string> v(4);
     if (defaultCreated)
       v[0] = storablePath(gIntdat.ProgrammVerzeichnis);
     else
       v = takeOldReportValues();
-    for (long d : disciplines()) insertRmeImportRow(d, v[0], v[1], v[2], v[3]);
-  }
-  t.commit();
-  return true;
+    for (long d : disciplines())
+      if (!insertRmeImportRow(d, v[0], v[1], v[2], v[3])) return false;
+    return true;
+  });
 }
 
 bool UpgradeTableVereineZstext() { return upgradeVereineZstext().empty(); }
@@ -228,18 +247,24 @@ bool UpgradeAddressTables() {
 }
 
 bool UpgradePathTables() {
-  db::Transaction t(gDbPfade);
-  if (!hasColumn(gDbPfade, "PfadeEinzelausgb_10", "Pfad10")) upgradeEinzelausgb10(disciplines());
-  if (!hasColumn(gDbPfade, "PfadeNeueSaison", "StarttabPfad")) {
-    recreateTable(gDbPfade, "PfadeNeueSaison", gIntdat.SqlCreatePfadeNeueSaison);
-    for (long d : disciplines()) insertNeueSaisonRow(d);
-  }
-  if (!hasColumn(gDbPfade, "PfadeImpExp", "MschmldgPfad")) {
-    recreateTable(gDbPfade, "PfadeImpExp", gIntdat.SqlCreatePfadeImpExp);
-    for (long d : disciplines()) insertImpExpRow(d);
-  }
-  t.commit();
-  return true;
+  const bool einzel = hasColumn(gDbPfade, "PfadeEinzelausgb_10", "Pfad10");
+  const bool saison = hasColumn(gDbPfade, "PfadeNeueSaison", "StarttabPfad");
+  const bool impExp = hasColumn(gDbPfade, "PfadeImpExp", "MschmldgPfad");
+  if (einzel && saison && impExp) return true;
+  return rebuilt(gDbPfade, [=] {
+    if (!einzel && !upgradeEinzelausgb10(disciplines())) return false;
+    if (!saison) {
+      if (!recreateTable(gDbPfade, "PfadeNeueSaison", gIntdat.SqlCreatePfadeNeueSaison)) return false;
+      for (long d : disciplines())
+        if (!insertNeueSaisonRow(d)) return false;
+    }
+    if (!impExp) {
+      if (!recreateTable(gDbPfade, "PfadeImpExp", gIntdat.SqlCreatePfadeImpExp)) return false;
+      for (long d : disciplines())
+        if (!insertImpExpRow(d)) return false;
+    }
+    return true;
+  });
 }
 
 void RunUpgradeProbes(bool defaultCreated) {

@@ -101,7 +101,7 @@ bool FileDialog::mayWrite() const {
                                                    : filePath;
   std::error_code ec;
   if (!std::filesystem::exists(target, ec)) return true;
-  return msg::show(displayPath(target) + " ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?",
+  return msg::show(qtPath(target) + qs(" ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?"),
                    title.empty() ? std::string("Speichern unter") : title, msg::YesNo,
                    msg::Warning) == msg::IdYes;
 }

@@ -34,9 +34,9 @@ class FileDialog {
   std::string filter;
   std::string defaultExt;  // "rwk"; a leading "*." or "." is ignored
   std::string initialDir;
-  std::string fileName;    // proposed name in; chosen path out, as a text (for messages)
-  // The chosen file as the file system names it: open and write through this one, since
-  // fileName cannot hold every name a folder may have.
+  std::string fileName;    // proposed name in; chosen path out, as a cp1252 text
+  // The chosen file as the file system names it: open, write and name it in messages through
+  // this one, since fileName cannot hold every name a folder may have.
   std::filesystem::path filePath;
   int filterIndex = 1;     // proposed filter in, chosen filter out
   // Asks before a chosen file that exists is replaced; No shows the dialog again.

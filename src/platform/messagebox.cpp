@@ -16,10 +16,7 @@ int showMessageBox(const Shown& s) {
   QMessageBox box(over);
   box.setWindowTitle(qs(s.caption));
   // The program's texts break lines with "\n\r", which is one line break, not two.
-  std::string text = s.text;
-  for (size_t at = text.find("\n\r"); at != std::string::npos; at = text.find("\n\r", at + 1))
-    text.erase(at + 1, 1);
-  box.setText(qs(text));
+  box.setText(QString(s.unicode).replace(QStringLiteral("\n\r"), QStringLiteral("\n")));
   switch (s.icon) {
     case Information: box.setIcon(QMessageBox::Information); break;
     case Warning: box.setIcon(QMessageBox::Warning); break;

@@ -27,7 +27,7 @@ int dispatch(const Shown& s) {
   }
   if (!answer) {
     // No windows to show a box on.
-    std::fprintf(stderr, "[%s] %s\n", s.caption.c_str(), s.text.c_str());
+    std::fprintf(stderr, "[%s] %s\n", qs(s.caption).toLocal8Bit().constData(), s.unicode.toLocal8Bit().constData());
     return firstButton(s.buttons);
   }
   // From a worker the box is shown on the GUI thread while the worker waits. The GUI
@@ -40,7 +40,11 @@ int dispatch(const Shown& s) {
 }  // namespace
 
 int show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
-  return dispatch(Shown{text, caption, buttons, icon});
+  return dispatch(Shown{text, caption, buttons, icon, qs(text)});
+}
+
+int show(const QString& text, const std::string& caption, Buttons buttons, Icon icon) {
+  return dispatch(Shown{fromQs(text), caption, buttons, icon, text});
 }
 
 void showSqlError(const std::string& statement, const std::string& dbMessage) {
@@ -76,6 +80,12 @@ ScriptedMessages::~ScriptedMessages() { setResponder(previous_); }
 bool ScriptedMessages::contains(const std::string& textPart) const {
   for (const Shown& s : shown_)
     if (s.text.find(textPart) != std::string::npos) return true;
+  return false;
+}
+
+bool ScriptedMessages::contains(const QString& textPart) const {
+  for (const Shown& s : shown_)
+    if (s.unicode.contains(textPart)) return true;
   return false;
 }
 

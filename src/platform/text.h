@@ -26,7 +26,8 @@ QString qtPath(const std::filesystem::path& path);
 // A path as a stored text (settings record, path tables): cp1252, or "" when cp1252 cannot
 // hold it; such a folder is not remembered.
 std::string storablePath(const std::filesystem::path& path);
-// A path for a message: as far as cp1252 can show it.
+// A path as a cp1252 text, as far as cp1252 can show it ('?' for the rest). A message names
+// a path through qtPath, so that it shows the name the file really has.
 std::string displayPath(const std::filesystem::path& path);
 
 // Locale-independent number reading and writing.

@@ -392,6 +392,13 @@ TEST_F(MainWindowTest, SaveUnderAnyNameButNotOverTheProgramsFiles) {
     EXPECT_TRUE(fs::exists(file));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     EXPECT_EQ(dataFolder(), dir->path());
+    // The messages name the file as it is called, not as "?öd?".
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.shown()[0].unicode.toStdString(), (qtPath(file) + qs(" \nerfolgreich gespeichert!")).toStdString());
+    files.answerPath(file);
+    ModalWatcher watcher;
+    Form1->ActionDateiOeffnenExecute();
+    EXPECT_TRUE(messages.contains(qs("Datei\n") + qtPath(file) + qs("\nerfolgreich eingelesen!\n")));
   }
   const std::string before = readFileBytes(dir->file("zielkontor.db"));
   ScriptedFileDialogs files;

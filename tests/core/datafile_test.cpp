@@ -17,6 +17,7 @@
 #include "core/startup.h"
 #include "core/upgrade.h"
 #include "platform/messages.h"
+#include "platform/text.h"
 #include "support/filebytes.h"
 #include "support/testenv.h"
 
@@ -199,9 +200,9 @@ TEST_F(DataFileTest, SaveOntoTheProgramsOwnFilesIsRefused) {
                                   dir->path() + "/./Zikoconfig.cnf", dir->file("link.rwk")}) {
     SCOPED_TRACE(name);
     const std::string before = readFileBytes(name);
-    std::string why;
+    QString why;
     EXPECT_FALSE(SaveDataFile(name, &why));
-    EXPECT_FALSE(why.empty());
+    EXPECT_FALSE(why.isEmpty());
     EXPECT_TRUE(readFileBytes(name) == before);
   }
   EXPECT_FALSE(isProgramFile(dir->file("saison.rwk")));
@@ -261,11 +262,11 @@ TEST_F(DataFileTest, SaveWhileAnotherProgramHoldsTheDatabaseSaysSo) {
   sqlite3* other = db::open(gIntdat.DbDateiPfad);
   ASSERT_TRUE(db::exec(other, "BEGIN EXCLUSIVE TRANSACTION;"));
   sqlite3_busy_timeout(gDbHaupt, 10);  // the wait itself is not looked at here
-  std::string why;
+  QString why;
   EXPECT_FALSE(SaveDataFile(dir->file("saison.rwk"), &why));
   db::exec(other, "ROLLBACK TRANSACTION;");
   db::close(other);
-  EXPECT_EQ(why, db::kHeldElsewhere);
+  EXPECT_EQ(why, qs(db::kHeldElsewhere));
   EXPECT_FALSE(fs::exists(dir->file("saison.rwk")));
 }
 
@@ -291,7 +292,7 @@ TEST_F(DataFileTest, OpenWhileAnotherProcessHoldsTheDatabaseIsRefusedAndChangesN
     _exit(1);
   }
   char c = 0;
-  std::string why;
+  QString why;
   const OpenResult result = read(held[0], &c, 1) == 1 && c == 'y' ? OpenDataFile(dir->file("saison.rwk"), &why)
                                                                      : OpenResult::Ok;
   kill(other, SIGKILL);
@@ -300,8 +301,8 @@ TEST_F(DataFileTest, OpenWhileAnotherProcessHoldsTheDatabaseIsRefusedAndChangesN
   ASSERT_EQ(c, 'y') << "the other process did not get hold of the database";
 
   EXPECT_EQ(result, OpenResult::Failed);
-  EXPECT_EQ(why, "Die Datenbank\n" + gIntdat.DbDateiPfad.string() +
-                     "\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
+  EXPECT_EQ(why, qs("Die Datenbank\n") + qtPath(gIntdat.DbDateiPfad) +
+                     qs("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert."));
   EXPECT_EQ(readFileBytes(gIntdat.DbDateiPfad), bytes);
   EXPECT_EQ(contentOf(gDbHaupt), content);
   for (const auto& e : fs::directory_iterator(dir->path()))
@@ -346,8 +347,8 @@ TEST_F(DataFileTest, StaleJournalIsNotPlayedIntoTheOpenedDatabase) {
 
 TEST_F(DataFileTest, ExtractWhileTheTemporaryDatabaseIsOpen) {
   ASSERT_TRUE(SaveDataFile(dir->file("erste.rwk")));
-  std::string why;
-  ASSERT_TRUE(ReadExtractFile(dir->file("erste.rwk"), &why)) << why;
+  QString why;
+  ASSERT_TRUE(ReadExtractFile(dir->file("erste.rwk"), &why)) << why.toStdString();
   gDbTemp = db::open(gIntdat.TempDbDateiPfad);
   ASSERT_NE(gDbTemp, nullptr);
   EXPECT_EQ(db::query(gDbTemp, "SELECT Name FROM Vereine_gau WHERE Nummer=4711;").size(), 1u);

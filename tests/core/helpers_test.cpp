@@ -159,8 +159,17 @@ TEST(TextHelpers, ProposedFileNamesKeepUmlautsAndLeaveOutWhatNoFileNameHolds) {
       {"\xC4\xD6\xDC \xE4\xF6\xFC", "\xC4\xD6\xDC \xE4\xF6\xFC"},
       {"a\\b:c*d?e\"f<g>h|i\tj", "abcdefghij"},
       {"x\x01y\x07z\x1b\x7F.", "xyz."},
+      {"x\x81y\x9D.", "xy."},
       {"Ren\xE9 & Co", "Ren\xE9 & Co"}};
   for (const auto& [name, proposed] : cases) EXPECT_EQ(FileNameProposal(name), proposed) << name;
+}
+
+// The five bytes code page 1252 leaves undefined are blanks like the control codes; the
+// defined bytes beside them ("\x80" the euro sign, "\x8E" a Z with caron) stay.
+TEST(TextHelpers, UndefinedBytesBecomeBlanksInListsAndPages) {
+  const std::string text = "a\x81" "b\x8D" "c\x8F" "d\x90" "e\x9D" "f\x80\x8E";
+  EXPECT_EQ(textListValue(text), "a b c d e f\x80\x8E");
+  EXPECT_EQ(HtmlUmlaute(text), "a b c d e f&#8364;&#381;");
 }
 
 TEST(TextHelpers, HtmlValuesAndStyleSheetLink) {

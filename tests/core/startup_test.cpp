@@ -11,6 +11,7 @@
 #include "platform/messages.h"
 #include "support/filebytes.h"
 #include "support/filelimit.h"
+#include "support/foreignfolders.h"
 #include "support/olderaddresses.h"
 #include "support/testenv.h"
 
@@ -126,6 +127,17 @@ TEST_F(StartUp, DamagedDatabaseEndsTheStartAndTouchesNothing) {
     writeFileBytes(dir.file("zielkontor.db"), main);
   }
   EXPECT_TRUE(backupFolders(dir.path()).empty());
+}
+
+// A data folder whose name code page 1252 cannot hold is named as it is called ("Łódź", not
+// "?öd?") where the start stops.
+TEST_F(StartUp, MessagesNameAFolderOutsideTheCodePageAsItIsCalled) {
+  const fs::path folder = makeForeignFolders(dir.path()).front();
+  writeFileBytes((folder / "zikopfade.db").string(), std::string(4096, 'x'));
+  fs::current_path(folder);
+  EXPECT_FALSE(OpenDatabases());
+  fs::current_path(dir.path());
+  EXPECT_TRUE(boxes.contains(qs("Die Datenbank\n") + qtPath(folder / "zikopfade.db") + QLatin1Char('\n')));
 }
 
 // Only a missing or foreign settings file is a first start; one that is there but cannot be

@@ -158,6 +158,23 @@ TEST_F(Upgrade, OlderActionAndEntryTablesAreRebuiltEmpty) {
             (std::vector<std::string>{"Satzindex", "Wert"}));
 }
 
+// Another program holds the database that an older table is in: one message names the
+// database in the words of the start, and the older table stays as it was.
+TEST_F(Upgrade, OlderTableInADatabaseAnotherProgramHoldsIsNamedAndKept) {
+  db::exec(gDbPfade, "DROP TABLE PfadeNeueSaison; CREATE TABLE PfadeNeueSaison (Disznr INTEGER);");
+  const std::string before = dump(gDbPfade);
+  sqlite3* other = db::open(gIntdat.ProgrammVerzeichnis / "zikopfade.db");
+  ASSERT_TRUE(db::exec(other, "BEGIN IMMEDIATE TRANSACTION;"));
+  sqlite3_busy_timeout(gDbPfade, 10);
+  msg::ScriptedMessages boxes;
+  EXPECT_FALSE(UpgradePathTables());
+  db::close(other);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Die Datenbank\n" + (gIntdat.ProgrammVerzeichnis / "zikopfade.db").string() +
+                                       "\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
+  EXPECT_EQ(dump(gDbPfade), before);
+}
+
 TEST_F(Upgrade, ReportSettingsMoveFromOlderPathRowsIntoOneRowPerDiscipline) {
   db::exec(gDbAutoImpExp, "DROP TABLE RmeImport; DROP TABLE AutoAblauf;");
   db::exec(gDbPfade,

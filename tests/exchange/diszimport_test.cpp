@@ -3,10 +3,13 @@
 #include <filesystem>
 #include <map>
 
+#include "core/datafile.h"
 #include "core/db.h"
 #include "core/globals.h"
+#include "core/startup.h"
 #include "exchange/diszimport.h"
 #include "platform/messages.h"
+#include "platform/text.h"
 #include "support/testenv.h"
 
 namespace {
@@ -188,5 +191,42 @@ TEST_F(DisciplineImportTest, DataSetInAFolderOfAnyName) {
   fs::create_directory(folder);
   fs::copy_file(other, folder / "other.db");
   EXPECT_EQ(importDiscipline(folder / "other.db", 1, -1), 2);
+}
+}  // namespace
+
+namespace {
+// The longest data folder the start takes can still open a data file and import from one,
+// whose temporary databases have the longest names; one character more is refused with the
+// message about the path, and nothing is made in it.
+TEST(LongDataFolder, TheLongestFolderTakenOpensAndImportsOneMoreIsRefused) {
+  namespace fs = std::filesystem;
+  ScopedWorkDir dir;
+  msg::ScriptedMessages boxes;
+  ASSERT_TRUE(OpenDatabases());
+  PrepareDatabases();
+  const std::string dataFile = dir.file("quelle.rwk");
+  ASSERT_TRUE(SaveDataFile(dataFile));
+  ShutDown();
+  // Each length is one more letter in the last of folders of at most 200 letters.
+  size_t length = 600;
+  for (std::string folder; length > 400; --length, boxes.clear()) {
+    folder = dir.path();
+    for (size_t rest; (rest = length - folder.size() - 1) > 0 && folder.size() < length;)
+      fs::create_directory(folder += "/" + std::string(rest > 200 ? (rest - 200 >= 2 ? 200 : 150) : rest, 'z'));
+    fs::current_path(folder);
+    if (OpenDatabases()) break;
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_NE(boxes.shown()[0].text.find("ist zu lang f\xFCr die Datenbanken"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(folder)) << length;
+  }
+  ASSERT_GT(length, 400u) << "a folder of ordinary length is refused";
+  PrepareDatabases();
+  QString why;
+  EXPECT_EQ(OpenDataFile(dataFile, &why), OpenResult::Ok) << why.toStdString();
+  ASSERT_TRUE(ReadExtractFile(dataFile, &why)) << why.toStdString();
+  EXPECT_GE(importDiscipline(gIntdat.TempDbDateiPfad, 0, -1), 0);
+  ShutDown();
+  fs::current_path(dir.path());
+  for (const auto& b : boxes.shown()) ADD_FAILURE() << b.text;
 }
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "core/datafile.h"
@@ -12,6 +13,7 @@
 #include "exchange/services.h"
 #include "output/aktionsliste.h"
 #include "platform/printer.h"
+#include "platform/text.h"
 #include "ranking/ranking.h"
 #include "support/filebytes.h"
 #include "support/testenv.h"
@@ -163,6 +165,21 @@ TEST_F(RunnerTest, EveryTickedJobIsMadeForItsDisciplineAndRound) {
   EXPECT_EQ(printers.jobs()[0]->copies, 3);
   EXPECT_EQ(OpenDataFile(dir->file("alles.rwk")), OpenResult::Ok);
   EXPECT_EQ(db::query(gDbHaupt, "SELECT * FROM Schuetzenerg;").size(), 5u);
+}
+
+// The stored paths are cp1252 texts; in a folder with umlauts the result file and a list are
+// written under the names they spell, not under the bytes of the stored text.
+TEST_F(RunnerTest, FilesInAFolderWithUmlautsAreWrittenUnderTheirOwnNames) {
+  const std::filesystem::path ordner = std::filesystem::path(dir->path()) / fsPath(qs("W\xFCrzburg"));
+  std::filesystem::create_directory(ordner);
+  job(4, 0, 0, 0, "W\xFCrzburg/Gau M\xFCller.rwk");
+  job(0, 0, 0, 1, "W\xFCrzburg/Tabelle \xC4.txt");
+  PointerListHolder holder;
+  const std::string log = RunAktionsliste(holder, 0, 1, 0);
+  EXPECT_EQ(log.find("Fehler"), std::string::npos) << log;
+  std::set<std::string> namen;
+  for (const auto& e : std::filesystem::directory_iterator(ordner)) namen.insert(fromQs(qtPath(e.path().filename())));
+  EXPECT_EQ(namen, (std::set<std::string>{"Gau M\xFCller.rwk", "Tabelle \xC4.txt"}));
 }
 
 TEST_F(RunnerTest, APageWhoseStyleSheetCannotGoBesideItIsMadeAndTheLogSaysWhy) {

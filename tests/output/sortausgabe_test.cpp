@@ -133,7 +133,13 @@ TEST_F(SortausgabeTest, AWriteCutShortFailsWithItsReasonAndKeepsTheOldFile) {
       {"liste.txt", liste(1)},
       {"liste.dbf", liste(3)},
       {"Zikoconfig.cnf", [](const std::string& file, std::string* why) { return SaveSettings(file, why); }},
-      {"saison.rwk", [](const std::string& file, std::string* why) { return SaveDataFile(file, why); }},
+      {"saison.rwk",
+       [](const std::string& file, std::string* why) {
+         QString reason;
+         const bool saved = SaveDataFile(file, &reason);
+         *why = fromQs(reason);
+         return saved;
+       }},
   };
   const fs::path ordner = dir->file("alt");
   fs::create_directory(ordner);

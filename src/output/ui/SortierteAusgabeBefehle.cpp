@@ -178,8 +178,8 @@ void TZikoSortierteAusgabeDlg::InDateispeichern1Click() {
            {ordner[0], ordner[1], ordner[2], ordner[3], ordner[4], ordner[5], a.Disznr});
   wait.restore();
   // The page is written; a style sheet that could not go beside it is said on a line of its own.
-  std::string meldung = displayPath(a.Dateiname) + " \nerfolgreich gespeichert!";
-  if (!cssFehler.empty()) meldung += "\n" + CssNichtKopiert(cssFehler);
+  QString meldung = qtPath(a.Dateiname) + qs(" \nerfolgreich gespeichert!");
+  if (!cssFehler.empty()) meldung += qs("\n" + CssNichtKopiert(cssFehler));
   msg::show(meldung, "Meldung", msg::Ok, cssFehler.empty() ? msg::Information : msg::Warning);
 }
 

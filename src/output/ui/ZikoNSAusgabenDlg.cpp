@@ -270,7 +270,7 @@ void TZikoNSAusgabenDlg::speichernUnter(const Speicherziel& ziel, const Schreibe
   if (const std::string folder = storablePath(datei.parent_path()); !folder.empty())
     MerkeOrdner(disz, ziel.ordner, folder);
   wait.restore();
-  msg::show(displayPath(datei) + " \nerfolgreich gespeichert!", "Meldung", msg::Ok, msg::Information);
+  msg::show(qtPath(datei) + qs(" \nerfolgreich gespeichert!"), "Meldung", msg::Ok, msg::Information);
 }
 
 void TZikoNSAusgabenDlg::ComboBoxSttabVrChange() {

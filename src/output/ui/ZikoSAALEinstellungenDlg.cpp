@@ -227,7 +227,7 @@ void TZikoSAALEinstellungenDlg::FormShow() {
     seiten_[i].pfad->setText(qs(joinPath(folder, names[i])));
     seiten_[i].druckerName->setText(printing::currentPrinterText());
   }
-  EditRwdDatei->setText(qs(joinPath(folder, fieldText(gEinstellungen.Gauname) + ".rwk")));
+  EditRwdDatei->setText(qs(joinPath(folder, FileNameProposal(fieldText(gEinstellungen.Gauname)) + ".rwk")));
   Label5->setText(qs(kBeschreibung));
   copies_ = 1;
   PageControl1->setCurrentIndex(0);

@@ -223,6 +223,7 @@ TEST_F(AktionslisteTest, ResultFileKeepsTheDistrictsUmlautsAndAFolderOutsideTheC
   gIntdat.AktionNeu = 1;
   editor->show();
   editor->PageControl1->setCurrentIndex(AktErgebnisdatei);
+  EXPECT_TRUE(editor->EditRwdDatei->text().endsWith(qs("/Gau W\xFCrmtal.rwk"))) << editor->EditRwdDatei->text().toStdString();
   const std::filesystem::path folder = makeForeignFolders(dir->path()).back();  // the Japanese one
   files.answerPath(folder / "ergebnis", 1);
   editor->ButtonErgDateiPfadSuche->click();

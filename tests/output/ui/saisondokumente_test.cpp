@@ -210,7 +210,7 @@ TEST_F(Ausgaben, SavesIntoFoldersOfAnyNameWithoutRememberingThem) {
       const std::filesystem::path datei = ordner / (std::string(s.datei) + s.endung);
       EXPECT_TRUE(std::filesystem::exists(datei)) << datei;
       ASSERT_EQ(boxes.count(), 1u) << datei;
-      EXPECT_EQ(boxes.shown()[0].text, displayPath(datei) + " \nerfolgreich gespeichert!");
+      EXPECT_EQ(boxes.shown()[0].unicode.toStdString(), (qtPath(datei) + qs(" \nerfolgreich gespeichert!")).toStdString());
     }
     EXPECT_EQ(readFileBytes((ordner / "Mein.css").string()), "td {}");
   }

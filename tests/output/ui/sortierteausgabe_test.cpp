@@ -122,7 +122,7 @@ TEST_F(SortierteAusgabeTest, SaveWritesIntoFoldersOfAnyNameWithoutRememberingThe
     const fs::path file = folder / "tabelle.html";
     EXPECT_NE(readFileBytes(file.string()).find("<html>"), std::string::npos) << file;
     ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, displayPath(file) + " \nerfolgreich gespeichert!");
+    EXPECT_EQ(boxes.shown()[0].unicode.toStdString(), (qtPath(file) + qs(" \nerfolgreich gespeichert!")).toStdString());
   }
   EXPECT_EQ(ordner(), vorher);
 }

@@ -98,6 +98,9 @@ TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
   EXPECT_EQ(num("SELECT Minuspunkte FROM Mscherg WHERE Vrnr=2;"), 2);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg WHERE Kampfnr=1;"), 7);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzen WHERE AktivFlag=1;"), 7);
+  // The same number typed again: Enter leads on to its rings all the same.
+  enter(true, 0, "101", nullptr);
+  EXPECT_EQ(QApplication::focusWidget(), rings(true, 0));
 
   // Shown again, the match comes back as saved.
   mask->hide();

@@ -41,9 +41,9 @@ TMannschaftsWahlDlg::TMannschaftsWahlDlg(QWidget* parent, ReceiverRole role) : Z
     QSignalBlocker block(ComboBoxKlasse);
     ComboBoxKlasse->setCurrentIndex(klasseShown_);
   });
-  // A click on a club's name leaves the cursor in the name's column, and the list scrolled
-  // sideways to it when the window got the keyboard back from the picker: the cursor stays
-  // on the number, so that the list stays where the user left it.
+  // A click on a club's name left the cursor in the name's column, and once the time of a
+  // double click was over the list scrolled sideways to it, the numbers out of sight: the
+  // cursor stays on the number, so that the list stays where the user left it.
   connect(ListViewVereine->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (current.isValid() && current.column() != 0)

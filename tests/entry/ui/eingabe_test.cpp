@@ -72,6 +72,7 @@ TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
   ASSERT_EQ(mask->ListBoxPaarungen->count(), 2) << "a team without opponent gets no line";
   EXPECT_EQ(mask->ListBoxPaarungen->item(0)->text(), qs("Verein 1 I - Tell I"));
   EXPECT_EQ(txt(mask->EditWettkampfdatum), "12.10.2026");
+  EXPECT_EQ(mask->EditWettkampfdatum->toolTip(), qs("Termin des eingestellten Wettkampf-Durchgangs"));
   EXPECT_EQ(gIntdat.SchuetzenWahl[0], 1);
   EXPECT_EQ(gIntdat.SchuetzenWahl[1], 2);
 

@@ -75,8 +75,11 @@ TZikoMklBearbeitenDlg::TZikoMklBearbeitenDlg(QWidget* parent) : ZDialog(parent) 
   MemoZstextH = memo(GroupBoxHm);
   MemoZstextG = memo(GroupBoxGm);
   auto* clubs = new QHBoxLayout;
-  clubs->addWidget(GroupBoxHm);
-  clubs->addWidget(GroupBoxGm);
+  // The captions name clubs: cut to the boxes, they never hold the window wide.
+  for (QGroupBox* box : {GroupBoxHm, GroupBoxGm}) {
+    box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    clubs->addWidget(box);
+  }
 
   ButtonStandbelegungen = new QPushButton(qs("&Standbelegungen anzeigen"), this);
   ButtonUebernehmen = new QPushButton(qs("Übernehmen"), this);

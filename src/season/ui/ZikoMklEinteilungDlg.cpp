@@ -80,10 +80,10 @@ void TZikoMklEinteilungDlg::arrangeControls(QGroupBox* vereine) {
 
   auto* teams = new QGridLayout(GroupBoxMsch);
   teams->addWidget(ListBoxMsch, 0, 0, 1, 3);
-  // The club's name takes the line below its caption, beside the team's number.
-  teams->addWidget(new QLabel(qs("Gewählte Mannschaft"), GroupBoxMsch), 1, 0, 1, 3);
-  teams->addWidget(Label2, 2, 0, 1, 2);
-  teams->addWidget(ComboBoxRmschnr, 2, 2);
+  // The club's name takes the whole line below its caption and the team's number.
+  teams->addWidget(new QLabel(qs("Gewählte Mannschaft"), GroupBoxMsch), 1, 0, 1, 2);
+  teams->addWidget(ComboBoxRmschnr, 1, 2);
+  teams->addWidget(Label2, 2, 0, 1, 3);
   teams->addWidget(ButtonMschNeu, 3, 0, 1, 3);
   teams->addWidget(ButtonMschLoeschen, 4, 0, 1, 3);
   teams->addWidget(new QLabel(qs("Markierte Mannschaft verschieben"), GroupBoxMsch), 5, 0);

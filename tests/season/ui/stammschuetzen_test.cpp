@@ -261,4 +261,18 @@ TEST_F(Stammschuetzen, ThePickerStandsBesideTheWindowBothOnTheScreen) {
   EXPECT_FALSE(window.intersects(beside)) << window.x() << "+" << window.width() << " reaches " << beside.x();
 }
 
+TEST_F(Stammschuetzen, OnAScreenTooNarrowForBothThePickerLeavesTheListUncovered) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isVisible(); }));
+  picker->hide();
+  const QRect area = dlg->screen()->availableGeometry();
+  dlg->resize(area.width() - picker->width() / 2, dlg->height());
+  dlg->move(area.topLeft());
+  QTest::keyClick(dlg->ListViewMsSs, Qt::Key_F5);
+  ASSERT_TRUE(picker->isVisible());
+  const QRect list(dlg->ListViewMsSs->mapToGlobal(QPoint(0, 0)), dlg->ListViewMsSs->size());
+  EXPECT_TRUE(area.contains(dlg->frameGeometry()));
+  EXPECT_TRUE(area.contains(picker->frameGeometry()));
+  EXPECT_FALSE(picker->frameGeometry().intersects(list)) << picker->x() << " covers the list at " << list.x();
+}
+
 }  // namespace

@@ -217,7 +217,7 @@ TEST_F(MklBearbeitenTest, LongClubNamesFitTheListWithEveryTeamNumberInView) {
   dlg->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
   QTreeWidget* list = dlg->ListView1;
-  auto expectFit = [&](int klasse) {
+  auto expectFit = [&] {
     QCoreApplication::processEvents();
     EXPECT_LE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
     for (int row = 0; row < list->topLevelItemCount(); ++row)
@@ -225,7 +225,6 @@ TEST_F(MklBearbeitenTest, LongClubNamesFitTheListWithEveryTeamNumberInView) {
         QTreeWidgetItem* item = list->topLevelItem(row);
         const QString shown = item->text(c), whole = item->toolTip(c).isEmpty() ? shown : item->toolTip(c);
         if (whole.isEmpty()) continue;  // the bye's side
-        EXPECT_TRUE(whole.startsWith(qs("Schützen")) || whole.startsWith(qs("frei = "))) << fromQs(whole);
         EXPECT_LE(cellWidthNeeded(list, list->model()->index(row, c)), list->columnWidth(c)) << fromQs(shown);
         const qsizetype cut = shown.indexOf(QChar(0x2026));
         if (cut < 0) {
@@ -237,25 +236,19 @@ TEST_F(MklBearbeitenTest, LongClubNamesFitTheListWithEveryTeamNumberInView) {
         EXPECT_TRUE(whole.startsWith(shown.left(cut)) && whole.endsWith(tail)) << fromQs(shown);
         EXPECT_TRUE(QRegularExpression(qs("^ [IVX]+( = frei)?$")).match(tail).hasMatch()) << fromQs(shown);
       }
-    for (QGroupBox* box : {dlg->GroupBoxHm, dlg->GroupBoxGm}) {
-      const QString title = box->title(), whole = box->toolTip().isEmpty() ? title : box->toolTip();
-      if (klasse < 2) EXPECT_TRUE(whole.startsWith(qs("Schützen"))) << fromQs(whole);
-      EXPECT_LE(box->fontMetrics().horizontalAdvance(title), box->width()) << fromQs(title);
-    }
+    for (QGroupBox* box : {dlg->GroupBoxHm, dlg->GroupBoxGm})
+      EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width()) << fromQs(box->title());
   };
   const int width = dlg->width();
   for (int w : {width, width + 300, width}) {
     dlg->resize(w, dlg->height());
     EXPECT_EQ(dlg->width(), w) << "the names hold the window wide";
-    {
-      SCOPED_TRACE(std::to_string(w) + " px, as the window was");
-      expectFit(2);
-    }
+    expectFit();  // as the window was
     for (int klasse : {2, 1, 0}) {
       SCOPED_TRACE(std::to_string(w) + " px, class " + std::to_string(klasse));
       chooseClass(klasse);
       dlg->selectRow(0);
-      expectFit(klasse);
+      expectFit();
       if (w == width && klasse == 0) EXPECT_NE(list->topLevelItem(0)->toolTip(0), QString()) << "names this long are cut";
     }
   }

@@ -32,15 +32,20 @@ QString elidedTeamName(const QFontMetrics& fm, const QString& team, int room) {
   return club + number;
 }
 
+int firstShare(int first, int second, int room) {
+  if (first + second <= room) return first;
+  int share = room / 2;
+  if (first < share) share = first;
+  else if (second < room - share) share = room - second;
+  return share;
+}
+
 QString elidedPairing(const QFontMetrics& fm, const QString& home, const QString& guest, int room) {
   const QString dash = QStringLiteral(" - ");
   const int left = room - fm.horizontalAdvance(dash);
   const int h = fm.horizontalAdvance(home), g = fm.horizontalAdvance(guest);
   if (h + g <= left) return home + dash + guest;
-  // A short name stays whole and leaves the rest to the other.
-  int homeRoom = left / 2;
-  if (h < homeRoom) homeRoom = h;
-  else if (g < left - homeRoom) homeRoom = left - g;
+  const int homeRoom = firstShare(h, g, left);
   return elidedTeamName(fm, home, homeRoom) + dash + elidedTeamName(fm, guest, left - homeRoom);
 }
 
@@ -66,13 +71,22 @@ void setElidedTeamName(QLabel* label, const QString& team, const QString& prefix
 }
 
 namespace {
+constexpr char kHint[] = "fieldHint";
+
 void showBeginning(QLineEdit* edit, const QString& text) {
   edit->setCursorPosition(0);
   const QMargins m = edit->textMargins();
   const bool fits = edit->fontMetrics().horizontalAdvance(text) + m.left() + m.right() + 8 <= edit->width();
-  edit->setToolTip(fits ? QString() : text);
+  const QString hint = edit->property(kHint).toString();
+  if (fits) edit->setToolTip(hint);
+  else edit->setToolTip(hint.isEmpty() ? text : text + QLatin1Char('\n') + hint);
 }
 }  // namespace
+
+void setFieldHint(QLineEdit* edit, const QString& hint) {
+  edit->setProperty(kHint, hint);
+  showBeginning(edit, edit->text());
+}
 
 void setElidedText(QLineEdit* edit, const QString& text) {
   edit->setText(text);

@@ -85,7 +85,6 @@ void TZikoErgEingabeDlg::ComboBoxDiszChange() {
   LoadPositions(gEinstellungen.AktDisznr);
   FillKlassenListe();
   LoadPaarung(Mklindex);
-  showFirstPairings();
   t.commit();
 }
 
@@ -96,7 +95,6 @@ void TZikoErgEingabeDlg::ComboBoxKlasseChange() {
   Mklindex = ComboBoxKlasse->currentIndex();
   Gegnerpaarindex = 0;
   LoadPaarung(Mklindex);
-  showFirstPairings();
   StorePositions(gEinstellungen.AktDisznr);
   t.commit();
 }
@@ -105,14 +103,19 @@ void TZikoErgEingabeDlg::ComboBoxWettkampfnrChange() {
   db::Transaction t(gDbHaupt);
   Kampfindex = ComboBoxWettkampfnr->currentIndex();
   LoadPaarung(Mklindex);
-  showFirstPairings();
   StorePositions(gEinstellungen.AktDisznr);
   t.commit();
 }
 
-// The list shows about four pairings: a new round or class starts with its first ones in
-// view, whatever pairing stays chosen further down.
-void TZikoErgEingabeDlg::showFirstPairings() { ListBoxPaarungen->scrollToTop(); }
+void TZikoErgEingabeDlg::showChosenPairing() {
+  QSignalBlocker block(ListBoxPaarungen);
+  if (!chosenPaarung()) {
+    ListBoxPaarungen->setCurrentRow(-1);
+    return;
+  }
+  ListBoxPaarungen->setCurrentRow(Gegnerpaarindex);
+  ListBoxPaarungen->scrollToItem(ListBoxPaarungen->item(Gegnerpaarindex));
+}
 
 void TZikoErgEingabeDlg::ListBoxPaarungenClick() {
   db::Transaction t(gDbHaupt);
@@ -231,10 +234,7 @@ void TZikoErgEingabeDlg::LoadPaarung(int klassenindex) {
     ListBoxPaarungen->clear();
     EditWettkampfdatum->clear();
   }
-  {
-    QSignalBlocker block(ListBoxPaarungen);
-    ListBoxPaarungen->setCurrentRow(chosenPaarung() ? Gegnerpaarindex : -1);
-  }
+  showChosenPairing();
   LayoutRows(SchuetzenGewertet);
   if (!LoadSchuetzenErg(Kampfindex)) LoadMschAufstellung(Kampfindex);
   LoadTeamResults();

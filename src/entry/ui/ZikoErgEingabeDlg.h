@@ -145,7 +145,8 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
 
   // A different choice in control asks about unsaved changes before change loads it.
   void choose(int index, int previous, QWidget* control, void (TZikoErgEingabeDlg::*change)());
-  void showFirstPairings();
+  // The chosen pairing highlighted and in view, wherever it stands in the list.
+  void showChosenPairing();
 
   // Entering a row points the picker at that side's club; leaving a counted ring field
   // completes the side's sum; the sum button adds it up at once.
@@ -172,6 +173,7 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   void setRowTexts(bool heim, const std::array<eingabe::RowTexts, Rows>& rows);
   eingabe::SideEntry sideEntry(bool heim, long vrnr, int mschnr);
 
+  int shift_ = 0;  // how far the teams stand below their place to make room for the pairings
   int ringLength_ = 3;
   int sumLength_ = 4;
   bool loading_ = false;

@@ -5,11 +5,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/globals.h"
 #include "platform/elide.h"
 #include "platform/fieldfilter.h"
 #include "platform/keydata.h"
+#include "platform/listlook.h"
 #include "platform/text.h"
 
 TZikoErgEingabeDlg* ZikoErgEingabeDlg = nullptr;
@@ -19,6 +21,9 @@ namespace {
 constexpr int kRowTop = 155;
 constexpr int kRowHeight = 19;
 constexpr int kGuestOffset = 328;  // guest columns stand this far right of the home ones
+constexpr int kPanelHeight = 110;  // the choices above the teams
+constexpr int kShownPairings = 6;
+constexpr int kClientHeight = 500;
 
 QLabel* label(QWidget* parent, const char* caption, int x, int y, int w = 100) {
   auto* l = new QLabel(qs(caption), parent);
@@ -42,6 +47,8 @@ TZikoErgEingabeDlg::TZikoErgEingabeDlg(QWidget* parent) : ZDialog(parent) {
   QWidget* client = createFrame();
   createChoices(client);
   for (bool heim : {true, false}) createSide(client, heim);
+  // Fifteen rows and the sum line below the headings, whatever the list took.
+  client->setFixedHeight(std::max(kClientHeight, kRowTop + shift_ + Rows * kRowHeight + 25 + 8));
   LayoutRows(SchuetzenGewertet);
   connectChoices();
   adjustSize();
@@ -69,7 +76,7 @@ void TZikoErgEingabeDlg::createMenu() {
 // The menu above, the status line below and between them the client area, of fixed size.
 QWidget* TZikoErgEingabeDlg::createFrame() {
   auto* client = new QWidget(this);
-  client->setFixedSize(666, 500);
+  client->setFixedSize(666, kClientHeight);
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->showMessage(qs("Zielkontor.exe - Ergebniseingabe"));
@@ -85,7 +92,7 @@ QWidget* TZikoErgEingabeDlg::createFrame() {
 
 void TZikoErgEingabeDlg::createChoices(QWidget* client) {
   Panel1 = new QWidget(client);
-  Panel1->setGeometry(0, 0, 666, 110);
+  Panel1->setGeometry(0, 0, 666, kPanelHeight);
   label(Panel1, "Disziplin", 8, 4);
   ComboBoxDisz = new QComboBox(Panel1);
   ComboBoxDisz->setGeometry(8, 20, 150, 22);
@@ -103,11 +110,21 @@ void TZikoErgEingabeDlg::createChoices(QWidget* client) {
   // The date line holds date, time and range: as wide as the choices above it.
   EditWettkampfdatum->setGeometry(8, 62, 396, 21);
   EditWettkampfdatum->setReadOnly(true);
+  setFieldHint(EditWettkampfdatum, qs("Termin des eingestellten Wettkampf-Durchgangs"));
   StaticText7 = new QLabel(Panel1);
   StaticText7->setGeometry(4, 88, 400, 18);
   ListBoxPaarungen = new QListWidget(Panel1);
-  ListBoxPaarungen->setGeometry(412, 4, 246, 102);
   ListBoxPaarungen->setToolTip(qs("Gegner der gewählten Klasse an gewählter Druchgangs-Nr."));
+  // A class of twelve teams has six pairings a round: all of them stand in the list at once,
+  // and the teams' headings and rows move down by what the list needs beyond the panel.
+  giveListLook(ListBoxPaarungen);
+  ListBoxPaarungen->addItem(qs("ÄÖÜ"));
+  const int line = ListBoxPaarungen->sizeHintForRow(0);
+  ListBoxPaarungen->clear();
+  const int height = kShownPairings * line + 2 * ListBoxPaarungen->frameWidth();
+  ListBoxPaarungen->setGeometry(412, 4, 246, height);
+  shift_ = std::max(0, 4 + height + 4 - kPanelHeight);
+  Panel1->setFixedHeight(kPanelHeight + shift_);
 }
 
 // A side's heading, its rows and its team sum with the button that adds it up.
@@ -115,17 +132,18 @@ void TZikoErgEingabeDlg::createSide(QWidget* client, bool heim) {
   const int dx = heim ? 0 : kGuestOffset;
   QFont bold = font();
   bold.setBold(true);
-  label(client, heim ? "Heim" : "Gast", 8 + dx, 114, 36);
+  const int y = shift_;
+  label(client, heim ? "Heim" : "Gast", 8 + dx, 114 + y, 36);
   auto* team = new QLabel(client);
-  team->setGeometry(44 + dx, 113, 283, 18);
+  team->setGeometry(44 + dx, 113 + y, 283, 18);
   team->setFont(bold);
   team->setAutoFillBackground(true);
   paintInfo(team, QPalette::Window);
   (heim ? LabelHeimmannschaft : LabelGastmannschaft) = team;
-  label(client, "Schützennr.", 8 + dx, 136, 76);
-  label(client, "Sts", 84 + dx, 136, 18)->setToolTip(qs("Stammschütze"));
-  label(client, " Name", 102 + dx, 136, 120);
-  label(client, "Ringe", 279 + dx, 136, 48);
+  label(client, "Schützennr.", 8 + dx, 136 + y, 76);
+  label(client, "Sts", 84 + dx, 136 + y, 18)->setToolTip(qs("Stammschütze"));
+  label(client, " Name", 102 + dx, 136 + y, 120);
+  label(client, "Ringe", 279 + dx, 136 + y, 48);
   for (int i = 0; i < Rows; ++i) createRow(client, heim, i);
   auto* button = new QPushButton(qs("Mannschaftsergebnis:"), client);
   button->setAutoDefault(false);
@@ -190,7 +208,7 @@ void TZikoErgEingabeDlg::LayoutRows(int n) {
   for (bool heim : {true, false}) {
     Side sd = side(heim);
     const int dx = heim ? 0 : kGuestOffset;
-    int y = kRowTop;
+    int y = kRowTop + shift_;
     for (int i = 0; i < Rows; ++i) {
       (*sd.pass)[i]->setGeometry(8 + dx, y, 72, kRowHeight);
       (*sd.checks)[i]->setGeometry(84 + dx, y + 2, 16, kRowHeight - 2);

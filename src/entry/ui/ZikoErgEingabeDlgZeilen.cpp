@@ -130,7 +130,13 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
     return true;
   }
   long passnr = eingabe::passNumber(typed);
-  if (passnr == checked) return true;  // nothing new to check
+  Side sd = side(heim);
+  if (passnr == checked) {
+    // Nothing new to check; but Enter took the focus on to the name, which takes no typing:
+    // the rings come next, as after any other number.
+    if (QApplication::focusWidget() == (*sd.name)[row]) (*sd.rings)[row]->setFocus();
+    return true;
+  }
 
   if (passnr > 0 && inAnotherRow(edit, passnr)) {
     msg::show("Passnr. " + typed + " bereits vorhanden!", "Info", msg::Ok, msg::Information);
@@ -138,7 +144,6 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
     return false;
   }
 
-  Side sd = side(heim);
   db::Table name = db::query(gDbHaupt, "SELECT Name, VrNr FROM Schuetzen WHERE Passnr=?;", {passnr});
   if (name.empty()) {
     msg::show("Schütze mit Nr. " + typed + "\n\rnicht vorhanden !", "Meldung", msg::Ok, msg::Error);

@@ -1,5 +1,6 @@
 #include "season/ui/MannschaftsWahlDlg.h"
 
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/db.h"
@@ -32,14 +33,34 @@ TMannschaftsWahlDlg::TMannschaftsWahlDlg(QWidget* parent, ReceiverRole role) : Z
   bold.setBold(true);
   Label1->setFont(bold);
 
-  connect(ComboBoxKlasse, &QComboBox::activated, this, [this] { ComboBoxKlasseChange(); });
+  connect(ComboBoxKlasse, &QComboBox::activated, this, [this] {
+    if (mayLeaveTeam()) {
+      ComboBoxKlasseChange();
+      return;
+    }
+    QSignalBlocker block(ComboBoxKlasse);
+    ComboBoxKlasse->setCurrentIndex(klasseShown_);
+  });
+  // A click on a club's name left the cursor in the name's column, and once the time of a
+  // double click was over the list scrolled sideways to it, the numbers out of sight: the
+  // cursor stays on the number, so that the list stays where the user left it.
+  connect(ListViewVereine->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (current.isValid() && current.column() != 0)
+              ListViewVereine->selectionModel()->setCurrentIndex(current.siblingAtColumn(0),
+                                                                 QItemSelectionModel::NoUpdate);
+          });
   connect(ListViewVereine, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* current) {
-            if (current) ListViewVereineChange();
+          [this](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+            if (!current || current == previous) return;
+            if (mayLeaveTeam()) ListViewVereineChange();
+            else restoreRow(ListViewVereine, previous);
           });
   connect(ListViewMannschaften, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* current) {
-            if (current) ListViewMannschaftenChange();
+          [this](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+            if (!current || current == previous) return;
+            if (mayLeaveTeam()) ListViewMannschaftenChange();
+            else restoreRow(ListViewMannschaften, previous);
           });
   bindKey(Qt::Key_F5, [this] { ButtonSchuetzenAnzeigenClick(); });
   registerPassnrReceiver(role, this);
@@ -65,7 +86,17 @@ void TMannschaftsWahlDlg::showTeamChoice() {
   ComboBoxKlasseChange();
 }
 
+void TMannschaftsWahlDlg::restoreRow(QTreeWidget* list, QTreeWidgetItem* previous) {
+  // Set back at once, the click itself would still select the row it hit.
+  QMetaObject::invokeMethod(this, [list, previous] {
+    if (list->indexOfTopLevelItem(previous) < 0) return;
+    QSignalBlocker block(list);
+    list->setCurrentItem(previous);
+  }, Qt::QueuedConnection);
+}
+
 void TMannschaftsWahlDlg::ComboBoxKlasseChange() {
+  klasseShown_ = ComboBoxKlasse->currentIndex();
   gIntdat.SchuetzenWahl[0] = 0;
   fillVereine();
   chooseRow(ListViewVereine, ListViewVereine->topLevelItem(0));

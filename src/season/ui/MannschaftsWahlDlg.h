@@ -41,6 +41,9 @@ class TMannschaftsWahlDlg : public ZDialog, public PassnrReceiver {
   virtual void teamChanged() = 0;
   // The selected club changed; LabelVname already names it.
   virtual void clubChanged(long /*vrnr*/) {}
+  // Asked before the user's choice of another class, club or team is shown: false keeps
+  // the choice as it stands.
+  virtual bool mayLeaveTeam() { return true; }
   void FormHide() override;
   // The list the picker must not cover where the screen has no room beside the window.
   virtual const QWidget* listBesidePicker() const { return nullptr; }
@@ -51,6 +54,9 @@ class TMannschaftsWahlDlg : public ZDialog, public PassnrReceiver {
  private:
   void fillVereine();
   void fillMannschaften();
+  // The row chosen before the refused one is chosen again once the click is over.
+  void restoreRow(QTreeWidget* list, QTreeWidgetItem* previous);
 
   std::vector<MschEintrag> Mannschaften;
+  int klasseShown_ = 0;  // the class box's line whose clubs are listed
 };

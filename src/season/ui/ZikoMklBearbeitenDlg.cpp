@@ -1,10 +1,13 @@
 #include "season/ui/ZikoMklBearbeitenDlg.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/db.h"
 #include "core/globals.h"
@@ -27,6 +30,13 @@ QPlainTextEdit* memo(QGroupBox* box) {
   auto* l = new QVBoxLayout(box);
   l->addWidget(m);
   return m;
+}
+
+// A team that meets nobody in the bout is marked after its name; its number stays in view.
+QString fitTeam(const QFontMetrics& fm, const QString& text, int room) {
+  const QString bye = QStringLiteral(" = frei");
+  if (!text.endsWith(bye)) return elidedTeamName(fm, text, room);
+  return elidedTeamName(fm, text.chopped(bye.size()), room - fm.horizontalAdvance(bye)) + bye;
 }
 
 std::string zsText(long club) {
@@ -65,8 +75,11 @@ TZikoMklBearbeitenDlg::TZikoMklBearbeitenDlg(QWidget* parent) : ZDialog(parent) 
   MemoZstextH = memo(GroupBoxHm);
   MemoZstextG = memo(GroupBoxGm);
   auto* clubs = new QHBoxLayout;
-  clubs->addWidget(GroupBoxHm);
-  clubs->addWidget(GroupBoxGm);
+  // The captions name clubs: cut to the boxes, they never hold the window wide.
+  for (QGroupBox* box : {GroupBoxHm, GroupBoxGm}) {
+    box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    clubs->addWidget(box);
+  }
 
   ButtonStandbelegungen = new QPushButton(qs("&Standbelegungen anzeigen"), this);
   ButtonUebernehmen = new QPushButton(qs("Übernehmen"), this);
@@ -150,10 +163,11 @@ void TZikoMklBearbeitenDlg::fillPairings() {
                                              gIntdat.MklBearbeitenKampf)) {
       auto [home, guest] = PaarungsSpalten(p);
       auto* item = new QTreeWidgetItem(ListView1);
-      item->setText(0, qs(home));
-      item->setText(1, qs(guest));
+      item->setData(0, Qt::UserRole, qs(home));
+      item->setData(1, Qt::UserRole, qs(guest));
       setKey(item, index++);
     }
+    fitPairingNames();
     ButtonKnrTauschen->setText(
         qs("Heim - Gast nur für Kampf Nr. " + fromQs(ComboBoxTermine->currentText()) + " vertauschen"));
     if (QTreeWidgetItem* item = ListView1->topLevelItem(row_)) {
@@ -164,19 +178,55 @@ void TZikoMklBearbeitenDlg::fillPairings() {
   showClubs();
 }
 
+void TZikoMklBearbeitenDlg::resizeEvent(QResizeEvent* e) {
+  ZDialog::resizeEvent(e);
+  fitPairingNames();
+  fitClubCaptions();
+}
+
+void TZikoMklBearbeitenDlg::fitPairingNames() {
+  const QFontMetrics fm = ListView1->fontMetrics();
+  auto whole = [](const QTreeWidgetItem* item, int column) { return item->data(column, Qt::UserRole).toString(); };
+  int home = 0, guest = 0;
+  for (int r = 0; r < ListView1->topLevelItemCount(); ++r) {
+    home = std::max(home, fm.horizontalAdvance(whole(ListView1->topLevelItem(r), 0)));
+    guest = std::max(guest, fm.horizontalAdvance(whole(ListView1->topLevelItem(r), 1)));
+  }
+  // The room counts the margins of one cell; the second column has its own.
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListView1) + 1) + 1;
+  const int room = listTextRoom(ListView1) - margins;
+  const int homeRoom = firstShare(home, guest, room);
+  for (int r = 0; r < ListView1->topLevelItemCount(); ++r) {
+    QTreeWidgetItem* item = ListView1->topLevelItem(r);
+    for (int c : {0, 1}) {
+      const QString name = whole(item, c);
+      const QString shown = fitTeam(fm, name, c == 0 ? homeRoom : room - homeRoom);
+      item->setText(c, shown);
+      item->setToolTip(c, shown == name ? QString() : name);
+    }
+  }
+}
+
+void TZikoMklBearbeitenDlg::fitClubCaptions() {
+  setElidedTitle(GroupBoxHm, heimVerein_);
+  setElidedTitle(GroupBoxGm, gastVerein_);
+}
+
 void TZikoMklBearbeitenDlg::showClubs() {
-  GroupBoxHm->setTitle(QString());
-  GroupBoxGm->setTitle(QString());
+  heimVerein_.clear();
+  gastVerein_.clear();
   MemoZstextH->clear();
   MemoZstextG->clear();
   std::vector<Begegnung> rows = PaarungenImKampf(gDbHaupt, gEinstellungen.AktDisznr,
                                                gIntdat.MklBearbeitenKlasse, gIntdat.MklBearbeitenKampf);
-  if (row_ < 0 || static_cast<size_t>(row_) >= rows.size()) return;
-  const Begegnung& p = rows[static_cast<size_t>(row_)];
-  setElidedTitle(GroupBoxHm, qs(VereinsName(gDbHaupt, p.heimVrnr)));
-  setElidedTitle(GroupBoxGm, qs(VereinsName(gDbHaupt, p.gastVrnr)));
-  MemoZstextH->setPlainText(qs(zsText(p.heimVrnr)));
-  MemoZstextG->setPlainText(qs(zsText(p.gastVrnr)));
+  if (row_ >= 0 && static_cast<size_t>(row_) < rows.size()) {
+    const Begegnung& p = rows[static_cast<size_t>(row_)];
+    heimVerein_ = qs(VereinsName(gDbHaupt, p.heimVrnr));
+    gastVerein_ = qs(VereinsName(gDbHaupt, p.gastVrnr));
+    MemoZstextH->setPlainText(qs(zsText(p.heimVrnr)));
+    MemoZstextG->setPlainText(qs(zsText(p.gastVrnr)));
+  }
+  fitClubCaptions();
 }
 
 void TZikoMklBearbeitenDlg::refreshView() {

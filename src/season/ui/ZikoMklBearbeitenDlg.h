@@ -44,14 +44,21 @@ class TZikoMklBearbeitenDlg : public ZDialog {
   QPushButton* ButtonAbbrechen;
   QPushButton* ButtonHilfe;
 
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
  private:
   void fillBouts();
+  // Both columns within the list's width: each team shortened in its club's name.
+  void fitPairingNames();
+  void fitClubCaptions();
   void fillPairings();
   void showClubs();
   void refreshView();
   void afterSwap();
 
   int row_ = 0;
+  QString heimVerein_, gastVerein_;  // the clubs the two captions name, whole
 };
 
 extern TZikoMklBearbeitenDlg* ZikoMklBearbeitenDlg;

@@ -80,14 +80,15 @@ void TZikoMklEinteilungDlg::arrangeControls(QGroupBox* vereine) {
 
   auto* teams = new QGridLayout(GroupBoxMsch);
   teams->addWidget(ListBoxMsch, 0, 0, 1, 3);
-  teams->addWidget(new QLabel(qs("Gewählte Mannschaft"), GroupBoxMsch), 1, 0);
-  teams->addWidget(Label2, 1, 1);
+  // The club's name takes the whole line below its caption and the team's number.
+  teams->addWidget(new QLabel(qs("Gewählte Mannschaft"), GroupBoxMsch), 1, 0, 1, 2);
   teams->addWidget(ComboBoxRmschnr, 1, 2);
-  teams->addWidget(ButtonMschNeu, 2, 0, 1, 3);
-  teams->addWidget(ButtonMschLoeschen, 3, 0, 1, 3);
-  teams->addWidget(new QLabel(qs("Markierte Mannschaft verschieben"), GroupBoxMsch), 4, 0);
-  teams->addWidget(BitBtnMschAuf, 4, 1);
-  teams->addWidget(BitBtnMschAb, 4, 2);
+  teams->addWidget(Label2, 2, 0, 1, 3);
+  teams->addWidget(ButtonMschNeu, 3, 0, 1, 3);
+  teams->addWidget(ButtonMschLoeschen, 4, 0, 1, 3);
+  teams->addWidget(new QLabel(qs("Markierte Mannschaft verschieben"), GroupBoxMsch), 5, 0);
+  teams->addWidget(BitBtnMschAuf, 5, 1);
+  teams->addWidget(BitBtnMschAb, 5, 2);
   teams->setRowStretch(0, 1);
   teams->setColumnStretch(1, 1);
 
@@ -113,7 +114,7 @@ void TZikoMklEinteilungDlg::arrangeControls(QGroupBox* vereine) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addLayout(buttons);
-  resize(860, 480);
+  resize(860, 510);  // twelve teams in view
 }
 
 void TZikoMklEinteilungDlg::connectHandlers() {
@@ -187,7 +188,7 @@ void TZikoMklEinteilungDlg::showClass() {
   if (mklnr_ < 0) {
     EditMkl->clear();
     setClassCaptions("");
-    Label2->clear();
+    showClubName(QString());
     updateEnabled();
     return;
   }
@@ -225,7 +226,7 @@ void TZikoMklEinteilungDlg::showClass() {
 void TZikoMklEinteilungDlg::showTeam() {
   const int p = ListBoxMsch->currentRow();
   if (p < 0 || p >= static_cast<int>(teams_.size())) {
-    Label2->clear();
+    showClubName(QString());
     return;
   }
   const Team& team = teams_[p];
@@ -239,7 +240,19 @@ void TZikoMklEinteilungDlg::showTeam() {
     int index = comboIndexOfKey(ComboBoxRmschnr, team.rmschnr);
     if (index >= 0) ComboBoxRmschnr->setCurrentIndex(index);
   }
-  setElidedText(Label2, qs(VereinsName(gDbHaupt, team.vrnr)));
+  showClubName(qs(VereinsName(gDbHaupt, team.vrnr)));
+}
+
+void TZikoMklEinteilungDlg::showClubName(const QString& name) {
+  clubName_ = name;
+  setElidedText(Label2, name);
+}
+
+void TZikoMklEinteilungDlg::resizeEvent(QResizeEvent* e) {
+  ZDialog::resizeEvent(e);
+  // Each line is cut anew from its whole name, which its tooltip holds.
+  for (int i = 0; i < ListBoxMsch->count(); ++i) setElidedTeamLine(ListBoxMsch->item(i), ListBoxMsch->item(i)->toolTip());
+  setElidedText(Label2, clubName_);
 }
 
 void TZikoMklEinteilungDlg::writeBackTeams() {
@@ -302,7 +315,7 @@ void TZikoMklEinteilungDlg::ButtonMklNeuClick() {
     ListBoxMkl->setCurrentRow(-1);
     ListBoxMsch->clear();
   }
-  Label2->clear();
+  showClubName(QString());
   const std::string name = "Klasse " + str(nextClassNumber(disziplin()));
   EditMkl->setText(qs(name));
   setClassCaptions(name);
@@ -387,7 +400,7 @@ void TZikoMklEinteilungDlg::ListBoxVereineClick() {
   db::exec(gDbHaupt,
            "UPDATE Msch_in_klassen SET Vrnr=?, Rmschnr=? WHERE Mklnr=? AND Pos_in_mklnr=? AND Disznr=?;",
            {club, team, mklnr_, p + 1, disziplin()});
-  setElidedText(Label2, qs(VereinsName(gDbHaupt, club)));
+  showClubName(qs(VereinsName(gDbHaupt, club)));
 }
 
 void TZikoMklEinteilungDlg::ComboBoxRmschnrChange() {

@@ -63,6 +63,9 @@ class TZikoMklEinteilungDlg : public ZDialog {
   long shownClass() const { return mklnr_; }
   const std::vector<Team>& teamList() const { return teams_; }
 
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
  private:
   QGroupBox* createControls();
   void arrangeControls(QGroupBox* vereine);
@@ -76,10 +79,12 @@ class TZikoMklEinteilungDlg : public ZDialog {
   void setClassCaptions(const std::string& name);
   bool canDeleteClass() const;
   void updateEnabled();
+  void showClubName(const QString& name);
 
   bool newClass_ = false;
   long mklnr_ = -1;
   std::vector<Team> teams_;
+  QString clubName_;  // the chosen team's club, whole
 };
 
 extern TZikoMklEinteilungDlg* ZikoMklEinteilungDlg;

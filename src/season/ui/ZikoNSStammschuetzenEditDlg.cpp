@@ -53,8 +53,7 @@ TZikoNSStammschuetzenEditDlg::TZikoNSStammschuetzenEditDlg(QWidget* parent)
   connect(ButtonLoeschen, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonLoeschenClick);
   connect(ButtonHilfe, &QPushButton::clicked, this, &TZikoNSStammschuetzenEditDlg::ButtonHilfeClick);
   connect(ButtonEnde, &QPushButton::clicked, this, [this] {
-    askToSavePicks();
-    closeWith(mrOk);
+    if (askToSavePicks()) closeWith(mrOk);
   });
   bindKey(Qt::Key_F2, [this] { ButtonSpeichernClick(); });
   bindKey(Qt::Key_F7, [this] { ButtonLoeschenClick(); });
@@ -100,19 +99,19 @@ void TZikoNSStammschuetzenEditDlg::UebernehmeSchuetze(long passnr) {
   ListViewMsSs->setFocus();
 }
 
-bool TZikoNSStammschuetzenEditDlg::canClose() {
-  askToSavePicks();
-  return true;
-}
+bool TZikoNSStammschuetzenEditDlg::canClose() { return askToSavePicks(); }
 
-void TZikoNSStammschuetzenEditDlg::askToSavePicks() {
-  if (!unsaved_ || !shownTeam_) return;
+bool TZikoNSStammschuetzenEditDlg::askToSavePicks() {
+  if (!unsaved_ || !shownTeam_) return true;
   unsaved_ = false;
   const std::string team = MannschaftsName(shownTeam_->Vrnr, shownTeam_->Rmschnr);
   if (msg::show("Die gewählten Stammschützen der Mannschaft " + team +
                     " sind noch nicht gespeichert.\n\rJetzt speichern?",
-                "Frage", msg::YesNo, msg::Question) == msg::IdYes)
-    store(*shownTeam_);
+                "Frage", msg::YesNo, msg::Question) != msg::IdYes)
+    return true;
+  if (store(*shownTeam_)) return true;
+  unsaved_ = true;
+  return false;
 }
 
 bool TZikoNSStammschuetzenEditDlg::store(const MschEintrag& team) {

@@ -28,13 +28,15 @@ class TZikoNSStammschuetzenEditDlg : public TMannschaftsWahlDlg {
  protected:
   void teamChanged() override;
   bool canClose() override;
+  bool mayLeaveTeam() override { return askToSavePicks(); }
   const QWidget* listBesidePicker() const override { return ListViewMsSs; }
 
  private:
   void updateButtons();
   // Picked shooters not saved yet are saved or dropped, as the user answers, before the
-  // list shows another team or the window closes.
-  void askToSavePicks();
+  // list shows another team or the window closes. False when the save failed: the window
+  // keeps its team and the picks, so that the save can be tried again.
+  bool askToSavePicks();
   bool store(const MschEintrag& team);
 
   std::optional<MschEintrag> shownTeam_;  // the team whose shooters the list holds

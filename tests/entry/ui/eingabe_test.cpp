@@ -72,6 +72,7 @@ TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
   ASSERT_EQ(mask->ListBoxPaarungen->count(), 2) << "a team without opponent gets no line";
   EXPECT_EQ(mask->ListBoxPaarungen->item(0)->text(), qs("Verein 1 I - Tell I"));
   EXPECT_EQ(txt(mask->EditWettkampfdatum), "12.10.2026");
+  EXPECT_EQ(mask->EditWettkampfdatum->toolTip(), qs("Termin des eingestellten Wettkampf-Durchgangs"));
   EXPECT_EQ(gIntdat.SchuetzenWahl[0], 1);
   EXPECT_EQ(gIntdat.SchuetzenWahl[1], 2);
 
@@ -98,6 +99,9 @@ TEST_F(Eingabe, TypingAMatchAndSavingWithF2) {
   EXPECT_EQ(num("SELECT Minuspunkte FROM Mscherg WHERE Vrnr=2;"), 2);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Mschaufstlg WHERE Kampfnr=1;"), 7);
   EXPECT_EQ(num("SELECT COUNT(*) FROM Schuetzen WHERE AktivFlag=1;"), 7);
+  // The same number typed again: Enter leads on to its rings all the same.
+  enter(true, 0, "101", nullptr);
+  EXPECT_EQ(QApplication::focusWidget(), rings(true, 0));
 
   // Shown again, the match comes back as saved.
   mask->hide();

@@ -1,5 +1,5 @@
 // The pairings of the entry mask as a user sees them: both teams' numbers in view however
-// long the club's name, and a new round opening with its first pairings in sight.
+// long the club's name, and the chosen pairing in sight whatever changed.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +7,9 @@
 #include <QTest>
 
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "entry/ui/ZikoErgEingabeDlg.h"
+#include "platform/keydata.h"
 #include "platform/listlook.h"
 #include "platform/text.h"
 #include "support/combos.h"
@@ -72,17 +74,48 @@ TEST_F(Paarungsliste, ALongClubsTeamsIIAndIKeepTheirNumbersInTheListAndTheCaptio
   }
 }
 
-TEST_F(Paarungsliste, AfterTheLastPairingOfARoundTheNextRoundShowsItsFirstPairings) {
-  ASSERT_EQ(list()->count(), 6);
-  list()->scrollToBottom();
-  QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(5)).center());
-  ASSERT_EQ(mask->Gegnerpaarindex, 5);
-  ASSERT_FALSE(inView(0));
+// A class of sixteen teams has more pairings than the list shows: whatever the change, the
+// chosen pairing is the one highlighted and in view, and the captions name its teams.
+TEST_F(Paarungsliste, TheChosenPairingStandsHighlightedInViewAfterEveryChange) {
+  for (int k = 1; k <= 8; ++k)
+    for (auto [disz, klasse] : {std::pair{0, 2}, std::pair{1, 3}})
+      for (int round = 1; round <= 2; ++round)
+        exec("INSERT INTO Gegner (Disznr, Mklnr, Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr) "
+             "VALUES (?, ?, ?, ?, ?, ?, ?);",
+             {disz, klasse, round, 2 + k % 5, k, 2 + (k + 1) % 5, k + round});
+  exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr, SchuetzenproMannschaftUnsort, "
+       "SchuetzenproMannschaftSort, Sortflag, MaxSchuetzenproMannschaft) VALUES "
+       "(2, 'Kreisliga', 2, 0, 3, 3, 0, 4), (3, 'Gauliga LP', 2, 1, 3, 3, 0, 4);");
+  exec("UPDATE Disznamen SET Kampfindex=0, Mklindex=0, Gegnerpaarindex=7 WHERE Nr=1;");
+  mask->hide();
+  openMask();
+  for (int r = 0; r < 6; ++r) EXPECT_TRUE(inView(r)) << "a class of twelve teams not whole, line " << r + 1;
 
+  auto expectChosen = [&](int row, const char* after) {
+    SCOPED_TRACE(after);
+    ASSERT_EQ(mask->Gegnerpaarindex, row);
+    ASSERT_LT(row, list()->count());
+    EXPECT_EQ(list()->currentRow(), row);
+    EXPECT_TRUE(list()->item(row)->isSelected());
+    EXPECT_TRUE(inView(row)) << "chosen line " << row + 1 << " out of view";
+    const eingabe::Gegnerzeile& p = mask->Paarungen[static_cast<size_t>(row)];
+    EXPECT_EQ(mask->LabelHeimmannschaft->toolTip().isEmpty() ? mask->LabelHeimmannschaft->text().mid(1)
+                                                             : mask->LabelHeimmannschaft->toolTip(),
+              qs(MannschaftsName(p.Heimvrnr, p.Heimmschnr)));
+  };
+  waehle(mask->ComboBoxKlasse, 1);
+  expectChosen(0, "class change");
+  list()->scrollToBottom();
+  QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(7)).center());
+  expectChosen(7, "click");
   waehle(mask->ComboBoxWettkampfnr, 1);
-  ASSERT_TRUE(list()->item(1)->text().endsWith(qs(" IV"))) << "round 2 not loaded";
-  EXPECT_TRUE(inView(0)) << "the first pairings of the new round are out of sight";
-  EXPECT_EQ(list()->currentRow(), 5) << "the chosen position stays across rounds";
+  expectChosen(7, "round change");
+  list()->scrollToTop();
+  waehle(mask->ComboBoxKlasse, 0);
+  expectChosen(0, "class change back");
+  ASSERT_EQ(comboKey(mask->ComboBoxDisz, 1), 1);
+  waehle(mask->ComboBoxDisz, 1);
+  expectChosen(7, "discipline change");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // cut to the page's last one, the final-ranking notice and the remembered minimums.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -51,6 +52,29 @@ TEST_F(Einzelausgabe, MinimumsAreSavedOnADisciplineChangeAndOnClosing) {
   dlg->hide();
   EXPECT_EQ(minima(1, "SortEErgMinRinge"), 350);
   EXPECT_EQ(minima(1, "SortEErgMinAnzErg"), 1);
+}
+
+// The least number of results matters for averages only: its caption and its box are
+// offered together, on the individual results with averages and on the class results.
+TEST_F(Einzelausgabe, TheMinimumCountAndItsBoxAreOfferedTogether) {
+  dlg->show();
+  auto offered = [](const QWidget* w) { return w->isVisible() && w->isEnabled(); };
+  seite(2);
+  for (int item : {1, 0, 2}) {
+    dlg->RadioGroup2Items[static_cast<size_t>(item)]->click();
+    EXPECT_EQ(offered(dlg->LabelMinErgAnz), item >= 1) << item;
+    EXPECT_EQ(offered(dlg->ComboBoxMinErgAnz), item >= 1) << item;
+  }
+  seite(3);
+  QLabel* caption = nullptr;
+  for (QLabel* l : dlg->GroupBoxEingrenzungKl->findChildren<QLabel*>())
+    if (l->text() == qs("Mindest-Anzahl Ergebnisse:")) caption = l;
+  ASSERT_NE(caption, nullptr);
+  for (int item : {1, 0, 3, 2}) {
+    dlg->RadioGroupKlergSortartItems[static_cast<size_t>(item)]->click();
+    EXPECT_EQ(offered(caption), item == 1) << item;
+    EXPECT_EQ(offered(dlg->ComboBoxMinErgAnzKl), item == 1) << item;
+  }
 }
 
 TEST_F(Einzelausgabe, ClassesAreTakenByTheirNumber) {

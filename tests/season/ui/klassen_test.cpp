@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QApplication>
 #include <QSignalBlocker>
 #include <QTest>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "core/db.h"
 #include "core/globals.h"
 #include "platform/keydata.h"
+#include "platform/listlook.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/ui/ZikoMklEinteilungDlg.h"
@@ -241,6 +243,9 @@ TEST_F(KlassenDialog, DeletingTheLastClass) {
   db::exec(gDbHaupt, "INSERT INTO Mscherg (Mklnr, Vrnr, Rmschnr, Disznr, Ergnr) VALUES (2, 3, 1, 0, 1);");
   db::exec(gDbHaupt, "INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr) VALUES (0, 4, 2, 1, 1);");
   db::exec(gDbHaupt, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (2, 1, 'x', 0);");
+  db::exec(gDbHaupt, "INSERT INTO Gegner (Disznr, Mklnr, Kampfnr, Heimvrnr, Heimmschnr, Gastvrnr, Gastmschnr) "
+                     "VALUES (0, 2, 1, 3, 1, 4, 1);");
+  const std::string before = snapshot();
   dlg->show();
   EXPECT_FALSE(dlg->ButtonMklLoeschen->isEnabled()) << "only the last class can be deleted";
   chooseClass(2);
@@ -263,7 +268,8 @@ TEST_F(KlassenDialog, DeletingTheLastClass) {
   EXPECT_EQ(dlg->shownClass(), 1);
   for (const char* sql : {"SELECT COUNT(*) FROM Schuetzenerg WHERE Mschklnr=2;", "SELECT COUNT(*) FROM Mscherg;",
                           "SELECT COUNT(*) FROM Mschaufstlg;", "SELECT COUNT(*) FROM Termine;",
-                          "SELECT COUNT(*) FROM Msch_in_klassen WHERE Mklnr=2;"})
+                          "SELECT COUNT(*) FROM Msch_in_klassen WHERE Mklnr=2;",
+                          "SELECT COUNT(*) FROM Gegner WHERE Mklnr=2;"})
     EXPECT_EQ(count(sql), 0) << sql;
 
   // The only class left stays; the next new class takes the number of the deleted one.
@@ -275,6 +281,36 @@ TEST_F(KlassenDialog, DeletingTheLastClass) {
   EXPECT_EQ(classes(), (std::vector<std::string>{"1 A 2"}));
   dlg->ButtonMklNeuClick();
   EXPECT_EQ(fromQs(dlg->EditMkl->text()), "Klasse 2");
+  // Closed without confirming, the class comes back whole, pairings and results with it.
+  dlg->close();
+  EXPECT_EQ(snapshot(), before);
+}
+
+// A club of 45 characters with teams I, II and III: the chosen team's club is shown whole,
+// and the team lines are cut anew, numbers kept, as the window widens and narrows again.
+TEST_F(KlassenDialog, LongNamesFollowTheWindowsWidth) {
+  const QString lang = qs("Schützengesellschaft Hubertus Großkarolinenfe");
+  db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=2;", {fromQs(lang)});
+  addClass(1, "A", {2, 2, 2});
+  db::exec(gDbHaupt, "UPDATE Msch_in_klassen SET Rmschnr=Pos_in_mklnr;");
+  dlg->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+  const int width = dlg->width();
+  for (int w : {width, width + 300, width}) {
+    SCOPED_TRACE(w);
+    dlg->resize(w, dlg->height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dlg->Label2->text(), lang) << "the chosen team's club is cut";
+    for (int row = 0; row < 3; ++row) {
+      QListWidgetItem* item = dlg->ListBoxMsch->item(row);
+      const QString number = qs(row == 0 ? " I" : row == 1 ? " II" : " III");
+      EXPECT_EQ(item->toolTip(), lang + number);
+      EXPECT_TRUE(item->text().endsWith(number)) << fromQs(item->text());
+      if (w > width) EXPECT_EQ(item->text(), item->toolTip()) << "cut though the window has room";
+      EXPECT_LE(cellWidthNeeded(dlg->ListBoxMsch, dlg->ListBoxMsch->model()->index(row, 0)),
+                dlg->ListBoxMsch->viewport()->width()) << fromQs(item->text());
+    }
+  }
 }
 
 TEST_F(KlassenDialog, EveryWayOfLeavingButConfirmationKeepsTheDatabase) {

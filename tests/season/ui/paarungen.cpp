@@ -2,12 +2,16 @@
 // mirror bout, the bouts offered, the occupancy texts and marks, and the transaction.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 #include <vector>
 
 #include "core/db.h"
 #include "core/globals.h"
 #include "platform/keydata.h"
+#include "platform/listlook.h"
 #include "platform/text.h"
 #include "season/gegner.h"
 #include "season/ui/ZikoMklBearbeitenDlg.h"
@@ -201,6 +205,53 @@ TEST_F(MklBearbeitenTest, ByesShowFreiAndSwapLikeAnyPairing) {
   dlg->selectRow(1);
   dlg->ButtonKnrTauschenClick();
   EXPECT_EQ(bout(3, 1), (std::vector<std::string>{"2-0", "0-4"}));
+}
+
+// Clubs of 45 characters with teams I, II and III and a bye, at the window's size, wider
+// and back: both columns within the list, no team's number cut, whole names as tooltips.
+TEST_F(MklBearbeitenTest, LongClubNamesFitTheListWithEveryTeamNumberInView) {
+  for (int club = 1; club <= 4; ++club)
+    exec("UPDATE Vereine_gau SET Name=? WHERE Nummer=?;",
+         {"Schützengesellschaft Hubertus Großkarolinenf" + std::string(1, static_cast<char>('A' + club)), club});
+  addPairing(2, {1, 2, 3, 4, 3});
+  dlg->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+  QTreeWidget* list = dlg->ListView1;
+  auto expectFit = [&] {
+    QCoreApplication::processEvents();
+    EXPECT_LE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+      for (int c : {0, 1}) {
+        QTreeWidgetItem* item = list->topLevelItem(row);
+        const QString shown = item->text(c), whole = item->toolTip(c).isEmpty() ? shown : item->toolTip(c);
+        if (whole.isEmpty()) continue;  // the bye's side
+        EXPECT_LE(cellWidthNeeded(list, list->model()->index(row, c)), list->columnWidth(c)) << fromQs(shown);
+        const qsizetype cut = shown.indexOf(QChar(0x2026));
+        if (cut < 0) {
+          EXPECT_EQ(shown, whole);
+          continue;
+        }
+        // Cut in the club's name only: what follows the "…" is the team's number.
+        const QString tail = shown.mid(cut + 1);
+        EXPECT_TRUE(whole.startsWith(shown.left(cut)) && whole.endsWith(tail)) << fromQs(shown);
+        EXPECT_TRUE(QRegularExpression(qs("^ [IVX]+( = frei)?$")).match(tail).hasMatch()) << fromQs(shown);
+      }
+    for (QGroupBox* box : {dlg->GroupBoxHm, dlg->GroupBoxGm})
+      EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width()) << fromQs(box->title());
+  };
+  const int width = dlg->width();
+  for (int w : {width, width + 300, width}) {
+    dlg->resize(w, dlg->height());
+    EXPECT_EQ(dlg->width(), w) << "the names hold the window wide";
+    expectFit();  // as the window was
+    for (int klasse : {2, 1, 0}) {
+      SCOPED_TRACE(std::to_string(w) + " px, class " + std::to_string(klasse));
+      chooseClass(klasse);
+      dlg->selectRow(0);
+      expectFit();
+      if (w == width && klasse == 0) EXPECT_NE(list->topLevelItem(0)->toolTip(0), QString()) << "names this long are cut";
+    }
+  }
 }
 
 TEST_F(MklBearbeitenTest, RangeOccupancyListsHomeClassesOfBothBoutsAndMarksThePairing) {

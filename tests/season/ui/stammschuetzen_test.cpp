@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 
 #include "core/db.h"
 #include "core/globals.h"
@@ -15,6 +17,8 @@
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "season/ui/ZikoNSStammschuetzenEditDlg.h"
+#include "platform/keydata.h"
+#include "support/combos.h"
 #include "support/listrows.h"
 #include "support/testenv.h"
 
@@ -196,6 +200,52 @@ TEST_F(Stammschuetzen, UnsavedPicksAskBeforeAnotherClubOrClosing) {
   EXPECT_EQ(regulars(), "0 203 ;1 201 ;");
 }
 
+TEST_F(Stammschuetzen, AFailedSaveAfterJaKeepsTheWindowTheTeamAndThePicks) {
+  exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (3, 'Wald');");
+  exec("INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1, 2, 0, 3, 2);");
+  exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON Mschaufstlg BEGIN SELECT RAISE(ABORT, 'locked'); END;");
+  dlg->ComboBoxKlasseChange();
+  clickRow(dlg->ListViewVereine, 0);
+  pick({203});
+  const int klasse = dlg->ComboBoxKlasse->currentIndex();
+  const std::vector<std::pair<const char*, std::function<void()>>> leaving = {
+      {"another club", [&] { clickRow(dlg->ListViewVereine, 1); }},
+      {"another class", [&] { waehle(dlg->ComboBoxKlasse, klasse == 0 ? 1 : 0); }},
+      {"ESC", [&] { QTest::keyClick(dlg->ListViewMsSs, Qt::Key_Escape); }},
+      {"Beenden", [&] { QTest::mouseClick(dlg->ButtonEnde, Qt::LeftButton); }}};
+  for (const auto& [way, leave] : leaving) {
+    SCOPED_TRACE(way);
+    msg::ScriptedMessages boxes;
+    boxes.answer(msg::IdYes);
+    leave();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(boxes.contains("locked"));
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->ComboBoxKlasse->currentIndex(), klasse);
+    EXPECT_EQ(currentKey(dlg->ListViewVereine), 2);
+    EXPECT_EQ(fromQs(dlg->Label1->text()), "Tell I");
+    EXPECT_EQ(listed(), "203;");
+  }
+  exec("DROP TRIGGER refuse;");
+  dlg->pressKey(Qt::Key_F2);
+  EXPECT_EQ(regulars(), "0 203 ;");
+}
+
+// A click on a long club name, then a pick: the list scrolled sideways to that name once
+// the time of a double click was over, and the numbers went out of sight.
+TEST_F(Stammschuetzen, TheClubListKeepsItsNumbersInSightAfterAPick) {
+  exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (423001, 'Schützengesellschaft Hubertus Großkarolinenfe');");
+  exec("INSERT INTO Msch_in_klassen (Mklnr, Pos_in_mklnr, Disznr, Vrnr, Rmschnr) VALUES (1, 2, 0, 423001, 1);");
+  dlg->ComboBoxKlasseChange();
+  QTreeWidget* clubs = dlg->ListViewVereine;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return clubs->horizontalScrollBar()->maximum() > 0; }));
+  QTest::mouseClick(clubs->viewport(), Qt::LeftButton, {}, QPoint(clubs->columnWidth(0) + 40, rowCentre(clubs, 1).y()));
+  ASSERT_EQ(currentKey(clubs), 423001);
+  pick({201});
+  QTest::qWait(QApplication::doubleClickInterval() + 100);
+  EXPECT_EQ(clubs->horizontalScrollBar()->value(), 0);
+}
+
 TEST_F(Stammschuetzen, ThePickerStandsBesideTheWindowBothOnTheScreen) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isVisible(); }));
   picker->hide();
@@ -209,6 +259,20 @@ TEST_F(Stammschuetzen, ThePickerStandsBesideTheWindowBothOnTheScreen) {
   EXPECT_TRUE(area.contains(window)) << window.x() << "," << window.y();
   EXPECT_TRUE(area.contains(beside)) << beside.x() << "," << beside.y();
   EXPECT_FALSE(window.intersects(beside)) << window.x() << "+" << window.width() << " reaches " << beside.x();
+}
+
+TEST_F(Stammschuetzen, OnAScreenTooNarrowForBothThePickerLeavesTheListUncovered) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isVisible(); }));
+  picker->hide();
+  const QRect area = dlg->screen()->availableGeometry();
+  dlg->resize(area.width() - picker->width() / 2, dlg->height());
+  dlg->move(area.topLeft());
+  QTest::keyClick(dlg->ListViewMsSs, Qt::Key_F5);
+  ASSERT_TRUE(picker->isVisible());
+  const QRect list(dlg->ListViewMsSs->mapToGlobal(QPoint(0, 0)), dlg->ListViewMsSs->size());
+  EXPECT_TRUE(area.contains(dlg->frameGeometry()));
+  EXPECT_TRUE(area.contains(picker->frameGeometry()));
+  EXPECT_FALSE(picker->frameGeometry().intersects(list)) << picker->x() << " covers the list at " << list.x();
 }
 
 }  // namespace

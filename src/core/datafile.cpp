@@ -221,8 +221,7 @@ bool installDatabasePart(QFile& in, const fs::path& target, sqlite3*& conn, bool
   }
   const ReplaceLock lock(file);
   if (lock.heldElsewhere()) {
-    setError(error, qs("Die Datenbank\n") + qtPath(target) +
-                        qs("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert."));
+    setError(error, db::heldElsewhereNotice(target));
     return false;
   }
 

@@ -176,6 +176,11 @@ bool heldElsewhere(sqlite3* db) {
   return code == SQLITE_BUSY || code == SQLITE_LOCKED;
 }
 
+QString heldElsewhereNotice(const std::filesystem::path& database) {
+  return qs("Die Datenbank\n") + qtPath(database) +
+         qs("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
+}
+
 std::string failureReason(sqlite3* db) {
   if (heldElsewhere(db)) return kHeldElsewhere;
   const int code = sqlite3_errcode(db) & 0xFF;

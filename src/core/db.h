@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <string>
 #include <variant>
+
+class QString;
 #include <vector>
 
 #include "platform/transaction.h"
@@ -65,6 +67,9 @@ sqlite3* open(const std::filesystem::path& path);  // nullptr on failure
 // Whether the connection's last failure was a lock that another connection or program holds.
 bool heldElsewhere(sqlite3* db);
 inline constexpr const char* kHeldElsewhere = "die Datenbank wird von einem anderen Programm benutzt";
+// "Die Datenbank <path> wird von einem anderen Programm benutzt. Es wurde nichts geändert.",
+// the path as the file system spells it: the notice of work refused for a held database.
+QString heldElsewhereNotice(const std::filesystem::path& database);
 // The reason of the connection's last failure in the program's words: a held database, a
 // full disk or the system's reason where there is one, else the database's message.
 std::string failureReason(sqlite3* db);

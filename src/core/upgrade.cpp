@@ -78,11 +78,10 @@ bool rebuilt(sqlite3* conn, const std::function<bool()>& probe) {
     if (probe() && t.commit()) return true;
     reason = quiet.failed() ? quiet.reason() : db::failureReason(conn);
   }
-  const QString file = qtPath(sqlite3_db_filename(conn, "main"));
+  const std::filesystem::path database = sqlite3_db_filename(conn, "main");
+  const QString file = qtPath(database);
   if (reason == db::kHeldElsewhere)
-    msg::show(qs("Die Datenbank\n") + file +
-                  qs("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert."),
-              "Fehler", msg::Ok, msg::Error);
+    msg::show(db::heldElsewhereNotice(database), "Fehler", msg::Ok, msg::Error);
   else
     msg::show(qs("Die Tabellen der Datenbank\n") + file + qs("\nkonnten nicht umgestellt werden:\n" + reason +
                                                           "\nEs wurde nichts ge\xE4ndert."),

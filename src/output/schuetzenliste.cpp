@@ -81,11 +81,11 @@ void printClub(PrintCanvas& canvas, const Layout& page, long vrnr, int aktivOnly
   int y = printHead(canvas, l, clubName);
   const int widths[4] = {l.width(0), l.width(1), l.width(2), l.width(3)};
   // Where a shooter's row runs over more than one line, the rows stand half a line apart.
-  int gap = 0;
-  for (size_t r = 0; r < shooters.size(); ++r)
-    if (MeisteZeilen(canvas, shooters.rows[r], widths) > 1) gap = l.line / 2;
+  std::vector<int> lines(shooters.size());
+  for (size_t r = 0; r < shooters.size(); ++r) lines[r] = MeisteZeilen(canvas, shooters.rows[r], widths);
+  const int gap = std::any_of(lines.begin(), lines.end(), [](int n) { return n > 1; }) ? l.line / 2 : 0;
   for (size_t r = 0; r < shooters.size(); ++r) {
-    const int n = MeisteZeilen(canvas, shooters.rows[r], widths);
+    const int n = lines[r];
     if (y + (r > 0 ? gap : 0) + n * l.line > l.bottom) {
       canvas.newPage();
       y = printHead(canvas, l, clubName);

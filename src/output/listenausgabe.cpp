@@ -157,7 +157,7 @@ class ListenDruck {
     // A landscape page is low: its line must still hold a row of 10-point text.
     c.setFont(PrintFont{"Times New Roman", 10});
     l_.Zeile = std::max(h / 70, c.textHeight("Ag"));
-    luecke_ = std::max(l_.Einheit, c.textWidth("  "));
+    luecke_ = c.textWidth("  ");
     l_.Links = 8 * l_.Einheit;
     l_.Rechts = w - 3 * l_.Einheit;
     l_.Oben = 3 * l_.Zeile;
@@ -227,24 +227,31 @@ class ListenDruck {
     if (y_ + summe > l_.Unten && tabellenStart_ + summe <= l_.Unten) neueSeite();
   }
 
-  // The gap above each row. Where a row of a block runs over more than one line, the entries
-  // of that block stand half a line apart, so that a further line does not read as the next
-  // entry; an empty row then stands for a whole line, so that blocks still stand out more.
+  // The gap above each row. An entry (a row with the rows that go on with it) that runs over
+  // more than one line stands half a line apart from the entries beside it, so that a further
+  // line does not read as the next entry; entries that fit in a line stay close. An empty row
+  // stands for half a line, or a whole one beside a block whose entries stand apart, so that
+  // a block stands out more than an entry.
   std::vector<int> abstaende(const std::vector<ListenZeile>& z, const std::vector<int>& h) const {
-    std::vector<int> vor(z.size(), 0), imBlock(z.size(), 0);
+    const int halbe = l_.Zeile / 2;
+    std::vector<int> vor(z.size(), 0);
+    std::vector<bool> mehrzeilig(z.size(), false);
     for (size_t a = 0; a < z.size();) {
-      size_t e = a;
-      bool mehrzeilig = false;
-      for (; e < z.size() && !z[e].leer(); ++e) mehrzeilig = mehrzeilig || h[e] > l_.Zeile;
-      for (size_t i = a; i < e; ++i) {
-        imBlock[i] = mehrzeilig ? l_.Zeile / 2 : 0;
-        if (i > a && !z[i].Folgezeile) vor[i] = imBlock[i];
-      }
-      a = std::max(e, a + 1);
+      size_t e = a + 1;
+      while (e < z.size() && !z[e].leer() && z[e].Folgezeile) ++e;
+      bool m = false;
+      for (size_t i = a; i < e; ++i) m = m || h[i] > l_.Zeile;
+      for (size_t i = a; i < e; ++i) mehrzeilig[i] = m;
+      if (a > 0 && !z[a].leer() && !z[a - 1].leer() && (m || mehrzeilig[a - 1])) vor[a] = halbe;
+      a = e;
     }
-    for (size_t i = 0; i < z.size(); ++i)
-      if (z[i].leer())
-        vor[i] = l_.Zeile / 2 + std::max(i > 0 ? imBlock[i - 1] : 0, i + 1 < z.size() ? imBlock[i + 1] : 0);
+    for (size_t i = 0; i < z.size(); ++i) {
+      if (!z[i].leer()) continue;
+      bool abgesetzt = false;
+      for (size_t k = i; k-- > 0 && !z[k].leer();) abgesetzt = abgesetzt || vor[k] > 0;
+      for (size_t k = i + 1; k < z.size() && !z[k].leer(); ++k) abgesetzt = abgesetzt || vor[k] > 0;
+      vor[i] = abgesetzt ? 2 * halbe : halbe;
+    }
     return vor;
   }
 

@@ -313,7 +313,17 @@ struct Paarungsspalten {
   // without the room a gap between pairings would take.
   std::vector<std::string> zeilen(PrintCanvas& canvas, const std::string& text, size_t i) const {
     std::vector<std::string> z = canvas.wrapText(text, breite[i]);
-    return z.size() > 1 ? canvas.wrapText(text, breite[i] - einzug) : z;
+    if (z.size() < 2) return z;
+    // The first line keeps the whole width; it is the text's beginning, maybe with a hyphen
+    // added where a word was cut.
+    size_t n = z[0].size();
+    if (text.compare(0, n, z[0]) != 0) --n;
+    if (n == 0 || text.compare(0, n, z[0], 0, n) != 0) return canvas.wrapText(text, breite[i] - einzug);
+    std::vector<std::string> weiter =
+        canvas.wrapText(text.substr(std::min(text.size(), text.find_first_not_of(' ', n))), breite[i] - einzug);
+    z.resize(1);
+    z.insert(z.end(), weiter.begin(), weiter.end());
+    return z;
   }
 
   // The height of the line: as many rows as its longest text needs.

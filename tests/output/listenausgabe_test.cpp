@@ -10,8 +10,11 @@
 #include "output/listenausgabe.h"
 #include "platform/qprintercanvas.h"
 #include "platform/text.h"
+#include "ranking/ranking.h"
+#include "support/druckabstand.h"
 #include "support/filebytes.h"
 #include "support/pdftext.h"
+#include "support/langenamen.h"
 #include "support/outputtime.h"
 #include "support/testenv.h"
 
@@ -156,6 +159,100 @@ TEST_F(ListenausgabeTest, ColumnsThatFitKeepTheirShareOfThePage) {
   ASSERT_TRUE(ListenDrucken(canvas, dok));
   const int links = 8 * 48, platz = 4800 - 3 * 48 - links, rand = 42;  // half of two blanks
   EXPECT_EQ(canvas.job()->findText("Mannschaft")->x, links + platz * 38 / 248 + rand);
+}
+
+// Rows named by their rank cell. An entry that wraps stands half a line apart from the
+// entries beside it, once between two such; rows that fit, and a row that goes on with the
+// entry above, stay close. An empty row is a whole line beside a block whose entries stand apart.
+TEST_F(ListenausgabeTest, PrintSetsWrappedEntriesApartAndBlocksFurther) {
+  std::string lang;
+  for (int i = 0; i < 12; ++i) lang += "Schützengesellschaft ";
+  const struct {
+    const char* name;
+    bool lang, folgt;
+    int frei;
+  } zeilen[] = {{"A1", true, false, -1}, {"A2", false, false, 50}, {"A3", false, false, 0}, {"", false, false, -1},
+                {"B1", false, false, 100}, {"B2", false, false, 0}, {"", false, false, -1}, {"D1", false, false, 50},
+                {"D2", false, false, 0}, {"", false, false, -1}, {"C1", true, false, 100}, {"C2", false, true, 0},
+                {"C3", true, false, 50}};
+  dok.Tabellen[0].Zeilen.clear();
+  for (const auto& z : zeilen) {
+    dok.Tabellen[0].Zeilen.push_back({{z.name, "", z.lang ? lang : z.name, ""}});
+    dok.Tabellen[0].Zeilen.back().Folgezeile = z.folgt;
+  }
+  RecordingCanvas canvas;
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  for (const auto& z : zeilen)
+    if (z.frei >= 0) EXPECT_EQ(freiDarueber(*canvas.job(), *canvas.job()->findText(z.name), 100), z.frei) << z.name;
+}
+
+// Blocks of wrapped rows go whole to the next page where they and their gaps do not fit.
+TEST_F(ListenausgabeTest, PrintKeepsABlockOfWrappedRowsWholeWithItsGaps) {
+  dok.Tabellen[0].Zeilen.clear();
+  for (int b = 1; b <= 24; ++b) {
+    for (int r = 0; r < 3 + b % 3; ++r) dok.Tabellen[0].Zeilen.push_back({{"B" + str(b), "", std::string(100, 'x'), ""}});
+    dok.Tabellen[0].Zeilen.push_back({});
+  }
+  RecordingCanvas canvas;
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  std::map<std::string, std::set<int>> seiten;
+  for (const PrintCall& c : canvas.job()->texts())
+    if (c.text[0] == 'B') seiten[c.text].insert(c.page);
+  for (const auto& [block, s] : seiten) EXPECT_EQ(s.size(), 1u) << block;
+}
+
+// A tie that a page break splits shows its rank again on the new page's first row.
+TEST_F(ListenausgabeTest, PrintRepeatsATiesRankAtThePagesTop) {
+  gEergSortListe.clear();
+  for (int i = 0; i < 80; ++i) {
+    _eerg_sortdaten e;
+    e.Passnr = 1000 + i;
+    e.Name = "Z" + str(i);
+    e.Schnitt = i == 0 ? 960.f : 950.f;
+    gEergSortListe.push_back(e);
+  }
+  dok.Tabellen = {EinzelergebnisListe(1, 1, 0, 1, 0)};
+  RecordingCanvas canvas;
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  std::vector<PrintCall> raenge, oben;
+  for (const PrintCall& c : canvas.job()->texts()) {
+    if (c.text == "2") raenge.push_back(c);
+    if (c.page == 2 && c.text[0] == 'Z' && oben.empty()) oben.push_back(c);
+  }
+  ASSERT_EQ(raenge.size(), 2u);
+  ASSERT_EQ(oben.size(), 1u);
+  EXPECT_EQ(raenge[1].page, 2);
+  EXPECT_EQ(raenge[1].y, oben[0].y);
+}
+
+// Two left-aligned columns whose texts fill them keep two blanks between their texts.
+TEST_F(ListenausgabeTest, NeighbouringColumnsKeepTwoBlanksBetweenTheirTexts) {
+  dok.Tabellen[0] = {{{"Heim", 150}, {"Gast", 150}}, {{{std::string(90, 'h'), std::string(90, 'g')}}}};
+  RecordingCanvas canvas;
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  canvas.setFont({});
+  int heimEnde = 0, gast = 4800;
+  for (const PrintCall& c : canvas.job()->texts()) {
+    if (c.text[0] == 'h') heimEnde = std::max(heimEnde, c.x + canvas.textWidth(c.text));
+    if (c.text[0] == 'g') gast = std::min(gast, c.x);
+  }
+  EXPECT_GE(gast - heimEnde, canvas.textWidth("  "));
+}
+
+// The line-ups of long team names: a pairing's rows keep their step below its wrapped team
+// line, and pairings stand half a line apart.
+TEST_F(ListenausgabeTest, LineUpsKeepTheirStepInsideAPairing) {
+  legeLangeNamenAn();
+  dok.Tabellen = {AufstellungenListe(0, 1, 1, 0)};
+  RecordingCanvas canvas;
+  ASSERT_TRUE(ListenDrucken(canvas, dok));
+  int paarungen = 0;
+  for (const PrintCall& c : canvas.job()->texts()) {
+    const bool pass = c.text.size() == 6 && c.text.find_first_not_of("0123456789") == std::string::npos;
+    if (pass || (c.text == "-" && paarungen > 0)) EXPECT_EQ(freiDarueber(*canvas.job(), c, 100), pass ? 0 : 50) << c.text << " at " << c.y;
+    paarungen += c.text == "-";
+  }
+  EXPECT_EQ(paarungen, 4);
 }
 
 TEST_F(ListenausgabeTest, PrintedListReadsBackFromPdf) {

@@ -8,6 +8,7 @@
 #include "output/schuetzenliste.h"
 #include "platform/qprintercanvas.h"
 #include "platform/text.h"
+#include "support/druckabstand.h"
 #include "support/pdftext.h"
 #include "support/testenv.h"
 
@@ -72,6 +73,28 @@ TEST_F(ShooterList, ALongListGoesOnWithHeadingOnEveryPage) {
   }
   EXPECT_EQ(headings, job.pages());
   EXPECT_EQ(job.findText("Name 1149")->page, job.pages());
+}
+
+// A shooter whose row wraps stands half a line apart from the rows beside it, once between
+// two such rows, and rows that fit stay close; a wrapped row and its gap stay above the bottom.
+TEST_F(ShooterList, AWrappedRowStandsHalfALineApartAndAboveTheBottom) {
+  std::string lang;
+  for (int i = 0; i < 12; ++i) lang += " Maximiliane";
+  const struct {
+    const char* name;
+    int frei;
+  } rows[] = {{"A", -1}, {"B", 56}, {"C", 56}, {"D", 0}, {"E", 56}};
+  for (int i = 0; i < 5; ++i)
+    db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (?, 8, ?);",
+             {21 + i, std::string(rows[i].name) + (i == 2 || i == 3 ? "" : lang)});
+  for (int i = 0; i < 100; ++i)  // rows of one to three lines down several pages
+    db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (?, 8, ?);",
+             {100 + i, "F" + str(100 + i) + lang.substr(0, static_cast<size_t>(i * 59 % 140))});
+  RecordingCanvas canvas;
+  ASSERT_TRUE(PrintSchuetzenListe(canvas, 8, 0));
+  const PrintJob& job = *canvas.job();
+  for (int i = 1; i < 5; ++i) EXPECT_EQ(freiDarueber(job, *job.findText(str(21 + i)), 113), rows[i].frei) << rows[i].name;
+  for (const PrintCall& c : job.texts()) EXPECT_LE(c.y + 113, 6800 - 2 * 113) << c.text << " on page " << c.page;
 }
 
 TEST_F(ShooterList, PrintsToPdf) {

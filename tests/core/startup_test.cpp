@@ -216,6 +216,7 @@ TEST_F(StartUp, DatabaseHeldByAnotherProgramEndsTheStartUnchanged) {
   EXPECT_EQ(readFileBytes(file), bytes);
 }
 
+// The statements run on a connection of their own; the rows of the last.
 std::vector<std::vector<std::string>> rowsOf(const fs::path& file, const std::string& sql) {
   sqlite3* conn = db::open(file);
   auto rows = db::query(conn, sql).rows;
@@ -242,13 +243,9 @@ TEST_F(StartUp, ReportSettingsMoveWholeOnceNoOtherProgramHoldsTheirDatabases) {
                {"zikoautoimpexp.db", HeldDatabase::kExclusive}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.file) + " " + c.hold);
-    sqlite3* conn = db::open(folder / "zikopfade.db");
-    ASSERT_TRUE(db::exec(conn, "DELETE FROM PfadeImpExp; INSERT INTO PfadeImpExp (Disznr, MschmldgPfad) VALUES "
-                               "(0, '/rme'), (1, 'benutzer'), (2, 'kennwort'), (3, 'ftp.example.org'), (4, 'bleibt');"));
-    db::close(conn);
-    conn = db::open(folder / "zikoautoimpexp.db");
-    ASSERT_TRUE(db::exec(conn, "DROP TABLE RmeImport;"));
-    db::close(conn);
+    rowsOf(folder / "zikopfade.db", "DELETE FROM PfadeImpExp; INSERT INTO PfadeImpExp (Disznr, MschmldgPfad) VALUES "
+                                    "(0, '/rme'), (1, 'benutzer'), (2, 'kennwort'), (3, 'ftp.example.org'), (4, 'bleibt');");
+    rowsOf(folder / "zikoautoimpexp.db", "DROP TABLE RmeImport;");
     boxes.clear();
     ASSERT_TRUE(OpenDatabases());
     {

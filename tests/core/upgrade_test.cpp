@@ -191,23 +191,19 @@ TEST_F(Upgrade, OlderTableInADatabaseAnotherProgramHoldsIsNamedAndKept) {
   }
 }
 
-// Authorizes every statement of a connection but one kind on one table, while it lives: a
-// statement that fails in the middle of a probe.
-class Refused {
- public:
-  Refused(sqlite3* conn, int action, const char* table) : conn_(conn), action_(action), table_(table) {
-    sqlite3_set_authorizer(conn_, &Refused::check, this);
+// Refuses one kind of statement on one table of conn while it lives: a statement that fails
+// in the middle of a probe.
+struct Refused {
+  Refused(sqlite3* c, int a, const char* t) : conn(c), action(a), table(t) {
+    sqlite3_set_authorizer(conn, [](void* self, int a, const char* what, const char*, const char*, const char*) {
+      auto* r = static_cast<Refused*>(self);
+      return a == r->action && what && strcasecmp(what, r->table) == 0 ? SQLITE_DENY : SQLITE_OK;
+    }, this);
   }
-  ~Refused() { sqlite3_set_authorizer(conn_, nullptr, nullptr); }
-
- private:
-  static int check(void* self, int action, const char* what, const char*, const char*, const char*) {
-    auto* r = static_cast<Refused*>(self);
-    return action == r->action_ && what && strcasecmp(what, r->table_) == 0 ? SQLITE_DENY : SQLITE_OK;
-  }
-  sqlite3* conn_;
-  int action_;
-  const char* table_;
+  ~Refused() { sqlite3_set_authorizer(conn, nullptr, nullptr); }
+  sqlite3* conn;
+  int action;
+  const char* table;
 };
 
 // A statement that fails inside a probe takes the whole probe back: both databases stay as

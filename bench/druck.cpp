@@ -5,7 +5,8 @@
 // through the same database layer, of the rows it prints.
 //
 // bench/compare-print builds this file against an older commit as well, with
-// ZK_BENCH_BASELINE defined there: it may only call what both trees have.
+// ZK_BENCH_BASELINE defined there: it may only call what both trees have, or keep a call
+// that differs behind that macro or __has_include.
 //
 // usage: bench_druck <main database file> [benchmark options]
 #include <QGuiApplication>
@@ -29,6 +30,10 @@
 #include "output/terminlisten.h"
 #include "platform/qprintercanvas.h"
 #include "ranking/ranking.h"
+#if __has_include("platform/hyphenation.h")
+#include "platform/hyphenation.h"
+#define ZK_BENCH_SILBEN 1
+#endif
 
 namespace {
 
@@ -159,6 +164,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   gPdf = std::string(ordner) + "/liste.pdf";
+#ifdef ZK_BENCH_SILBEN
+  // The program loads the syllable patterns beside its start: no print waits for them.
+  syllableBreaks("Silbentrennung");
+#endif
   std::printf("discipline %d, %s results, round %d, %zu clubs with shooters\n", gDisz,
               m.anzahl.c_str(), gRunde, gVereine.size());
 

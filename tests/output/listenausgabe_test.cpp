@@ -186,7 +186,9 @@ TEST_F(ListenausgabeTest, PrintSetsWrappedEntriesApartAndBlocksFurther) {
   RecordingCanvas canvas;
   ASSERT_TRUE(ListenDrucken(canvas, dok));
   for (const auto& z : zeilen)
-    if (z.frei >= 0) EXPECT_EQ(freiDarueber(*canvas.job(), *canvas.job()->findText(z.name), 100), z.frei) << z.name;
+    if (z.frei >= 0) {
+      EXPECT_EQ(freiDarueber(*canvas.job(), *canvas.job()->findText(z.name), 100), z.frei) << z.name;
+    }
 }
 
 // Blocks of wrapped rows go whole to the next page where they and their gaps do not fit.
@@ -252,7 +254,9 @@ TEST_F(ListenausgabeTest, LineUpsKeepTheirStepInsideAPairing) {
   int paarungen = 0;
   for (const PrintCall& c : canvas.job()->texts()) {
     const bool pass = c.text.size() == 6 && c.text.find_first_not_of("0123456789") == std::string::npos;
-    if (pass || (c.text == "-" && paarungen > 0)) EXPECT_EQ(freiDarueber(*canvas.job(), c, 100), pass ? 0 : 50) << c.text << " at " << c.y;
+    if (pass || (c.text == "-" && paarungen > 0)) {
+      EXPECT_EQ(freiDarueber(*canvas.job(), c, 100), pass ? 0 : 50) << c.text << " at " << c.y;
+    }
     paarungen += c.text == "-";
   }
   EXPECT_EQ(paarungen, 4);

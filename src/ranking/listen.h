@@ -24,8 +24,8 @@ struct ListenSpalte {
 struct ListenZeile {
   std::vector<std::string> Zellen;  // one text per column, hidden columns included
   bool Fett = false;                // heading and sum rows
-  // Goes on with the entry above (a team's second captain, a line-up's shooters): printed
-  // without the gap that sets entries apart.
+  // Goes on with the entry above (the shooters and sums of a line-up's pairing): printed
+  // without the gap that sets an entry apart where it wraps.
   bool Folgezeile = false;
   // An empty row separates blocks (a class, a pairing with its line-up); writers keep
   // a block on one page where it fits.

@@ -313,7 +313,6 @@ ListenTabelle MannschaftsleiterListe(int32_t disznr, int32_t vrnr, int32_t klass
           if (i > 0) z = {"", "", ""};
           for (size_t c = 2; c < 10; ++c) z.push_back(fuehrer.text(l->second[i], c));
           zeile(t, std::move(z));
-          t.Zeilen.back().Folgezeile = i > 0;
         }
       }
     }

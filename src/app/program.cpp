@@ -5,6 +5,7 @@
 
 #include <QSocketNotifier>
 #include <functional>
+#include <thread>
 #include <vector>
 
 #include "app/application.h"
@@ -41,6 +42,7 @@
 #include "output/ui/ZikoSAAktionslisteDlg.h"
 #include "output/ui/ZikoSortierteAusgabeUrkundendruckDlg.h"
 #include "platform/dialog.h"
+#include "platform/hyphenation.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "platform/widgets.h"
@@ -205,6 +207,9 @@ int RunProgram(int argc, char** argv) {
   ZApplication app(argc, argv);
   installWidgetPlatform();
   endOnTerminateSignal(&app);
+  // The syllable patterns take a moment to load: loaded beside the start, the first list that
+  // cuts a word prints without that wait.
+  std::thread silben([] { syllableBreaks("Silbentrennung"); });
   ProgramRun run;
   // An exception that escapes even the loop is shown, and the shut-down runs as usual.
   runGuarded([&] {
@@ -213,5 +218,6 @@ int RunProgram(int argc, char** argv) {
     app.exec();
   });
   run.end();
+  silben.join();
   return 0;
 }

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
-class PrintCanvas;
+#include "platform/printcanvas.h"
 
 // Device units of the page; the printer fills what it uses and passes the record by value.
 struct DruckLayout {
@@ -49,26 +50,33 @@ int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std:
 // The lines of a row's tallest cell, each text wrapped in the width of its column; at least
 // one.
 int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::span<const int> breiten);
-// What a column of a printed table needs, in device units with its margins, each need at
-// least the one before: its heading and widest number (never broken), its widest piece
-// between the places a word breaks best, its widest word, every text on one line; and the
+// What a column of a printed table holds: its heading and widest number (never broken), the
+// texts of its cells (each distinct text with its font and how often it stands there) and
+// the widest of them on one line, all without the column's margins; the margins; and the
 // share of the page the list gives it.
 struct SpaltenBedarf {
   int Zahl = 0;
-  int Stueck = 0;
-  int Wort = 0;
   int Ganz = 0;
+  int Rand = 0;
   int Wunsch = 0;
+  // Per font, each distinct text and how often it stands in the column.
+  struct Schrift {
+    PrintFont font;
+    std::unordered_map<std::string, int> texte;
+  };
+  std::vector<Schrift> Texte;
 };
-// Adds a cell's needs in the canvas's current font.
+// Adds a cell in the canvas's current font; measures only its width on one line.
 void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text);
-// Shares `summe` among the columns as a browser shares a table's width. Where every text fits
-// whole in its own share, the shares stand. Else each column first gets what it needs at the
-// lowest level the page can give everyone, and the room left goes to the columns that need
-// more for the next level, in proportion to that need: first so that no text wraps, then no
-// word breaks, then a word breaks only at its hyphens or an e-mail's dots; where even the
+// Shares `summe` among the columns. Where every text fits on one line, each column gets at
+// least that, and the shares stand where they hold it. Else the columns share the page where
+// breaking costs least: each starts at its heading, widest number and widest part of an
+// e-mail, and the room left goes step by step to the column that saves the most lines per
+// unit of width, a word cut inside counting as several lines. Where even the headings and
 // numbers do not fit, every column gives in proportion. The widths add up to `summe`.
-std::vector<int> SpaltenNachBedarf(std::span<const SpaltenBedarf> bedarf, int summe);
+std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenBedarf> bedarf, int summe);
+// What a word cut inside costs, in lines.
+constexpr int kSchnittKosten = 5;
 // The width from the left margin to the right edge (the page's edge where Rechts is unset).
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // The footer of the current page, from the bottom down in 10 points: the note (flag above 0),

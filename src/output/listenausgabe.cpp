@@ -237,11 +237,10 @@ class ListenDruck {
       for (size_t i = 0; i < lage_.size(); ++i) MissZelle(c_, bedarf[i], zelle(z, lage_[i].index));
     }
     for (size_t i = 0; i < lage_.size(); ++i) {
-      const int r = lage_[i].breite - innen(lage_[i]);
-      for (int* b : {&bedarf[i].Zahl, &bedarf[i].Stueck, &bedarf[i].Wort, &bedarf[i].Ganz}) *b += r;
+      bedarf[i].Rand = lage_[i].breite - innen(lage_[i]);
       bedarf[i].Wunsch = lage_[i].breite;
     }
-    const std::vector<int> breite = SpaltenNachBedarf(bedarf, l_.Rechts - l_.Links);
+    const std::vector<int> breite = SpaltenNachBedarf(c_, bedarf, l_.Rechts - l_.Links);
     int x = l_.Links;
     for (size_t i = 0; i < lage_.size(); ++i) {
       lage_[i].x = x;

@@ -193,7 +193,7 @@ class AlleDiszDruck {
     }
     const int platz = L.Rechts - L.Links - static_cast<int>(kSpalten - 1) * L.Einheit;
     if (summe > platz) {
-      const std::vector<int> geteilt = SpaltenNachBedarf(bedarf, platz);
+      const std::vector<int> geteilt = SpaltenNachBedarf(c_, bedarf, platz);
       std::copy(geteilt.begin(), geteilt.end(), breite.begin());
     }
     spalte_[0] = L.Links;

@@ -46,10 +46,10 @@ Layout sharedByNeed(PrintCanvas& canvas, Layout l, const db::Table& shooters) {
   for (int i = 0; i < 4; ++i) {
     need[i].Zahl = canvas.textWidth(heads[i]);
     for (size_t r = 0; r < shooters.size(); ++r) MissZelle(canvas, need[i], shooters.text(r, static_cast<size_t>(i)));
-    for (int* w : {&need[i].Zahl, &need[i].Stueck, &need[i].Wort, &need[i].Ganz}) *w += l.unit;
+    need[i].Rand = l.unit;
     need[i].Wunsch = (i < 3 ? l.col[i + 1] : l.right + l.unit) - l.col[i];
   }
-  const std::vector<int> widths = SpaltenNachBedarf(need, l.right + l.unit - l.left);
+  const std::vector<int> widths = SpaltenNachBedarf(canvas, need, l.right + l.unit - l.left);
   for (int i = 1; i < 4; ++i) l.col[i] = l.col[i - 1] + widths[static_cast<size_t>(i - 1)];
   return l;
 }

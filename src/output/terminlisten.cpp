@@ -288,12 +288,11 @@ struct Paarungsspalten {
         const std::array<std::string, 4> t = texte(z);
         for (size_t i = 0; i < 4; ++i) MissZelle(canvas, bedarf[i % 2], t[i]);
       }
-    for (SpaltenBedarf& b : bedarf)
-      for (int* w : {&b.Zahl, &b.Stueck, &b.Wort, &b.Ganz}) *w += rand;
+    for (SpaltenBedarf& b : bedarf) b.Rand = rand;
     for (size_t h = 0; h < 4; h += 2) {
       bedarf[0].Wunsch = breite[h] + rand;
       bedarf[1].Wunsch = breite[h + 1] + rand;
-      const std::vector<int> geteilt = SpaltenNachBedarf(bedarf, ende[h + 1] - x[h]);
+      const std::vector<int> geteilt = SpaltenNachBedarf(canvas, bedarf, ende[h + 1] - x[h]);
       x[h + 1] = x[h] + geteilt[0];
       breite[h] = geteilt[0] - rand;
       breite[h + 1] = geteilt[1] - rand;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "platform/hyphenation.h"
 #include "platform/text.h"
 
 // ---- PrintCanvas
@@ -25,8 +26,32 @@ bool romanNumeral(std::string_view w) {
   return std::any_of(std::begin(kNumerals), std::end(kNumerals), [&](const char* n) { return w == n; });
 }
 
-// What a line never breaks: a run of number words ("08031 940 12-34" is one datum), and a
-// word with the team number after it. Blanks inside a unit are kept as they stand.
+// A house number at the end of a street: "1", "12a".
+bool houseNumber(std::string_view w) {
+  size_t digits = 0;
+  while (digits < w.size() && std::isdigit(static_cast<unsigned char>(w[digits]))) ++digits;
+  return digits >= 1 && digits <= 4 &&
+         (w.size() == digits || (w.size() == digits + 1 && std::isalpha(static_cast<unsigned char>(w[digits]))));
+}
+
+// An e-mail or web address: it breaks only after its dots, "@", hyphens and slashes, and no
+// hyphen is ever added to it.
+bool addressWord(std::string_view w) {
+  auto startsWith = [&](std::string_view p) {
+    if (w.size() < p.size()) return false;
+    for (size_t i = 0; i < p.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(w[i])) != p[i]) return false;
+    return true;
+  };
+  return w.find('@') != std::string_view::npos || startsWith("www.") || startsWith("http");
+}
+
+// Letters of code page 1252: ASCII ones and everything above 0x7F (umlauts, "ß").
+bool letter(char c) { return std::isalpha(static_cast<unsigned char>(c)) || (c & 0x80); }
+
+// What a line never breaks: a run of number words ("08031 940 12-34" is one datum), a word
+// with the team number after it, and a street with its house number. Blanks inside a unit are
+// kept as they stand.
 struct Unit {
   size_t begin, end;
   bool number;
@@ -47,7 +72,8 @@ std::vector<Unit> unitsOf(const std::string& text) {
     // A mark between two numbers belongs to them: "12 : 4".
     const bool mark = !number && w.find_first_not_of(".,:;+-/") == std::string_view::npos &&
                       !units.empty() && units.back().number && i + 1 < words.size() && numberWord(word(i + 1));
-    if (!units.empty() && ((number && units.back().number) || mark || romanNumeral(w))) {
+    const bool house = i + 1 == words.size() && houseNumber(w) && !units.empty() && !units.back().number;
+    if (!units.empty() && ((number && units.back().number) || mark || romanNumeral(w) || house)) {
       units.back().end = words[i].second;
       units.back().number = units.back().number && (number || mark);
     } else {
@@ -67,44 +93,63 @@ size_t wordEnd(const std::string& text, size_t p) {
   return e == std::string::npos ? text.size() : e;
 }
 
-// Where a unit may break, from the best choice to the last resort:
-// 1 after a hyphen or slash inside a word, in an e-mail also after its dots and "@";
-// 2 at a blank between the groups of a number; 3 inside a word, three letters kept on each
-// side of the line's part of it; 4 anywhere. A number breaks only at 2 and 4, the blank
-// before a team number at none of 1 to 3.
-bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p, int level) {
-  if (p <= u.begin || p >= u.end) return false;
-  if (level == 4) return true;
-  if (text[p] == ' ' || text[p - 1] == ' ') {
-    if (level != 2 || !u.number || text[p] != ' ') return false;
-    return true;
+// Where a unit may break, from the best choice to the last resort.
+enum Level {
+  kAfterMark = 1,  // after a hyphen or slash inside a word; in an address also after "." and "@"
+  kNumberGap,      // at a blank between the groups of a number
+  kSyllable,       // inside a word at a syllable, with a hyphen
+  kThreeLetters,   // inside a word, three letters kept on each side of its part, with a hyphen
+  kAnywhere,
+};
+bool addsHyphen(int level) { return level == kSyllable || level == kThreeLetters; }
+
+// The syllable breaks of a unit's words, as flags by position from the unit's start.
+std::vector<bool> syllablesOf(const std::string& text, const Unit& u) {
+  std::vector<bool> at(u.end - u.begin + 1, false);
+  for (size_t a = u.begin; a < u.end;) {
+    if (!letter(text[a])) {
+      ++a;
+      continue;
+    }
+    size_t b = a;
+    while (b < u.end && letter(text[b])) ++b;
+    for (size_t p : syllableBreaks(std::string_view(text.data() + a, b - a))) at[a + p - u.begin] = true;
+    a = b;
   }
+  return at;
+}
+
+bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p, int level,
+                  const std::vector<bool>* syllables = nullptr) {
+  if (p <= u.begin || p >= u.end) return false;
+  if (level == kAnywhere) return true;
+  if (text[p] == ' ' || text[p - 1] == ' ') return level == kNumberGap && u.number && text[p] == ' ';
   const size_t ws = wordStart(text, p), we = wordEnd(text, p);
   const std::string_view word(text.data() + ws, we - ws);
   if (numberWord(word)) return false;
-  if (level == 1) {
+  if (level == kAfterMark) {
     const char c = text[p - 1];
     if (p - 1 == ws) return false;
-    return c == '-' || c == '/' ||
-           ((c == '.' || c == '@') && word.find('@') != std::string_view::npos);
+    return c == '-' || c == '/' || ((c == '.' || c == '@') && addressWord(word));
   }
-  if (level != 3) return false;
+  if (addressWord(word) || !letter(text[p - 1]) || !letter(text[p])) return false;
+  if (level == kSyllable) return syllables && (*syllables)[p - u.begin];
+  if (level != kThreeLetters) return false;
   // Three letters on each side, counted within the part between the best places to break.
   size_t partStart = std::max(ws, from), partEnd = we;
   for (size_t q = p - 1; q > partStart; --q)
-    if (breakAllowed(text, u, from, q, 1)) {
+    if (breakAllowed(text, u, from, q, kAfterMark)) {
       partStart = q;
       break;
     }
   for (size_t q = p + 1; q < we; ++q)
-    if (breakAllowed(text, u, from, q, 1)) {
+    if (breakAllowed(text, u, from, q, kAfterMark)) {
       partEnd = q;
       break;
     }
-  // Letters of code page 1252: ASCII ones and everything above 0x7F (umlauts, "ß").
   auto letters = [&](size_t a, size_t b) {
     size_t n = 0;
-    for (size_t i = a; i < b; ++i) n += std::isalpha(static_cast<unsigned char>(text[i])) || (text[i] & 0x80) ? 1 : 0;
+    for (size_t i = a; i < b; ++i) n += letter(text[i]) ? 1 : 0;
     return n;
   };
   return letters(partStart, p) >= 3 && letters(p, partEnd) >= 3;
@@ -116,7 +161,7 @@ std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int widt
   std::vector<std::string> lines;
   auto fits = [&](size_t from, size_t to) { return textWidth(text.substr(from, to - from)) <= width; };
   // A last line that fits keeps the blanks the text ends with.
-  if (!text.empty() && fits(0, text.size())) return {text};
+  if (!text.empty() && textWidth(text) <= width) return {text};
   const std::vector<Unit> units = unitsOf(text);
   if (units.empty()) return lines;
   size_t lineStart = 0;  // the first line keeps the blanks the text begins with
@@ -133,16 +178,21 @@ std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int widt
     }
     // A unit wider than a whole line goes on in pieces, each as long as it may be.
     size_t s = lineStart;
+    std::vector<bool> syllables;
     while (!fits(s, u.end)) {
+      if (syllables.empty()) syllables = syllablesOf(text, u);
       size_t brk = 0;
-      for (int level = 1; level <= 4 && brk == 0; ++level)
+      bool hyphen = false;
+      for (int level = kAfterMark; level <= kAnywhere && brk == 0; ++level)
         for (size_t p = u.end - 1; p > std::max(s, u.begin); --p)
-          if (breakAllowed(text, u, s, p, level) && fits(s, p)) {
+          if (breakAllowed(text, u, s, p, level, &syllables) &&
+              textWidth(text.substr(s, p - s) + (addsHyphen(level) ? "-" : "")) <= width) {
             brk = p;
+            hyphen = addsHyphen(level);
             break;
           }
       if (brk == 0) brk = std::max(s, u.begin) + 1;  // not even one character fits
-      lines.push_back(text.substr(s, brk - s));
+      lines.push_back(text.substr(s, brk - s) + (hyphen ? "-" : ""));
       s = text.find_first_not_of(' ', brk);
     }
     lineStart = s;
@@ -153,30 +203,146 @@ std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int widt
   return lines;
 }
 
-TextNeeds PrintCanvas::textNeeds(const std::string& text) {
-  TextNeeds n;
-  if (text.find_first_not_of(' ') == std::string::npos) return n;
-  n.whole = textWidth(text);
+TextProfile PrintCanvas::textProfile(const std::string& text) {
+  TextProfile t;
+  if (text.find_first_not_of(' ') == std::string::npos) return t;
+  t.whole = textWidth(text);
+  t.hyphen = textWidth("-");
+  size_t prevEnd = std::string::npos;
   for (const Unit& u : unitsOf(text)) {
-    const int w = textWidth(text.substr(u.begin, u.end - u.begin));
-    n.word = std::max(n.word, w);
-    if (u.number) {
-      n.number = std::max(n.number, w);
-      n.piece = std::max(n.piece, w);
-      continue;
+    TextProfile::Piece unit;
+    unit.gap = prevEnd == std::string::npos ? 0 : textWidth(text.substr(prevEnd, u.begin - prevEnd));
+    unit.width = textWidth(text.substr(u.begin, u.end - u.begin));
+    unit.number = u.number;
+    unit.address = addressWord(std::string_view(text.data() + u.begin, u.end - u.begin));
+    prevEnd = u.end;
+    if (!u.number) {
+      const std::vector<bool> syllables = unit.address ? std::vector<bool>(u.end - u.begin + 1, false) : syllablesOf(text, u);
+      size_t s = u.begin;
+      for (size_t p = u.begin + 1; p <= u.end; ++p)
+        if (p == u.end || breakAllowed(text, u, s, p, kAfterMark)) {
+          unit.parts.push_back(p == u.end && s == u.begin ? unit.width : textWidth(text.substr(s, p - s)));
+          std::vector<int> parts;
+          for (size_t a = s, q = s + 1; q <= p; ++q)
+            if (q == p || syllables[q - u.begin]) {
+              parts.push_back(a == s && q == p ? unit.parts.back() : textWidth(text.substr(a, q - a)));
+              a = q;
+            }
+          unit.syllables.push_back(std::move(parts));
+          s = p;
+        }
     }
-    size_t s = u.begin;
-    for (size_t p = u.begin + 1; p <= u.end; ++p)
-      if (p == u.end || breakAllowed(text, u, s, p, 1)) {
-        n.piece = std::max(n.piece, textWidth(text.substr(s, p - s)));
-        s = p;
-      }
+    t.units.push_back(std::move(unit));
+  }
+  return t;
+}
+
+TextNeeds TextProfile::needs() const {
+  TextNeeds n;
+  n.whole = whole;
+  for (const Piece& u : units) {
+    n.word = std::max(n.word, u.width);
+    if (u.number) n.number = std::max(n.number, u.width);
+    n.piece = std::max(n.piece, u.number ? u.width : *std::max_element(u.parts.begin(), u.parts.end()));
   }
   return n;
 }
 
+int TextProfile::widestAddressPart() const {
+  int w = 0;
+  for (const Piece& u : units)
+    if (u.address) w = std::max(w, *std::max_element(u.parts.begin(), u.parts.end()));
+  return w;
+}
+
+namespace {
+
+// A part wider than its line, cut at its syllables where they fit beside the hyphen, else
+// after as many letters as fit; from the start of a line. Returns what its last line holds.
+long long cutInside(const std::vector<int>& syllables, int width, int hyphen, TextProfile::Count& c) {
+  const size_t n = syllables.size();
+  std::vector<long long> after(n + 1, 0);  // the width of the syllables from each on
+  for (size_t i = n; i-- > 0;) after[i] = after[i + 1] + syllables[i];
+  long long lead = 0;  // the end of a syllable cut by letters, at the start of the line
+  for (size_t i = 0;;) {
+    if (lead + after[i] <= width) return lead + after[i];
+    long long line = lead;
+    size_t j = i;
+    while (j < n && line + syllables[j] + hyphen <= width) line += syllables[j++];
+    ++c.lines;
+    ++c.cuts;
+    if (j > i || lead > 0) {
+      i = j;
+      lead = 0;
+      continue;
+    }
+    const long long room = std::max(1, width - hyphen);
+    const long long more = (syllables[i] - 1) / room;
+    c.lines += static_cast<int>(more) - 1;
+    c.cuts += static_cast<int>(more) - 1;
+    lead = syllables[i] - more * room;
+    if (++i == n) return lead;
+  }
+}
+
+}  // namespace
+
+TextProfile::Count TextProfile::countAt(int width) const {
+  Count c;
+  if (units.empty()) return c;
+  c.lines = 1;
+  if (whole <= width) return c;
+  long long used = -1;  // -1 before the first unit
+  for (const Piece& u : units) {
+    if (used >= 0 && used + u.gap + u.width <= width) {
+      used += u.gap + u.width;
+      continue;
+    }
+    if (used >= 0) ++c.lines;
+    used = 0;
+    if (u.width <= width) {
+      used = u.width;
+      continue;
+    }
+    if (u.number) {
+      // Only where no column could hold it; never planned for.
+      const int more = (u.width - 1) / std::max(1, width);
+      c.lines += more;
+      c.cuts += more;
+      used = u.width - static_cast<long long>(more) * width;
+      continue;
+    }
+    for (size_t k = 0; k < u.parts.size(); ++k) {
+      const int p = u.parts[k];
+      if (used + p <= width) {
+        used += p;
+        continue;
+      }
+      if (used > 0) ++c.lines;
+      used = p;
+      if (p > width) used = cutInside(u.syllables[k], width, u.address ? 0 : hyphen, c);
+    }
+  }
+  return c;
+}
+
+TextNeeds PrintCanvas::textNeeds(const std::string& text) { return textProfile(text).needs(); }
+
+int PrintCanvas::lineCount(const std::string& text, int width) {
+  // Most texts fit: one measurement says so.
+  if (!text.empty() && textWidth(text) <= width) return 1;
+  return static_cast<int>(wrapText(text, width).size());
+}
+
 int PrintCanvas::textBlock(int x, int y, int width, const std::string& text, int step,
                            TextAlign align) {
+  if (text.empty()) return 0;
+  const int w = textWidth(text);
+  if (w <= width) {
+    const int lx = align == TextAlign::Right ? x + width - w : align == TextAlign::Center ? x + (width - w) / 2 : x;
+    textOut(std::max(lx, x), y, text);
+    return 1;
+  }
   const std::vector<std::string> lines = wrapText(text, width);
   for (const std::string& line : lines) {
     int lx = x;

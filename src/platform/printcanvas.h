@@ -19,6 +19,34 @@ struct TextNeeds {
   int whole = 0;
 };
 
+// How a text breaks, measured once so that its lines can be counted at any width: the units
+// a line never breaks (with the blanks before them), and the parts of each between the places
+// a word breaks best.
+struct TextProfile {
+  struct Piece {
+    int gap = 0;  // the blanks before it
+    int width = 0;
+    bool number = false;
+    bool address = false;  // an e-mail or web address
+    std::vector<int> parts;  // empty for a number
+    // Each part's syllables (the part alone where it has no syllable break, and for an address).
+    std::vector<std::vector<int>> syllables;
+  };
+  struct Count {
+    int lines = 0;
+    int cuts = 0;  // places where a word or number is cut inside
+  };
+  std::vector<Piece> units;
+  int whole = 0;
+  int hyphen = 0;
+
+  TextNeeds needs() const;
+  // The widest part of an e-mail or web address between its break places; 0 without one.
+  int widestAddressPart() const;
+  // About what wrapText does at this width.
+  Count countAt(int width) const;
+};
+
 struct PrintFont {
   std::string name = "Times New Roman";
   int size = 10;  // points
@@ -66,20 +94,21 @@ class PrintCanvas {
 
   // The lines a text takes in a column `width` units wide in the current font: broken at a
   // blank where the next word would pass the width. A number (a telephone number with all its
-  // groups) and a word with the team number after it stay on one line. A word wider than the
-  // column breaks after a hyphen or slash (an e-mail also after its dots and "@"), else
-  // inside, three letters kept on each side; a number breaks only where nothing else fits. No
-  // character but the blanks at a break is left out; an empty text has no line.
+  // groups), a word with the team number after it and a street with its house number stay on
+  // one line. A word wider than the column breaks after a hyphen or slash (an address also
+  // after its dots and "@"), else at a German syllable, else three letters from either end of
+  // its part, both of these with a hyphen added; an address is cut inside and a number broken
+  // only where nothing else fits, never with a hyphen. No character but the blanks at a break
+  // is left out; an empty text has no line.
   std::vector<std::string> wrapText(const std::string& text, int width);
   TextNeeds textNeeds(const std::string& text);
+  TextProfile textProfile(const std::string& text);
   // Prints the lines of wrapText(text, width) from (x, y) down, `step` apart, each placed in
   // the column as `align` says. Returns the number of lines (0 for an empty text).
   int textBlock(int x, int y, int width, const std::string& text, int step,
                 TextAlign align = TextAlign::Left);
   // The number of lines textBlock would print.
-  int lineCount(const std::string& text, int width) {
-    return static_cast<int>(wrapText(text, width).size());
-  }
+  int lineCount(const std::string& text, int width);
 
  protected:
   bool printing_ = false;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <unordered_map>
 
 #include "platform/text.h"
 
@@ -17,6 +18,24 @@ QFont qFont(const PrintFont& f) {
   return font;
 }
 }  // namespace
+
+// A list measures the same names, clubs and numbers again and again (for its columns, its
+// rows' heights and its lines): each is measured once per font.
+struct QPrinterCanvas::Measured {
+  Measured(const PrintFont& f, QPrinter* printer) : font(f), qfont(qFont(f)), metrics(qfont, printer) {}
+  PrintFont font;
+  QFont qfont;
+  QFontMetrics metrics;
+  std::unordered_map<std::string, int> widths;
+};
+
+QPrinterCanvas::Measured& QPrinterCanvas::measured() {
+  if (current_ && current_->font == font()) return *current_;
+  for (const auto& m : fonts_)
+    if (m->font == font()) return *(current_ = m.get());
+  fonts_.push_back(std::make_unique<Measured>(font(), printer_));
+  return *(current_ = fonts_.back().get());
+}
 
 QPrinterCanvas::QPrinterCanvas(QPrinter* printer) : printer_(printer) {}
 
@@ -41,6 +60,9 @@ void QPrinterCanvas::setOrientation(PageOrientation o) {
 }
 
 bool QPrinterCanvas::beginDoc() {
+  // The printer chosen for this job may measure otherwise than the last one.
+  fonts_.clear();
+  current_ = nullptr;
   printer_->setDocName(qs(title()));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_)) {
@@ -71,19 +93,22 @@ int QPrinterCanvas::pageHeight() const {
 
 void QPrinterCanvas::textOut(int x, int y, const std::string& text) {
   if (!painter_) return;
-  QFont font = qFont(this->font());
-  painter_->setFont(font);
+  const Measured& m = measured();
+  painter_->setFont(m.qfont);
   painter_->setPen(Qt::black);
-  painter_->drawText(x, y + QFontMetrics(font, printer_).ascent(), qs(text));
+  painter_->drawText(x, y + m.metrics.ascent(), qs(text));
 }
 
 int QPrinterCanvas::textWidth(const std::string& text) {
-  return QFontMetrics(qFont(font()), printer_).horizontalAdvance(qs(text));
+  Measured& m = measured();
+  const auto it = m.widths.find(text);
+  if (it != m.widths.end()) return it->second;
+  const int w = m.metrics.horizontalAdvance(qs(text));
+  m.widths.emplace(text, w);
+  return w;
 }
 
-int QPrinterCanvas::textHeight(const std::string&) {
-  return QFontMetrics(qFont(font()), printer_).height();
-}
+int QPrinterCanvas::textHeight(const std::string&) { return measured().metrics.height(); }
 
 void QPrinterCanvas::line(int x1, int y1, int x2, int y2) {
   if (!painter_) return;

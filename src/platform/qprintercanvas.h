@@ -2,6 +2,7 @@
 // The print canvas over Qt's printer, for the program's printer and for PDF files.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/printcanvas.h"
 
@@ -29,6 +30,12 @@ class QPrinterCanvas : public PrintCanvas {
   void line(int x1, int y1, int x2, int y2) override;
 
  private:
+  // One font's metrics with the widths measured in it during this job.
+  struct Measured;
+  Measured& measured();
+
+  std::vector<std::unique_ptr<Measured>> fonts_;
+  Measured* current_ = nullptr;
   std::unique_ptr<QPrinter> owned_;
   QPrinter* printer_;
   std::unique_ptr<QPainter> painter_;

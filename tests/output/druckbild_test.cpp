@@ -66,16 +66,19 @@ struct Druckbild : PdfLayout {
  private:
   bool weiter(size_t i, double spalte, const std::string& rest) const {
     const PdfWord& w = words[i];
-    if (rest.compare(0, w.text.size(), w.text) != 0) return false;
-    if (rest.size() == w.text.size()) return true;
-    const std::string danach = rest.substr(w.text.size());
+    // A word cut at a syllable ends its line with a hyphen that the data does not hold.
+    const size_t stamm = w.text.size() > 1 && w.text.back() == '-' ? w.text.size() - 1 : w.text.size();
+    const bool ganz = rest.compare(0, w.text.size(), w.text) == 0;
+    if (!ganz && (stamm == w.text.size() || rest.compare(0, stamm, w.text, 0, stamm) != 0)) return false;
+    if (ganz && rest.size() == w.text.size()) return true;
+    const std::string danach = rest.substr(ganz ? w.text.size() : stamm);
     const double hoehe = w.yMax - w.yMin;
     for (size_t j = 0; j < words.size(); ++j) {
       const PdfWord& n = words[j];
       if (n.page != w.page) continue;
       const bool zeile = std::abs(n.yMin - w.yMin) < 1 && n.xMin >= w.xMax && n.xMin - w.xMax < hoehe;
       const bool unten = n.yMin > w.yMin + hoehe / 2 && n.yMin < w.yMin + 2.5 * hoehe && std::abs(n.xMin - spalte) < 3 * hoehe;
-      if ((zeile || unten) && weiter(j, unten ? n.xMin : spalte, danach)) return true;
+      if (((zeile && ganz) || unten) && weiter(j, unten ? n.xMin : spalte, danach)) return true;
     }
     return false;
   }

@@ -68,31 +68,129 @@ TEST_F(DruckLayoutTest, FooterStandsAtTheBottomWhateverTheCallersY) {
       << "the mark ends at the right edge";
 }
 
-// Columns share the page as a browser shares a table's width; whatever the squeeze, the
-// widths add up to the page and no column falls below its heading and numbers while another
-// still has room to give.
-TEST(SpaltenNachBedarf, SharesThePageByNeed) {
-  // {Zahl, Stueck, Wort, Ganz, Wunsch}
-  const SpaltenBedarf rang{40, 40, 40, 40, 100}, name{60, 150, 300, 700, 300}, ringe{50, 50, 50, 50, 200};
+namespace {
+
+SpaltenBedarf spalte(RecordingCanvas& c, const std::string& titel, const std::vector<std::string>& texte,
+                     int wunsch = 0) {
+  SpaltenBedarf b;
+  b.Zahl = c.textWidth(titel);
+  for (const std::string& t : texte) MissZelle(c, b, t);
+  b.Wunsch = wunsch;
+  return b;
+}
+
+// Breaks inside a word: an added hyphen, or a break at neither a blank nor a break mark.
+int schnitte(const std::string& text, const std::vector<std::string>& zeilen) {
+  int n = 0;
+  size_t pos = 0;
+  for (size_t k = 0; k + 1 < zeilen.size(); ++k) {
+    const std::string& z = zeilen[k];
+    const bool bindestrich = z.back() == '-' && text.compare(pos, z.size(), z) != 0;
+    pos += bindestrich ? z.size() - 1 : z.size();
+    const char vor = text[pos - 1], nach = text[pos];
+    const bool adresse = text.find('@') != std::string::npos;
+    const bool sauber = nach == ' ' || vor == '-' || vor == '/' || (adresse && (vor == '.' || vor == '@'));
+    n += bindestrich || !sauber ? 1 : 0;
+    pos = text.find_first_not_of(' ', pos);
+  }
+  return n;
+}
+
+struct Druck {
+  int zeilen = 0, schnitte = 0, mailSchnitte = 0;
+};
+Druck drucke(RecordingCanvas& c, const std::vector<SpaltenBedarf>& s, const std::vector<int>& breite) {
+  Druck d;
+  for (size_t i = 0; i < s.size(); ++i)
+    for (const auto& [text, anzahl] : s[i].Texte.at(0).texte) {
+      const std::vector<std::string> z = c.wrapText(text, breite[i]);
+      const int n = schnitte(text, z);
+      d.zeilen += anzahl * static_cast<int>(z.size());
+      d.schnitte += anzahl * n;
+      if (text.find('@') != std::string::npos) d.mailSchnitte += n;
+    }
+  return d;
+}
+
+// The last sharing: every column at the same fraction between its heading and numbers and
+// its widest piece between break places.
+std::vector<int> gleicherBruchteil(RecordingCanvas& c, const std::vector<SpaltenBedarf>& s, int summe) {
+  std::vector<int> von, bis;
+  long long sv = 0, sb = 0;
+  for (const SpaltenBedarf& b : s) {
+    TextNeeds n;
+    for (const auto& [text, anzahl] : b.Texte.at(0).texte) {
+      const TextNeeds m = c.textNeeds(text);
+      n.number = std::max(n.number, m.number);
+      n.piece = std::max(n.piece, m.piece);
+    }
+    von.push_back(std::max(b.Zahl, n.number));
+    bis.push_back(std::max(von.back(), n.piece));
+    sv += von.back();
+    sb += bis.back();
+  }
+  std::vector<int> w;
+  for (size_t i = 0; i < s.size(); ++i)
+    w.push_back(von[i] + static_cast<int>((summe - sv) * (bis[i] - von[i]) / std::max(1LL, sb - sv)));
+  return w;
+}
+
+}  // namespace
+
+// A captains' list on a page too narrow for every column's widest piece: the page goes where
+// breaking costs least, so it prints fewer lines and cuts fewer words than when every column
+// gives up the same share, and no e-mail is cut inside one of its parts.
+TEST(SpaltenNachBedarf, ThePageGoesWhereBreakingCostsLeast) {
+  RecordingCanvas c;
+  c.setFontSize(10);  // 41.7 units a character
+  const std::vector<std::string> vereine = {"Schützengesellschaft Edelweiß Stephanskirchen I",
+                                            "Zimmerstutzenschützen Großkarolinenfeld 1893 II",
+                                            "SG Hubertus Au III"};
+  const std::vector<std::string> klassen = {"Gauoberliga", "Bezirksliga", "Kreisklasse"};
+  const std::vector<std::string> strassen = {"Am Schießstand 1", "Hauptstraße 12a", "Kirchweg 3"};
+  const std::vector<std::string> orte = {"Großkarolinenfeld", "Stephanskirchen", "Au"};
+  const std::vector<std::string> telefone = {"08031 940 12-34", "0171 555 12 34 56", "08065 12"};
+  const std::vector<std::string> mails = {"k.strauss01@sg-hubertus.de", "schuetzenmeister@edelweiss-stephanskirchen.de",
+                                          "info@au.de"};
+  std::vector<SpaltenBedarf> s = {spalte(c, "Klasse", klassen), spalte(c, "Mannschaft", vereine),
+                                  spalte(c, "Strasse", strassen), spalte(c, "Ort", orte),
+                                  spalte(c, "Tel.", telefone), spalte(c, "Mail", mails)};
+  for (int summe : {3400, 3000, 2700}) {
+    const std::vector<int> neu = SpaltenNachBedarf(c, s, summe);
+    EXPECT_EQ(std::accumulate(neu.begin(), neu.end(), 0), summe);
+    const Druck d = drucke(c, s, neu), alt = drucke(c, s, gleicherBruchteil(c, s, summe));
+    EXPECT_LT(d.zeilen + kSchnittKosten * d.schnitte, alt.zeilen + kSchnittKosten * alt.schnitte) << summe;
+    EXPECT_LE(d.schnitte, alt.schnitte) << summe;
+    EXPECT_EQ(d.mailSchnitte, 0) << summe;
+    EXPECT_GE(neu[4], c.textWidth("0171 555 12 34 56")) << "a telephone stands whole";
+  }
+}
+
+// Where the texts fit on one line the shares follow the list's own; where even headings and
+// numbers do not fit every column gives in proportion. The page is always filled exactly.
+TEST(SpaltenNachBedarf, TextsOnOneLineKeepTheListsSharesAndThePageHolds) {
+  RecordingCanvas c;
+  c.setFontSize(10);
   const struct {
     int summe;
-    std::vector<SpaltenBedarf> bedarf;
+    std::vector<int> wunsch;
     std::vector<int> breite;
   } faelle[] = {
       // Every text fits in its own share: the shares stand.
-      {600, {rang, {60, 150, 300, 250, 300}, ringe}, {100, 300, 200}},
-      // The name takes what the numbers leave; they keep the rest in proportion.
-      {800, {rang, name, ringe}, {42, 700, 58}},
-      // The names wrap at blanks, their room in proportion to what they need to stand whole.
-      {700, {rang, name, name}, {40, 330, 330}},
-      // Long words break at their hyphens, never below a heading or number.
-      {440, {rang, name, {60, 150, 300, 300, 300}}, {40, 200, 200}},
-      // Even the numbers do not fit: every column gives in proportion, the page holds.
-      {75, {rang, ringe, rang}, {23, 28, 24}},
+      {1500, {300, 700, 500}, {300, 700, 500}},
+      // Wishes below the page: the columns grow with them.
+      {1500, {300, 350, 100}, {500, 583, 417}},
+      // A share too narrow for its text: the column takes its text's width, the others give.
+      {1500, {300, 200, 1000}, {292, 250, 958}},
+      // Not even the headings and numbers fit.
+      {600, {300, 700, 500}, {149, 225, 226}},
   };
   for (const auto& f : faelle) {
-    const std::vector<int> b = SpaltenNachBedarf(f.bedarf, f.summe);
-    EXPECT_EQ(b, f.breite) << f.summe;
+    std::vector<SpaltenBedarf> s = {spalte(c, "Rang", {"1", "12"}, f.wunsch[0]),
+                                    spalte(c, "Verein", {"SG Au", "Tal I"}, f.wunsch[1]),
+                                    spalte(c, "Ringe", {"1234,5"}, f.wunsch[2])};
+    const std::vector<int> b = SpaltenNachBedarf(c, s, f.summe);
+    EXPECT_EQ(b, f.breite) << f.summe << " " << f.wunsch[1];
     EXPECT_EQ(std::accumulate(b.begin(), b.end(), 0), f.summe);
   }
 }

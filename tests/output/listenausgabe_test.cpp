@@ -126,11 +126,14 @@ TEST_F(ListenausgabeTest, PrintBreaksPagesBetweenBlocksAndRepeatsCaptions) {
   // row starts below its last line.
   std::string breit;
   int letzte = 0;
-  for (const PrintCall& c : job.texts())
-    if (c.page == 1 && c.text.find_first_not_of('x', c.text.rfind("B1-", 0) == 0 ? 3 : 0) == std::string::npos) {
-      breit += c.text;
+  for (const PrintCall& c : job.texts()) {
+    // Cut inside, each line but the last ends in a hyphen.
+    const std::string t = c.text.back() == '-' && c.text != "B1-" ? c.text.substr(0, c.text.size() - 1) : c.text;
+    if (c.page == 1 && t.find_first_not_of('x', t.rfind("B1-", 0) == 0 ? 3 : 0) == std::string::npos) {
+      breit += t;
       letzte = c.y;
     }
+  }
   EXPECT_EQ(breit, "B1-" + std::string(200, 'x'));
   EXPECT_GE(job.findText("B1-2")->y, letzte + line);
 }

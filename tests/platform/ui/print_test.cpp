@@ -63,17 +63,24 @@ TEST(RecordingCanvas, WrapsAtBlanksThenAfterHyphensAndInsideAWordOnlyWhereItMust
       {"", {}},
       {"SG Au I", {"SG Au I"}},
       {"0171 9876543 21", {"0171", "9876543 21"}},
-      {"Huber-Wackersberg", {"Huber-", "Wackersb", "erg"}},
-      {"maximilian.huber", {"maximilian", ".huber"}},
+      {"Huber-Wackersberg", {"Huber-", "Wackers-", "berg"}},
       {"     frei - SV Tal I", {"     frei", "- SV Tal I"}},
       // A telephone with all its groups, a team's number with the last word of its name,
-      // points with their colon; a long word breaks three letters from either end of its part.
+      // points with their colon, a street with its house number.
       {"Tel. 0171 12-34", {"Tel.", "0171 12-34"}},
       {"SG Tal-Au II", {"SG", "Tal-Au II"}},
       {"Punkte 12 : 4", {"Punkte", "12 : 4"}},
-      {"Gauoberliga", {"Gauoberl", "iga"}},
+      {"Am Wege 12a", {"Am", "Wege 12a"}},
+      // A long word is cut at a syllable with a hyphen, else three letters from either end of
+      // its part; an e-mail only after its dots, "@" and hyphens, and never gets a hyphen.
+      {"Gauoberliga", {"Gauober-", "liga"}},
+      {"Gro\xDF" "karolinenfeld", {"Gro\xDF" "karo-", "linenfeld"}},
+      {"Sch\xFCtzengesellschaft", {"Sch\xFCtzen-", "gesell-", "schaft"}},
+      {"Xxxxxxxxxxxxx", {"Xxxxxxxxx-", "xxxx"}},
       {"max.mayr@sg-au.de", {"max.mayr@", "sg-au.de"}},
+      {"k.strauss01@sg-hubertus.de", {"k.", "strauss01@", "sg-", "hubertus.", "de"}},
       {"abcdefghi.mayr@x", {"abcdefghi.", "mayr@x"}},
+      {"abcdefghijklm@x", {"abcdefghij", "klm@x"}},
   };
   for (const auto& f : faelle) EXPECT_EQ(c.wrapText(f.text, 420), f.zeilen) << f.text;
   // A text exactly as wide as its column keeps its line; a point wider wraps.

@@ -1,0 +1,58 @@
+#include "platform/hyphenation.h"
+
+#include <hyphen.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+// The patterns are ISO 8859-1, which agrees with code page 1252 on every letter they know.
+const char* const kPatterns = "/usr/share/hyphen/hyph_de_DE.dic";
+
+struct DictFree {
+  void operator()(HyphenDict* d) const { hnj_hyphen_free(d); }
+};
+
+HyphenDict* dictionary() {
+  // Loaded once, on the first word that needs it; a missing file leaves only other breaks.
+  static const std::unique_ptr<HyphenDict, DictFree> dict(hnj_hyphen_load(kPatterns));
+  return dict.get();
+}
+
+// The patterns are lower case.
+char lower(char ch) {
+  const auto c = static_cast<unsigned char>(ch);
+  if (c >= 'A' && c <= 'Z') return static_cast<char>(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<char>(c + 32);
+  return ch;
+}
+
+}  // namespace
+
+std::vector<size_t> syllableBreaks(std::string_view word) {
+  std::vector<size_t> out;
+  HyphenDict* dict = dictionary();
+  if (!dict || word.size() < 4) return out;
+  std::string lowered(word);
+  for (char& c : lowered) c = lower(c);
+  std::string hyphens(word.size() + 5, '\0');
+  char** rep = nullptr;
+  int* pos = nullptr;
+  int* cut = nullptr;
+  const int len = static_cast<int>(lowered.size());
+  if (hnj_hyphen_hyphenate3(dict, lowered.c_str(), len, hyphens.data(), nullptr, &rep, &pos,
+                            &cut, 2, 3, 2, 2) == 0) {
+    for (int i = 1; i + 3 < len; ++i)
+      // A break that changes the letters around it (old spellings) is not taken.
+      if ((hyphens[static_cast<size_t>(i)] & 1) && !(rep && rep[i])) out.push_back(static_cast<size_t>(i) + 1);
+  }
+  if (rep) {
+    for (int i = 0; i < len; ++i) std::free(rep[i]);
+    std::free(rep);
+  }
+  std::free(pos);
+  std::free(cut);
+  return out;
+}

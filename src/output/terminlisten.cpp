@@ -326,17 +326,20 @@ struct Paarungsspalten {
   }
 
   // The height of the line: as many rows as its longest text needs.
-  int hoehe(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l) const {
-    const std::array<std::string, 4> t = texte(z);
+  int hoehe(PrintCanvas& canvas, const std::array<std::string, 4>& t, const DruckLayout& l) const {
     size_t n = 1;
-    for (size_t i = 0; i < 4; ++i) n = std::max(n, zeilen(canvas, t[i], i).size());
+    for (size_t i = 0; i < 4; ++i)
+      if (canvas.textWidth(t[i]) > breite[i]) n = std::max(n, zeilen(canvas, t[i], i).size());
     return static_cast<int>(n) * l.Zeile;
   }
 
-  int drucke(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l, int y) const {
-    const std::array<std::string, 4> t = texte(z);
+  int drucke(PrintCanvas& canvas, const std::array<std::string, 4>& t, const DruckLayout& l, int y) const {
     size_t n = 1;
     for (size_t i = 0; i < 4; ++i) {
+      if (canvas.textWidth(t[i]) <= breite[i]) {
+        if (!t[i].empty()) canvas.textOut(x[i], y, t[i]);
+        continue;
+      }
       const std::vector<std::string> zl = zeilen(canvas, t[i], i);
       for (size_t k = 0; k < zl.size(); ++k)
         if (!zl[k].empty()) canvas.textOut(x[i] + (k > 0 ? einzug : 0), y + static_cast<int>(k) * l.Zeile, zl[k]);
@@ -395,25 +398,32 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
   };
 
   for (const TerminRundenpaar& p : k.paare) {
+    // Each line's texts and height, once.
+    std::vector<std::array<std::string, 4>> texte;
+    std::vector<int> hoehe;
+    for (const TerminZeile& z : p.zeilen) {
+      texte.push_back(Paarungsspalten::texte(z));
+      hoehe.push_back(spalten.hoehe(canvas, texte.back(), l));
+    }
     // A pair goes to the next page when its own lines would reach the footer; the gap after
     // it may.
     int ende = y + kopfHoehe(p);
-    for (const TerminZeile& z : p.zeilen) ende += spalten.hoehe(canvas, z, l);
+    for (int h : hoehe) ende += h;
     if (ende > l.Unten && y > seitenAnfang) seitenwechsel();
 
     int y0 = y;
     paarKopf(p);
     size_t aufSeite = 0;
-    for (const TerminZeile& z : p.zeilen) {
+    for (size_t r = 0; r < texte.size(); ++r) {
       // A pair taller than a page continues on the next one under its round headers.
-      if (aufSeite > 0 && y + spalten.hoehe(canvas, z, l) > l.Unten) {
+      if (aufSeite > 0 && y + hoehe[r] > l.Unten) {
         canvas.line(l.Spalte[4], y0, l.Spalte[4], y);
         seitenwechsel();
         y0 = y;
         paarKopf(p);
         aufSeite = 0;
       }
-      y = spalten.drucke(canvas, z, l, y);
+      y = spalten.drucke(canvas, texte[r], l, y);
       ++aufSeite;
     }
     canvas.line(l.Spalte[4], y0, l.Spalte[4], y);

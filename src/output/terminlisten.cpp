@@ -276,6 +276,7 @@ void druckeKlassenblock(PrintCanvas& canvas, const DruckLayout& l, long klasse,
 struct Paarungsspalten {
   std::array<int, 4> x{}, breite{};
   int einzug = 0;  // of a team name's further lines
+  std::vector<std::vector<std::array<std::string, 4>>> paarTexte;  // of each line of each pair
 
   // Home and guest share each half of the page by the needs of the class's team names.
   Paarungsspalten(PrintCanvas& canvas, const DruckLayout& l, const TerminKlasse& k) {
@@ -285,11 +286,13 @@ struct Paarungsspalten {
     const std::array<int, 4> ende = {l.Spalte[2], l.Spalte[4], l.Spalte[7], l.Rechts + rand};
     for (size_t i = 0; i < 4; ++i) breite[i] = ende[i] - x[i] - rand;
     std::array<SpaltenBedarf, 2> bedarf{};
-    for (const TerminRundenpaar& p : k.paare)
+    for (const TerminRundenpaar& p : k.paare) {
+      paarTexte.emplace_back();
       for (const TerminZeile& z : p.zeilen) {
-        const std::array<std::string, 4> t = texte(z);
+        const std::array<std::string, 4>& t = paarTexte.back().emplace_back(texte(z));
         for (size_t i = 0; i < 4; ++i) MissZelle(canvas, bedarf[i % 2], t[i]);
       }
+    }
     for (SpaltenBedarf& b : bedarf) b.Rand = rand;
     for (size_t h = 0; h < 4; h += 2) {
       bedarf[0].Wunsch = breite[h] + rand;
@@ -397,14 +400,11 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
     y = plus(y, 0.3, l);
   };
 
-  for (const TerminRundenpaar& p : k.paare) {
-    // Each line's texts and height, once.
-    std::vector<std::array<std::string, 4>> texte;
+  for (size_t pi = 0; pi < k.paare.size(); ++pi) {
+    const TerminRundenpaar& p = k.paare[pi];
+    const std::vector<std::array<std::string, 4>>& texte = spalten.paarTexte[pi];
     std::vector<int> hoehe;
-    for (const TerminZeile& z : p.zeilen) {
-      texte.push_back(Paarungsspalten::texte(z));
-      hoehe.push_back(spalten.hoehe(canvas, texte.back(), l));
-    }
+    for (const std::array<std::string, 4>& t : texte) hoehe.push_back(spalten.hoehe(canvas, t, l));
     // A pair goes to the next page when its own lines would reach the footer; the gap after
     // it may.
     int ende = y + kopfHoehe(p);

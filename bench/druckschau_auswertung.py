@@ -110,6 +110,8 @@ class Befund:
             if t.x < 0 or t.y < 0 or t.x + t.w > self.breite or t.y + t.h > self.hoehe:
                 self.f("vom Papier", t, t.text)
         for seite, texte in proSeite.items():
+            if seite > 1:
+                self.rang(texte)
             self.ueberdeckt(texte)
             self.luecken(texte)
             self.fortsetzungen(texte)
@@ -128,13 +130,24 @@ class Befund:
                 if quer and hoch:
                     self.f("Text über Text", a, "%s | %s" % (a.text, b.text))
 
+    def rang(self, texte):
+        """A page of a ranked list whose first row has no rank: a tied group went on from the page before."""
+        for k in (t for t in texte if t.fett and t.text == "Rang"):
+            zeilen = sorted({t.y for t in texte if t.y > k.y and not t.fett and t.text.strip()})
+            if not zeilen:
+                continue
+            erste = [t for t in texte if t.y == zeilen[0]]
+            if not any(t.x < k.x + k.w + t.leer and t.x + t.w > k.x - 3 * t.leer for t in erste):
+                self.f("Rang fehlt in der ersten Reihe der Seite", erste[0],
+                       " ".join(t.text for t in sorted(erste, key=lambda t: t.x)))
+
     def luecken(self, texte):
         """Neighbouring texts on one line less than a blank apart."""
         zeilen = collections.defaultdict(list)
         for t in texte:
             zeilen[t.y].append(t)
         for z in zeilen.values():
-            z.sort(key=lambda t: t.x)
+            z = sorted((t for t in z if t.text.strip()), key=lambda t: t.x)
             for a, b in zip(z, z[1:]):
                 luecke = b.x - (a.x + a.w)
                 if 0 <= luecke < a.leer:

@@ -221,11 +221,11 @@ std::vector<std::string> columnNames(sqlite3* db, const std::string& table) {
   return names;
 }
 
-Transaction::Transaction(sqlite3* db) : db_(db) {
+Transaction::Transaction(sqlite3* db, Lock lock) : db_(db) {
   static std::atomic<int> counter{0};
   if (!db_) return;
   if (sqlite3_get_autocommit(db_)) {
-    active_ = exec(db_, "BEGIN TRANSACTION;");
+    active_ = exec(db_, lock == Exclusive ? "BEGIN EXCLUSIVE TRANSACTION;" : "BEGIN TRANSACTION;");
   } else {
     savepoint_ = "zk_sp" + std::to_string(++counter);
     active_ = exec(db_, "SAVEPOINT " + savepoint_ + ";");

@@ -97,10 +97,13 @@ bool tableExists(sqlite3* db, const std::string& table);
 std::vector<std::string> columnNames(sqlite3* db, const std::string& table);
 
 // Nesting transaction guard: the outermost guard runs BEGIN/END TRANSACTION, an inner one
-// a savepoint. Whatever was not committed is rolled back when the guard ends.
+// a savepoint. Whatever was not committed is rolled back when the guard ends. An exclusive
+// outermost guard takes the file's write lock at once, so that no other program can keep its
+// commit from going through.
 class Transaction {
  public:
-  explicit Transaction(sqlite3* db);
+  enum Lock { Deferred, Exclusive };
+  explicit Transaction(sqlite3* db, Lock lock = Deferred);
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;

@@ -4,6 +4,8 @@
 
 #include <cctype>
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,77 +17,159 @@
 
 namespace {
 
-// The layout is read from the table itself; writing test rows would disturb real rows that
-// happen to hold the same values.
-bool hasColumn(sqlite3* conn, const std::string& table, const char* column) {
-  for (const std::string& name : db::columnNames(conn, table))
+using Columns = std::vector<std::string>;
+
+bool listed(const Columns& columns, const char* column) {
+  for (const std::string& name : columns)
     if (strcasecmp(name.c_str(), column) == 0) return true;
   return false;
 }
 
-std::vector<long> disciplines() {
-  std::vector<long> out;
+// The layout is read from the table itself; writing test rows would disturb real rows that
+// happen to hold the same values. A quick look without a transaction: false may also mean the
+// file could not be read, so a probe looks again before it builds anything.
+bool hasColumn(sqlite3* conn, const std::string& table, const char* column) {
+  return listed(db::columnNames(conn, table), column);
+}
+
+// A table's columns (none when there is no such table), read inside the probe's transaction
+// with its errors noted. A database that cannot be read (another program holds it) gives
+// nothing: it must never be taken for an older layout and built again empty.
+std::optional<Columns> checkedColumns(sqlite3* conn, const char* table) {
+  // This read takes the file's lock; the layout SQLite keeps in memory may be out of date.
+  if (!db::query(conn, "SELECT COUNT(*) FROM sqlite_master;").ok) return std::nullopt;
+  db::Table t = db::query(conn, "SELECT name FROM pragma_table_info(?);", {table});
+  if (!t.ok) return std::nullopt;
+  Columns out;
+  for (auto& row : t.rows) out.push_back(row[0]);
+  return out;
+}
+
+std::optional<std::vector<long>> disciplines() {
   db::Table t = db::query(gDbHaupt, "SELECT Nr FROM Disznamen ORDER BY Nr ASC;");
+  if (!t.ok) return std::nullopt;
+  std::vector<long> out;
   for (size_t r = 0; r < t.size(); ++r) out.push_back(t.num(r, 0));
   return out;
 }
 
 // The older layout kept the report folder, user name, password and server address in the
-// rows 0 to 3 of PfadeImpExp; they move to RmeImport and rows 1 to 3 go.
-std::vector<std::string> takeOldReportValues() {
-  std::vector<std::string> values(4);
-  if (!db::tableExists(gDbPfade, "PfadeImpExp")) return values;
-  db::Transaction t(gDbPfade);
+// rows 0 to 3 of PfadeImpExp: their values are read and rows 1 to 3 deleted, left to the
+// caller's transaction to commit. False when the paths database cannot be read or written.
+bool takeOldReportValues(std::vector<std::string>& values) {
+  const std::optional<Columns> columns = checkedColumns(gDbPfade, "PfadeImpExp");
+  if (!columns) return false;
+  if (!listed(*columns, "MschmldgPfad")) return true;  // nothing kept there
   for (int d = 0; d < 4; ++d) {
     db::Table row = db::query(gDbPfade, "SELECT MschMldgPfad FROM PfadeImpExp WHERE Disznr=?;", {d});
+    if (!row.ok) return false;
     if (!row.empty()) values[static_cast<size_t>(d)] = row.text(0, 0);
   }
-  for (int d = 1; d < 4; ++d) db::exec(gDbPfade, "DELETE FROM PfadeImpExp WHERE Disznr = ?;", {d});
-  t.commit();
-  return values;
+  for (int d = 1; d < 4; ++d)
+    if (!db::exec(gDbPfade, "DELETE FROM PfadeImpExp WHERE Disznr = ?;", {d})) return false;
+  return true;
+}
+
+bool buildRmeImport(const std::vector<std::string>& v) {
+  if (!RecreateAutoTables()) return false;
+  const std::optional<std::vector<long>> discs = disciplines();
+  if (!discs) return false;
+  for (long d : *discs)
+    if (!insertRmeImportRow(d, v[0], v[1], v[2], v[3])) return false;
+  return true;
 }
 
 bool upgradeEinzelausgb10(const std::vector<long>& discs) {
   if (!recreateTable(gDbPfade, "PfadeEinzelausgb_10", gIntdat.SqlCreatePfadeEinzelausgb10)) return false;
   for (long d : discs)
     if (!insertEinzelausgb10Row(d)) return false;
+  const std::optional<Columns> older = checkedColumns(gDbPfade, "PfadeEinzelausgb");
+  if (!older) return false;
   // A current database has no older table: then there is nothing to take over.
-  if (db::tableExists(gDbPfade, "PfadeEinzelausgb")) {
-    for (long d : discs) {
-      db::Table old = db::query(
-          gDbPfade,
-          "SELECT DISTINCT Pfad1, Pfad2, Pfad3, Pfad4, Pfad5 FROM PfadeEinzelausgb WHERE Disznr=?;",
-          {d});
-      if (old.empty()) continue;
-      db::exec(gDbPfade,
-               "UPDATE PfadeEinzelausgb_10 SET Pfad1=?, Pfad2=?, Pfad3=?, Pfad4=?, Pfad5=? "
-               "WHERE Disznr=?;",
-               {old.text(0, 0), old.text(0, 1), old.text(0, 2), old.text(0, 3), old.text(0, 4), d});
-    }
+  if (older->empty()) return true;
+  for (long d : discs) {
+    db::Table old = db::query(
+        gDbPfade, "SELECT DISTINCT Pfad1, Pfad2, Pfad3, Pfad4, Pfad5 FROM PfadeEinzelausgb WHERE Disznr=?;", {d});
+    if (!old.ok) return false;
+    if (old.empty()) continue;
+    if (!db::exec(gDbPfade,
+                  "UPDATE PfadeEinzelausgb_10 SET Pfad1=?, Pfad2=?, Pfad3=?, Pfad4=?, Pfad5=? WHERE Disznr=?;",
+                  {old.text(0, 0), old.text(0, 1), old.text(0, 2), old.text(0, 3), old.text(0, 4), d}))
+      return false;
   }
-  db::exec(gDbPfade, "DROP TABLE PfadeEinzelausgb;", {}, db::Report::Silent);
-  return true;
+  return db::exec(gDbPfade, "DROP TABLE PfadeEinzelausgb;");
+}
+
+// The databases already named as held in this run of the probes: one message each.
+std::set<sqlite3*>* gNamedHeld = nullptr;
+
+// The one message of a probe that changed nothing; in the start's words when another program
+// holds the database.
+void sayNothingChanged(sqlite3* conn, const std::string& reason) {
+  const std::filesystem::path database = sqlite3_db_filename(conn, "main");
+  if (reason != db::kHeldElsewhere) {
+    msg::show(qs("Die Tabellen der Datenbank\n") + qtPath(database) +
+                  qs("\nkonnten nicht umgestellt werden:\n" + reason + "\nEs wurde nichts ge\xE4ndert."),
+              "Fehler", msg::Ok, msg::Error);
+  } else if (!gNamedHeld || gNamedHeld->insert(conn).second) {
+    msg::show(db::heldElsewhereNotice(database), "Fehler", msg::Ok, msg::Error);
+  }
 }
 
 // Builds tables of an older layout again in one transaction of conn: all of it or nothing.
-// A failure (another program holds the file) is said once, naming the database, instead of
-// an error box for each statement that follows.
+// A failure is said once, naming the database, instead of an error box for each statement
+// that follows.
 bool rebuilt(sqlite3* conn, const std::function<bool()>& probe) {
   std::string reason;
   {
     db::QuietErrors quiet;
     db::Transaction t(conn);
-    if (probe() && t.commit()) return true;
+    // After any failed statement, reported or not, the work is taken back, never committed.
+    if (t.active() && probe() && !quiet.failed() && t.commit()) return true;
     reason = quiet.failed() ? quiet.reason() : db::failureReason(conn);
   }
-  const std::filesystem::path database = sqlite3_db_filename(conn, "main");
-  const QString file = qtPath(database);
-  if (reason == db::kHeldElsewhere)
-    msg::show(db::heldElsewhereNotice(database), "Fehler", msg::Ok, msg::Error);
-  else
-    msg::show(qs("Die Tabellen der Datenbank\n") + file + qs("\nkonnten nicht umgestellt werden:\n" + reason +
-                                                          "\nEs wurde nichts ge\xE4ndert."),
-              "Fehler", msg::Ok, msg::Error);
+  sayNothingChanged(conn, reason);
+  return false;
+}
+
+// Inside the probe's transaction the layout is read again: a table that only could not be
+// read before is left as it is.
+bool unlessCurrent(sqlite3* conn, const char* table, const char* column, const std::function<bool()>& build) {
+  const std::optional<Columns> columns = checkedColumns(conn, table);
+  return columns && (listed(*columns, column) || build());
+}
+
+// The report settings of an older layout move from the paths database to RmeImport. The
+// paths database is held for writing from the first read to its commit, and that commit
+// follows the import database's: the old rows go only once their values are safe, and a
+// failure on either side leaves both as they were for the next start to try again.
+bool moveReportSettings() {
+  db::QuietErrors quiet;
+  sqlite3* at = gDbAutoImpExp;  // the database being worked on
+  db::Transaction import(gDbAutoImpExp);
+  const std::optional<Columns> current = import.active() ? checkedColumns(gDbAutoImpExp, "RmeImport") : std::nullopt;
+  if (current && listed(*current, "Url")) return true;
+  std::optional<db::Transaction> paths;
+  auto moved = [&] {
+    if (!current) return false;
+    at = gDbPfade;
+    paths.emplace(gDbPfade, db::Transaction::Exclusive);
+    std::vector<std::string> values(4);
+    if (!paths->active() || !takeOldReportValues(values) || quiet.failed()) return false;
+    at = gDbAutoImpExp;
+    return buildRmeImport(values) && !quiet.failed() && import.commit();
+  };
+  if (moved()) {
+    // Under the write lock only a failing disk can refuse this; the settings are in RmeImport
+    // already, and the old rows left behind are not read by anything.
+    paths->commit();
+    return true;
+  }
+  const std::string reason = quiet.failed() ? quiet.reason() : db::failureReason(at);
+  // Taken back before the message waits for its answer, so no lock is held meanwhile.
+  paths.reset();
+  import.rollback();
+  sayNothingChanged(at, reason);
   return false;
 }
 
@@ -172,7 +256,8 @@ std::string inTransaction(sqlite3* conn, bool (*probe)(sqlite3*)) {
   db::QuietErrors quiet;
   db::Transaction t(conn);
   // Read before the guard rolls back, which would clear the connection's error.
-  if (!probe(conn)) return quiet.failed() ? quiet.reason() : db::failureReason(conn);
+  if (!t.active() || !probe(conn) || quiet.failed())
+    return quiet.failed() ? quiet.reason() : db::failureReason(conn);
   if (t.commit()) return {};
   return quiet.failed() ? quiet.reason() : std::string("unbekannte Ursache");
 }
@@ -191,10 +276,10 @@ std::string upgradeWettkampfleiter() {
 
 std::string upgradeVereineZstext() {
   return inTransaction(gDbHaupt, [](sqlite3* c) {
-    if (!db::tableExists(c, "Vereine_zstext"))
-      return db::exec(c, gIntdat.SqlCreateVereineZstext, {}, db::Report::Silent);
-    if (!hasColumn(c, "Vereine_zstext", "TelSStd"))
-      return db::exec(c, "ALTER TABLE Vereine_zstext ADD COLUMN TelSStd TEXT;");
+    const std::optional<Columns> columns = checkedColumns(c, "Vereine_zstext");
+    if (!columns) return false;
+    if (columns->empty()) return db::exec(c, gIntdat.SqlCreateVereineZstext);
+    if (!listed(*columns, "TelSStd")) return db::exec(c, "ALTER TABLE Vereine_zstext ADD COLUMN TelSStd TEXT;");
     return declareTextColumns(c, "Vereine_zstext", {"TelSStd"});
   });
 }
@@ -208,25 +293,23 @@ bool UpgradeTableWettkampfleiter() { return upgradeWettkampfleiter().empty(); }
 bool UpgradeTableMschStammschuetzen() { return true; }
 
 bool UpgradeTableAktion() {
-  return hasColumn(gDbAgenda, "Aktion", "Typ") || rebuilt(gDbAgenda, RecreateAktionTable);
+  return hasColumn(gDbAgenda, "Aktion", "Typ") ||
+         rebuilt(gDbAgenda, [] { return unlessCurrent(gDbAgenda, "Aktion", "Typ", RecreateAktionTable); });
 }
 
 bool UpgradeTableEintrag() {
-  return hasColumn(gDbStammdaten, "Eintrag", "Wert") || rebuilt(gDbStammdaten, RecreateEintragTable);
+  return hasColumn(gDbStammdaten, "Eintrag", "Wert") ||
+         rebuilt(gDbStammdaten, [] { return unlessCurrent(gDbStammdaten, "Eintrag", "Wert", RecreateEintragTable); });
 }
 
 bool UpgradeTableRmeImport(bool defaultCreated) {
   if (hasColumn(gDbAutoImpExp, "RmeImport", "Url")) return true;
-  return rebuilt(gDbAutoImpExp, [defaultCreated] {
-    if (!RecreateAutoTables()) return false;
-    std::vector<std::string> v(4);
-    if (defaultCreated)
-      v[0] = storablePath(gIntdat.ProgrammVerzeichnis);
-    else
-      v = takeOldReportValues();
-    for (long d : disciplines())
-      if (!insertRmeImportRow(d, v[0], v[1], v[2], v[3])) return false;
-    return true;
+  if (!defaultCreated) return moveReportSettings();
+  // The path rows are new and hold no older values.
+  return rebuilt(gDbAutoImpExp, [] {
+    return unlessCurrent(gDbAutoImpExp, "RmeImport", "Url", [] {
+      return buildRmeImport({storablePath(gIntdat.ProgrammVerzeichnis), "", "", ""});
+    });
   });
 }
 
@@ -238,6 +321,10 @@ bool UpgradeAddressTables() {
   for (std::string (*probe)() : {upgradeVereineZstext, upgradeWettkampfleiter, upgradeMschFuehrer})
     if (std::string why = probe(); reason.empty()) reason = why;
   if (reason.empty()) return true;
+  if (reason == db::kHeldElsewhere) {
+    sayNothingChanged(gDbHaupt, reason);
+    return false;
+  }
   msg::show("Die Tabellen der Adressen und Telefonnummern konnten nicht umgestellt werden:\n" + reason +
                 "\nDie Daten bleiben unver\xE4ndert; eine f\xFChrende Null einer Telefonnummer wird bis "
                 "zur Umstellung nicht gespeichert.",
@@ -246,20 +333,24 @@ bool UpgradeAddressTables() {
 }
 
 bool UpgradePathTables() {
-  const bool einzel = hasColumn(gDbPfade, "PfadeEinzelausgb_10", "Pfad10");
-  const bool saison = hasColumn(gDbPfade, "PfadeNeueSaison", "StarttabPfad");
-  const bool impExp = hasColumn(gDbPfade, "PfadeImpExp", "MschmldgPfad");
-  if (einzel && saison && impExp) return true;
-  return rebuilt(gDbPfade, [=] {
-    if (!einzel && !upgradeEinzelausgb10(disciplines())) return false;
-    if (!saison) {
+  if (hasColumn(gDbPfade, "PfadeEinzelausgb_10", "Pfad10") && hasColumn(gDbPfade, "PfadeNeueSaison", "StarttabPfad") &&
+      hasColumn(gDbPfade, "PfadeImpExp", "MschmldgPfad"))
+    return true;
+  return rebuilt(gDbPfade, [] {
+    const std::optional<Columns> einzel = checkedColumns(gDbPfade, "PfadeEinzelausgb_10");
+    const std::optional<Columns> saison = checkedColumns(gDbPfade, "PfadeNeueSaison");
+    const std::optional<Columns> impExp = checkedColumns(gDbPfade, "PfadeImpExp");
+    const std::optional<std::vector<long>> discs = disciplines();
+    if (!einzel || !saison || !impExp || !discs) return false;
+    if (!listed(*einzel, "Pfad10") && !upgradeEinzelausgb10(*discs)) return false;
+    if (!listed(*saison, "StarttabPfad")) {
       if (!recreateTable(gDbPfade, "PfadeNeueSaison", gIntdat.SqlCreatePfadeNeueSaison)) return false;
-      for (long d : disciplines())
+      for (long d : *discs)
         if (!insertNeueSaisonRow(d)) return false;
     }
-    if (!impExp) {
+    if (!listed(*impExp, "MschmldgPfad")) {
       if (!recreateTable(gDbPfade, "PfadeImpExp", gIntdat.SqlCreatePfadeImpExp)) return false;
-      for (long d : disciplines())
+      for (long d : *discs)
         if (!insertImpExpRow(d)) return false;
     }
     return true;
@@ -267,10 +358,13 @@ bool UpgradePathTables() {
 }
 
 void RunUpgradeProbes(bool defaultCreated) {
+  std::set<sqlite3*> namedHeld;
+  gNamedHeld = &namedHeld;
   UpgradeTableMschStammschuetzen();
   UpgradeTableAktion();
   UpgradeTableEintrag();
   UpgradeTableRmeImport(defaultCreated);
   UpgradeAddressTables();
   UpgradePathTables();
+  gNamedHeld = nullptr;
 }

@@ -58,18 +58,15 @@ int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::s
 void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text) {
   if (text.find_first_not_of(' ') == std::string::npos) return;
   const PrintFont& f = canvas.font();
-  std::string key = text;
-  key += '\0';
-  key += f.name;
-  key += static_cast<char>(f.size);
-  key += f.bold ? 'b' : '-';
-  key += f.underline ? 'u' : '-';
-  const auto [it, neu] = bedarf.Index.emplace(std::move(key), bedarf.Texte.size());
-  if (neu) {
-    bedarf.Texte.push_back({text, f, 0});
-    bedarf.Ganz = std::max(bedarf.Ganz, canvas.textWidth(text));
+  auto schrift = std::find_if(bedarf.Texte.rbegin(), bedarf.Texte.rend(),
+                              [&](const SpaltenBedarf::Schrift& s) { return s.font == f; });
+  if (schrift == bedarf.Texte.rend()) {
+    bedarf.Texte.push_back({f, {}});
+    schrift = bedarf.Texte.rbegin();
   }
-  ++bedarf.Texte[it->second].anzahl;
+  const auto [it, neu] = schrift->texte.try_emplace(text, 0);
+  if (neu) bedarf.Ganz = std::max(bedarf.Ganz, canvas.textWidth(text));
+  ++it->second;
 }
 
 namespace {
@@ -149,12 +146,14 @@ std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenB
   std::vector<long long> zahlen(n), start(n);
   for (size_t i = 0; i < n; ++i) {
     int zahl = bedarf[i].Zahl, adresse = 0;
-    for (const SpaltenBedarf::Text& t : bedarf[i].Texte) {
-      canvas.setFont(t.font);
-      Profil p{canvas.textProfile(t.text), t.anzahl};
-      zahl = std::max(zahl, p.profil.needs().number);
-      adresse = std::max(adresse, p.profil.widestAddressPart());
-      texte[i].push_back(std::move(p));
+    for (const SpaltenBedarf::Schrift& s : bedarf[i].Texte) {
+      canvas.setFont(s.font);
+      for (const auto& [text, anzahl] : s.texte) {
+        Profil p{canvas.textProfile(text), anzahl};
+        zahl = std::max(zahl, p.profil.needs().number);
+        adresse = std::max(adresse, p.profil.widestAddressPart());
+        texte[i].push_back(std::move(p));
+      }
     }
     zahlen[i] = zahl + bedarf[i].Rand;
     start[i] = std::max(zahl, adresse) + bedarf[i].Rand;

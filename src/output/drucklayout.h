@@ -59,13 +59,12 @@ struct SpaltenBedarf {
   int Ganz = 0;
   int Rand = 0;
   int Wunsch = 0;
-  struct Text {
-    std::string text;
+  // Per font, each distinct text and how often it stands in the column.
+  struct Schrift {
     PrintFont font;
-    int anzahl = 0;
+    std::unordered_map<std::string, int> texte;
   };
-  std::vector<Text> Texte;
-  std::unordered_map<std::string, size_t> Index;  // text and font to its place in Texte
+  std::vector<Schrift> Texte;
 };
 // Adds a cell in the canvas's current font; measures only its width on one line.
 void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text);

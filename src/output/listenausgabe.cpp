@@ -157,6 +157,7 @@ class ListenDruck {
     // A landscape page is low: its line must still hold a row of 10-point text.
     c.setFont(PrintFont{"Times New Roman", 10});
     l_.Zeile = std::max(h / 70, c.textHeight("Ag"));
+    luecke_ = c.textWidth("  ");
     l_.Links = 8 * l_.Einheit;
     l_.Rechts = w - 3 * l_.Einheit;
     l_.Oben = 3 * l_.Zeile;
@@ -174,6 +175,10 @@ class ListenDruck {
       std::vector<int> h(z.size());
       for (size_t i = 0; i < z.size(); ++i) h[i] = z[i].leer() ? 0 : hoehe(z[i]);
       const std::vector<int> vor = abstaende(z, h);
+      size_t rangSpalte = t.Spalten.size();
+      for (size_t i = 0; i < t.Spalten.size(); ++i)
+        if (t.Spalten[i].Rang) rangSpalte = i;
+      std::string rang;  // the rank of the tie the rows have reached
       size_t erste = 0;
       while (erste < z.size() && z[erste].leer()) ++erste;
       const int luecke = y_ > tabellenStart_ ? l_.Zeile : 0;  // a blank line between tables
@@ -187,7 +192,7 @@ class ListenDruck {
       ueberschriften();
       for (size_t i = 0; i < z.size(); ++i) {
         if (z[i].leer()) {
-          if (y_ > tabellenStart_) y_ += l_.Zeile / 2;
+          if (y_ > tabellenStart_) y_ += vor[i];
           continue;
         }
         if (i == 0 || z[i - 1].leer()) blockZusammenhalten(z, h, vor, i);
@@ -196,6 +201,17 @@ class ListenDruck {
           neueSeite();
         else
           y_ += abstand;
+        const std::string r = zelle(z[i], rangSpalte);
+        if (r.find_first_not_of(' ') != std::string::npos) {
+          rang = r;
+        } else if (y_ == tabellenStart_ && !rang.empty()) {
+          // A page that begins inside a tie shows the tie's rank.
+          ListenZeile mitRang = z[i];
+          mitRang.Zellen.resize(std::max(mitRang.Zellen.size(), rangSpalte + 1));
+          mitRang.Zellen[rangSpalte] = rang;
+          zeile(mitRang, h[i]);
+          continue;
+        }
         zeile(z[i], h[i]);
       }
     }
@@ -211,17 +227,30 @@ class ListenDruck {
     if (y_ + summe > l_.Unten && tabellenStart_ + summe <= l_.Unten) neueSeite();
   }
 
-  // Where a row of a block runs over more than one line, the rows of that block stand half a
-  // line apart, so that a further line does not read as the next row.
+  // The gap above each row. An entry (a row with the rows that go on with it) that runs over
+  // more than one line stands half a line apart from the entries beside it, so that a further
+  // line does not read as the next entry; entries that fit in a line stay close. An empty row
+  // stands for half a line, or a whole one beside a block whose entries stand apart, so that
+  // a block stands out more than an entry.
   std::vector<int> abstaende(const std::vector<ListenZeile>& z, const std::vector<int>& h) const {
+    const int halbe = l_.Zeile / 2;
     std::vector<int> vor(z.size(), 0);
+    std::vector<bool> mehrzeilig(z.size(), false);
     for (size_t a = 0; a < z.size();) {
-      size_t e = a;
-      bool mehrzeilig = false;
-      for (; e < z.size() && !z[e].leer(); ++e) mehrzeilig = mehrzeilig || h[e] > l_.Zeile;
-      if (mehrzeilig)
-        for (size_t i = a + 1; i < e; ++i) vor[i] = l_.Zeile / 2;
-      a = std::max(e, a + 1);
+      size_t e = a + 1;
+      while (e < z.size() && !z[e].leer() && z[e].Folgezeile) ++e;
+      bool m = false;
+      for (size_t i = a; i < e; ++i) m = m || h[i] > l_.Zeile;
+      for (size_t i = a; i < e; ++i) mehrzeilig[i] = m;
+      if (a > 0 && !z[a].leer() && !z[a - 1].leer() && (m || mehrzeilig[a - 1])) vor[a] = halbe;
+      a = e;
+    }
+    for (size_t i = 0; i < z.size(); ++i) {
+      if (!z[i].leer()) continue;
+      bool abgesetzt = false;
+      for (size_t k = i; k-- > 0 && !z[k].leer();) abgesetzt = abgesetzt || vor[k] > 0;
+      for (size_t k = i + 1; k < z.size() && !z[k].leer(); ++k) abgesetzt = abgesetzt || vor[k] > 0;
+      vor[i] = abgesetzt ? 2 * halbe : halbe;
     }
     return vor;
   }
@@ -265,12 +294,10 @@ class ListenDruck {
     tabellenStart_ = y_;
   }
 
-  // The room of a column's text: a left-aligned text may reach the next column, whose text
-  // keeps its own margin; the others keep the margin on both sides.
-  int rand() const { return l_.Einheit / 2; }
-  int innen(const Spaltenlage& s) const {
-    return s.ausr == Ausrichtung::Links ? s.breite - rand() : s.breite - 2 * rand();
-  }
+  // The room of a column's text: a margin on both sides, so that the texts of neighbouring
+  // columns stay at least two blanks apart and never read as one.
+  int rand() const { return (luecke_ + 1) / 2; }
+  int innen(const Spaltenlage& s) const { return s.breite - 2 * rand(); }
   // Rows of a cell's lines; every row at least one.
   template <typename TextOf>
   int zeilen(TextOf textOf) {
@@ -318,6 +345,7 @@ class ListenDruck {
   std::vector<Spaltenlage> lage_;
   int y_ = 0;
   int tabellenStart_ = 0;  // where rows begin on this page, below the captions
+  int luecke_ = 0;         // the clear gap between the texts of neighbouring columns
 };
 
 }  // namespace

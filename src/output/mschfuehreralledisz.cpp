@@ -89,14 +89,15 @@ class AlleDiszDruck {
         if (mannschaften.back().empty()) mannschaften.back().emplace_back();
         mannschaften.back()[0][0] = namen_(nr, team);
       }
-      // Where a team's lines run over more than one line, the teams stand half a line apart.
+      // A team whose lines wrap stands half a line apart from the teams beside it.
       c_.setFontSize(10);
-      bool mehrzeilig = false;
-      for (const auto& zeilen : mannschaften)
-        for (const Zeile& z : zeilen) mehrzeilig = mehrzeilig || MeisteZeilen(c_, z, breite_) > 1;
-      for (const std::vector<Zeile>& zeilen : mannschaften) {
+      std::vector<bool> mehrzeilig(mannschaften.size(), false);
+      for (size_t t = 0; t < mannschaften.size(); ++t)
+        for (const Zeile& z : mannschaften[t]) mehrzeilig[t] = mehrzeilig[t] || MeisteZeilen(c_, z, breite_) > 1;
+      for (size_t t = 0; t < mannschaften.size(); ++t) {
+        const std::vector<Zeile>& zeilen = mannschaften[t];
         c_.setFontSize(10);
-        int abstand = tabelleBegonnen && mehrzeilig ? L.Zeile / 2 : 0;
+        int abstand = t > 0 && (mehrzeilig[t] || mehrzeilig[t - 1]) ? L.Zeile / 2 : 0;
         int hoehe = L.Zeile - schritt(1.2);
         for (const Zeile& z : zeilen) hoehe += zeilenHoehe(z);
         // The table head goes with its first team; a team goes whole to the next page.

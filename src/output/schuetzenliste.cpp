@@ -80,16 +80,17 @@ void printClub(PrintCanvas& canvas, const Layout& page, long vrnr, int aktivOnly
   const Layout l = sharedByNeed(canvas, page, shooters);
   int y = printHead(canvas, l, clubName);
   const int widths[4] = {l.width(0), l.width(1), l.width(2), l.width(3)};
-  // Where a shooter's row runs over more than one line, the rows stand half a line apart.
+  // A shooter whose row runs over more than one line stands half a line apart from the rows
+  // beside it.
   std::vector<int> lines(shooters.size());
   for (size_t r = 0; r < shooters.size(); ++r) lines[r] = MeisteZeilen(canvas, shooters.rows[r], widths);
-  const int gap = std::any_of(lines.begin(), lines.end(), [](int n) { return n > 1; }) ? l.line / 2 : 0;
   for (size_t r = 0; r < shooters.size(); ++r) {
     const int n = lines[r];
-    if (y + (r > 0 ? gap : 0) + n * l.line > l.bottom) {
+    const int gap = r > 0 && (n > 1 || lines[r - 1] > 1) ? l.line / 2 : 0;
+    if (y + gap + n * l.line > l.bottom) {
       canvas.newPage();
       y = printHead(canvas, l, clubName);
-    } else if (r > 0) {
+    } else {
       y += gap;
     }
     for (int c = 0; c < 4; ++c) canvas.textBlock(l.col[c], y, l.width(c), shooters.text(r, static_cast<size_t>(c)), l.line);

@@ -275,19 +275,24 @@ void druckeKlassenblock(PrintCanvas& canvas, const DruckLayout& l, long klasse,
 // the left, home and guest of its return round on the right; a missing side has none.
 struct Paarungsspalten {
   std::array<int, 4> x{}, breite{};
+  int einzug = 0;  // of a team name's further lines
+  std::vector<std::vector<std::array<std::string, 4>>> paarTexte;  // of each line of each pair
 
   // Home and guest share each half of the page by the needs of the class's team names.
   Paarungsspalten(PrintCanvas& canvas, const DruckLayout& l, const TerminKlasse& k) {
+    einzug = canvas.textWidth("nn");
     const int rand = l.Einheit / 2;
     x = {l.Spalte[1], l.Spalte[2], l.Spalte[6], l.Spalte[7]};
     const std::array<int, 4> ende = {l.Spalte[2], l.Spalte[4], l.Spalte[7], l.Rechts + rand};
     for (size_t i = 0; i < 4; ++i) breite[i] = ende[i] - x[i] - rand;
     std::array<SpaltenBedarf, 2> bedarf{};
-    for (const TerminRundenpaar& p : k.paare)
+    for (const TerminRundenpaar& p : k.paare) {
+      paarTexte.emplace_back();
       for (const TerminZeile& z : p.zeilen) {
-        const std::array<std::string, 4> t = texte(z);
+        const std::array<std::string, 4>& t = paarTexte.back().emplace_back(texte(z));
         for (size_t i = 0; i < 4; ++i) MissZelle(canvas, bedarf[i % 2], t[i]);
       }
+    }
     for (SpaltenBedarf& b : bedarf) b.Rand = rand;
     for (size_t h = 0; h < 4; h += 2) {
       bedarf[0].Wunsch = breite[h] + rand;
@@ -305,16 +310,45 @@ struct Paarungsspalten {
     return {heim(z.links), gast(z.links), heim(z.rechts), gast(z.rechts)};
   }
 
-  // The height of the line: as many rows as its longest text needs.
-  int hoehe(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l) const {
-    return MeisteZeilen(canvas, texte(z), breite) * l.Zeile;
+  // The lines of a text in column i. The further lines of a wrapped name stand indented by
+  // about two letters, so that they read as part of their pairing and not as the next one
+  // without the room a gap between pairings would take.
+  std::vector<std::string> zeilen(PrintCanvas& canvas, const std::string& text, size_t i) const {
+    std::vector<std::string> z = canvas.wrapText(text, breite[i]);
+    if (z.size() < 2) return z;
+    // The first line keeps the whole width; it is the text's beginning, maybe with a hyphen
+    // added where a word was cut.
+    size_t n = z[0].size();
+    if (text.compare(0, n, z[0]) != 0) --n;
+    if (n == 0 || text.compare(0, n, z[0], 0, n) != 0) return canvas.wrapText(text, breite[i] - einzug);
+    std::vector<std::string> weiter =
+        canvas.wrapText(text.substr(std::min(text.size(), text.find_first_not_of(' ', n))), breite[i] - einzug);
+    z.resize(1);
+    z.insert(z.end(), weiter.begin(), weiter.end());
+    return z;
   }
 
-  int drucke(PrintCanvas& canvas, const TerminZeile& z, const DruckLayout& l, int y) const {
-    const std::array<std::string, 4> t = texte(z);
-    const int h = hoehe(canvas, z, l);
-    for (size_t i = 0; i < 4; ++i) canvas.textBlock(x[i], y, breite[i], t[i], l.Zeile);
-    return y + h;
+  // The height of the line: as many rows as its longest text needs.
+  int hoehe(PrintCanvas& canvas, const std::array<std::string, 4>& t, const DruckLayout& l) const {
+    size_t n = 1;
+    for (size_t i = 0; i < 4; ++i)
+      if (canvas.textWidth(t[i]) > breite[i]) n = std::max(n, zeilen(canvas, t[i], i).size());
+    return static_cast<int>(n) * l.Zeile;
+  }
+
+  int drucke(PrintCanvas& canvas, const std::array<std::string, 4>& t, const DruckLayout& l, int y) const {
+    size_t n = 1;
+    for (size_t i = 0; i < 4; ++i) {
+      if (canvas.textWidth(t[i]) <= breite[i]) {
+        if (!t[i].empty()) canvas.textOut(x[i], y, t[i]);
+        continue;
+      }
+      const std::vector<std::string> zl = zeilen(canvas, t[i], i);
+      for (size_t k = 0; k < zl.size(); ++k)
+        if (!zl[k].empty()) canvas.textOut(x[i] + (k > 0 ? einzug : 0), y + static_cast<int>(k) * l.Zeile, zl[k]);
+      n = std::max(n, zl.size());
+    }
+    return y + static_cast<int>(n) * l.Zeile;
   }
 };
 
@@ -366,33 +400,30 @@ int PrintTerminlisteKlasse(PrintCanvas& canvas, DruckLayout l, long klasse, int 
     y = plus(y, 0.3, l);
   };
 
-  for (const TerminRundenpaar& p : k.paare) {
-    // Where a pairing of the pair runs over more than one line, its pairings stand half a
-    // line apart, so that a further line does not read as the next pairing.
-    int abstand = 0;
-    for (const TerminZeile& z : p.zeilen)
-      if (spalten.hoehe(canvas, z, l) > l.Zeile) abstand = l.Zeile / 2;
+  for (size_t pi = 0; pi < k.paare.size(); ++pi) {
+    const TerminRundenpaar& p = k.paare[pi];
+    const std::vector<std::array<std::string, 4>>& texte = spalten.paarTexte[pi];
+    std::vector<int> hoehe;
+    for (const std::array<std::string, 4>& t : texte) hoehe.push_back(spalten.hoehe(canvas, t, l));
     // A pair goes to the next page when its own lines would reach the footer; the gap after
     // it may.
     int ende = y + kopfHoehe(p);
-    for (const TerminZeile& z : p.zeilen) ende += spalten.hoehe(canvas, z, l) + abstand;
-    if (ende - abstand > l.Unten && y > seitenAnfang) seitenwechsel();
+    for (int h : hoehe) ende += h;
+    if (ende > l.Unten && y > seitenAnfang) seitenwechsel();
 
     int y0 = y;
     paarKopf(p);
     size_t aufSeite = 0;
-    for (const TerminZeile& z : p.zeilen) {
-      const int vor = aufSeite > 0 ? abstand : 0;
+    for (size_t r = 0; r < texte.size(); ++r) {
       // A pair taller than a page continues on the next one under its round headers.
-      if (aufSeite > 0 && y + vor + spalten.hoehe(canvas, z, l) > l.Unten) {
+      if (aufSeite > 0 && y + hoehe[r] > l.Unten) {
         canvas.line(l.Spalte[4], y0, l.Spalte[4], y);
         seitenwechsel();
         y0 = y;
         paarKopf(p);
         aufSeite = 0;
       }
-      if (aufSeite > 0) y += vor;
-      y = spalten.drucke(canvas, z, l, y);
+      y = spalten.drucke(canvas, texte[r], l, y);
       ++aufSeite;
     }
     canvas.line(l.Spalte[4], y0, l.Spalte[4], y);

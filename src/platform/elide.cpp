@@ -63,6 +63,12 @@ void setElidedTeamLine(QListWidgetItem* item, const QString& team) {
   item->setToolTip(team);
 }
 
+void setElidedLine(QListWidgetItem* item, const QString& text) {
+  const QListWidget* list = item->listWidget();
+  item->setText(list ? list->fontMetrics().elidedText(text, Qt::ElideRight, listTextRoom(list)) : text);
+  item->setToolTip(text);
+}
+
 void setElidedTeamName(QLabel* label, const QString& team, const QString& prefix) {
   const QFontMetrics fm = label->fontMetrics();
   const QString shown = prefix + elidedTeamName(fm, team, labelRoom(label) - fm.horizontalAdvance(prefix));

@@ -43,3 +43,5 @@ void setElidedTeamName(QLabel* label, const QString& team, const QString& prefix
 int listTextRoom(const QAbstractItemView* list);
 // A list line naming a team: cut to the list's room with its number in view, whole as tooltip.
 void setElidedTeamLine(QListWidgetItem* item, const QString& team);
+// A list line naming a club: cut at its end to the list's room, whole as tooltip.
+void setElidedLine(QListWidgetItem* item, const QString& text);

@@ -161,7 +161,7 @@ std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int widt
   std::vector<std::string> lines;
   auto fits = [&](size_t from, size_t to) { return textWidth(text.substr(from, to - from)) <= width; };
   // A last line that fits keeps the blanks the text ends with.
-  if (!text.empty() && fits(0, text.size())) return {text};
+  if (!text.empty() && textWidth(text) <= width) return {text};
   const std::vector<Unit> units = unitsOf(text);
   if (units.empty()) return lines;
   size_t lineStart = 0;  // the first line keeps the blanks the text begins with
@@ -328,8 +328,21 @@ TextProfile::Count TextProfile::countAt(int width) const {
 
 TextNeeds PrintCanvas::textNeeds(const std::string& text) { return textProfile(text).needs(); }
 
+int PrintCanvas::lineCount(const std::string& text, int width) {
+  // Most texts fit: one measurement says so.
+  if (!text.empty() && textWidth(text) <= width) return 1;
+  return static_cast<int>(wrapText(text, width).size());
+}
+
 int PrintCanvas::textBlock(int x, int y, int width, const std::string& text, int step,
                            TextAlign align) {
+  if (text.empty()) return 0;
+  const int w = textWidth(text);
+  if (w <= width) {
+    const int lx = align == TextAlign::Right ? x + width - w : align == TextAlign::Center ? x + (width - w) / 2 : x;
+    textOut(std::max(lx, x), y, text);
+    return 1;
+  }
   const std::vector<std::string> lines = wrapText(text, width);
   for (const std::string& line : lines) {
     int lx = x;

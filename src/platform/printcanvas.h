@@ -108,9 +108,7 @@ class PrintCanvas {
   int textBlock(int x, int y, int width, const std::string& text, int step,
                 TextAlign align = TextAlign::Left);
   // The number of lines textBlock would print.
-  int lineCount(const std::string& text, int width) {
-    return static_cast<int>(wrapText(text, width).size());
-  }
+  int lineCount(const std::string& text, int width);
 
  protected:
   bool printing_ = false;

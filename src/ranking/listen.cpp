@@ -137,7 +137,7 @@ ListenTabelle BegegnungenListe(int32_t disznr, int32_t durchgang, int32_t zehnte
 }
 
 ListenTabelle MannschaftsRingschnittListe() {
-  ListenTabelle t{{spalte("", 0), spalte("Rang", 40, Ausrichtung::Mitte), spalte("Mannschaft", 170),
+  ListenTabelle t{{spalte("", 0), rangSpalte(40, Ausrichtung::Mitte), spalte("Mannschaft", 170),
                    spalte("Klasse", 100), spalte("Ringschnitt", 70, Ausrichtung::Mitte),
                    spalte("Anzahl Erg.", 67, Ausrichtung::Mitte), spalte("", 30), spalte("", 0)},
                   {}};
@@ -218,6 +218,7 @@ ListenTabelle AufstellungenListe(int32_t disznr, int32_t klasseNr, int32_t durch
       z.insert(z.end(), {str(liste[i].Schnr), name.empty() ? " " : name,
                          ringe(liste[i].Ringerg, zehntelflag)});
     };
+    const size_t kopf = t.Zeilen.size();
     for (size_t i = 0; i < n; ++i) {
       std::vector<std::string> z{""};
       zellen(heim, i, p.Heimvrnr, z);
@@ -230,6 +231,8 @@ ListenTabelle AufstellungenListe(int32_t disznr, int32_t klasseNr, int32_t durch
                "", "", ringe(erg(klasseNr, p.Gastvrnr, p.Gastmschnr, runde), zehntelflag)},
               true);
     }
+    // A pairing is one entry: its rows keep their step where its team line wraps.
+    for (size_t i = kopf; i < t.Zeilen.size(); ++i) t.Zeilen[i].Folgezeile = true;
     trennzeile(t);
   }
   return t;

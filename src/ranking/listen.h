@@ -17,11 +17,16 @@ struct ListenSpalte {
   std::string Titel;
   int Breite = 80;  // pixels in the window; 0 = hidden (writers leave the column out)
   Ausrichtung Ausr = Ausrichtung::Links;
+  // Ranks, a tie's left empty: a printed page that begins inside a tie shows its rank.
+  bool Rang = false;
 };
 
 struct ListenZeile {
   std::vector<std::string> Zellen;  // one text per column, hidden columns included
   bool Fett = false;                // heading and sum rows
+  // Goes on with the entry above (the shooters and sums of a line-up's pairing): printed
+  // without the gap that sets an entry apart where it wraps.
+  bool Folgezeile = false;
   // An empty row separates blocks (a class, a pairing with its line-up); writers keep
   // a block on one page where it fits.
   bool leer() const;

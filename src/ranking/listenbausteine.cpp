@@ -30,6 +30,8 @@ ListenSpalte spalte(std::string titel, int breite, Ausrichtung a) {
   return ListenSpalte{std::move(titel), breite, a};
 }
 
+ListenSpalte rangSpalte(int breite, Ausrichtung a) { return ListenSpalte{"Rang", breite, a, true}; }
+
 void zeile(ListenTabelle& t, std::vector<std::string> zellen, bool fett) {
   zellen.resize(t.Spalten.size());
   t.Zeilen.push_back(ListenZeile{std::move(zellen), fett});

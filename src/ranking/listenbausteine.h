@@ -29,6 +29,8 @@ std::string schnitt(float tenths);
 std::string paarErgebnis(long heim, long gast, int32_t zehntel, const char* trenner);
 
 ListenSpalte spalte(std::string titel, int breite, Ausrichtung a = Ausrichtung::Links);
+// The column "Rang" of the ranks that Rang below gives.
+ListenSpalte rangSpalte(int breite, Ausrichtung a);
 // A row with one cell per column; missing cells stay empty.
 void zeile(ListenTabelle& t, std::vector<std::string> zellen, bool fett = false);
 void trennzeile(ListenTabelle& t);

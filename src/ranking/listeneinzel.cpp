@@ -20,7 +20,7 @@ using namespace listenbau;
 ListenTabelle EinzelergebnisListe(int32_t anzeige, int32_t disznr, int32_t klasseNr,
                                   int32_t durchgang, int32_t zehntelflag) {
   ListenTabelle t{
-      {spalte("Rang", 38, Ausrichtung::Rechts), spalte("Passnr.", 60, Ausrichtung::Rechts),
+      {rangSpalte(38, Ausrichtung::Rechts), spalte("Passnr.", 60, Ausrichtung::Rechts),
        spalte("Name", 0), spalte("Verein", 0)},
       {}};
   if (anzeige <= 0) {
@@ -108,7 +108,7 @@ std::vector<ListenSpalte> paarungsSpalten() {
 }
 
 std::vector<ListenSpalte> einzelSpalten(const char* wert, bool mitAnzahl) {
-  std::vector<ListenSpalte> s{spalte("Rang", 38, Ausrichtung::Rechts),
+  std::vector<ListenSpalte> s{rangSpalte(38, Ausrichtung::Rechts),
                               spalte("Passnr.", 60, Ausrichtung::Rechts), spalte("Name", 120),
                               spalte("Mannschaft", 130), spalte(wert, 56, Ausrichtung::Mitte)};
   if (mitAnzahl) s.push_back(spalte("Erg.", 32, Ausrichtung::Mitte));

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -19,6 +17,7 @@
 #include "platform/messages.h"
 #include "platform/text.h"
 #include "support/filebytes.h"
+#include "support/helddatabase.h"
 #include "support/testenv.h"
 
 namespace fs = std::filesystem;
@@ -278,27 +277,13 @@ TEST_F(DataFileTest, OpenWhileAnotherProcessHoldsTheDatabaseIsRefusedAndChangesN
   const std::string content = contentOf(gDbHaupt);
   const std::string bytes = readFileBytes(gIntdat.DbDateiPfad);
 
-  int held[2];
-  ASSERT_EQ(pipe(held), 0);
-  const pid_t other = fork();
-  ASSERT_GE(other, 0);
-  if (other == 0) {  // the other program: holds the file until it is ended
-    sqlite3* conn = nullptr;
-    const char c = sqlite3_open(gIntdat.DbDateiPfad.c_str(), &conn) == SQLITE_OK &&
-                           sqlite3_exec(conn, "BEGIN EXCLUSIVE TRANSACTION;", nullptr, nullptr, nullptr) == SQLITE_OK
-                       ? 'y'
-                       : 'n';
-    if (write(held[1], &c, 1) == 1) pause();
-    _exit(1);
-  }
-  char c = 0;
   QString why;
-  const OpenResult result = read(held[0], &c, 1) == 1 && c == 'y' ? OpenDataFile(dir->file("saison.rwk"), &why)
-                                                                     : OpenResult::Ok;
-  kill(other, SIGKILL);
-  waitpid(other, nullptr, 0);
-  for (int fd : held) close(fd);
-  ASSERT_EQ(c, 'y') << "the other process did not get hold of the database";
+  OpenResult result = OpenResult::Ok;
+  {
+    HeldDatabase other(gIntdat.DbDateiPfad);
+    ASSERT_TRUE(other.held()) << "the other process did not get hold of the database";
+    result = OpenDataFile(dir->file("saison.rwk"), &why);
+  }
 
   EXPECT_EQ(result, OpenResult::Failed);
   EXPECT_EQ(why, qs("Die Datenbank\n") + qtPath(gIntdat.DbDateiPfad) +

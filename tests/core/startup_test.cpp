@@ -12,6 +12,7 @@
 #include "support/filebytes.h"
 #include "support/filelimit.h"
 #include "support/foreignfolders.h"
+#include "support/helddatabase.h"
 #include "support/olderaddresses.h"
 #include "support/testenv.h"
 
@@ -213,6 +214,63 @@ TEST_F(StartUp, DatabaseHeldByAnotherProgramEndsTheStartUnchanged) {
                                        "\nwird von einem anderen Programm benutzt. Das Programm "
                                        "wird beendet, ohne etwas zu ändern.");
   EXPECT_EQ(readFileBytes(file), bytes);
+}
+
+// The statements run on a connection of their own; the rows of the last.
+std::vector<std::vector<std::string>> rowsOf(const fs::path& file, const std::string& sql) {
+  sqlite3* conn = db::open(file);
+  auto rows = db::query(conn, sql).rows;
+  db::close(conn);
+  return rows;
+}
+
+// Another program takes a database after the start opened it, while the report settings of
+// an older file (rows 0 to 3 of PfadeImpExp) are to move to the import database: the start
+// names that database as the file system spells it, nothing is lost, and the next start
+// without the other program moves all four values.
+TEST_F(StartUp, ReportSettingsMoveWholeOnceNoOtherProgramHoldsTheirDatabases) {
+  const fs::path folder = makeForeignFolders(dir.path()).front();
+  fs::current_path(folder);
+  run();
+  using Rows = std::vector<std::vector<std::string>>;
+  const Rows older = {{"0", "/rme"}, {"1", "benutzer"}, {"2", "kennwort"}, {"3", "ftp.example.org"}, {"4", "bleibt"}};
+  const struct {
+    const char* file;
+    const char* hold;
+  } cases[] = {{"zikopfade.db", HeldDatabase::kExclusive},
+               {"zikopfade.db", HeldDatabase::kReading},
+               {"zikoautoimpexp.db", HeldDatabase::kReading},
+               {"zikoautoimpexp.db", HeldDatabase::kExclusive}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + c.hold);
+    rowsOf(folder / "zikopfade.db", "DELETE FROM PfadeImpExp; INSERT INTO PfadeImpExp (Disznr, MschmldgPfad) VALUES "
+                                    "(0, '/rme'), (1, 'benutzer'), (2, 'kennwort'), (3, 'ftp.example.org'), (4, 'bleibt');");
+    rowsOf(folder / "zikoautoimpexp.db", "DROP TABLE RmeImport;");
+    boxes.clear();
+    ASSERT_TRUE(OpenDatabases());
+    {
+      HeldDatabase other(folder / c.file, c.hold);
+      ASSERT_TRUE(other.held());
+      for (sqlite3* held : {gDbPfade, gDbAutoImpExp}) sqlite3_busy_timeout(held, 10);
+      PrepareDatabases();
+    }
+    ShutDown();
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].unicode,
+              QStringLiteral("Die Datenbank\n") + QString::fromUtf8(dir.path()) + QStringLiteral("/\u0141\u00f3d\u017a/") +
+                  QLatin1String(c.file) + QStringLiteral("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\u00e4ndert."));
+    EXPECT_EQ(rowsOf(folder / "zikopfade.db", "SELECT Disznr, MschmldgPfad FROM PfadeImpExp ORDER BY Disznr;"), older);
+    EXPECT_EQ(rowsOf(folder / "zikoautoimpexp.db", "SELECT name FROM sqlite_master WHERE name='RmeImport';"), Rows{});
+
+    boxes.clear();
+    run();
+    EXPECT_EQ(boxes.count(), 0u);
+    const std::vector<std::string> moved = {"/rme", "benutzer", "kennwort", "ftp.example.org"};
+    EXPECT_EQ(rowsOf(folder / "zikoautoimpexp.db", "SELECT RmePfadLokal, Username, Passwort, Url FROM RmeImport;"),
+              (Rows{moved, moved}));
+    EXPECT_EQ(rowsOf(folder / "zikopfade.db", "SELECT Disznr FROM PfadeImpExp ORDER BY Disznr;"), (Rows{{"0"}, {"4"}}));
+  }
+  fs::current_path(dir.path());
 }
 
 // A first start that cannot write (a full disk, here a file-size limit) says so once, with

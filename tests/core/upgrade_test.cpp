@@ -1,8 +1,11 @@
 // Bringing the tables of older databases up to date at start-up.
+#include <strings.h>
+
 #include "core/db.h"
 #include "core/globals.h"
 #include "core/upgrade.h"
 #include "platform/messages.h"
+#include "support/helddatabase.h"
 #include "support/testenv.h"
 
 namespace {
@@ -16,8 +19,9 @@ Rows rows(sqlite3* conn, const std::string& sql, const db::Params& p = {}) {
 // Schema and every row of every table of a connection, as one text.
 std::string dump(sqlite3* conn) {
   std::string out;
-  for (auto& t : rows(conn, "SELECT name, sql FROM sqlite_master ORDER BY name;")) {
+  for (auto& t : rows(conn, "SELECT name, sql, type FROM sqlite_master ORDER BY name;")) {
     out += t[1] + "\n";
+    if (t[2] != "table") continue;
     for (auto& r : rows(conn, "SELECT * FROM \"" + t[0] + "\";")) {
       for (auto& v : r) out += v + "|";
       out += "\n";
@@ -159,20 +163,85 @@ TEST_F(Upgrade, OlderActionAndEntryTablesAreRebuiltEmpty) {
 }
 
 // Another program holds the database that an older table is in: one message names the
-// database in the words of the start, and the older table stays as it was.
+// database in the words of the start (not a table said to exist already), and the older
+// table stays as it was.
 TEST_F(Upgrade, OlderTableInADatabaseAnotherProgramHoldsIsNamedAndKept) {
   db::exec(gDbPfade, "DROP TABLE PfadeNeueSaison; CREATE TABLE PfadeNeueSaison (Disznr INTEGER);");
-  const std::string before = dump(gDbPfade);
-  sqlite3* other = db::open(gIntdat.ProgrammVerzeichnis / "zikopfade.db");
-  ASSERT_TRUE(db::exec(other, "BEGIN IMMEDIATE TRANSACTION;"));
-  sqlite3_busy_timeout(gDbPfade, 10);
-  msg::ScriptedMessages boxes;
-  EXPECT_FALSE(UpgradePathTables());
-  db::close(other);
-  ASSERT_EQ(boxes.count(), 1u);
-  EXPECT_EQ(boxes.shown()[0].text, "Die Datenbank\n" + (gIntdat.ProgrammVerzeichnis / "zikopfade.db").string() +
-                                       "\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
-  EXPECT_EQ(dump(gDbPfade), before);
+  db::exec(gDbHaupt, "DROP TABLE Vereine_zstext; CREATE TABLE Vereine_zstext (Nummer INTEGER, ZsText STRING, "
+                     "TelSStd STRING); INSERT INTO Vereine_zstext VALUES (3, 'Text', '089 12');");
+  const struct {
+    sqlite3* conn;
+    const char* file;
+    bool (*probe)();
+  } cases[] = {{gDbPfade, "zikopfade.db", UpgradePathTables}, {gDbHaupt, "zielkontor.db", UpgradeAddressTables}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string before = dump(c.conn);
+    sqlite3_busy_timeout(c.conn, 10);
+    msg::ScriptedMessages boxes;
+    {
+      HeldDatabase other(gIntdat.ProgrammVerzeichnis / c.file);
+      ASSERT_TRUE(other.held());
+      EXPECT_FALSE(c.probe());
+    }
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Die Datenbank\n" + (gIntdat.ProgrammVerzeichnis / c.file).string() +
+                                         "\nwird von einem anderen Programm benutzt. Es wurde nichts ge\xE4ndert.");
+    EXPECT_EQ(dump(c.conn), before);
+  }
+}
+
+// Refuses one kind of statement on one table of conn while it lives: a statement that fails
+// in the middle of a probe.
+struct Refused {
+  Refused(sqlite3* c, int a, const char* t) : conn(c), action(a), table(t) {
+    sqlite3_set_authorizer(conn, [](void* self, int a, const char* what, const char*, const char*, const char*) {
+      auto* r = static_cast<Refused*>(self);
+      return a == r->action && what && strcasecmp(what, r->table) == 0 ? SQLITE_DENY : SQLITE_OK;
+    }, this);
+  }
+  ~Refused() { sqlite3_set_authorizer(conn, nullptr, nullptr); }
+  sqlite3* conn;
+  int action;
+  const char* table;
+};
+
+// A statement that fails inside a probe takes the whole probe back: both databases stay as
+// they were, and one message names the database and the reason.
+TEST_F(Upgrade, StatementFailingInsideAProbeTakesTheWholeProbeBack) {
+  db::exec(gDbPfade,
+           "DROP TABLE PfadeEinzelausgb_10;"
+           "CREATE TABLE PfadeEinzelausgb (Disznr INTEGER, Pfad1 STRING, Pfad2 STRING, Pfad3 STRING,"
+           " Pfad4 STRING, Pfad5 STRING);"
+           "INSERT INTO PfadeEinzelausgb VALUES (1, 'C:\\a', 'C:\\b', 'c', 'd', 'e');"
+           "DELETE FROM PfadeImpExp; INSERT INTO PfadeImpExp VALUES (0, '/rme', 'x0'), (1, 'benutzer', 'x1'),"
+           " (2, 'kennwort', 'x2'), (3, 'ftp.example.org', 'x3');");
+  db::exec(gDbAutoImpExp, "DROP TABLE RmeImport;");
+  const struct {
+    const char* what;
+    sqlite3* conn;
+    int action;
+    const char* table;
+    bool (*probe)();
+  } cases[] = {
+      {"the five paths taken over", gDbPfade, SQLITE_UPDATE, "PfadeEinzelausgb_10", UpgradePathTables},
+      {"the old report rows taken away", gDbPfade, SQLITE_DELETE, "PfadeImpExp", [] { return UpgradeTableRmeImport(); }},
+      {"the report rows made", gDbAutoImpExp, SQLITE_INSERT, "RmeImport", [] { return UpgradeTableRmeImport(); }},
+  };
+  const std::string paths = dump(gDbPfade), reports = dump(gDbAutoImpExp);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    msg::ScriptedMessages boxes;
+    {
+      Refused refused(c.conn, c.action, c.table);
+      EXPECT_FALSE(c.probe());
+    }
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Die Tabellen der Datenbank\n" + std::string(sqlite3_db_filename(c.conn, "main")) +
+                                         "\nkonnten nicht umgestellt werden:\nnot authorized\nEs wurde nichts ge\xE4ndert.");
+    EXPECT_EQ(dump(gDbPfade), paths);
+    EXPECT_EQ(dump(gDbAutoImpExp), reports);
+  }
 }
 
 TEST_F(Upgrade, ReportSettingsMoveFromOlderPathRowsIntoOneRowPerDiscipline) {

@@ -102,12 +102,12 @@ struct Druck {
 Druck drucke(RecordingCanvas& c, const std::vector<SpaltenBedarf>& s, const std::vector<int>& breite) {
   Druck d;
   for (size_t i = 0; i < s.size(); ++i)
-    for (const SpaltenBedarf::Text& t : s[i].Texte) {
-      const std::vector<std::string> z = c.wrapText(t.text, breite[i]);
-      const int n = schnitte(t.text, z);
-      d.zeilen += t.anzahl * static_cast<int>(z.size());
-      d.schnitte += t.anzahl * n;
-      if (t.text.find('@') != std::string::npos) d.mailSchnitte += n;
+    for (const auto& [text, anzahl] : s[i].Texte.at(0).texte) {
+      const std::vector<std::string> z = c.wrapText(text, breite[i]);
+      const int n = schnitte(text, z);
+      d.zeilen += anzahl * static_cast<int>(z.size());
+      d.schnitte += anzahl * n;
+      if (text.find('@') != std::string::npos) d.mailSchnitte += n;
     }
   return d;
 }
@@ -119,8 +119,8 @@ std::vector<int> gleicherBruchteil(RecordingCanvas& c, const std::vector<Spalten
   long long sv = 0, sb = 0;
   for (const SpaltenBedarf& b : s) {
     TextNeeds n;
-    for (const SpaltenBedarf::Text& t : b.Texte) {
-      const TextNeeds m = c.textNeeds(t.text);
+    for (const auto& [text, anzahl] : b.Texte.at(0).texte) {
+      const TextNeeds m = c.textNeeds(text);
       n.number = std::max(n.number, m.number);
       n.piece = std::max(n.piece, m.piece);
     }

@@ -10,8 +10,11 @@
 #include "output/listenausgabe.h"
 #include "platform/qprintercanvas.h"
 #include "platform/text.h"
+#include "ranking/ranking.h"
+#include "support/druckabstand.h"
 #include "support/filebytes.h"
 #include "support/pdftext.h"
+#include "support/langenamen.h"
 #include "support/outputtime.h"
 #include "support/testenv.h"
 
@@ -45,7 +48,12 @@ class ListenausgabeTest : public DatabaseTest {
     dok.Seite = "Mannschaftstabellen";
     dok.Tabellen = {tabelle()};
   }
+  const PrintJob& drucke() {
+    EXPECT_TRUE(ListenDrucken(canvas, dok));
+    return *canvas.job();
+  }
   ListenDokument dok;
+  RecordingCanvas canvas;
 };
 
 TEST_F(ListenausgabeTest, TextLeavesHiddenColumnsOutAndSeparatesBlocks) {
@@ -157,8 +165,89 @@ TEST_F(ListenausgabeTest, PrintStartsABlockTallerThanAPageWhereItIs) {
 TEST_F(ListenausgabeTest, ColumnsThatFitKeepTheirShareOfThePage) {
   RecordingCanvas canvas;
   ASSERT_TRUE(ListenDrucken(canvas, dok));
-  const int links = 8 * 48, platz = 4800 - 3 * 48 - links;
-  EXPECT_EQ(canvas.job()->findText("Mannschaft")->x, links + platz * 38 / 248 + 24);
+  const int links = 8 * 48, platz = 4800 - 3 * 48 - links, rand = 42;  // half of two blanks
+  EXPECT_EQ(canvas.job()->findText("Mannschaft")->x, links + platz * 38 / 248 + rand);
+}
+
+// Rows named by their rank cell. An entry that wraps stands half a line apart from the
+// entries beside it, once between two such; rows that fit, and a row that goes on with the
+// entry above, stay close. An empty row is a whole line beside a block whose entries stand apart.
+TEST_F(ListenausgabeTest, PrintSetsWrappedEntriesApartAndBlocksFurther) {
+  const struct {
+    const char* name;
+    bool lang, folgt;
+    int frei;
+  } zeilen[] = {{"A1", true, false, -1}, {"A2", false, false, 50}, {"A3", false, false, 0}, {"", false, false, -1},
+                {"B1", false, false, 100}, {"B2", false, false, 0}, {"", false, false, -1}, {"D1", false, false, 50},
+                {"D2", false, false, 0}, {"", false, false, -1}, {"C1", true, false, 100}, {"C2", false, true, 0},
+                {"C3", true, false, 50}};
+  dok.Tabellen[0].Zeilen.clear();
+  for (const auto& z : zeilen)
+    dok.Tabellen[0].Zeilen.push_back({{z.name, "", z.lang ? std::string(100, 'x') : z.name, ""}, false, z.folgt});
+  const PrintJob& job = drucke();
+  for (const auto& z : zeilen)
+    if (z.frei >= 0) {
+      EXPECT_EQ(freiDarueber(job, *job.findText(z.name), 100), z.frei) << z.name;
+    }
+}
+
+// Blocks of wrapped rows go whole to the next page where they and their gaps do not fit.
+TEST_F(ListenausgabeTest, PrintKeepsABlockOfWrappedRowsWholeWithItsGaps) {
+  dok.Tabellen[0].Zeilen.clear();
+  for (int b = 1; b <= 24; ++b) {
+    for (int r = 0; r < 3 + b % 3; ++r) dok.Tabellen[0].Zeilen.push_back({{"B" + str(b), "", std::string(100, 'x'), ""}});
+    dok.Tabellen[0].Zeilen.push_back({});
+  }
+  std::map<std::string, std::set<int>> seiten;
+  for (const PrintCall& c : drucke().texts())
+    if (c.text[0] == 'B') seiten[c.text].insert(c.page);
+  for (const auto& [block, s] : seiten) EXPECT_EQ(s.size(), 1u) << block;
+}
+
+// A tie of 79 shooters that a page break splits shows its rank again on page 2's first row.
+TEST_F(ListenausgabeTest, PrintRepeatsATiesRankAtThePagesTop) {
+  gEergSortListe.assign(80, {});
+  for (int i = 0; i < 80; ++i) {
+    gEergSortListe[i].Name = "Z" + str(i);
+    gEergSortListe[i].Schnitt = i ? 950.f : 960.f;
+  }
+  dok.Tabellen = {EinzelergebnisListe(1, 1, 0, 1, 0)};
+  std::vector<std::pair<int, int>> raenge;  // page and line of each rank 2
+  std::pair<int, int> oben{0, 0};             // of page 2's first row
+  for (const PrintCall& c : drucke().texts()) {
+    if (c.text == "2") raenge.push_back({c.page, c.y});
+    if (c.text[0] == 'Z' && c.page == 2 && !oben.first) oben = {c.page, c.y};
+  }
+  ASSERT_EQ(raenge.size(), 2u);
+  EXPECT_EQ(raenge[1], oben);
+}
+
+// Two left-aligned columns whose texts fill them keep two blanks between their texts.
+TEST_F(ListenausgabeTest, NeighbouringColumnsKeepTwoBlanksBetweenTheirTexts) {
+  dok.Tabellen[0] = {{{"Heim", 150}, {"Gast", 150}}, {{{std::string(90, 'h'), std::string(90, 'g')}}}};
+  int heimEnde = 0, gast = 4800;
+  for (const PrintCall& c : drucke().texts()) {
+    if (c.text[0] == 'h') heimEnde = std::max(heimEnde, c.x + static_cast<int>(c.text.size()) * 250 / 6);
+    if (c.text[0] == 'g') gast = std::min(gast, c.x);
+  }
+  EXPECT_GE(gast - heimEnde, 83) << "two blanks of 10 points, 250 / 6 each";
+}
+
+// The line-ups of long team names: a pairing's rows keep their step below its wrapped team
+// line, and pairings stand half a line apart.
+TEST_F(ListenausgabeTest, LineUpsKeepTheirStepInsideAPairing) {
+  legeLangeNamenAn();
+  dok.Tabellen = {AufstellungenListe(0, 1, 1, 0)};
+  const PrintJob& job = drucke();
+  int paarungen = 0;
+  for (const PrintCall& c : job.texts()) {
+    const bool pass = c.text.size() == 6 && c.text.find_first_not_of("0123456789") == std::string::npos;
+    if (pass || (c.text == "-" && paarungen > 0)) {
+      EXPECT_EQ(freiDarueber(job, c, 100), pass ? 0 : 50) << c.text << " at " << c.y;
+    }
+    paarungen += c.text == "-";
+  }
+  EXPECT_EQ(paarungen, 4);
 }
 
 TEST_F(ListenausgabeTest, PrintedListReadsBackFromPdf) {

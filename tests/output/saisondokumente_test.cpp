@@ -17,6 +17,7 @@
 #include "output/saisondokumente.h"
 #include "platform/printer.h"
 #include "platform/text.h"
+#include "support/druckabstand.h"
 #include "support/pdftext.h"
 #include "support/saisondaten.h"
 #include "support/outputtime.h"
@@ -309,6 +310,28 @@ TEST_F(Starttabellen, CaptainsOfAllDisciplinesPageByClubWithEachCaptainOnItsOwnL
   EXPECT_EQ(bert->y, anna->y + static_cast<int>(1.2 * zeile));
   ASSERT_NE(job.findText("089/0815"), nullptr) << seiten[2];
   EXPECT_EQ(job.findText("089/0815")->y, anna->y);
+}
+
+// A team whose captain's line wraps stands half a line apart from the teams beside it, once
+// between two such teams; teams in a line keep their step. A wrapped team and its gap go whole
+// to the next page where they would reach the footer's rule.
+TEST_F(Starttabellen, CaptainsOfAllDisciplinesSetWrappedTeamsApart) {
+  db::exec(gDbHaupt, "DELETE FROM Msch_in_klassen; INSERT INTO Vereine_gau (Nummer, Name) VALUES (5, 'Lang');");
+  const int zeile = 4800 / 43, frei[] = {-1, 77, 77, 22, 77};  // a team's step 1.2 lines, a gap half a line
+  for (int t = 1; t <= 40; ++t) {
+    db::exec(gDbHaupt, "INSERT INTO Msch_in_klassen VALUES (2, ?, 0, 5, ?);", {t, t});
+    std::string name = "Kurz";
+    for (int w = 0; t != 3 && t != 4 && w < (t % 3 + 2) * 20; ++w) name += " Name";
+    db::exec(gDbHaupt, "INSERT INTO Msch_fuehrer (Disznr, Vrnr, Rmschnr, Name) VALUES (0, 5, ?, ?);", {t, name});
+  }
+  ScriptedPrinting printing;
+  ASSERT_TRUE(PrintMschFuehrerAlleDisz());
+  const PrintJob& job = *printing.jobs().at(0);
+  for (int t = 2; t <= 5; ++t)
+    EXPECT_EQ(freiDarueber(job, *job.findText(MannschaftsName(5, t)), zeile), frei[t - 1]) << t;
+  const int grenze = 4800 - 4 * zeile - static_cast<int>(zeile * 0.8);
+  for (const PrintCall& c : job.texts())
+    EXPECT_TRUE(c.y >= grenze || c.y + zeile <= grenze) << c.text << " on page " << c.page;
 }
 
 TEST_F(Starttabellen, CaptainsOfAllDisciplinesRuleTheFooterForEveryDisciplineWithTeams) {

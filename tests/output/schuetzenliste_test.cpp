@@ -8,6 +8,7 @@
 #include "output/schuetzenliste.h"
 #include "platform/qprintercanvas.h"
 #include "platform/text.h"
+#include "support/druckabstand.h"
 #include "support/pdftext.h"
 #include "support/testenv.h"
 
@@ -72,6 +73,26 @@ TEST_F(ShooterList, ALongListGoesOnWithHeadingOnEveryPage) {
   }
   EXPECT_EQ(headings, job.pages());
   EXPECT_EQ(job.findText("Name 1149")->page, job.pages());
+}
+
+// A shooter whose row wraps stands half a line apart from the rows beside it, once between
+// two such rows, and rows that fit stay close; a wrapped row and its gap stay above the bottom.
+TEST_F(ShooterList, AWrappedRowStandsHalfALineApartAndAboveTheBottom) {
+  std::string lang;
+  for (int i = 0; i < 12; ++i) lang += " Maximiliane";
+  // Passes 21 to 25 in the order of their names: A, B and E wrap, C and D fit.
+  for (int i = 0; i < 5; ++i)
+    db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (?, 8, ?);",
+             {21 + i, std::string(1, static_cast<char>('A' + i)) + (i == 2 || i == 3 ? "" : lang)});
+  for (int i = 0; i < 100; ++i)  // rows of one to three lines down several pages
+    db::exec(gDbHaupt, "INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (?, 8, ?);",
+             {100 + i, "F" + str(100 + i) + lang.substr(0, static_cast<size_t>(i * 59 % 140))});
+  RecordingCanvas canvas;
+  ASSERT_TRUE(PrintSchuetzenListe(canvas, 8, 0));
+  const PrintJob& job = *canvas.job();
+  const int frei[] = {56, 56, 0, 56};  // above B, C, D and E; a line is 113
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(freiDarueber(job, *job.findText(str(22 + i)), 113), frei[i]) << 22 + i;
+  for (const PrintCall& c : job.texts()) EXPECT_LE(c.y + 113, 6800 - 2 * 113) << c.text << " on page " << c.page;
 }
 
 TEST_F(ShooterList, PrintsToPdf) {

@@ -118,3 +118,36 @@ TEST_F(TerminlistenTest, ALongClassBreaksBetweenRoundPairsAndNothingButTheFooter
   }
   EXPECT_EQ(pairs[1] + pairs[2] + pairs[3] + pairs[4], 11);
 }
+
+// Twelve teams of four clubs with names of 45 characters: a wrapped name goes on indented by
+// two letters instead of half a line below, so the class takes the pages it took before
+// names wrapped, with every pairing's first line at the column's edge.
+TEST_F(TerminlistenTest, WrappedNamesGoOnIndentedAndTakeNoMorePages) {
+  gEinstellungen.AktDisznr = 1;
+  exec("INSERT INTO Mschklassen (Nr, Klname, AnzahlTermine, Disznr) VALUES (7, 'Gauoberliga', 22, 1);");
+  const char* namen[4] = {"Schützengesellschaft Hubertus Großkarolinenfe", "SG Edelweiß Stephanskirchen am Simssee 1862 e",
+                          "Zimmerstutzenschützen Rosenheim-Aising 1893 e", "Feuerschützengesellschaft Kolbermoor 1878 e.V"};
+  for (int v = 0; v < 4; ++v) {
+    exec("INSERT INTO Vereine_gau (Nummer, Name) VALUES (?, ?);", {20 + v, namen[v]});
+    for (int t = 1; t <= 3; ++t) exec("INSERT INTO Msch_in_klassen VALUES (7, ?, 1, ?, ?);", {3 * v + t, 20 + v, t});
+  }
+  WriteGegnerTable(1);
+  std::vector<std::string> termine;
+  for (int d = 1; d <= 22; ++d) termine.push_back(str(d) + ".11.");
+  dates(7, 1, termine);
+
+  RecordingCanvas canvas;
+  ASSERT_TRUE(PrintTerminlisten(canvas, 0, 7, ""));
+  EXPECT_EQ(canvas.job()->pages(), 6) << "as many as before names wrapped with gaps";
+  // The left home column: first lines at 280, further ones two letters in, all on the lines
+  // of their round pair, which begin 188 below its header.
+  int erste = 0, weitere = 0, oben = 0;
+  for (const PrintCall& c : canvas.job()->texts()) {
+    if (c.text.starts_with("Durchgang Nr: ")) oben = c.y;
+    if (c.x != 280 && c.x != 380) continue;
+    ++(c.x == 280 ? erste : weitere);
+    EXPECT_EQ((c.y - oben - 188) % 111, 0) << c.text;
+  }
+  EXPECT_EQ(erste, 66);
+  EXPECT_GT(weitere, 0);
+}

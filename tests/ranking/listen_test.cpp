@@ -13,11 +13,12 @@ namespace {
 
 using Texte = std::vector<std::string>;
 
-// Each row as its cells joined by '|', bold rows marked with a leading '*'.
+// Each row as its cells joined by '|', bold rows marked with a leading '*', rows that go on
+// with the entry above with a '+'.
 Texte zeilen(const ListenTabelle& t) {
   Texte out;
   for (const ListenZeile& z : t.Zeilen) {
-    std::string s = z.Fett ? "*" : "";
+    std::string s = std::string(z.Folgezeile ? "+" : "") + (z.Fett ? "*" : "");
     for (size_t i = 0; i < z.Zellen.size(); ++i) s += (i ? "|" : "") + z.Zellen[i];
     out.push_back(s);
   }
@@ -41,13 +42,13 @@ using SortListen = SortSaison;
 TEST_F(SortListen, LineUpsPutCountedShootersFirstAndTheSumAfterTheCount) {
   // Home: the substitute stored first goes after the counted ones; the guest side is longer.
   EXPECT_EQ(zeilen(AufstellungenListe(0, 3, 1, 0)),
-            (Texte{"*||Adler II||-||Habicht I|", "|202|Egon|96| |302|Hans|97",
-                   "|201|Dora|95| |301|Gabi|94", "*|||191||||191", "|205|Franz|90| |303|Ida|93",
-                   "| | | | |304|Jan|92", "|||||||"}));
+            (Texte{"*||Adler II||-||Habicht I|", "+|202|Egon|96| |302|Hans|97",
+                   "+|201|Dora|95| |301|Gabi|94", "+*|||191||||191", "+|205|Franz|90| |303|Ida|93",
+                   "+| | | | |304|Jan|92", "|||||||"}));
   // Both sides shorter than the three counted shooters: no sum row.
   EXPECT_EQ(zeilen(AufstellungenListe(0, 1, 1, 1)),
-            (Texte{"*||Adler I||-||Falke I|", "|101|Anna|97.0| |111|Carl|97.0",
-                   "|102|Bernd|96.0| | | | ", "|||||||"}));
+            (Texte{"*||Adler I||-||Falke I|", "+|101|Anna|97.0| |111|Carl|97.0",
+                   "+|102|Bernd|96.0| | | | ", "|||||||"}));
   // A round beyond the class's match days is its last one.
   EXPECT_EQ(zeilen(AufstellungenListe(0, 1, 9, 0)).front(), "*||Falke I||-||Adler I|");
 }

@@ -112,7 +112,7 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   long PickerVrnrHeim = 0;
   long PickerVrnrGast = 0;
   int Geaendert = 0;
-  int geaendertBeforePass_ = 0;  // Geaendert when the pass field was entered
+  int geaendertBeforePass_ = 0;  // Geaendert when a pass field holding its row's shooter was entered
   std::vector<eingabe::Gegnerzeile> Paarungen;
 
  protected:
@@ -155,6 +155,10 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   void mergClick(bool heim);
 
   bool keyOfRow(QLineEdit* edit, QKeyEvent* key);
+  // A pass number is a change only while it differs from the row's shooter: the same number
+  // typed again leaves the changed flag as it was.
+  void passEdited(QLineEdit* pass);
+  bool passClean(QLineEdit* pass);
   bool ringKey(QLineEdit* edit, QKeyEvent* key);
   void updateMschSumme(bool heim);
   void clearRows();

@@ -4,6 +4,7 @@
 // sum, the menu, and where each control stands.
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,6 +30,14 @@ QLabel* label(QWidget* parent, const char* caption, int x, int y, int w = 100) {
   auto* l = new QLabel(qs(caption), parent);
   l->setGeometry(x, y, w, 16);
   return l;
+}
+
+// The width a combo box needs to show text whole, its arrow and frame included.
+int comboWidthFor(QComboBox* combo, const char* text) {
+  QStyleOptionComboBox opt;
+  opt.initFrom(combo);
+  const QSize content(combo->fontMetrics().horizontalAdvance(qs(text)), combo->fontMetrics().height());
+  return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, content, combo).width();
 }
 
 // Data fields on the pale background of the mask.
@@ -93,26 +102,32 @@ QWidget* TZikoErgEingabeDlg::createFrame() {
 void TZikoErgEingabeDlg::createChoices(QWidget* client) {
   Panel1 = new QWidget(client);
   Panel1->setGeometry(0, 0, 666, kPanelHeight);
-  label(Panel1, "Disziplin", 8, 4);
   ComboBoxDisz = new QComboBox(Panel1);
-  ComboBoxDisz->setGeometry(8, 20, 150, 22);
-  ComboBoxDisz->setToolTip(qs("Auswahl der Disziplin"));
-  label(Panel1, "Klasse", 166, 4);
   ComboBoxKlasse = new QComboBox(Panel1);
-  ComboBoxKlasse->setGeometry(166, 20, 150, 22);
-  ComboBoxKlasse->setToolTip(qs("Auswahl der Klasse"));
-  label(Panel1, "Durchgang Nr.", 324, 4);
   ComboBoxWettkampfnr = new QComboBox(Panel1);
-  ComboBoxWettkampfnr->setGeometry(324, 20, 80, 22);
+  // The discipline box shows a name such as "Zimmerstutzen 15 m" whole and the round's box its
+  // caption; the pairing list gives up the room.
+  const int disz = std::max(150, comboWidthFor(ComboBoxDisz, "Zimmerstutzen 15 m"));
+  const int runde = std::max(comboWidthFor(ComboBoxWettkampfnr, "30"),
+                             ComboBoxWettkampfnr->fontMetrics().horizontalAdvance(qs("Durchgang Nr.")) + 4);
+  const int klasseX = 8 + disz + 8, rundeX = klasseX + 150 + 8, right = rundeX + runde;
+  label(Panel1, "Disziplin", 8, 4);
+  ComboBoxDisz->setGeometry(8, 20, disz, 22);
+  ComboBoxDisz->setToolTip(qs("Auswahl der Disziplin"));
+  label(Panel1, "Klasse", klasseX, 4);
+  ComboBoxKlasse->setGeometry(klasseX, 20, 150, 22);
+  ComboBoxKlasse->setToolTip(qs("Auswahl der Klasse"));
+  label(Panel1, "Durchgang Nr.", rundeX, 4, runde);
+  ComboBoxWettkampfnr->setGeometry(rundeX, 20, runde, 22);
   ComboBoxWettkampfnr->setToolTip(qs("Auswahl der Durchgang-Nr."));
   label(Panel1, "Termin", 8, 46);
   EditWettkampfdatum = new QLineEdit(Panel1);
   // The date line holds date, time and range: as wide as the choices above it.
-  EditWettkampfdatum->setGeometry(8, 62, 396, 21);
+  EditWettkampfdatum->setGeometry(8, 62, right - 8, 21);
   EditWettkampfdatum->setReadOnly(true);
   setFieldHint(EditWettkampfdatum, qs("Termin des eingestellten Wettkampf-Durchgangs"));
   StaticText7 = new QLabel(Panel1);
-  StaticText7->setGeometry(4, 88, 400, 18);
+  StaticText7->setGeometry(4, 88, right - 4, 18);
   ListBoxPaarungen = new QListWidget(Panel1);
   ListBoxPaarungen->setToolTip(qs("Gegner der gewählten Klasse an gewählter Druchgangs-Nr."));
   // A class of twelve teams has six pairings a round: all of them stand in the list at once,
@@ -122,7 +137,7 @@ void TZikoErgEingabeDlg::createChoices(QWidget* client) {
   const int line = ListBoxPaarungen->sizeHintForRow(0);
   ListBoxPaarungen->clear();
   const int height = kShownPairings * line + 2 * ListBoxPaarungen->frameWidth();
-  ListBoxPaarungen->setGeometry(412, 4, 246, height);
+  ListBoxPaarungen->setGeometry(right + 8, 4, 658 - (right + 8), height);
   shift_ = std::max(0, 4 + height + 4 - kPanelHeight);
   Panel1->setFixedHeight(kPanelHeight + shift_);
 }
@@ -180,7 +195,8 @@ void TZikoErgEingabeDlg::createRow(QWidget* client, bool heim, int i) {
     e->installEventFilter(this);
   }
   // Deleting, cutting and pasting change a field without a key press of their own.
-  for (QLineEdit* e : {pass, rings}) connect(e, &QLineEdit::textEdited, this, [this] { Geaendert = 1; });
+  connect(rings, &QLineEdit::textEdited, this, [this] { Geaendert = 1; });
+  connect(pass, &QLineEdit::textEdited, this, [this, pass] { passEdited(pass); });
 }
 
 void TZikoErgEingabeDlg::connectChoices() {

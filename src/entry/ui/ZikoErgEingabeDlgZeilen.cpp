@@ -283,6 +283,15 @@ bool TZikoErgEingabeDlg::keyOfRow(QLineEdit* edit, QKeyEvent* key) {
   }
 }
 
+bool TZikoErgEingabeDlg::passClean(QLineEdit* pass) {
+  bool heim = true;
+  int row = 0, column = 0;
+  if (!locate(pass, heim, row, column) || column != 0) return true;
+  return eingabe::passNumber(text(pass)) == (heim ? checkedHeim_ : checkedGast_)[row];
+}
+
+void TZikoErgEingabeDlg::passEdited(QLineEdit* pass) { Geaendert = passClean(pass) ? geaendertBeforePass_ : 1; }
+
 bool TZikoErgEingabeDlg::eventFilter(QObject* watched, QEvent* event) {
   auto* edit = qobject_cast<QLineEdit*>(watched);
   if (!edit) return ZDialog::eventFilter(watched, event);
@@ -293,7 +302,8 @@ bool TZikoErgEingabeDlg::eventFilter(QObject* watched, QEvent* event) {
       return keyOfRow(edit, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
       if (locate(edit, heim, row, column)) {
-        if (column == 0) geaendertBeforePass_ = Geaendert;
+        // Not again when the focus comes back to a number still being typed (after a message).
+        if (column == 0 && passClean(edit)) geaendertBeforePass_ = Geaendert;
         heim ? RowEnterHeim(edit) : RowEnterGast(edit);
       }
       break;

@@ -152,7 +152,7 @@ TZikoSortierteAusgabeDlg::TZikoSortierteAusgabeDlg(QWidget* parent) : ZDialog(pa
   LabelEndwertungText2 = label(pages[2], "", 504, 92, 296);
   ListViewEErg = listView(pages[2], 8, kListTop, listW, listH);
 
-  // Page 3: the choices stand right of the three list views.
+  // Page 3: the choices stand right of the list views, the pairings of choice 3 below them.
   RadioGroupKlergSortart = radioGroup(pages[3], RadioGroupKlergSortartItems, 4, 450, 4, 357);
   label(pages[3], "Durchgang Nr:", 450, 112, 100);
   ComboBoxDgnrKlerg = combo(pages[3], 550, 108, 60);
@@ -169,7 +169,7 @@ TZikoSortierteAusgabeDlg::TZikoSortierteAusgabeDlg(QWidget* parent) : ZDialog(pa
   LabelEndwertungText1Kl = label(pages[3], "", 450, 246, 357);
   LabelEndwertungText2Kl = label(pages[3], "", 450, 264, 357);
   ListViewMergKlerg = listView(pages[3], 4, 16, kKlergBreite, 81);
-  ListViewMergKlerg2 = listView(pages[3], 4, 124, kKlergBreite, 66);
+  ListViewMergKlerg2 = listView(pages[3], 450, 168, 357, 211);
   ListViewEErgKleerg = listView(pages[3], 4, 104, kKlergBreite, 275);
   for (QLabel* l : {LabelEndwertungText1, LabelEndwertungText2, LabelEndwertungText1Kl,
                     LabelEndwertungText2Kl}) {

@@ -162,14 +162,20 @@ void TZikoSortierteAusgabeDlg::EditMinErgRingeExit() {
 
 void TZikoSortierteAusgabeDlg::SetKlassenErgColumns(int choice) {
   struct Lage {
-    int obenH, mitteTop, mitteH, untenTop, untenH;
+    int obenH;
+    QRect mitte;  // empty: hidden
+    int untenTop, untenH;
   };
-  static const Lage lagen[] = {
-      {81, 0, 0, 104, 275}, {111, 0, 0, 134, 245}, {111, 0, 0, 134, 245}, {108, 124, 66, 192, 189}};
+  // With three lists the pairings stand right, below the choices, where the page has room for
+  // a round's pairings; the table and the individual results share the left half.
+  static const Lage lagen[] = {{81, QRect(), 104, 275},
+                               {111, QRect(), 134, 245},
+                               {111, QRect(), 134, 245},
+                               {146, QRect(450, 168, 357, 211), 168, 211}};
   const Lage& l = lagen[std::clamp(choice, 0, 3)];
   ListViewMergKlerg->setGeometry(4, 16, kKlergBreite, l.obenH);
-  ListViewMergKlerg2->setVisible(l.mitteH > 0);
-  if (l.mitteH > 0) ListViewMergKlerg2->setGeometry(4, l.mitteTop, kKlergBreite, l.mitteH);
+  ListViewMergKlerg2->setVisible(!l.mitte.isEmpty());
+  if (!l.mitte.isEmpty()) ListViewMergKlerg2->setGeometry(l.mitte);
   ListViewEErgKleerg->setGeometry(4, l.untenTop, kKlergBreite, l.untenH);
   GroupBoxEingrenzungKl->setVisible(choice == 1);
 }

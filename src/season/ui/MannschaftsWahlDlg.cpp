@@ -101,10 +101,16 @@ void TMannschaftsWahlDlg::ComboBoxKlasseChange() {
   fillVereine();
   chooseRow(ListViewVereine, ListViewVereine->topLevelItem(0));
   fillMannschaften();
+  // The class chose another club: a pick must come from the club the window shows.
+  pickerFollowsClub();
 }
 
 void TMannschaftsWahlDlg::ListViewVereineChange() {
   fillMannschaften();
+  pickerFollowsClub();
+}
+
+void TMannschaftsWahlDlg::pickerFollowsClub() {
   if (ZikoSchuetzenAnzeigenDlg && ZikoSchuetzenAnzeigenDlg->isVisible())
     ZikoSchuetzenAnzeigenDlg->FillSchuetzenListe(gIntdat.SchuetzenWahl[0]);
 }

@@ -54,6 +54,8 @@ class TMannschaftsWahlDlg : public ZDialog, public PassnrReceiver {
  private:
   void fillVereine();
   void fillMannschaften();
+  // The open picker lists the shooters of the club the window shows.
+  void pickerFollowsClub();
   // The row chosen before the refused one is chosen again once the click is over.
   void restoreRow(QTreeWidget* list, QTreeWidgetItem* previous);
 

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -22,6 +23,16 @@ TZikoMklEinteilungDlg* ZikoMklEinteilungDlg = nullptr;
 namespace {
 
 int disziplin() { return gEinstellungen.AktDisznr; }
+
+// The width a line edit needs to show text whole.
+int lineEditWidthFor(QLineEdit* edit, const QString& text) {
+  QStyleOptionFrame opt;
+  opt.initFrom(edit);
+  opt.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit);
+  const QMargins tm = edit->textMargins();
+  const QSize content(edit->fontMetrics().horizontalAdvance(text) + 4 + tm.left() + tm.right(), edit->fontMetrics().height());
+  return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, content, edit).width();
+}
 
 }  // namespace
 
@@ -86,25 +97,40 @@ void TZikoMklEinteilungDlg::arrangeControls(QGroupBox* vereine) {
   teams->addWidget(Label2, 2, 0, 1, 3);
   teams->addWidget(ButtonMschNeu, 3, 0, 1, 3);
   teams->addWidget(ButtonMschLoeschen, 4, 0, 1, 3);
-  teams->addWidget(new QLabel(qs("Markierte Mannschaft verschieben"), GroupBoxMsch), 5, 0);
-  teams->addWidget(BitBtnMschAuf, 5, 1);
-  teams->addWidget(BitBtnMschAb, 5, 2);
+  // The arrows in a row of their own, so that they do not widen the columns above them.
+  auto* move = new QHBoxLayout;
+  move->addWidget(new QLabel(qs("Markierte Mannschaft verschieben"), GroupBoxMsch), 1);
+  move->addWidget(BitBtnMschAuf);
+  move->addWidget(BitBtnMschAb);
+  teams->addLayout(move, 5, 0, 1, 3);
   teams->setRowStretch(0, 1);
   teams->setColumnStretch(1, 1);
 
-  // The columns keep their widths whatever names they show.
+  // The columns keep their widths whatever names they show. Even at the window's least width
+  // the class field holds a name of its 19 characters and the captions of a class such as
+  // "Gauoberliga" stand whole; the clubs' names give up the room and end in "…".
   for (QGroupBox* column : {GroupBoxMsch, vereine}) column->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  GroupBoxMsch->setMinimumWidth(340);
-  vereine->setMinimumWidth(220);
   for (QWidget* data : std::initializer_list<QWidget*>{Label2, ButtonMschNeu, GroupBoxKlasseBearbeiten})
     data->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   for (QPushButton* arrow : {BitBtnMschAuf, BitBtnMschAb}) arrow->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  const QFontMetrics fm = fontMetrics();
+  EditMkl->setMinimumWidth(lineEditWidthFor(EditMkl, qs("Bezirksoberliga Süd")));
+  const auto captionRoom = [&](const char* caption, int chrome) { return fm.horizontalAdvance(qs(caption)) + chrome; };
+  // A group box's own least width holds its controls, frame and margins included.
+  GroupBoxKlasseBearbeiten->setMinimumWidth(std::max(GroupBoxKlasseBearbeiten->minimumSizeHint().width(),
+                                                     captionRoom("Bearbeiten Klasse 'Gauoberliga'", 24)));
+  const int beside = GroupBoxMsch->minimumSizeHint().width() - teams->minimumSize().width();
+  const QMargins m = teams->contentsMargins();
+  GroupBoxMsch->setMinimumWidth(std::max({GroupBoxMsch->minimumSizeHint().width(),
+                                          captionRoom("Mannschaften Klasse 'Gauoberliga'", 24),
+                                          captionRoom("Neue Mannschaft für Klasse 'Gauoberliga'",
+                                                      16 + m.left() + m.right() + beside)}));
   auto* clubs = new QVBoxLayout(vereine);
   clubs->addWidget(ListBoxVereine);
 
   auto* top = new QHBoxLayout;
   top->addLayout(left, 3);
-  top->addWidget(GroupBoxMsch, 4);
+  top->addWidget(GroupBoxMsch, 5);
   top->addWidget(vereine, 3);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ButtonUebernehmen);
@@ -114,6 +140,11 @@ void TZikoMklEinteilungDlg::arrangeControls(QGroupBox* vereine) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addLayout(buttons);
+  // The clubs take what the other columns leave of the window's least width of 715 pixels.
+  const QMargins outer = layout->contentsMargins();
+  const int rest = 715 - outer.left() - outer.right() - 2 * top->spacing() - left->minimumSize().width() -
+                   GroupBoxMsch->minimumWidth();
+  vereine->setMinimumWidth(std::max(120, rest));
   resize(860, 510);  // twelve teams in view
 }
 
@@ -148,7 +179,7 @@ void TZikoMklEinteilungDlg::FormShow() {
     ListBoxVereine->clear();
     db::Table t = db::query(gDbHaupt, "SELECT Nummer, Name FROM Vereine_gau;");
     for (size_t r = 0; r < t.size(); ++r)
-      addListItem(ListBoxVereine, t.text(r, 1), t.num(r, 0))->setToolTip(qs(t.text(r, 1)));
+      setElidedLine(addListItem(ListBoxVereine, t.text(r, 1), t.num(r, 0)), qs(t.text(r, 1)));
     ListBoxVereine->setCurrentRow(0);
   }
   {
@@ -252,6 +283,7 @@ void TZikoMklEinteilungDlg::resizeEvent(QResizeEvent* e) {
   ZDialog::resizeEvent(e);
   // Each line is cut anew from its whole name, which its tooltip holds.
   for (int i = 0; i < ListBoxMsch->count(); ++i) setElidedTeamLine(ListBoxMsch->item(i), ListBoxMsch->item(i)->toolTip());
+  for (int i = 0; i < ListBoxVereine->count(); ++i) setElidedLine(ListBoxVereine->item(i), ListBoxVereine->item(i)->toolTip());
   setElidedText(Label2, clubName_);
 }
 

@@ -14,6 +14,16 @@
 
 TZikoNSStammschuetzenEditDlg* ZikoNSStammschuetzenEditDlg = nullptr;
 
+namespace {
+
+// A row of a shooter who stands only in the line-ups of rounds: shown, but no regular
+// shooter, so a save does not make him one.
+constexpr int kNurDurchgaenge = kKeyRole + 1;
+
+bool nurDurchgaenge(const QTreeWidgetItem* item) { return item->data(0, kNurDurchgaenge).toBool(); }
+
+}  // namespace
+
 TZikoNSStammschuetzenEditDlg::TZikoNSStammschuetzenEditDlg(QWidget* parent)
     : TMannschaftsWahlDlg(parent, ReceiverRole::RegularShooters) {
   setWindowTitle(qs("Mannschafts-Stammschützen"));
@@ -77,7 +87,7 @@ void TZikoNSStammschuetzenEditDlg::teamChanged() {
     shownTeam_ = *team;
     Label1->setText(qs(MannschaftsName(team->Vrnr, team->Rmschnr)));
     for (const Stammschuetze& s : StammschuetzenLesen(gDbHaupt, *team))
-      addTreeRow(ListViewMsSs, {str(s.passnr), s.name}, s.passnr);
+      addTreeRow(ListViewMsSs, {str(s.passnr), s.name}, s.passnr)->setData(0, kNurDurchgaenge, !s.stamm);
   }
   updateButtons();
 }
@@ -88,10 +98,16 @@ void TZikoNSStammschuetzenEditDlg::updateButtons() {
 }
 
 void TZikoNSStammschuetzenEditDlg::UebernehmeSchuetze(long passnr) {
-  if (!selectedTeam() || itemOfKey(ListViewMsSs, passnr)) return;
-  db::Table t = db::query(gDbHaupt, "SELECT Name FROM Schuetzen WHERE Passnr = ?;", {passnr});
-  if (t.empty()) return;
-  addTreeRow(ListViewMsSs, {str(passnr), t.text(0, 0)}, passnr);
+  if (!selectedTeam()) return;
+  if (QTreeWidgetItem* listed = itemOfKey(ListViewMsSs, passnr)) {
+    // A shooter of the rounds' line-ups picked becomes a regular one.
+    if (!nurDurchgaenge(listed)) return;
+    listed->setData(0, kNurDurchgaenge, false);
+  } else {
+    db::Table t = db::query(gDbHaupt, "SELECT Name FROM Schuetzen WHERE Passnr = ?;", {passnr});
+    if (t.empty()) return;
+    addTreeRow(ListViewMsSs, {str(passnr), t.text(0, 0)}, passnr);
+  }
   unsaved_ = true;
   updateButtons();
   // The keyboard comes back from the picker, so that F2 saves what was picked.
@@ -116,7 +132,8 @@ bool TZikoNSStammschuetzenEditDlg::askToSavePicks() {
 
 bool TZikoNSStammschuetzenEditDlg::store(const MschEintrag& team) {
   std::vector<long> passnr;
-  for (int i = 0; i < ListViewMsSs->topLevelItemCount(); ++i) passnr.push_back(keyOf(ListViewMsSs->topLevelItem(i)));
+  for (int i = 0; i < ListViewMsSs->topLevelItemCount(); ++i)
+    if (!nurDurchgaenge(ListViewMsSs->topLevelItem(i))) passnr.push_back(keyOf(ListViewMsSs->topLevelItem(i)));
   return StammschuetzenSpeichern(gDbHaupt, team, passnr);
 }
 
@@ -137,6 +154,16 @@ void TZikoNSStammschuetzenEditDlg::ButtonLoeschenClick() {
     return;
   }
   // Picked shooters not saved yet have no row; the list keeps them until the next save.
-  if (StammschuetzeEntfernen(gDbHaupt, *team, keyOf(item))) delete item;
+  const long passnr = keyOf(item);
+  if (!StammschuetzeEntfernen(gDbHaupt, *team, passnr)) return;
+  if (InAufstellungEinesDurchgangs(gDbHaupt, *team, passnr)) {
+    // His rows of the rounds stay, and with them his row here: say why nothing went.
+    item->setData(0, kNurDurchgaenge, true);
+    msg::show(str(passnr) + " " + fromQs(item->text(1)) +
+                  " steht in der Aufstellung eines Durchgangs dieser Mannschaft und bleibt deshalb in der Liste.",
+              "Meldung", msg::Ok, msg::Information);
+  } else {
+    delete item;
+  }
   updateButtons();
 }

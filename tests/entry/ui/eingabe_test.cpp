@@ -459,6 +459,32 @@ TEST_F(Eingabe, CancelKeepsTheMaskAndTheChoice) {
   EXPECT_EQ(num("SELECT Gegnerpaarindex FROM Disznamen WHERE Nr=0;"), 1);
 }
 
+// A saved shooter's number typed over with the same number changes nothing: the click on
+// another pairing asks no question (which would catch the keys typed next). Another number
+// in his place is a change.
+TEST_F(Eingabe, TheSamePassNumberTypedAgainIsNoChange) {
+  for (auto [typed, questions] : {std::pair{"106", 0u}, std::pair{"102", 1u}}) {
+    SCOPED_TRACE(typed);
+    msg::ScriptedMessages boxes;
+    boxes.answer(msg::IdNo);
+    exec("UPDATE Disznamen SET Gegnerpaarindex=0 WHERE Nr=0;");
+    exec("INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES (0, 1, 1, 0, 106, 1, 1);");
+    openMask();
+    ASSERT_EQ(txt(pass(true, 0)), "106");
+    QTest::mouseClick(pass(true, 0), Qt::LeftButton);
+    QTest::keyClick(pass(true, 0), Qt::Key_End);
+    QTest::keyClick(pass(true, 0), Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClicks(pass(true, 0), QString::fromLatin1(typed));
+    QListWidget* pairings = mask->ListBoxPaarungen;
+    QTest::mouseClick(pairings->viewport(), Qt::LeftButton, {}, pairings->visualItemRect(pairings->item(1)).center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes.count(), questions);
+    EXPECT_EQ(mask->Gegnerpaarindex, 1);
+    mask->hide();
+    exec("DELETE FROM Mschaufstlg;");
+  }
+}
+
 TEST_F(Eingabe, StoredTenthsSurviveAReSave) {
   exec("INSERT INTO Schuetzenerg (Schnr, Disznr, Ringerg, Ergnr, Mschflag, Mschklnr, Vrnr, Mschnr) VALUES "
        "(101, 0, 957, 1, 1, 1, 1, 1);");

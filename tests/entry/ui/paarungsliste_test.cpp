@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include "core/globals.h"
@@ -71,6 +74,26 @@ TEST_F(Paarungsliste, ALongClubsTeamsIIAndIKeepTheirNumbersInTheListAndTheCaptio
     EXPECT_TRUE(shown.endsWith(qs("…") + qs(number))) << fromQs(shown);
     EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width()) << fromQs(shown);
     EXPECT_EQ(label->toolTip(), whole);
+  }
+}
+
+// The choices above the teams show their texts whole, a discipline such as "Zimmerstutzen
+// 15 m" included, and the pairing list beside them covers none of them.
+TEST_F(Paarungsliste, TheChoicesShowTheirTextsWhole) {
+  exec("UPDATE Disznamen SET Bezeichnung='Zimmerstutzen 15 m' WHERE Nr=0;");
+  mask->hide();
+  openMask();
+  QComboBox* box = mask->ComboBoxDisz;
+  ASSERT_EQ(box->currentText(), qs("Zimmerstutzen 15 m"));
+  QStyleOptionComboBox opt;
+  opt.initFrom(box);
+  const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
+  EXPECT_GE(field.width(), box->fontMetrics().horizontalAdvance(box->currentText()));
+  for (QWidget* w : mask->Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (w == list()) continue;
+    EXPECT_FALSE(w->geometry().intersects(list()->geometry())) << w->metaObject()->className();
+    if (auto* label = qobject_cast<QLabel*>(w))
+      EXPECT_LE(label->sizeHint().width(), label->width()) << fromQs(label->text());
   }
 }
 

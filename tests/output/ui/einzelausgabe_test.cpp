@@ -128,6 +128,33 @@ TEST_F(Einzelausgabe, ClassesAreTakenByTheirNumber) {
   EXPECT_TRUE(dlg->ListViewSAMschErg->topLevelItem(0)->font(2).bold());
 }
 
+// Each choice's lists stand on the page beside its controls, none over another; with three
+// lists the pairings show a round of twelve teams (six rows) at once.
+TEST_F(Einzelausgabe, TheClassResultsListsShareThePageUncovered) {
+  dlg->show();
+  seite(3);
+  waehle(dlg->ComboBoxMklKlerg, 1);
+  QWidget* page = dlg->PageControl1->currentWidget();
+  for (int choice = 0; choice < 4; ++choice) {
+    SCOPED_TRACE(choice);
+    dlg->RadioGroupKlergSortartItems[static_cast<size_t>(choice)]->click();
+    QCoreApplication::processEvents();
+    std::vector<QWidget*> shown;
+    for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (w->isVisible()) shown.push_back(w);
+    for (QWidget* list : {dlg->ListViewMergKlerg, dlg->ListViewMergKlerg2, dlg->ListViewEErgKleerg}) {
+      if (!list->isVisible()) continue;
+      EXPECT_TRUE(page->rect().contains(list->geometry()));
+      for (QWidget* other : shown)
+        EXPECT_TRUE(other == list || !other->geometry().intersects(list->geometry()))
+            << "a list covers a " << other->metaObject()->className();
+    }
+  }
+  QTreeWidget* pairings = dlg->ListViewMergKlerg2;
+  ASSERT_GT(pairings->topLevelItemCount(), 0);
+  EXPECT_GE(pairings->viewport()->height(), 6 * pairings->sizeHintForRow(0));
+}
+
 TEST_F(Einzelausgabe, AShortClassOnTheClassResultsLeavesTheRoundOfTheOtherPages) {
   db::exec(gDbHaupt, "UPDATE Disznamen SET Kampfindex=3 WHERE Nr=0;");
   dlg->show();

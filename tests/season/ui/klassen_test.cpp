@@ -313,6 +313,40 @@ TEST_F(KlassenDialog, LongNamesFollowTheWindowsWidth) {
   }
 }
 
+// At the window's least width a class name of 19 characters stands whole in its field and the
+// captions of a class such as "Gauoberliga" whole; long clubs' names end in "…", whole as tooltip.
+TEST_F(KlassenDialog, AtItsLeastWidthTheClassAndItsCaptionsStandWhole) {
+  const QString lang = qs("Schützengesellschaft Hubertus Großkarolinenfe");
+  db::exec(gDbHaupt, "UPDATE Vereine_gau SET Name=? WHERE Nummer=2;", {fromQs(lang)});
+  addClass(1, "Gauoberliga", {2, 3});
+  dlg->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+  dlg->resize(0, dlg->height());
+  QCoreApplication::processEvents();
+  EXPECT_LE(dlg->width(), 715);
+  EXPECT_EQ(dlg->GroupBoxKlasseBearbeiten->title(), qs("Bearbeiten Klasse 'Gauoberliga'"));
+  EXPECT_EQ(dlg->GroupBoxMsch->title(), qs("Mannschaften Klasse 'Gauoberliga'"));
+  EXPECT_EQ(dlg->ButtonMschNeu->text(), qs("Neue Mannschaft für Klasse 'Gauoberliga'"));
+  // The field scrolls its text only when it holds less than the name: then its end lies
+  // nearer to its beginning than the name is wide.
+  QLineEdit* field = dlg->EditMkl;
+  field->setText(qs("Bezirksoberliga Süd"));
+  field->setCursorPosition(0);
+  field->repaint();
+  const auto cursor = [field] { return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(); };
+  const int begin = cursor();
+  field->end(false);
+  field->repaint();
+  EXPECT_GE(cursor() - begin, field->fontMetrics().horizontalAdvance(field->text()) - 1);
+
+  QListWidget* clubs = dlg->ListBoxVereine;
+  for (int row = 0; row < clubs->count(); ++row)
+    EXPECT_LE(cellWidthNeeded(clubs, clubs->model()->index(row, 0)), clubs->viewport()->width()) << row;
+  QListWidgetItem* item = clubs->item(rowOfKey(clubs, 2));
+  EXPECT_TRUE(item->text().endsWith(qs("…"))) << fromQs(item->text());
+  EXPECT_EQ(item->toolTip(), lang);
+}
+
 TEST_F(KlassenDialog, EveryWayOfLeavingButConfirmationKeepsTheDatabase) {
   addClass(1, "A", {1, 2, 3});
   db::exec(gDbHaupt, "INSERT INTO Termine (Mklnr, Nr_in_klasse, Termin, Disznr) VALUES (1, 1, 'x', 0);");

@@ -131,25 +131,38 @@ TEST_F(Stammschuetzen, SavedInListOrderWithEachShooterOnce) {
   EXPECT_EQ(fromQs(dlg->ListViewMsSs->topLevelItem(0)->text(1)), "Cramer");
 }
 
-TEST_F(Stammschuetzen, LineupsOfTheRoundsStayAsTheyWere) {
+// The list holds every shooter of the team's line-ups, the rounds' too; saving and removing
+// write only the regular shooters, and a shooter kept by a round's line-up is named.
+TEST_F(Stammschuetzen, TheRoundsLineupsAreListedButOnlyRegularShootersWritten) {
   exec("INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES "
-       "(0, 1, 1, 0, 201, 2, 1), (0, 1, 1, 1, 202, 2, 1), (0, 2, 1, 0, 203, 2, 1), (0, 0, 1, 0, 202, 2, 1);");
-  const std::string rounds = "SELECT Kampfnr, Posnr, Schnr FROM Mschaufstlg WHERE Kampfnr > 0 ORDER BY rowid";
+       "(0, 1, 1, 0, 201, 2, 1), (0, 1, 1, 1, 202, 2, 1), (0, 2, 1, 0, 203, 2, 1), (0, 0, 1, 0, 202, 2, 1), "
+       "(0, 1, 1, 2, 201, 2, 2);");
+  exec("INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (204, 2, 'Dietl');");
+  const std::string rounds = "SELECT Kampfnr, Posnr, Schnr, Mschnr FROM Mschaufstlg WHERE Kampfnr > 0 ORDER BY rowid";
   const std::string before = rows(rounds);
   dlg->ComboBoxKlasseChange();
-  EXPECT_EQ(dlg->ListViewMsSs->topLevelItemCount(), 1) << "substitutes of the rounds are no regular shooters";
+  EXPECT_EQ(listed(), "201;202;203;") << "each once, by position";
 
-  pick({201});
-  dlg->ButtonSpeichernClick();
-  EXPECT_EQ(regulars(), "0 202 ;1 201 ;");
-  pick({203});
   msg::ScriptedMessages boxes;
-  dlg->ListViewMsSs->setCurrentItem(dlg->ListViewMsSs->topLevelItem(0));
+  clickRow(dlg->ListViewMsSs, 1);
   dlg->pressKey(Qt::Key_F7);
-  EXPECT_EQ(regulars(), "1 201 ;");
-  EXPECT_EQ(dlg->ListViewMsSs->topLevelItemCount(), 2) << "the picked, unsaved shooter stays";
+  EXPECT_EQ(regulars(), "");
+  EXPECT_EQ(listed(), "201;202;203;");
+  ASSERT_EQ(boxes.count(), 1u) << "the shooter who stays is named";
+  EXPECT_TRUE(boxes.contains("202 Bach steht in der Aufstellung eines Durchgangs")) << boxes.shown()[0].text;
+
+  pick({201});  // from the rounds' line-up to the regular shooters
+  pick({204});
+  dlg->pressKey(Qt::Key_F2);
+  EXPECT_EQ(regulars(), "0 201 ;1 204 ;") << "202 and 203 stand only in rounds";
+  ASSERT_EQ(listed(), "201;203;202;204;") << "202 now at his place of round 1";
+  clickRow(dlg->ListViewMsSs, 3);
+  dlg->pressKey(Qt::Key_F7);
+  EXPECT_EQ(listed(), "201;203;202;");
+  EXPECT_EQ(boxes.count(), 1u) << "a shooter of no round goes without a word";
+  dlg->pressKey(Qt::Key_F2);
+  EXPECT_EQ(regulars(), "0 201 ;");
   EXPECT_EQ(rows(rounds), before);
-  EXPECT_EQ(boxes.count(), 0u);
 }
 
 TEST_F(Stammschuetzen, AFailedSaveKeepsTheStoredShooters) {
@@ -202,6 +215,25 @@ TEST_F(Stammschuetzen, UnsavedPicksAskBeforeAnotherClubOrClosing) {
   EXPECT_FALSE(dlg->isVisible());
   EXPECT_EQ(boxes.count(), 1u);
   EXPECT_EQ(regulars(), "0 203 ;1 201 ;");
+}
+
+// The picker lists the second club, then another class shows the first club again: the
+// picker follows, and a double click adds a shooter of the club the window shows.
+TEST_F(Stammschuetzen, AfterAClassChangeThePickerListsTheClubShown) {
+  addSecondClub();
+  exec("INSERT INTO Schuetzen (Passnr, VrNr, Name) VALUES (301, 3, 'Dorn');");
+  dlg->ComboBoxKlasseChange();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isVisible(); }));
+  QTest::mouseClick(picker->RadioAlle, Qt::LeftButton, {}, QPoint(8, picker->RadioAlle->height() / 2));
+  clickRow(dlg->ListViewVereine, 1);
+  ASSERT_EQ(picker->ListView1->topLevelItemCount(), 1);
+
+  waehle(dlg->ComboBoxKlasse, 1);
+  ASSERT_EQ(fromQs(dlg->Label1->text()), "Tell I");
+  ASSERT_EQ(picker->ListView1->topLevelItemCount(), 3);
+  EXPECT_EQ(keyOf(picker->ListView1->topLevelItem(0)), 201);
+  doubleClickPickerRow(0);
+  EXPECT_EQ(listed(), "201;");
 }
 
 TEST_F(Stammschuetzen, AFailedSaveAfterJaKeepsTheWindowTheTeamAndThePicks) {

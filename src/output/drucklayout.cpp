@@ -1,6 +1,7 @@
 #include "output/drucklayout.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 
@@ -56,17 +57,20 @@ int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::s
 }
 
 void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text) {
-  if (text.find_first_not_of(' ') == std::string::npos) return;
   const PrintFont& f = canvas.font();
-  auto schrift = std::find_if(bedarf.Texte.rbegin(), bedarf.Texte.rend(),
-                              [&](const SpaltenBedarf::Schrift& s) { return s.font == f; });
-  if (schrift == bedarf.Texte.rend()) {
-    bedarf.Texte.push_back({f, {}});
-    schrift = bedarf.Texte.rbegin();
+  size_t schrift = bedarf.Schriften.size();
+  while (schrift > 0 && !(bedarf.Schriften[schrift - 1] == f)) --schrift;
+  if (schrift-- == 0) {
+    schrift = bedarf.Schriften.size();
+    bedarf.Schriften.push_back(f);
+    bedarf.Nummern.emplace_back();
   }
-  const auto [it, neu] = schrift->texte.try_emplace(text, 0);
-  if (neu) bedarf.Ganz = std::max(bedarf.Ganz, canvas.textWidth(text));
-  ++it->second;
+  const auto [it, neu] = bedarf.Nummern[schrift].try_emplace(text, static_cast<int>(bedarf.Texte.size()));
+  if (neu) {
+    bedarf.Texte.push_back({schrift, text});
+    bedarf.Ganz = std::max(bedarf.Ganz, canvas.textWidth(text));
+  }
+  bedarf.Zellen.push_back(it->second);
 }
 
 namespace {
@@ -97,31 +101,111 @@ long long summeVon(const std::vector<long long>& v) {
   return s;
 }
 
-struct Profil {
-  TextProfile profil;
-  int anzahl;
+// Weights of the sharing: a row's line, a wrapped cell's further line, a word cut inside.
+constexpr long long kReihenZeile = 4;
+constexpr long long kZellenZeile = 1;
+constexpr long long kSchnitt = kReihenZeile * kSchnittKosten;
+
+// A column's texts at the widths from its start on, a step apart: for each text its lines
+// and cuts at each step until it fits on one line.
+struct Spaltenmodell {
+  struct Stand {
+    uint16_t zeilen, schnitte;
+  };
+  std::vector<std::vector<Stand>> texte;
+  std::vector<long long> kosten;  // of the cells' further lines and cuts at each step
+
+  Stand at(int text, size_t schritt) const {
+    const std::vector<Stand>& t = texte[static_cast<size_t>(text)];
+    return schritt < t.size() ? t[schritt] : Stand{1, 0};
+  }
 };
 
-// What a column's texts cost at `schritte` + 1 widths from `von` on, `mass` apart: their lines,
-// a word cut inside counting kSchnittKosten; the cost at each width is the least any width up
-// to it gives.
-std::vector<long long> kostenVon(std::vector<Profil>& texte, long long rand, long long von, long long mass,
-                                 size_t schritte) {
-  std::sort(texte.begin(), texte.end(), [](const Profil& a, const Profil& b) { return a.profil.whole > b.profil.whole; });
-  long long alle = 0;
-  for (const Profil& t : texte) alle += t.anzahl;
-  std::vector<long long> kosten(schritte + 1);
-  for (size_t b = 0; b <= schritte; ++b) {
-    const long long w = von + static_cast<long long>(b) * mass;
-    long long k = alle;  // a line each for the texts that fit
-    for (const Profil& t : texte) {
-      if (t.profil.whole + rand <= w) break;
-      const TextProfile::Count c = t.profil.countAt(static_cast<int>(w - rand));
-      k += t.anzahl * (c.lines - 1 + static_cast<long long>(kSchnittKosten) * c.cuts);
+Spaltenmodell modell(const std::vector<TextProfile>& profile, const SpaltenBedarf& bedarf, long long von,
+                     long long mass, size_t schritte) {
+  Spaltenmodell m;
+  m.texte.resize(profile.size());
+  for (size_t t = 0; t < profile.size(); ++t) {
+    const TextProfile& p = profile[t];
+    Spaltenmodell::Stand vorher{UINT16_MAX, UINT16_MAX};
+    for (size_t b = 0; b <= schritte; ++b) {
+      const long long w = von + static_cast<long long>(b) * mass - bedarf.Rand;
+      if (p.whole <= w) break;
+      // The further lines stand indented; the text takes at least two.
+      const TextProfile::Count c = p.countAt(static_cast<int>(w - bedarf.Einzug));
+      // A wider column never takes more lines here: the sharing only widens.
+      const Spaltenmodell::Stand s{static_cast<uint16_t>(std::min({std::max(c.lines, 2), 9999, int{vorher.zeilen}})),
+                                   static_cast<uint16_t>(std::min({c.cuts, 9999, int{vorher.schnitte}}))};
+      m.texte[t].push_back(s);
+      vorher = s;
     }
-    kosten[b] = b > 0 ? std::min(k, kosten[b - 1]) : k;
   }
-  return kosten;
+  m.kosten.assign(schritte + 1, 0);
+  std::vector<int> anzahl(profile.size(), 0);
+  for (int z : bedarf.Zellen) ++anzahl[static_cast<size_t>(z)];
+  for (size_t t = 0; t < profile.size(); ++t)
+    for (size_t b = 0; b < m.texte[t].size(); ++b)
+      m.kosten[b] += anzahl[t] * (kZellenZeile * (m.texte[t][b].zeilen - 1) + kSchnitt * m.texte[t][b].schnitte);
+  return m;
+}
+
+// Gives the steps of the room left, a piece at a time, to the column whose widening saves the
+// most per step; each column is judged at every width the room left allows, since some save
+// nothing until they hold a whole word more. Returns each column's steps.
+std::vector<size_t> verteile(const std::vector<Spaltenmodell>& spalten, std::span<const SpaltenBedarf> bedarf,
+                             size_t schritte) {
+  const size_t n = spalten.size();
+  size_t reihen = 0;
+  for (const SpaltenBedarf& b : bedarf) reihen = std::max(reihen, b.Zellen.size());
+  std::vector<size_t> stand(n, 0);
+  auto zeilen = [&](size_t s, size_t r, size_t schritt) -> long long {
+    return r < bedarf[s].Zellen.size() ? spalten[s].at(bedarf[s].Zellen[r], schritt).zeilen : 0;
+  };
+  // Each row's tallest cell, the column that alone has it (n where two have it), and the next.
+  std::vector<long long> hoch(reihen), naechst(reihen);
+  std::vector<size_t> allein(reihen);
+  std::vector<std::vector<size_t>> eigene(n);
+  size_t frei = schritte;
+  while (frei > 0) {
+    for (auto& e : eigene) e.clear();
+    for (size_t r = 0; r < reihen; ++r) {
+      hoch[r] = naechst[r] = 0;
+      allein[r] = n;
+      for (size_t s = 0; s < n; ++s) {
+        const long long z = zeilen(s, r, stand[s]);
+        if (z > hoch[r]) {
+          naechst[r] = hoch[r];
+          hoch[r] = z;
+          allein[r] = s;
+        } else if (z == hoch[r]) {
+          naechst[r] = z;
+          allein[r] = n;
+        } else {
+          naechst[r] = std::max(naechst[r], z);
+        }
+      }
+      if (allein[r] < n) eigene[allein[r]].push_back(r);
+    }
+    long long besterGewinn = 0;
+    size_t besteSpalte = n, besteSchritte = 0;
+    for (size_t s = 0; s < n; ++s)
+      for (size_t k = 1; k <= frei; ++k) {
+        const size_t b = stand[s] + k;
+        long long gewinn = spalten[s].kosten[stand[s]] - spalten[s].kosten[b];
+        for (size_t r : eigene[s]) gewinn += kReihenZeile * (hoch[r] - std::max(naechst[r], zeilen(s, r, b)));
+        // Compared per step: gewinn / k against besterGewinn / besteSchritte.
+        if (gewinn > 0 && (besteSpalte == n || gewinn * static_cast<long long>(besteSchritte) >
+                                                   besterGewinn * static_cast<long long>(k))) {
+          besterGewinn = gewinn;
+          besteSpalte = s;
+          besteSchritte = k;
+        }
+      }
+    if (besteSpalte == n) break;
+    stand[besteSpalte] += besteSchritte;
+    frei -= besteSchritte;
+  }
+  return stand;
 }
 
 }  // namespace
@@ -142,18 +226,15 @@ std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenB
   }
 
   const PrintFont vorher = canvas.font();
-  std::vector<std::vector<Profil>> texte(n);
+  std::vector<std::vector<TextProfile>> profile(n);
   std::vector<long long> zahlen(n), start(n);
   for (size_t i = 0; i < n; ++i) {
     int zahl = bedarf[i].Zahl, adresse = 0;
-    for (const SpaltenBedarf::Schrift& s : bedarf[i].Texte) {
-      canvas.setFont(s.font);
-      for (const auto& [text, anzahl] : s.texte) {
-        Profil p{canvas.textProfile(text), anzahl};
-        zahl = std::max(zahl, p.profil.needs().number);
-        adresse = std::max(adresse, p.profil.widestAddressPart());
-        texte[i].push_back(std::move(p));
-      }
+    for (const SpaltenBedarf::Text& t : bedarf[i].Texte) {
+      canvas.setFont(bedarf[i].Schriften[t.schrift]);
+      TextProfile& p = profile[i].emplace_back(canvas.textProfile(t.text));
+      zahl = std::max(zahl, p.needs().number);
+      adresse = std::max(adresse, p.widestAddressPart());
     }
     zahlen[i] = zahl + bedarf[i].Rand;
     start[i] = std::max(zahl, adresse) + bedarf[i].Rand;
@@ -163,34 +244,15 @@ std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenB
   if (summeVon(start) > summe) start = zahlen;
   if (summeVon(start) > summe) return zwischen(std::vector<long long>(n, 0), start, summe);
 
-  // The room left, in steps, goes where the columns' lines and cuts add up to the least.
   const long long rest = summe - summeVon(start);
   const size_t schritte = static_cast<size_t>(std::min<long long>(rest, 200));
   const long long mass = schritte > 0 ? rest / static_cast<long long>(schritte) : 1;
-  std::vector<std::vector<long long>> kosten(n);
-  for (size_t i = 0; i < n; ++i) kosten[i] = kostenVon(texte[i], bedarf[i].Rand, start[i], mass, schritte);
-  // best[i][b]: the least cost of the first i + 1 columns within b steps, and the steps of
-  // column i in it.
-  std::vector<std::vector<long long>> best(n, std::vector<long long>(schritte + 1));
-  std::vector<std::vector<size_t>> wahl(n, std::vector<size_t>(schritte + 1, 0));
-  for (size_t i = 0; i < n; ++i)
-    for (size_t b = 0; b <= schritte; ++b) {
-      best[i][b] = i == 0 ? kosten[0][b] : best[i - 1][b] + kosten[i][0];
-      for (size_t k = 1; i > 0 && k <= b; ++k)
-        if (best[i - 1][b - k] + kosten[i][k] < best[i][b]) {
-          best[i][b] = best[i - 1][b - k] + kosten[i][k];
-          wahl[i][b] = k;
-        }
-      if (i == 0) wahl[0][b] = b;
-    }
+  std::vector<Spaltenmodell> spalten;
+  for (size_t i = 0; i < n; ++i) spalten.push_back(modell(profile[i], bedarf[i], start[i], mass, schritte));
+  const std::vector<size_t> stand = verteile(spalten, bedarf, schritte);
   std::vector<long long> breite(n);
-  for (size_t i = n, b = schritte; i-- > 0;) {
-    // A column takes the fewest steps that give its cost; the rest is shared out below.
-    size_t k = wahl[i][b];
-    while (k > 0 && kosten[i][k - 1] == kosten[i][k]) --k;
-    breite[i] = std::min(start[i] + static_cast<long long>(k) * mass, std::max(start[i], ganz[i]));
-    b -= wahl[i][b];
-  }
+  for (size_t i = 0; i < n; ++i)
+    breite[i] = std::min(start[i] + static_cast<long long>(stand[i]) * mass, std::max(start[i], ganz[i]));
   // What no column can use to save a line widens those whose texts still wrap.
   return zwischen(breite, ganz, summe);
 }

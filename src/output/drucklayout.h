@@ -51,29 +51,34 @@ int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std:
 // one.
 int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::span<const int> breiten);
 // What a column of a printed table holds: its heading and widest number (never broken), the
-// texts of its cells (each distinct text with its font and how often it stands there) and
-// the widest of them on one line, all without the column's margins; the margins; and the
-// share of the page the list gives it.
+// texts of its cells (each distinct text once, with its font, and for each cell in the order
+// added the text it holds: the n-th cells of the columns make the n-th row) and the widest of
+// them on one line, all without the column's margins; the margins; the indent of a wrapped
+// text's further lines; and the share of the page the list gives it.
 struct SpaltenBedarf {
   int Zahl = 0;
   int Ganz = 0;
   int Rand = 0;
   int Wunsch = 0;
-  // Per font, each distinct text and how often it stands in the column.
-  struct Schrift {
-    PrintFont font;
-    std::unordered_map<std::string, int> texte;
+  int Einzug = 0;
+  struct Text {
+    size_t schrift;  // in Schriften
+    std::string text;
   };
-  std::vector<Schrift> Texte;
+  std::vector<PrintFont> Schriften;
+  std::vector<Text> Texte;
+  std::vector<int> Zellen;  // each cell's text in Texte
+  std::vector<std::unordered_map<std::string, int>> Nummern;  // per font: text -> its place in Texte
 };
 // Adds a cell in the canvas's current font; measures only its width on one line.
 void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text);
 // Shares `summe` among the columns. Where every text fits on one line, each column gets at
 // least that, and the shares stand where they hold it. Else the columns share the page where
 // breaking costs least: each starts at its heading, widest number and widest part of an
-// e-mail, and the room left goes step by step to the column that saves the most lines per
-// unit of width, a word cut inside counting as several lines. Where even the headings and
-// numbers do not fit, every column gives in proportion. The widths add up to `summe`.
+// e-mail, and the room left goes, a piece at a time, to the column whose widening saves the
+// most per unit of width: the rows' lines (a row is as high as its tallest cell), a little for
+// each wrapped cell, and a word cut inside counting as several lines. Where even the headings
+// and numbers do not fit, every column gives in proportion. The widths add up to `summe`.
 std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenBedarf> bedarf, int summe);
 // What a word cut inside costs, in lines.
 constexpr int kSchnittKosten = 5;

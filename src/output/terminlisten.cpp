@@ -293,7 +293,10 @@ struct Paarungsspalten {
         for (size_t i = 0; i < 4; ++i) MissZelle(canvas, bedarf[i % 2], t[i]);
       }
     }
-    for (SpaltenBedarf& b : bedarf) b.Rand = rand;
+    for (SpaltenBedarf& b : bedarf) {
+      b.Rand = rand;
+      b.Einzug = einzug;
+    }
     for (size_t h = 0; h < 4; h += 2) {
       bedarf[0].Wunsch = breite[h] + rand;
       bedarf[1].Wunsch = breite[h + 1] + rand;

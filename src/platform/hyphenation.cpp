@@ -53,9 +53,15 @@ std::vector<size_t> syllableBreaks(std::string_view word) {
   const int len = static_cast<int>(lowered.size());
   if (hnj_hyphen_hyphenate3(dict, lowered.c_str(), len, hyphens.data(), nullptr, &rep, &pos,
                             &cut, 2, 3, 2, 2) == 0) {
+    std::vector<size_t> all;
     for (int i = 1; i + 3 < len; ++i)
       // A break that changes the letters around it (old spellings) is not taken.
-      if ((hyphens[static_cast<size_t>(i)] & 1) && !(rep && rep[i])) out.push_back(static_cast<size_t>(i) + 1);
+      if ((hyphens[static_cast<size_t>(i)] & 1) && !(rep && rep[i])) all.push_back(static_cast<size_t>(i) + 1);
+    // Nor one beside a syllable of a single letter: "Gauober-liga", not "Gauo-berliga".
+    for (size_t k = 0; k < all.size(); ++k) {
+      const size_t before = k > 0 ? all[k - 1] : 0, after = k + 1 < all.size() ? all[k + 1] : word.size();
+      if (all[k] - before > 1 && after - all[k] > 1) out.push_back(all[k]);
+    }
   }
   if (rep) {
     for (int i = 0; i < len; ++i) std::free(rep[i]);

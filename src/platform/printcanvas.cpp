@@ -158,22 +158,41 @@ bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p,
 }  // namespace
 
 std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int width) {
-  std::vector<std::string> lines;
-  auto fits = [&](size_t from, size_t to) { return textWidth(text.substr(from, to - from)) <= width; };
   // A last line that fits keeps the blanks the text ends with.
   if (!text.empty() && textWidth(text) <= width) return {text};
+  std::vector<std::string> lines = wrapLines(text, width, false);
+  // A compound word may also end a line after its hyphen, where that saves a line.
+  if (lines.size() > 1) {
+    std::vector<std::string> filled = wrapLines(text, width, true);
+    if (filled.size() < lines.size()) return filled;
+  }
+  return lines;
+}
+
+std::vector<std::string> PrintCanvas::wrapLines(const std::string& text, int width, bool afterMarks) {
+  std::vector<std::string> lines;
+  auto fits = [&](size_t from, size_t to) { return textWidth(text.substr(from, to - from)) <= width; };
   const std::vector<Unit> units = unitsOf(text);
   if (units.empty()) return lines;
   size_t lineStart = 0;  // the first line keeps the blanks the text begins with
   size_t lineEnd = 0;    // end of the last unit on the line; lineStart while it holds none
   bool empty = true;
-  for (const Unit& u : units) {
+  for (Unit u : units) {
     if (!empty && fits(lineStart, u.end)) {
       lineEnd = u.end;
       continue;
     }
     if (!empty) {
-      lines.push_back(text.substr(lineStart, lineEnd - lineStart));
+      size_t mark = 0;
+      if (afterMarks)
+        for (size_t p = u.end - 1; p > u.begin && mark == 0; --p)
+          if (breakAllowed(text, u, u.begin, p, kAfterMark) && fits(lineStart, p)) mark = p;
+      if (mark > 0) {
+        lines.push_back(text.substr(lineStart, mark - lineStart));
+        u.begin = mark;
+      } else {
+        lines.push_back(text.substr(lineStart, lineEnd - lineStart));
+      }
       lineStart = u.begin;
     }
     // A unit wider than a whole line goes on in pieces, each as long as it may be.
@@ -287,7 +306,7 @@ long long cutInside(const std::vector<int>& syllables, int width, int hyphen, Te
 
 }  // namespace
 
-TextProfile::Count TextProfile::countAt(int width) const {
+TextProfile::Count TextProfile::countLines(int width, bool afterMarks) const {
   Count c;
   if (units.empty()) return c;
   c.lines = 1;
@@ -298,9 +317,20 @@ TextProfile::Count TextProfile::countAt(int width) const {
       used += u.gap + u.width;
       continue;
     }
+    size_t k = 0;
+    if (used >= 0 && afterMarks && u.parts.size() > 1) {
+      // The parts up to a mark that still fit end the line.
+      long long w = used + u.gap;
+      size_t fit = 0;
+      for (size_t j = 0; j + 1 < u.parts.size() && w + u.parts[j] <= width; ++j) {
+        w += u.parts[j];
+        fit = j + 1;
+      }
+      k = fit;
+    }
     if (used >= 0) ++c.lines;
     used = 0;
-    if (u.width <= width) {
+    if (k == 0 && u.width <= width) {
       used = u.width;
       continue;
     }
@@ -312,7 +342,7 @@ TextProfile::Count TextProfile::countAt(int width) const {
       used = u.width - static_cast<long long>(more) * width;
       continue;
     }
-    for (size_t k = 0; k < u.parts.size(); ++k) {
+    for (; k < u.parts.size(); ++k) {
       const int p = u.parts[k];
       if (used + p <= width) {
         used += p;
@@ -324,6 +354,13 @@ TextProfile::Count TextProfile::countAt(int width) const {
     }
   }
   return c;
+}
+
+TextProfile::Count TextProfile::countAt(int width) const {
+  const Count plain = countLines(width, false);
+  if (plain.lines < 2) return plain;
+  const Count filled = countLines(width, true);
+  return filled.lines < plain.lines ? filled : plain;
 }
 
 TextNeeds PrintCanvas::textNeeds(const std::string& text) { return textProfile(text).needs(); }

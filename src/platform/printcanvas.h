@@ -45,6 +45,7 @@ struct TextProfile {
   int widestAddressPart() const;
   // About what wrapText does at this width.
   Count countAt(int width) const;
+  Count countLines(int width, bool afterMarks) const;
 };
 
 struct PrintFont {
@@ -101,6 +102,9 @@ class PrintCanvas {
   // only where nothing else fits, never with a hyphen. No character but the blanks at a break
   // is left out; an empty text has no line.
   std::vector<std::string> wrapText(const std::string& text, int width);
+  // The lines at blanks, or with `afterMarks` also after a compound word's hyphen at a line's
+  // end; each unit too wide for a line in pieces as wrapText says.
+  std::vector<std::string> wrapLines(const std::string& text, int width, bool afterMarks);
   TextNeeds textNeeds(const std::string& text);
   TextProfile textProfile(const std::string& text);
   // Prints the lines of wrapText(text, width) from (x, y) down, `step` apart, each placed in

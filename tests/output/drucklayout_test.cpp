@@ -102,11 +102,12 @@ struct Druck {
 Druck drucke(RecordingCanvas& c, const std::vector<SpaltenBedarf>& s, const std::vector<int>& breite) {
   Druck d;
   for (size_t i = 0; i < s.size(); ++i)
-    for (const auto& [text, anzahl] : s[i].Texte.at(0).texte) {
+    for (int zelle : s[i].Zellen) {
+      const std::string& text = s[i].Texte[static_cast<size_t>(zelle)].text;
       const std::vector<std::string> z = c.wrapText(text, breite[i]);
       const int n = schnitte(text, z);
-      d.zeilen += anzahl * static_cast<int>(z.size());
-      d.schnitte += anzahl * n;
+      d.zeilen += static_cast<int>(z.size());
+      d.schnitte += n;
       if (text.find('@') != std::string::npos) d.mailSchnitte += n;
     }
   return d;
@@ -119,8 +120,8 @@ std::vector<int> gleicherBruchteil(RecordingCanvas& c, const std::vector<Spalten
   long long sv = 0, sb = 0;
   for (const SpaltenBedarf& b : s) {
     TextNeeds n;
-    for (const auto& [text, anzahl] : b.Texte.at(0).texte) {
-      const TextNeeds m = c.textNeeds(text);
+    for (const SpaltenBedarf::Text& t : b.Texte) {
+      const TextNeeds m = c.textNeeds(t.text);
       n.number = std::max(n.number, m.number);
       n.piece = std::max(n.piece, m.piece);
     }

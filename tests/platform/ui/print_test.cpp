@@ -69,6 +69,8 @@ TEST(RecordingCanvas, WrapsAtBlanksThenAfterHyphensAndInsideAWordOnlyWhereItMust
       // points with their colon, a street with its house number.
       {"Tel. 0171 12-34", {"Tel.", "0171 12-34"}},
       {"SG Tal-Au II", {"SG", "Tal-Au II"}},
+      // A line may end after a compound's hyphen where that saves a line.
+      {"SG Bad-Feilnbach Au", {"SG Bad-", "Feilnbach", "Au"}},
       {"Punkte 12 : 4", {"Punkte", "12 : 4"}},
       {"Am Wege 12a", {"Am", "Wege 12a"}},
       // A long word is cut at a syllable with a hyphen, else three letters from either end of

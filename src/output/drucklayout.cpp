@@ -131,10 +131,9 @@ Spaltenmodell modell(const std::vector<TextProfile>& profile, const SpaltenBedar
     for (size_t b = 0; b <= schritte; ++b) {
       const long long w = von + static_cast<long long>(b) * mass - bedarf.Rand;
       if (p.whole <= w) break;
-      // The further lines stand indented; the text takes at least two.
-      const TextProfile::Count c = p.countAt(static_cast<int>(w - bedarf.Einzug));
+      const TextProfile::Count c = p.countAt(static_cast<int>(w), bedarf.Einzug);
       // A wider column never takes more lines here: the sharing only widens.
-      const Spaltenmodell::Stand s{static_cast<uint16_t>(std::min({std::max(c.lines, 2), 9999, int{vorher.zeilen}})),
+      const Spaltenmodell::Stand s{static_cast<uint16_t>(std::min({c.lines, 9999, int{vorher.zeilen}})),
                                    static_cast<uint16_t>(std::min({c.cuts, 9999, int{vorher.schnitte}}))};
       m.texte[t].push_back(s);
       vorher = s;
@@ -155,11 +154,15 @@ Spaltenmodell modell(const std::vector<TextProfile>& profile, const SpaltenBedar
 std::vector<size_t> verteile(const std::vector<Spaltenmodell>& spalten, std::span<const SpaltenBedarf> bedarf,
                              size_t schritte) {
   const size_t n = spalten.size();
+  auto jeReihe = [&](size_t s) { return static_cast<size_t>(std::max(1, bedarf[s].ZellenJeReihe)); };
   size_t reihen = 0;
-  for (const SpaltenBedarf& b : bedarf) reihen = std::max(reihen, b.Zellen.size());
+  for (size_t s = 0; s < n; ++s) reihen = std::max(reihen, (bedarf[s].Zellen.size() + jeReihe(s) - 1) / jeReihe(s));
   std::vector<size_t> stand(n, 0);
   auto zeilen = [&](size_t s, size_t r, size_t schritt) -> long long {
-    return r < bedarf[s].Zellen.size() ? spalten[s].at(bedarf[s].Zellen[r], schritt).zeilen : 0;
+    long long z = 0;
+    for (size_t i = r * jeReihe(s); i < (r + 1) * jeReihe(s) && i < bedarf[s].Zellen.size(); ++i)
+      z = std::max<long long>(z, spalten[s].at(bedarf[s].Zellen[i], schritt).zeilen);
+    return z;
   };
   // Each row's tallest cell, the column that alone has it (n where two have it), and the next.
   std::vector<long long> hoch(reihen), naechst(reihen);

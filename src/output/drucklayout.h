@@ -52,7 +52,8 @@ int DruckeUeberschrift(PrintCanvas& canvas, int x, int y, int breite, const std:
 int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::span<const int> breiten);
 // What a column of a printed table holds: its heading and widest number (never broken), the
 // texts of its cells (each distinct text once, with its font, and for each cell in the order
-// added the text it holds: the n-th cells of the columns make the n-th row) and the widest of
+// added the text it holds: the n-th cells of the columns make the n-th row, or the n-th group
+// where a row holds more cells in a column) and the widest of
 // them on one line, all without the column's margins; the margins; the indent of a wrapped
 // text's further lines; and the share of the page the list gives it.
 struct SpaltenBedarf {
@@ -61,6 +62,7 @@ struct SpaltenBedarf {
   int Rand = 0;
   int Wunsch = 0;
   int Einzug = 0;
+  int ZellenJeReihe = 1;  // a row's cells in this column, one after the other
   struct Text {
     size_t schrift;  // in Schriften
     std::string text;

@@ -296,15 +296,32 @@ struct Paarungsspalten {
     for (SpaltenBedarf& b : bedarf) {
       b.Rand = rand;
       b.Einzug = einzug;
+      b.ZellenJeReihe = 2;  // a line holds a round's pairing and its return
     }
-    for (size_t h = 0; h < 4; h += 2) {
-      bedarf[0].Wunsch = breite[h] + rand;
-      bedarf[1].Wunsch = breite[h + 1] + rand;
-      const std::vector<int> geteilt = SpaltenNachBedarf(canvas, bedarf, ende[h + 1] - x[h]);
-      x[h + 1] = x[h] + geteilt[0];
-      breite[h] = geteilt[0] - rand;
-      breite[h + 1] = geteilt[1] - rand;
+    const std::array<int, 2> halb = {ende[1] - x[0], ende[3] - x[2]};
+    const int schmal = std::min(halb[0], halb[1]);
+    if (std::max(bedarf[0].Zahl, bedarf[0].Ganz) + std::max(bedarf[1].Zahl, bedarf[1].Ganz) + 2 * rand <= schmal) {
+      // Every name fits on one line: each half keeps its own shares where they hold it.
+      for (size_t h = 0; h < 4; h += 2) {
+        bedarf[0].Wunsch = breite[h] + rand;
+        bedarf[1].Wunsch = breite[h + 1] + rand;
+        const std::vector<int> geteilt = SpaltenNachBedarf(canvas, bedarf, halb[h / 2]);
+        teile(h, geteilt[0], halb[h / 2], rand);
+      }
+      return;
     }
+    // Names wrap: both halves split alike, so that a line's pairing and its return, which
+    // hold the same names, take their lines alike; the narrower half decides.
+    bedarf[0].Wunsch = breite[0] + rand;
+    bedarf[1].Wunsch = breite[1] + rand;
+    const int heim = SpaltenNachBedarf(canvas, bedarf, schmal)[0];
+    for (size_t h = 0; h < 4; h += 2) teile(h, heim, halb[h / 2], rand);
+  }
+
+  void teile(size_t h, int heim, int halb, int rand) {
+    x[h + 1] = x[h] + heim;
+    breite[h] = heim - rand;
+    breite[h + 1] = halb - heim - rand;
   }
 
   static std::array<std::string, 4> texte(const TerminZeile& z) {
@@ -317,19 +334,9 @@ struct Paarungsspalten {
   // about two letters, so that they read as part of their pairing and not as the next one
   // without the room a gap between pairings would take.
   std::vector<std::string> zeilen(PrintCanvas& canvas, const std::string& text, size_t i) const {
-    std::vector<std::string> z = canvas.wrapText(text, breite[i]);
-    if (z.size() < 2) return z;
-    // The first line keeps the whole width; it is the text's beginning, maybe with a hyphen
-    // added where a word was cut.
-    size_t n = z[0].size();
-    if (text.compare(0, n, z[0]) != 0) --n;
-    if (n == 0 || text.compare(0, n, z[0], 0, n) != 0) return canvas.wrapText(text, breite[i] - einzug);
-    std::vector<std::string> weiter =
-        canvas.wrapText(text.substr(std::min(text.size(), text.find_first_not_of(' ', n))), breite[i] - einzug);
-    z.resize(1);
-    z.insert(z.end(), weiter.begin(), weiter.end());
-    return z;
+    return canvas.wrapText(text, breite[i], einzug);
   }
+
 
   // The height of the line: as many rows as its longest text needs.
   int hoehe(PrintCanvas& canvas, const std::array<std::string, 4>& t, const DruckLayout& l) const {

@@ -157,21 +157,26 @@ bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p,
 
 }  // namespace
 
-std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int width) {
+std::vector<std::string> PrintCanvas::wrapText(const std::string& text, int width, int indent) {
   // A last line that fits keeps the blanks the text ends with.
   if (!text.empty() && textWidth(text) <= width) return {text};
-  std::vector<std::string> lines = wrapLines(text, width, false);
+  std::vector<std::string> lines = wrapLines(text, width, false, indent);
   // A compound word may also end a line after its hyphen, where that saves a line.
   if (lines.size() > 1) {
-    std::vector<std::string> filled = wrapLines(text, width, true);
+    std::vector<std::string> filled = wrapLines(text, width, true, indent);
     if (filled.size() < lines.size()) return filled;
   }
   return lines;
 }
 
-std::vector<std::string> PrintCanvas::wrapLines(const std::string& text, int width, bool afterMarks) {
+std::vector<std::string> PrintCanvas::wrapLines(const std::string& text, int first, bool afterMarks, int indent) {
   std::vector<std::string> lines;
-  auto fits = [&](size_t from, size_t to) { return textWidth(text.substr(from, to - from)) <= width; };
+  // The line being filled: the first, or a further one `indent` narrower.
+  int width = first;
+  auto fits = [&](size_t from, size_t to) {
+    width = lines.empty() ? first : first - indent;
+    return textWidth(text.substr(from, to - from)) <= width;
+  };
   const std::vector<Unit> units = unitsOf(text);
   if (units.empty()) return lines;
   size_t lineStart = 0;  // the first line keeps the blanks the text begins with
@@ -306,14 +311,17 @@ long long cutInside(const std::vector<int>& syllables, int width, int hyphen, Te
 
 }  // namespace
 
-TextProfile::Count TextProfile::countLines(int width, bool afterMarks) const {
+TextProfile::Count TextProfile::countLines(int first, bool afterMarks, int indent) const {
   Count c;
   if (units.empty()) return c;
   c.lines = 1;
-  if (whole <= width) return c;
+  if (whole <= first) return c;
+  // The first line is `first` wide, each further one `indent` less.
+  const int later = first - indent;
+  auto width = [&] { return c.lines == 1 ? first : later; };
   long long used = -1;  // -1 before the first unit
   for (const Piece& u : units) {
-    if (used >= 0 && used + u.gap + u.width <= width) {
+    if (used >= 0 && used + u.gap + u.width <= width()) {
       used += u.gap + u.width;
       continue;
     }
@@ -321,45 +329,43 @@ TextProfile::Count TextProfile::countLines(int width, bool afterMarks) const {
     if (used >= 0 && afterMarks && u.parts.size() > 1) {
       // The parts up to a mark that still fit end the line.
       long long w = used + u.gap;
-      size_t fit = 0;
-      for (size_t j = 0; j + 1 < u.parts.size() && w + u.parts[j] <= width; ++j) {
+      for (size_t j = 0; j + 1 < u.parts.size() && w + u.parts[j] <= width(); ++j) {
         w += u.parts[j];
-        fit = j + 1;
+        k = j + 1;
       }
-      k = fit;
     }
     if (used >= 0) ++c.lines;
     used = 0;
-    if (k == 0 && u.width <= width) {
+    if (k == 0 && u.width <= width()) {
       used = u.width;
       continue;
     }
     if (u.number) {
       // Only where no column could hold it; never planned for.
-      const int more = (u.width - 1) / std::max(1, width);
+      const int more = (u.width - 1) / std::max(1, width());
       c.lines += more;
       c.cuts += more;
-      used = u.width - static_cast<long long>(more) * width;
+      used = u.width - static_cast<long long>(more) * width();
       continue;
     }
     for (; k < u.parts.size(); ++k) {
       const int p = u.parts[k];
-      if (used + p <= width) {
+      if (used + p <= width()) {
         used += p;
         continue;
       }
       if (used > 0) ++c.lines;
       used = p;
-      if (p > width) used = cutInside(u.syllables[k], width, u.address ? 0 : hyphen, c);
+      if (p > width()) used = cutInside(u.syllables[k], width(), u.address ? 0 : hyphen, c);
     }
   }
   return c;
 }
 
-TextProfile::Count TextProfile::countAt(int width) const {
-  const Count plain = countLines(width, false);
+TextProfile::Count TextProfile::countAt(int width, int indent) const {
+  const Count plain = countLines(width, false, indent);
   if (plain.lines < 2) return plain;
-  const Count filled = countLines(width, true);
+  const Count filled = countLines(width, true, indent);
   return filled.lines < plain.lines ? filled : plain;
 }
 

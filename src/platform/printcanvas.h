@@ -43,9 +43,10 @@ struct TextProfile {
   TextNeeds needs() const;
   // The widest part of an e-mail or web address between its break places; 0 without one.
   int widestAddressPart() const;
-  // About what wrapText does at this width.
-  Count countAt(int width) const;
-  Count countLines(int width, bool afterMarks) const;
+  // About what wrapText does at this width; with `indent`, each line after the first is that
+  // much narrower.
+  Count countAt(int width, int indent = 0) const;
+  Count countLines(int first, bool afterMarks, int indent) const;
 };
 
 struct PrintFont {
@@ -101,10 +102,11 @@ class PrintCanvas {
   // its part, both of these with a hyphen added; an address is cut inside and a number broken
   // only where nothing else fits, never with a hyphen. No character but the blanks at a break
   // is left out; an empty text has no line.
-  std::vector<std::string> wrapText(const std::string& text, int width);
+  // With `indent`, each line after the first is that much narrower.
+  std::vector<std::string> wrapText(const std::string& text, int width, int indent = 0);
   // The lines at blanks, or with `afterMarks` also after a compound word's hyphen at a line's
   // end; each unit too wide for a line in pieces as wrapText says.
-  std::vector<std::string> wrapLines(const std::string& text, int width, bool afterMarks);
+  std::vector<std::string> wrapLines(const std::string& text, int first, bool afterMarks, int indent);
   TextNeeds textNeeds(const std::string& text);
   TextProfile textProfile(const std::string& text);
   // Prints the lines of wrapText(text, width) from (x, y) down, `step` apart, each placed in

@@ -248,8 +248,9 @@ std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenB
   if (summeVon(start) > summe) return zwischen(std::vector<long long>(n, 0), start, summe);
 
   const long long rest = summe - summeVon(start);
-  const size_t schritte = static_cast<size_t>(std::min<long long>(rest, 200));
-  const long long mass = schritte > 0 ? rest / static_cast<long long>(schritte) : 1;
+  // At most about 200 steps, which together take up all but less than a step of the room.
+  const long long mass = std::max<long long>(1, (rest + 199) / 200);
+  const size_t schritte = static_cast<size_t>(rest / mass);
   std::vector<Spaltenmodell> spalten;
   for (size_t i = 0; i < n; ++i) spalten.push_back(modell(profile[i], bedarf[i], start[i], mass, schritte));
   const std::vector<size_t> stand = verteile(spalten, bedarf, schritte);

@@ -83,7 +83,7 @@ void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& te
 // and numbers do not fit, every column gives in proportion. The widths add up to `summe`.
 std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenBedarf> bedarf, int summe);
 // What a word cut inside costs, in lines.
-constexpr int kSchnittKosten = 5;
+constexpr int kSchnittKosten = 3;
 // The width from the left margin to the right edge (the page's edge where Rechts is unset).
 int DruckBreite(PrintCanvas& canvas, const DruckLayout& layout);
 // The footer of the current page, from the bottom down in 10 points: the note (flag above 0),

@@ -195,3 +195,22 @@ TEST(SpaltenNachBedarf, TextsOnOneLineKeepTheListsSharesAndThePageHolds) {
     EXPECT_EQ(std::accumulate(b.begin(), b.end(), 0), f.summe);
   }
 }
+
+// A row is as high as its tallest cell: room that cannot lower a row goes where it can. Two
+// columns wrap in the first row, a third alone in the third; the room for one text goes to
+// the third.
+TEST(SpaltenNachBedarf, RoomGoesWhereItLowersARow) {
+  RecordingCanvas c;
+  c.setFontSize(10);
+  std::vector<SpaltenBedarf> s = {spalte(c, "A", {"Aaaaaa Bbbbbb", "x", "x"}), spalte(c, "B", {"Cccccc Dddddd", "x", "x"}),
+                                  spalte(c, "C", {"x", "x", "Eeeeee Ffffff"})};
+  const std::vector<int> b = SpaltenNachBedarf(c, s, 1100);
+  int zeilen = 0;
+  for (size_t r = 0; r < 3; ++r) {
+    int hoch = 0;
+    for (size_t i = 0; i < 3; ++i)
+      hoch = std::max(hoch, c.lineCount(s[i].Texte[static_cast<size_t>(s[i].Zellen[r])].text, b[i]));
+    zeilen += hoch;
+  }
+  EXPECT_EQ(zeilen, 4) << b[0] << " " << b[1] << " " << b[2];
+}

@@ -107,7 +107,7 @@ constexpr long long kZellenZeile = 1;
 constexpr long long kSchnitt = kReihenZeile * kSchnittKosten;
 
 // A column's texts at the widths from its start on, a step apart: for each text its lines
-// and cuts at each step until it fits on one line.
+// and cuts at each step until it fits on one line; a cut not at a syllable counts twice.
 struct Spaltenmodell {
   struct Stand {
     uint16_t zeilen, schnitte;
@@ -134,7 +134,7 @@ Spaltenmodell modell(const std::vector<TextProfile>& profile, const SpaltenBedar
       const TextProfile::Count c = p.countAt(static_cast<int>(w), bedarf.Einzug);
       // A wider column never takes more lines here: the sharing only widens.
       const Spaltenmodell::Stand s{static_cast<uint16_t>(std::min({c.lines, 9999, int{vorher.zeilen}})),
-                                   static_cast<uint16_t>(std::min({c.cuts, 9999, int{vorher.schnitte}}))};
+                                   static_cast<uint16_t>(std::min({c.cuts + c.rough, 9999, int{vorher.schnitte}}))};
       m.texte[t].push_back(s);
       vorher = s;
     }

@@ -38,6 +38,16 @@ char lower(char ch) {
   return ch;
 }
 
+bool vowel(char ch) {
+  const auto c = static_cast<unsigned char>(ch);
+  return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y' || c == 0xE4 || c == 0xF6 || c == 0xFC;
+}
+
+bool diphthong(char a, char b) {
+  const auto x = static_cast<unsigned char>(a), y = static_cast<unsigned char>(b);
+  return (x == 'a' && (y == 'u' || y == 'i')) || (x == 'e' && (y == 'i' || y == 'u')) || (x == 0xE4 && y == 'u');
+}
+
 }  // namespace
 
 std::vector<size_t> syllableBreaks(std::string_view word) {
@@ -54,14 +64,18 @@ std::vector<size_t> syllableBreaks(std::string_view word) {
   if (hnj_hyphen_hyphenate3(dict, lowered.c_str(), len, hyphens.data(), nullptr, &rep, &pos,
                             &cut, 2, 3, 2, 2) == 0) {
     std::vector<size_t> all;
-    for (int i = 1; i + 3 < len; ++i)
+    for (int i = 1; i + 3 < len; ++i) {
       // A break that changes the letters around it (old spellings) is not taken.
-      if ((hyphens[static_cast<size_t>(i)] & 1) && !(rep && rep[i])) all.push_back(static_cast<size_t>(i) + 1);
-    // Nor one beside a syllable of a single letter: "Gauober-liga", not "Gauo-berliga".
-    for (size_t k = 0; k < all.size(); ++k) {
-      const size_t before = k > 0 ? all[k - 1] : 0, after = k + 1 < all.size() ? all[k + 1] : word.size();
-      if (all[k] - before > 1 && after - all[k] > 1) out.push_back(all[k]);
+      if (!(hyphens[static_cast<size_t>(i)] & 1) || (rep && rep[i])) continue;
+      size_t p = static_cast<size_t>(i) + 1;
+      // A vowel after a diphthong begins the next syllable: "Gau-oberliga", not "Gauo-berliga".
+      if (p >= 4 && vowel(lowered[p - 1]) && diphthong(lowered[p - 3], lowered[p - 2])) --p;
+      if (all.empty() || all.back() < p) all.push_back(p);
     }
+    // Nor one after a syllable of a single letter: "Gau-oberliga" or "Gauober-liga", never
+    // "Gauo-berliga".
+    for (size_t k = 0; k < all.size(); ++k)
+      if (all[k] - (k > 0 ? all[k - 1] : 0) > 1) out.push_back(all[k]);
   }
   if (rep) {
     for (int i = 0; i < len; ++i) std::free(rep[i]);

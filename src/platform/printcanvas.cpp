@@ -304,6 +304,7 @@ long long cutInside(const std::vector<int>& syllables, int width, int hyphen, Te
     const long long more = (syllables[i] - 1) / room;
     c.lines += static_cast<int>(more) - 1;
     c.cuts += static_cast<int>(more) - 1;
+    c.rough += static_cast<int>(more);
     lead = syllables[i] - more * room;
     if (++i == n) return lead;
   }
@@ -345,6 +346,7 @@ TextProfile::Count TextProfile::countLines(int first, bool afterMarks, int inden
       const int more = (u.width - 1) / std::max(1, width());
       c.lines += more;
       c.cuts += more;
+      c.rough += more;
       used = u.width - static_cast<long long>(more) * width();
       continue;
     }

@@ -34,7 +34,8 @@ struct TextProfile {
   };
   struct Count {
     int lines = 0;
-    int cuts = 0;  // places where a word or number is cut inside
+    int cuts = 0;   // places where a word or number is cut inside
+    int rough = 0;  // of them, those not at a syllable
   };
   std::vector<Piece> units;
   int whole = 0;

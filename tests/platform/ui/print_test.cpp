@@ -85,6 +85,8 @@ TEST(RecordingCanvas, WrapsAtBlanksThenAfterHyphensAndInsideAWordOnlyWhereItMust
       {"abcdefghijklm@x", {"abcdefghij", "klm@x"}},
   };
   for (const auto& f : faelle) EXPECT_EQ(c.wrapText(f.text, 420), f.zeilen) << f.text;
+  // A vowel after a diphthong begins a syllable.
+  EXPECT_EQ(c.wrapText("Gauoberliga", 250), (std::vector<std::string>{"Gau-", "ober-", "liga"}));
   // A text exactly as wide as its column keeps its line; a point wider wraps.
   const std::string genau = "Au 1234567";
   EXPECT_EQ(c.wrapText(genau, c.textWidth(genau)), std::vector<std::string>{genau});

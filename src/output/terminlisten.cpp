@@ -281,7 +281,8 @@ struct Paarungsspalten {
   // Home and guest share each half of the page by the needs of the class's team names.
   Paarungsspalten(PrintCanvas& canvas, const DruckLayout& l, const TerminKlasse& k) {
     einzug = canvas.textWidth("nn");
-    const int rand = l.Einheit / 2;
+    // Home and guest stay at least two blanks apart.
+    const int rand = std::max(l.Einheit / 2, canvas.textWidth("  "));
     x = {l.Spalte[1], l.Spalte[2], l.Spalte[6], l.Spalte[7]};
     const std::array<int, 4> ende = {l.Spalte[2], l.Spalte[4], l.Spalte[7], l.Rechts + rand};
     for (size_t i = 0; i < 4; ++i) breite[i] = ende[i] - x[i] - rand;

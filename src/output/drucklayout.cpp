@@ -59,13 +59,13 @@ int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::s
 void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text) {
   const PrintFont& f = canvas.font();
   size_t schrift = bedarf.Schriften.size();
-  while (schrift > 0 && !(bedarf.Schriften[schrift - 1] == f)) --schrift;
+  while (schrift > 0 && !(bedarf.Schriften[schrift - 1].font == f)) --schrift;
   if (schrift-- == 0) {
     schrift = bedarf.Schriften.size();
-    bedarf.Schriften.push_back(f);
-    bedarf.Nummern.emplace_back();
+    bedarf.Schriften.push_back({f, {}});
   }
-  const auto [it, neu] = bedarf.Nummern[schrift].try_emplace(text, static_cast<int>(bedarf.Texte.size()));
+  const auto [it, neu] =
+      bedarf.Schriften[schrift].nummern.try_emplace(text, static_cast<int>(bedarf.Texte.size()));
   if (neu) {
     bedarf.Texte.push_back({schrift, text});
     bedarf.Ganz = std::max(bedarf.Ganz, canvas.textWidth(text));
@@ -234,7 +234,7 @@ std::vector<int> SpaltenNachBedarf(PrintCanvas& canvas, std::span<const SpaltenB
   for (size_t i = 0; i < n; ++i) {
     int zahl = bedarf[i].Zahl, adresse = 0;
     for (const SpaltenBedarf::Text& t : bedarf[i].Texte) {
-      canvas.setFont(bedarf[i].Schriften[t.schrift]);
+      canvas.setFont(bedarf[i].Schriften[t.schrift].font);
       TextProfile& p = profile[i].emplace_back(canvas.textProfile(t.text));
       zahl = std::max(zahl, p.needs().number);
       adresse = std::max(adresse, p.widestAddressPart());

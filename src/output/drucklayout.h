@@ -53,9 +53,9 @@ int MeisteZeilen(PrintCanvas& canvas, std::span<const std::string> texte, std::s
 // What a column of a printed table holds: its heading and widest number (never broken), the
 // texts of its cells (each distinct text once, with its font, and for each cell in the order
 // added the text it holds: the n-th cells of the columns make the n-th row, or the n-th group
-// where a row holds more cells in a column) and the widest of
-// them on one line, all without the column's margins; the margins; the indent of a wrapped
-// text's further lines; and the share of the page the list gives it.
+// where a row holds more cells in a column) and the widest of them on one line, all without
+// the column's margins; the margins; the indent of a wrapped text's further lines; and the
+// share of the page the list gives it.
 struct SpaltenBedarf {
   int Zahl = 0;
   int Ganz = 0;
@@ -63,14 +63,17 @@ struct SpaltenBedarf {
   int Wunsch = 0;
   int Einzug = 0;
   int ZellenJeReihe = 1;  // a row's cells in this column, one after the other
+  struct Schrift {
+    PrintFont font;
+    std::unordered_map<std::string, int> nummern;  // text -> its place in Texte
+  };
   struct Text {
     size_t schrift;  // in Schriften
     std::string text;
   };
-  std::vector<PrintFont> Schriften;
+  std::vector<Schrift> Schriften;
   std::vector<Text> Texte;
   std::vector<int> Zellen;  // each cell's text in Texte
-  std::vector<std::unordered_map<std::string, int>> Nummern;  // per font: text -> its place in Texte
 };
 // Adds a cell in the canvas's current font; measures only its width on one line.
 void MissZelle(PrintCanvas& canvas, SpaltenBedarf& bedarf, const std::string& text);

@@ -338,7 +338,6 @@ struct Paarungsspalten {
     return canvas.wrapText(text, breite[i], einzug);
   }
 
-
   // The height of the line: as many rows as its longest text needs.
   int hoehe(PrintCanvas& canvas, const std::array<std::string, 4>& t, const DruckLayout& l) const {
     size_t n = 1;

@@ -72,8 +72,8 @@ std::vector<size_t> syllableBreaks(std::string_view word) {
       if (p >= 4 && vowel(lowered[p - 1]) && diphthong(lowered[p - 3], lowered[p - 2])) --p;
       if (all.empty() || all.back() < p) all.push_back(p);
     }
-    // Nor one after a syllable of a single letter: "Gau-oberliga" or "Gauober-liga", never
-    // "Gauo-berliga".
+    // Nor one after a syllable of a single letter, which would leave that letter at a line's
+    // end.
     for (size_t k = 0; k < all.size(); ++k)
       if (all[k] - (k > 0 ? all[k - 1] : 0) > 1) out.push_back(all[k]);
   }

@@ -310,18 +310,17 @@ long long cutInside(const std::vector<int>& syllables, int width, int hyphen, Te
   }
 }
 
-}  // namespace
-
-TextProfile::Count TextProfile::countLines(int first, bool afterMarks, int indent) const {
-  Count c;
-  if (units.empty()) return c;
+// What wrapLines does at this width, counted on the profile.
+TextProfile::Count countLines(const TextProfile& t, int first, bool afterMarks, int indent) {
+  TextProfile::Count c;
+  if (t.units.empty()) return c;
   c.lines = 1;
-  if (whole <= first) return c;
+  if (t.whole <= first) return c;
   // The first line is `first` wide, each further one `indent` less.
   const int later = first - indent;
   auto width = [&] { return c.lines == 1 ? first : later; };
   long long used = -1;  // -1 before the first unit
-  for (const Piece& u : units) {
+  for (const TextProfile::Piece& u : t.units) {
     if (used >= 0 && used + u.gap + u.width <= width()) {
       used += u.gap + u.width;
       continue;
@@ -358,16 +357,18 @@ TextProfile::Count TextProfile::countLines(int first, bool afterMarks, int inden
       }
       if (used > 0) ++c.lines;
       used = p;
-      if (p > width()) used = cutInside(u.syllables[k], width(), u.address ? 0 : hyphen, c);
+      if (p > width()) used = cutInside(u.syllables[k], width(), u.address ? 0 : t.hyphen, c);
     }
   }
   return c;
 }
 
+}  // namespace
+
 TextProfile::Count TextProfile::countAt(int width, int indent) const {
-  const Count plain = countLines(width, false, indent);
+  const Count plain = countLines(*this, width, false, indent);
   if (plain.lines < 2) return plain;
-  const Count filled = countLines(width, true, indent);
+  const Count filled = countLines(*this, width, true, indent);
   return filled.lines < plain.lines ? filled : plain;
 }
 

@@ -47,7 +47,6 @@ struct TextProfile {
   // About what wrapText does at this width; with `indent`, each line after the first is that
   // much narrower.
   Count countAt(int width, int indent = 0) const;
-  Count countLines(int first, bool afterMarks, int indent) const;
 };
 
 struct PrintFont {
@@ -105,9 +104,6 @@ class PrintCanvas {
   // is left out; an empty text has no line.
   // With `indent`, each line after the first is that much narrower.
   std::vector<std::string> wrapText(const std::string& text, int width, int indent = 0);
-  // The lines at blanks, or with `afterMarks` also after a compound word's hyphen at a line's
-  // end; each unit too wide for a line in pieces as wrapText says.
-  std::vector<std::string> wrapLines(const std::string& text, int first, bool afterMarks, int indent);
   TextNeeds textNeeds(const std::string& text);
   TextProfile textProfile(const std::string& text);
   // Prints the lines of wrapText(text, width) from (x, y) down, `step` apart, each placed in
@@ -121,6 +117,10 @@ class PrintCanvas {
   bool printing_ = false;
 
  private:
+  // The lines at blanks, or with `afterMarks` also after a compound word's hyphen at a line's
+  // end; each unit too wide for a line in pieces as wrapText says.
+  std::vector<std::string> wrapLines(const std::string& text, int first, bool afterMarks, int indent);
+
   std::string title_;
   PageOrientation orientation_ = PageOrientation::Portrait;
   PrintFont font_;

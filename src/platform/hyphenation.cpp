@@ -2,6 +2,7 @@
 
 #include <hyphen.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -43,6 +44,11 @@ bool vowel(char ch) {
   return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y' || c == 0xE4 || c == 0xF6 || c == 0xFC;
 }
 
+// Parts of compounds at whose joint the patterns cut a letter off ("Bahnhofs-traße",
+// "Krei-so-berliga", "Kleinkali-be-rauflage"): a break one letter before or after such a part's
+// start moves to its start.
+const char* const kTeile[] = {"stra\xDF" "e", "strasse", "oberliga", "ergebnis", "auflage"};
+
 bool diphthong(char a, char b) {
   const auto x = static_cast<unsigned char>(a), y = static_cast<unsigned char>(b);
   return (x == 'a' && (y == 'u' || y == 'i')) || (x == 'e' && (y == 'i' || y == 'u')) || (x == 0xE4 && y == 'u');
@@ -70,8 +76,22 @@ std::vector<size_t> syllableBreaks(std::string_view word) {
       size_t p = static_cast<size_t>(i) + 1;
       // A vowel after a diphthong begins the next syllable: "Gau-oberliga", not "Gauo-berliga".
       if (p >= 4 && vowel(lowered[p - 1]) && diphthong(lowered[p - 3], lowered[p - 2])) --p;
-      if (all.empty() || all.back() < p) all.push_back(p);
+      all.push_back(p);
     }
+    for (const char* teil : kTeile)
+      for (size_t at = lowered.find(teil, 2); at != std::string::npos; at = lowered.find(teil, at + 1))
+        for (size_t& p : all)
+          if (p + 1 == at || p == at + 1) p = at;
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    // Every syllable holds a vowel: "Rück-runde", not "Rü-ck-runde".
+    auto hasVowel = [&](size_t a, size_t b) {
+      for (size_t i = a; i < b; ++i)
+        if (vowel(lowered[i])) return true;
+      return false;
+    };
+    for (size_t k = all.size(); k-- > 0;)
+      if (!hasVowel(all[k], k + 1 < all.size() ? all[k + 1] : lowered.size())) all.erase(all.begin() + static_cast<long>(k));
     // Nor one after a syllable of a single letter, which would leave that letter at a line's
     // end.
     for (size_t k = 0; k < all.size(); ++k)

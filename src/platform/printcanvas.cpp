@@ -34,6 +34,13 @@ bool houseNumber(std::string_view w) {
          (w.size() == digits || (w.size() == digits + 1 && std::isalpha(static_cast<unsigned char>(w[digits]))));
 }
 
+// A house number's letter standing after a blank: the "b" of "Bahnhofplatz 2 b".
+bool houseLetter(std::string_view w) { return w.size() == 1 && std::isalpha(static_cast<unsigned char>(w[0])); }
+
+bool houseDigits(std::string_view w) {
+  return !w.empty() && w.size() <= 4 && std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
 // An e-mail or web address: it breaks only after its dots, "@", hyphens and slashes, and no
 // hyphen is ever added to it.
 bool addressWord(std::string_view w) {
@@ -72,8 +79,12 @@ std::vector<Unit> unitsOf(const std::string& text) {
     // A mark between two numbers belongs to them: "12 : 4".
     const bool mark = !number && w.find_first_not_of(".,:;+-/") == std::string_view::npos &&
                       !units.empty() && units.back().number && i + 1 < words.size() && numberWord(word(i + 1));
-    const bool house = i + 1 == words.size() && houseNumber(w) && !units.empty() && !units.back().number;
-    if (!units.empty() && ((number && units.back().number) || mark || romanNumeral(w) || house)) {
+    const bool last = i + 1 == words.size();
+    const bool letterApart = i + 2 == words.size() && houseDigits(w) && houseLetter(word(i + 1));
+    const bool house = ((last && houseNumber(w)) || letterApart) && !units.empty() && !units.back().number;
+    // The letter of "2 b" never leaves its number.
+    const bool letterOf = last && i > 0 && houseLetter(w) && houseDigits(word(i - 1));
+    if (!units.empty() && ((number && units.back().number) || mark || romanNumeral(w) || house || letterOf)) {
       units.back().end = words[i].second;
       units.back().number = units.back().number && (number || mark);
     } else {
@@ -119,10 +130,24 @@ std::vector<bool> syllablesOf(const std::string& text, const Unit& u) {
   return at;
 }
 
+// Where a unit's closing house number begins (the "12" of "Weg 12 a" or "Weg 12a"); the
+// unit's end without one.
+size_t houseStart(const std::string& text, const Unit& u) {
+  const std::string_view unit(text.data() + u.begin, u.end - u.begin);
+  const size_t blank = unit.rfind(' ');
+  if (blank == std::string_view::npos) return u.end;
+  if (houseNumber(unit.substr(blank + 1))) return u.begin + blank + 1;
+  if (!houseLetter(unit.substr(blank + 1))) return u.end;
+  const size_t before = unit.rfind(' ', blank - 1);
+  if (before == std::string_view::npos || !houseDigits(unit.substr(before + 1, blank - before - 1))) return u.end;
+  return u.begin + before + 1;
+}
+
 bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p, int level,
                   const std::vector<bool>* syllables = nullptr) {
   if (p <= u.begin || p >= u.end) return false;
-  if (level == kAnywhere) return true;
+  // Even where nothing else fits, a house number stays whole.
+  if (level == kAnywhere) return p <= houseStart(text, u);
   if (text[p] == ' ' || text[p - 1] == ' ') return level == kNumberGap && u.number && text[p] == ' ';
   const size_t ws = wordStart(text, p), we = wordEnd(text, p);
   const std::string_view word(text.data() + ws, we - ws);
@@ -203,7 +228,8 @@ std::vector<std::string> PrintCanvas::wrapLines(const std::string& text, int fir
     // A unit wider than a whole line goes on in pieces, each as long as it may be.
     size_t s = lineStart;
     std::vector<bool> syllables;
-    while (!fits(s, u.end)) {
+    // A line narrower than one letter still takes one.
+    while (std::max(s, u.begin) + 1 < u.end && !fits(s, u.end)) {
       if (syllables.empty()) syllables = syllablesOf(text, u);
       size_t brk = 0;
       bool hyphen = false;
@@ -216,7 +242,9 @@ std::vector<std::string> PrintCanvas::wrapLines(const std::string& text, int fir
             break;
           }
       if (brk == 0) brk = std::max(s, u.begin) + 1;  // not even one character fits
-      lines.push_back(text.substr(s, brk - s) + (hyphen ? "-" : ""));
+      size_t end = brk;  // a break at a blank leaves the blank out
+      while (end > std::max(s, u.begin) + 1 && text[end - 1] == ' ') --end;
+      lines.push_back(text.substr(s, end - s) + (hyphen ? "-" : ""));
       s = text.find_first_not_of(' ', brk);
     }
     lineStart = s;

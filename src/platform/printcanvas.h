@@ -96,12 +96,13 @@ class PrintCanvas {
 
   // The lines a text takes in a column `width` units wide in the current font: broken at a
   // blank where the next word would pass the width. A number (a telephone number with all its
-  // groups), a word with the team number after it and a street with its house number stay on
-  // one line. A word wider than the column breaks after a hyphen or slash (an address also
-  // after its dots and "@"), else at a German syllable, else three letters from either end of
-  // its part, both of these with a hyphen added; an address is cut inside and a number broken
-  // only where nothing else fits, never with a hyphen. No character but the blanks at a break
-  // is left out; an empty text has no line.
+  // groups), a word with the team number after it and a street with its house number (also
+  // one whose letter stands apart: "Bahnhofplatz 2 b") stay on one line. A word wider than
+  // the column breaks after a hyphen or slash (an address also after its dots and "@"), else
+  // at a German syllable, else three letters from either end of its part, both of these with
+  // a hyphen added; an address is cut inside and a number broken only where nothing else
+  // fits, never with a hyphen. No character but the blanks at a break is left out, and a line
+  // narrower than one letter takes one; an empty text has no line.
   // With `indent`, each line after the first is that much narrower.
   std::vector<std::string> wrapText(const std::string& text, int width, int indent = 0);
   TextNeeds textNeeds(const std::string& text);

@@ -214,3 +214,41 @@ TEST(SpaltenNachBedarf, RoomGoesWhereItLowersARow) {
   }
   EXPECT_EQ(zeilen, 4) << b[0] << " " << b[1] << " " << b[2];
 }
+
+// The weights of the sharing, each on a table where a wrong weight prints worse: a cut word
+// costs more than a row's line, a cut not at a syllable more than one at a syllable, and a
+// row is lowered only to its next tallest cell.
+TEST(SpaltenNachBedarf, CutsAndRowsWeighAsTheyPrint) {
+  RecordingCanvas c;
+  c.setFontSize(10);
+  const struct {
+    std::vector<std::pair<std::string, std::vector<std::string>>> spalten;
+    int summe, reihen, schnitte;
+    std::string ganz;  // a word that stands whole on a line
+  } faelle[] = {
+      {{{"HHHHH", {"Tal Tal", "Gauoberliga Tal"}}, {"HHHHHH", {"Tell Bad", "Tell Tal"}}}, 708, 4, 0, "Gauoberliga"},
+      {{{"HHH", {"Qxxqxxqxx Cc"}}, {"HHH", {"Gauoberliga"}}}, 791, 2, 1, "Qxxqxxqxx"},
+      {{{"HHH", {"Kolbermoor", "Gauoberliga"}}, {"HHHHHHHH", {"Tell Wasserburg", "Gauoberliga SG"}}}, 791, 4, 2, ""},
+  };
+  for (const auto& f : faelle) {
+    std::vector<SpaltenBedarf> s;
+    for (const auto& [titel, texte] : f.spalten) s.push_back(spalte(c, titel, texte));
+    const std::vector<int> b = SpaltenNachBedarf(c, s, f.summe);
+    int reihen = 0, geschnitten = 0;
+    bool ganz = f.ganz.empty();
+    for (size_t r = 0; r < f.spalten[0].second.size(); ++r) {
+      int hoch = 0;
+      for (size_t i = 0; i < s.size(); ++i) {
+        const std::string& text = f.spalten[i].second[r];
+        const std::vector<std::string> z = c.wrapText(text, b[i]);
+        hoch = std::max(hoch, static_cast<int>(z.size()));
+        geschnitten += schnitte(text, z);
+        for (const std::string& zeile : z) ganz = ganz || zeile == f.ganz;
+      }
+      reihen += hoch;
+    }
+    EXPECT_LE(reihen, f.reihen) << f.summe << " " << b[0] << " " << b[1];
+    EXPECT_LE(geschnitten, f.schnitte) << f.summe << " " << b[0] << " " << b[1];
+    EXPECT_TRUE(ganz) << f.ganz;
+  }
+}

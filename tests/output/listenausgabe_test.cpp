@@ -204,22 +204,30 @@ TEST_F(ListenausgabeTest, PrintKeepsABlockOfWrappedRowsWholeWithItsGaps) {
   for (const auto& [block, s] : seiten) EXPECT_EQ(s.size(), 1u) << block;
 }
 
-// A tie of 79 shooters that a page break splits shows its rank again on page 2's first row.
+// A tie of 79 shooters or teams that a page break splits shows its rank again on page 2's
+// first row.
 TEST_F(ListenausgabeTest, PrintRepeatsATiesRankAtThePagesTop) {
   gEergSortListe.assign(80, {});
+  gMergSortListe.assign(80, {});
   for (int i = 0; i < 80; ++i) {
     gEergSortListe[i].Name = "Z" + str(i);
     gEergSortListe[i].Schnitt = i ? 950.f : 960.f;
+    gMergSortListe[i].Mschname = "Z" + str(i);
+    gMergSortListe[i].Schnitt = i ? 950.f : 960.f;
   }
-  dok.Tabellen = {EinzelergebnisListe(1, 1, 0, 1, 0)};
-  std::vector<std::pair<int, int>> raenge;  // page and line of each rank 2
-  std::pair<int, int> oben{0, 0};             // of page 2's first row
-  for (const PrintCall& c : drucke().texts()) {
-    if (c.text == "2") raenge.push_back({c.page, c.y});
-    if (c.text[0] == 'Z' && c.page == 2 && !oben.first) oben = {c.page, c.y};
+  for (const ListenTabelle& liste : {EinzelergebnisListe(1, 1, 0, 1, 0), MannschaftsRingschnittListe()}) {
+    dok.Tabellen = {liste};
+    RecordingCanvas leinwand;
+    ASSERT_TRUE(ListenDrucken(leinwand, dok));
+    std::vector<std::pair<int, int>> raenge;  // page and line of each rank 2
+    std::pair<int, int> oben{0, 0};             // of page 2's first row
+    for (const PrintCall& c : leinwand.job()->texts()) {
+      if (c.text == "2") raenge.push_back({c.page, c.y});
+      if (c.text[0] == 'Z' && c.page == 2 && !oben.first) oben = {c.page, c.y};
+    }
+    ASSERT_EQ(raenge.size(), 2u) << liste.Spalten[2].Titel;
+    EXPECT_EQ(raenge[1], oben);
   }
-  ASSERT_EQ(raenge.size(), 2u);
-  EXPECT_EQ(raenge[1], oben);
 }
 
 // Two left-aligned columns whose texts fill them keep two blanks between their texts.

@@ -1,6 +1,8 @@
 // The schedule lists as text and HTML against hand-written files, short and odd rounds, and
 // the pages of a long class.
+#include <algorithm>
 #include <map>
+#include <set>
 
 #include "core/helpers.h"
 #include "output/terminlisten.h"
@@ -163,4 +165,27 @@ TEST_F(TerminlistenTest, WrappedNamesGoOnIndentedAndTakeNoMorePages) {
   }
   EXPECT_EQ(erste, 66);
   EXPECT_GT(weitere, 0);
+
+  // Every name, on its first line and its indented ones, ends two blanks before the next
+  // column; the columns begin where the four names of a line with both guests begin.
+  std::map<std::pair<int, int>, std::vector<PrintCall>> zeilen;
+  std::vector<PrintCall> gedruckt;
+  for (const PrintCall& c : canvas.job()->texts())
+    if (c.font.size == 12 && !c.text.starts_with("Durchgang Nr: ")) {
+      zeilen[{c.page, c.y}].push_back(c);
+      gedruckt.push_back(c);
+    }
+  std::set<int> spalten;
+  for (const auto& [wo, texte] : zeilen)
+    if (texte.size() == 4 && std::count_if(texte.begin(), texte.end(), [](const PrintCall& c) { return c.text.starts_with("- "); }) == 2)
+      for (const PrintCall& c : texte) spalten.insert(c.x);
+  ASSERT_EQ(spalten.size(), 4u);
+  RecordingCanvas mass;
+  mass.setFontSize(12);
+  for (const PrintCall& c : gedruckt) {
+    if (c.x < *spalten.begin()) continue;  // the class's heading
+    const auto naechste = spalten.upper_bound(c.x);
+    const int ende = naechste == spalten.end() ? canvas.pageWidth() : *naechste - mass.textWidth("  ");
+    EXPECT_LE(c.x + mass.textWidth(c.text), ende) << c.text;
+  }
 }

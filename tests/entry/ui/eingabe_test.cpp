@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <tuple>
 
 #include "core/db.h"
 #include "core/globals.h"
@@ -516,6 +517,27 @@ TEST_F(Eingabe, CancelledChoiceInABoxKeepsTheBoxAndTheMask) {
     EXPECT_EQ(mask->ListBoxPaarungen->currentRow(), 0);
     EXPECT_EQ(txt(pass(true, 0)), "101");
     EXPECT_EQ(mask->Geaendert, 1);
+  }
+}
+
+// After the message about a wrong number the row's own number typed back leaves the row as
+// it was: nothing to ask about. An unknown number and the number of another row alike.
+TEST_F(Eingabe, TheRowsNumberTypedBackAfterAWrongOneIsNoChange) {
+  exec("INSERT INTO Mschaufstlg (Disznr, Kampfnr, Mklnr, Posnr, Schnr, Vrnr, Mschnr) VALUES "
+       "(0, 1, 1, 0, 106, 1, 1), (0, 1, 1, 1, 107, 1, 1);");
+  msg::ScriptedMessages boxes;
+  openMask();
+  for (auto [row, wrong, own] : {std::tuple{0, "999", "106"}, std::tuple{1, "106", "107"}}) {
+    SCOPED_TRACE(wrong);
+    ASSERT_EQ(txt(pass(true, row)), own);
+    boxes.clear();
+    enter(true, row, wrong, nullptr);
+    ASSERT_EQ(boxes.count(), 1u);
+    ASSERT_EQ(QApplication::focusWidget(), pass(true, row));
+    enter(true, row, own, nullptr);
+    EXPECT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(txt(name(true, row)), "Heim" + std::string(own));
+    EXPECT_EQ(mask->Geaendert, 0);
   }
 }
 

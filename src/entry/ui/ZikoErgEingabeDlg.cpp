@@ -70,11 +70,15 @@ void TZikoErgEingabeDlg::choose(int index, int previous, QWidget* control, void 
     return;
   }
   // Cancelled (or the save failed): the previous choice stands, nothing else changes.
-  QSignalBlocker block(control);
-  if (auto* combo = qobject_cast<QComboBox*>(control))
+  if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    QSignalBlocker block(combo);
     combo->setCurrentIndex(previous);
-  else if (auto* list = qobject_cast<QListWidget*>(control))
-    list->setCurrentRow(previous);
+  } else if (control == ListBoxPaarungen) {
+    showChosenPairing();
+    // A mouse press selects the clicked row only after this handler has returned: the
+    // pairing the mask shows is highlighted again once the click is done.
+    QMetaObject::invokeMethod(this, [this] { showChosenPairing(); }, Qt::QueuedConnection);
+  }
 }
 
 void TZikoErgEingabeDlg::ComboBoxDiszChange() {

@@ -182,7 +182,8 @@ class TZikoErgEingabeDlg : public ZDialog, public PassnrReceiver {
   int sumLength_ = 4;
   bool loading_ = false;
   bool inExit_ = false;
-  std::array<long, Rows> checkedHeim_{}, checkedGast_{};  // pass number each row was checked with
+  // The pass number each row was checked with; a refused number that emptied the field keeps it.
+  std::array<long, Rows> checkedHeim_{}, checkedGast_{};
 };
 
 extern TZikoErgEingabeDlg* ZikoErgEingabeDlg;

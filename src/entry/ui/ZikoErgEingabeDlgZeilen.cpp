@@ -131,7 +131,11 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
   }
   long passnr = eingabe::passNumber(typed);
   Side sd = side(heim);
-  if (passnr == checked) {
+  // The row's shooter typed back after a refused number pushed him out: shown again, unless
+  // another row took him meanwhile.
+  const bool typedBack = passnr == checked && (*sd.name)[row]->text().isEmpty();
+  if (passnr == checked && !(typedBack && inAnotherRow(edit, passnr))) {
+    if (typedBack) showShooter(heim, row, passnr, inLineup(passnr));
     // Nothing new to check; but Enter took the focus on to the name, which takes no typing:
     // the rings come next, as after any other number.
     if (QApplication::focusWidget() == (*sd.name)[row]) (*sd.rings)[row]->setFocus();
@@ -151,9 +155,9 @@ bool TZikoErgEingabeDlg::PassnrEditExit(QLineEdit* edit) {
     edit->clear();
     (*sd.name)[row]->clear();
     (*sd.checks)[row]->setChecked(false);
-    // A refused number changes nothing, unless it pushed out the row's shooter.
+    // A refused number changes nothing, unless it pushed out the row's shooter. He stays the
+    // row's checked number, so that typed back he is no change either.
     if (checked == 0) Geaendert = geaendertBefore;
-    checked = 0;
     return false;
   }
   checked = passnr;

@@ -204,6 +204,7 @@ void TZikoMklEinteilungDlg::fillClassList(long selectNr) {
 }
 
 void TZikoMklEinteilungDlg::setClassCaptions(const std::string& name) {
+  captionClass_ = name;
   setElidedTitle(GroupBoxKlasseBearbeiten, qs("Bearbeiten Klasse '" + name + "'"));
   setElidedTitle(GroupBoxMsch, qs("Mannschaften Klasse '" + name + "'"));
   setElidedTitle(ButtonMschNeu, qs("Neue Mannschaft für Klasse '" + name + "'"));
@@ -285,6 +286,7 @@ void TZikoMklEinteilungDlg::resizeEvent(QResizeEvent* e) {
   for (int i = 0; i < ListBoxMsch->count(); ++i) setElidedTeamLine(ListBoxMsch->item(i), ListBoxMsch->item(i)->toolTip());
   for (int i = 0; i < ListBoxVereine->count(); ++i) setElidedLine(ListBoxVereine->item(i), ListBoxVereine->item(i)->toolTip());
   setElidedText(Label2, clubName_);
+  setClassCaptions(captionClass_);
 }
 
 void TZikoMklEinteilungDlg::writeBackTeams() {

@@ -85,6 +85,7 @@ class TZikoMklEinteilungDlg : public ZDialog {
   long mklnr_ = -1;
   std::vector<Team> teams_;
   QString clubName_;  // the chosen team's club, whole
+  std::string captionClass_;  // the class the captions name, whole
 };
 
 extern TZikoMklEinteilungDlg* ZikoMklEinteilungDlg;

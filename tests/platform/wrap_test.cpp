@@ -27,6 +27,19 @@ std::string ohneLeerUndStrich(const std::string& s) {
   return out;
 }
 
+// Each text wrapped in a column as wide as `zeichen` letters of 10 points.
+struct Umbruch {
+  std::string text;
+  size_t zeichen;
+  std::vector<std::string> zeilen;
+};
+
+void pruefe(const std::vector<Umbruch>& faelle) {
+  RecordingCanvas c;
+  c.setFontSize(10);
+  for (const Umbruch& f : faelle) EXPECT_EQ(c.wrapText(f.text, c.textWidth(std::string(f.zeichen, 'x'))), f.zeilen) << f.text;
+}
+
 }  // namespace
 
 // Common words of a district's lists, each with its correct syllables. A single letter is not
@@ -68,13 +81,7 @@ TEST(Syllables, CommonWordsAreCutOnlyWhereAReaderExpects) {
 }
 
 TEST(Wrapping, HouseNumbersStayWithTheirStreetAndLetter) {
-  RecordingCanvas c;  // 10 points: 41 units a character
-  c.setFontSize(10);
-  const struct {
-    std::string text;
-    int zeichen;
-    std::vector<std::string> zeilen;
-  } faelle[] = {
+  pruefe({
       {"Bahnhofplatz 2 b", 12, {"Bahnhof-", "platz 2 b"}},
       {"Hauptstra\xDF" "e 12 a", 12, {"Haupt-", "stra\xDF" "e 12 a"}},
       {"Bahnhofstra\xDF" "e 117a", 12, {"Bahnhof-", "stra\xDF" "e 117a"}},
@@ -83,8 +90,7 @@ TEST(Wrapping, HouseNumbersStayWithTheirStreetAndLetter) {
       {"Weg 12a", 5, {"Weg", "12a"}},
       // A letter standing alone is no house number's.
       {"Abt. 3 Sch\xFCtzen b", 11, {"Abt. 3", "Sch\xFCtzen b"}},
-  };
-  for (const auto& f : faelle) EXPECT_EQ(c.wrapText(f.text, c.textWidth(std::string(static_cast<size_t>(f.zeichen), 'x'))), f.zeilen) << f.text;
+  });
 }
 
 // Whatever the width and indent, wrapping neither throws nor loses a letter, and each line
@@ -116,13 +122,7 @@ TEST(Wrapping, NoWidthOrIndentThrowsOrLosesALetter) {
 
 // Slips a cut inside a word could make.
 TEST(Wrapping, CutsKeepThreeLettersAndBreakDotsOnlyInAddresses) {
-  RecordingCanvas c;
-  c.setFontSize(10);
-  const struct {
-    std::string text;
-    int zeichen;
-    std::vector<std::string> zeilen;
-  } faelle[] = {
+  pruefe({
       // No syllable: three letters go on, not two.
       {"Xxxxxxxxxxx", 10, {"Xxxxxxxx-", "xxx"}},
       // A dotted word that is no address breaks at its syllables, not after its dots.
@@ -130,6 +130,5 @@ TEST(Wrapping, CutsKeepThreeLettersAndBreakDotsOnlyInAddresses) {
       {"SG Aa e.V. Bbbbb", 8, {"SG Aa", "e.V.", "Bbbbb"}},
       // An address never gets a hyphen.
       {"abcdefghijklm@x", 10, {"abcdefghij", "klm@x"}},
-  };
-  for (const auto& f : faelle) EXPECT_EQ(c.wrapText(f.text, c.textWidth(std::string(static_cast<size_t>(f.zeichen), 'x'))), f.zeilen) << f.text;
+  });
 }

@@ -48,7 +48,7 @@ void report(sqlite3* db, const std::string& sql, const Params& params, Report ho
             const std::string& message) {
   if (how != Report::Box) return;
   if (gQuiet)
-    gQuiet->note(db ? failureReason(db) : message);
+    gQuiet->note(db ? failureReason(db) : message, db);
   else
     msg::showSqlError(expand(db, sql, params), message);
 }
@@ -195,10 +195,11 @@ QuietErrors::QuietErrors() : outer_(gQuiet) { gQuiet = this; }
 
 QuietErrors::~QuietErrors() { gQuiet = outer_; }
 
-void QuietErrors::note(const std::string& reason) {
+void QuietErrors::note(const std::string& reason, sqlite3* conn) {
   if (failed_) return;
   failed_ = true;
   reason_ = reason;
+  failedOn_ = conn;
 }
 
 void close(sqlite3*& db) {

@@ -75,7 +75,7 @@ QString heldElsewhereNotice(const std::filesystem::path& database);
 std::string failureReason(sqlite3* db);
 
 // While one lives, failed statements of this thread show no error box; the reason of the
-// first is kept. For work that reports its failure once, as a whole.
+// first is kept, and its connection. For work that reports its failure once, as a whole.
 class QuietErrors {
  public:
   QuietErrors();
@@ -84,11 +84,15 @@ class QuietErrors {
   QuietErrors& operator=(const QuietErrors&) = delete;
   const std::string& reason() const { return reason_; }
   bool failed() const { return failed_; }
-  void note(const std::string& reason);
+  // The connection the first failure came from; nullptr when there was none. Work that spans
+  // databases names this one, not the one it set out to change.
+  sqlite3* failedOn() const { return failedOn_; }
+  void note(const std::string& reason, sqlite3* conn = nullptr);
 
  private:
   QuietErrors* outer_;
   std::string reason_;
+  sqlite3* failedOn_ = nullptr;
   bool failed_ = false;
 };
 void close(sqlite3*& db);

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <cctype>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <set>
@@ -117,18 +118,20 @@ void sayNothingChanged(sqlite3* conn, const std::string& reason) {
 }
 
 // Builds tables of an older layout again in one transaction of conn: all of it or nothing.
-// A failure is said once, naming the database, instead of an error box for each statement
-// that follows.
+// A failure is said once, naming the database whose statement failed (a probe also reads the
+// main database's disciplines), instead of an error box for each statement that follows.
 bool rebuilt(sqlite3* conn, const std::function<bool()>& probe) {
   std::string reason;
+  sqlite3* at = conn;
   {
     db::QuietErrors quiet;
     db::Transaction t(conn);
     // After any failed statement, reported or not, the work is taken back, never committed.
     if (t.active() && probe() && !quiet.failed() && t.commit()) return true;
     reason = quiet.failed() ? quiet.reason() : db::failureReason(conn);
+    if (quiet.failedOn()) at = quiet.failedOn();
   }
-  sayNothingChanged(conn, reason);
+  sayNothingChanged(at, reason);
   return false;
 }
 
@@ -166,6 +169,9 @@ bool moveReportSettings() {
     return true;
   }
   const std::string reason = quiet.failed() ? quiet.reason() : db::failureReason(at);
+  // The import rows are made from the main database's disciplines: a main database that
+  // another program holds is the one to name, not the import database.
+  if (quiet.failedOn()) at = quiet.failedOn();
   // Taken back before the message waits for its answer, so no lock is held meanwhile.
   paths.reset();
   import.rollback();
@@ -325,9 +331,11 @@ bool UpgradeAddressTables() {
     sayNothingChanged(gDbHaupt, reason);
     return false;
   }
-  msg::show("Die Tabellen der Adressen und Telefonnummern konnten nicht umgestellt werden:\n" + reason +
-                "\nDie Daten bleiben unver\xE4ndert; eine f\xFChrende Null einer Telefonnummer wird bis "
-                "zur Umstellung nicht gespeichert.",
+  const std::filesystem::path database = sqlite3_db_filename(gDbHaupt, "main");
+  msg::show(qs("Die Tabellen der Adressen und Telefonnummern der Datenbank\n") + qtPath(database) +
+                qs("\nkonnten nicht umgestellt werden:\n" + reason +
+                   "\nDie Daten bleiben unver\xE4ndert; eine f\xFChrende Null einer Telefonnummer wird bis "
+                   "zur Umstellung nicht gespeichert."),
             "Fehler", msg::Ok, msg::Error);
   return false;
 }

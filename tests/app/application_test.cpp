@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "support/runtimedir.h"
 
 namespace {
 
@@ -80,8 +81,7 @@ TEST(ApplicationObject, QtsOwnButtonsSpeakGerman) {
 }
 
 int main(int argc, char** argv) {
-  char tmpl[] = "/tmp/zk-runtime-XXXXXX";
-  if (char* dir = mkdtemp(tmpl)) setenv("XDG_RUNTIME_DIR", dir, 1);
+  ScopedRuntimeDir runtime;
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   ZApplication app(argc, argv);
   msg::setResponder([](const msg::Shown& s) {

@@ -344,8 +344,9 @@ TEST_F(MainWindowTest, OpenedOlderFileWhoseUpgradeFindsNoRoomSaysSoAndKeepsEvery
   }
   int upgradeMessages = 0;
   for (const auto& m : messages.shown())
-    if (m.text.rfind("Die Tabellen der Adressen und Telefonnummern konnten nicht umgestellt werden:\n"
-                     "die Datei ist zu gro\xDF\n", 0) == 0)
+    if (m.text.rfind("Die Tabellen der Adressen und Telefonnummern der Datenbank\n" + gIntdat.DbDateiPfad.string() +
+                         "\nkonnten nicht umgestellt werden:\ndie Datei ist zu gro\xDF\n",
+                     0) == 0)
       ++upgradeMessages;
   EXPECT_EQ(upgradeMessages, 1);
   EXPECT_TRUE(messages.contains("Datei\n" + older + "\nerfolgreich eingelesen!\n"));

@@ -43,6 +43,12 @@ class StartUp : public ::testing::Test {
     ShutDown();
     return created;
   }
+  // The texts shown, for a failure's report.
+  std::string shown() const {
+    std::string all;
+    for (const msg::Shown& b : boxes.shown()) all += "\n[" + b.text + "]";
+    return all;
+  }
   ScopedWorkDir dir;
   msg::ScriptedMessages boxes;
 };
@@ -226,7 +232,7 @@ std::vector<std::vector<std::string>> rowsOf(const fs::path& file, const std::st
 
 // Another program takes a database after the start opened it, while the report settings of
 // an older file (rows 0 to 3 of PfadeImpExp) are to move to the import database: the start
-// names that database as the file system spells it, nothing is lost, and the next start
+// names that database once, as the file system spells it, nothing is lost, and the next start
 // without the other program moves all four values.
 TEST_F(StartUp, ReportSettingsMoveWholeOnceNoOtherProgramHoldsTheirDatabases) {
   const fs::path folder = makeForeignFolders(dir.path()).front();
@@ -240,7 +246,9 @@ TEST_F(StartUp, ReportSettingsMoveWholeOnceNoOtherProgramHoldsTheirDatabases) {
   } cases[] = {{"zikopfade.db", HeldDatabase::kExclusive},
                {"zikopfade.db", HeldDatabase::kReading},
                {"zikoautoimpexp.db", HeldDatabase::kReading},
-               {"zikoautoimpexp.db", HeldDatabase::kExclusive}};
+               {"zikoautoimpexp.db", HeldDatabase::kExclusive},
+               // The import rows are made per discipline of the main database.
+               {"zielkontor.db", HeldDatabase::kExclusive}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.file) + " " + c.hold);
     rowsOf(folder / "zikopfade.db", "DELETE FROM PfadeImpExp; INSERT INTO PfadeImpExp (Disznr, MschmldgPfad) VALUES "
@@ -251,11 +259,11 @@ TEST_F(StartUp, ReportSettingsMoveWholeOnceNoOtherProgramHoldsTheirDatabases) {
     {
       HeldDatabase other(folder / c.file, c.hold);
       ASSERT_TRUE(other.held());
-      for (sqlite3* held : {gDbPfade, gDbAutoImpExp}) sqlite3_busy_timeout(held, 10);
+      for (sqlite3* held : {gDbHaupt, gDbPfade, gDbAutoImpExp}) sqlite3_busy_timeout(held, 10);
       PrepareDatabases();
     }
     ShutDown();
-    ASSERT_EQ(boxes.count(), 1u);
+    ASSERT_EQ(boxes.count(), 1u) << shown();
     EXPECT_EQ(boxes.shown()[0].unicode,
               QStringLiteral("Die Datenbank\n") + QString::fromUtf8(dir.path()) + QStringLiteral("/\u0141\u00f3d\u017a/") +
                   QLatin1String(c.file) + QStringLiteral("\nwird von einem anderen Programm benutzt. Es wurde nichts ge\u00e4ndert."));
@@ -294,30 +302,37 @@ TEST_F(StartUp, FirstStartThatCannotWriteSaysSoOnceAndLeavesNothing) {
 }
 
 // An older database whose telephone columns hold numbers and that cannot be built again
-// (a full disk, here a file-size limit): the start says so once with the reason and goes on;
-// every row stays as it was, and what is stored afterwards is kept.
+// (a full disk, here a file-size limit): the start says so once, naming the database as the
+// file system spells it and the reason, and goes on; every row stays as it was, and what is
+// stored afterwards is kept.
 TEST_F(StartUp, UpgradeWithoutRoomSaysSoOnceAndKeepsEveryRowAndWhatIsStoredLater) {
+  const fs::path folder = makeForeignFolders(dir.path()).front();
+  fs::current_path(folder);
   run();
-  sqlite3* older = db::open(dir.file("zielkontor.db"));
+  sqlite3* older = db::open(folder / "zielkontor.db");
   ASSERT_TRUE(makeOlderCaptainsTable(older, 20000));
   const auto before = captainRows(older);
   db::close(older);
   boxes.clear();
   {
-    FileSizeLimit limit(fs::file_size(dir.file("zielkontor.db")) + 128 * 1024);
+    FileSizeLimit limit(fs::file_size(folder / "zielkontor.db") + 128 * 1024);
     ASSERT_TRUE(OpenDatabases());
     PrepareDatabases();
     ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text,
-              "Die Tabellen der Adressen und Telefonnummern konnten nicht umgestellt werden:\n"
-              "die Datei ist zu gro\xDF\nDie Daten bleiben unver\xE4ndert; eine f\xFChrende Null einer "
-              "Telefonnummer wird bis zur Umstellung nicht gespeichert.");
+    EXPECT_EQ(boxes.shown()[0].unicode.toStdString(),
+              (QStringLiteral("Die Tabellen der Adressen und Telefonnummern der Datenbank\n") +
+               QString::fromUtf8(dir.path()) + QStringLiteral("/\u0141\u00f3d\u017a/zielkontor.db\n") +
+               QStringLiteral("konnten nicht umgestellt werden:\ndie Datei ist zu gro\u00df\nDie Daten bleiben "
+                              "unver\u00e4ndert; eine f\u00fchrende Null einer Telefonnummer wird bis zur "
+                              "Umstellung nicht gespeichert."))
+                  .toStdString());
     EXPECT_EQ(captainRows(gDbHaupt), before);
     EXPECT_TRUE(storeNewCaptain(gDbHaupt));
     ShutDown();
   }
   EXPECT_EQ(boxes.count(), 1u);
-  expectRowsKeptAndNewCaptainAdded(dir.file("zielkontor.db"), before);
+  expectRowsKeptAndNewCaptainAdded(folder / "zielkontor.db", before);
+  fs::current_path(dir.path());
 }
 
 // 15 folders of 200 letters: the system takes the path, but SQLite's limit on a database's

@@ -162,9 +162,9 @@ TEST_F(Upgrade, OlderActionAndEntryTablesAreRebuiltEmpty) {
             (std::vector<std::string>{"Satzindex", "Wert"}));
 }
 
-// Another program holds the database that an older table is in: one message names the
-// database in the words of the start (not a table said to exist already), and the older
-// table stays as it was.
+// Another program holds the database that an older table is in, or the main database whose
+// disciplines the paths probe reads: one message names the held database in the words of the
+// start (not a table said to exist already), and the older table stays as it was.
 TEST_F(Upgrade, OlderTableInADatabaseAnotherProgramHoldsIsNamedAndKept) {
   db::exec(gDbPfade, "DROP TABLE PfadeNeueSaison; CREATE TABLE PfadeNeueSaison (Disznr INTEGER);");
   db::exec(gDbHaupt, "DROP TABLE Vereine_zstext; CREATE TABLE Vereine_zstext (Nummer INTEGER, ZsText STRING, "
@@ -173,11 +173,13 @@ TEST_F(Upgrade, OlderTableInADatabaseAnotherProgramHoldsIsNamedAndKept) {
     sqlite3* conn;
     const char* file;
     bool (*probe)();
-  } cases[] = {{gDbPfade, "zikopfade.db", UpgradePathTables}, {gDbHaupt, "zielkontor.db", UpgradeAddressTables}};
+  } cases[] = {{gDbPfade, "zikopfade.db", UpgradePathTables},
+               {gDbHaupt, "zielkontor.db", UpgradeAddressTables},
+               {gDbPfade, "zielkontor.db", UpgradePathTables}};
+  for (sqlite3* conn : all()) sqlite3_busy_timeout(conn, 10);
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
+    SCOPED_TRACE(std::string(c.file) + " held, probe of " + sqlite3_db_filename(c.conn, "main"));
     const std::string before = dump(c.conn);
-    sqlite3_busy_timeout(c.conn, 10);
     msg::ScriptedMessages boxes;
     {
       HeldDatabase other(gIntdat.ProgrammVerzeichnis / c.file);

@@ -471,14 +471,17 @@ TEST_F(Druckbilder, TelephonesAndTeamNumbersStandWholeInTheClubsLists) {
   for (const auto& [name, bild] : listen) {
     pruefeSatz(bild, name);
     for (size_t i = 0; i < bild.words.size(); ++i)
-      if (std::set<std::string>{"I", "II", "III"}.count(bild.words[i].text))
+      if (std::set<std::string>{"I", "II", "III"}.count(bild.words[i].text)) {
         EXPECT_TRUE(i > 0 && std::abs(bild.words[i - 1].yMin - bild.words[i].yMin) < 1 &&
                     bild.words[i - 1].xMax < bild.words[i].xMin)
             << name << ": a team number begins a line on page " << bild.words[i].page;
-    if (name == "tabelle")
+      }
+    if (name == "tabelle") {
       for (const std::string& n : teamNamen) EXPECT_TRUE(bild.aufEinerZeile(n)) << n;
-    if (name.rfind("leiter", 0) == 0)
+    }
+    if (name.rfind("leiter", 0) == 0) {
       for (const std::string& t : telefone) EXPECT_TRUE(bild.aufEinerZeile(t)) << name << ": " << t;
+    }
   }
 }
 

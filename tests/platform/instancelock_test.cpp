@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/instancelock.h"
 #include "support/testenv.h"
@@ -82,6 +84,14 @@ TEST(InstanceLock, AnUnusableRuntimeFolderFallsBackToTmpAndStillGuards) {
   InstanceLock lock(kName);
   InstanceLock second(kName);
   setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+  // The file in /tmp is named after this process alone: it goes when the test ends, however it ends.
+  struct RemovedAtEnd {
+    const InstanceLock& lock;
+    ~RemovedAtEnd() {
+      std::error_code ec;
+      std::filesystem::remove(lock.path(), ec);
+    }
+  } removed{lock};
   ASSERT_TRUE(lock.acquire());
   EXPECT_EQ(lock.path().rfind("/tmp/", 0), 0u) << lock.path();
   EXPECT_FALSE(second.acquire()) << "both copies fall back to the same file";

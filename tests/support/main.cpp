@@ -1,6 +1,6 @@
 // Test entry: every test program gets an application object (offscreen; with widgets only
 // where it builds with ZK_TEST_WIDGETS, which also installs the widget layer) and its own runtime
-// folder, so single-instance locks of parallel tests never meet. A message box that a test
+// folder, so single-instance locks of parallel tests never meet; the folder goes at the end. A message box that a test
 // did not script is answered with its first button and printed, instead of waiting for a
 // click that never comes.
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/messages.h"
+#include "runtimedir.h"
 #ifdef ZK_TEST_WIDGETS
 #include <QApplication>
 
@@ -18,8 +19,7 @@
 #endif
 
 int main(int argc, char** argv) {
-  char tmpl[] = "/tmp/zk-runtime-XXXXXX";
-  if (char* dir = mkdtemp(tmpl)) setenv("XDG_RUNTIME_DIR", dir, 1);
+  ScopedRuntimeDir runtime;
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #ifdef ZK_TEST_WIDGETS
   QApplication app(argc, argv);

@@ -92,8 +92,9 @@ TEST_F(Paarungsliste, TheChoicesShowTheirTextsWhole) {
   for (QWidget* w : mask->Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (w == list()) continue;
     EXPECT_FALSE(w->geometry().intersects(list()->geometry())) << w->metaObject()->className();
-    if (auto* label = qobject_cast<QLabel*>(w))
+    if (auto* label = qobject_cast<QLabel*>(w)) {
       EXPECT_LE(label->sizeHint().width(), label->width()) << fromQs(label->text());
+    }
   }
 }
 

@@ -249,7 +249,9 @@ TEST_F(MklBearbeitenTest, LongClubNamesFitTheListWithEveryTeamNumberInView) {
       chooseClass(klasse);
       dlg->selectRow(0);
       expectFit();
-      if (w == width && klasse == 0) EXPECT_NE(list->topLevelItem(0)->toolTip(0), QString()) << "names this long are cut";
+      if (w == width && klasse == 0) {
+        EXPECT_NE(list->topLevelItem(0)->toolTip(0), QString()) << "names this long are cut";
+      }
     }
   }
 }

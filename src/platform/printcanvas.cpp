@@ -26,19 +26,16 @@ bool romanNumeral(std::string_view w) {
   return std::any_of(std::begin(kNumerals), std::end(kNumerals), [&](const char* n) { return w == n; });
 }
 
-// A house number at the end of a street: "1", "12a".
-bool houseNumber(std::string_view w) {
-  size_t digits = 0;
-  while (digits < w.size() && std::isdigit(static_cast<unsigned char>(w[digits]))) ++digits;
-  return digits >= 1 && digits <= 4 &&
-         (w.size() == digits || (w.size() == digits + 1 && std::isalpha(static_cast<unsigned char>(w[digits]))));
+bool houseDigits(std::string_view w) {
+  return !w.empty() && w.size() <= 4 && std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
 // A house number's letter standing after a blank: the "b" of "Bahnhofplatz 2 b".
 bool houseLetter(std::string_view w) { return w.size() == 1 && std::isalpha(static_cast<unsigned char>(w[0])); }
 
-bool houseDigits(std::string_view w) {
-  return !w.empty() && w.size() <= 4 && std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+// A house number at the end of a street: "1", "12a".
+bool houseNumber(std::string_view w) {
+  return houseDigits(w) || (w.size() >= 2 && houseDigits(w.substr(0, w.size() - 1)) && houseLetter(w.substr(w.size() - 1)));
 }
 
 // An e-mail or web address: it breaks only after its dots, "@", hyphens and slashes, and no
@@ -62,6 +59,7 @@ bool letter(char c) { return std::isalpha(static_cast<unsigned char>(c)) || (c &
 struct Unit {
   size_t begin, end;
   bool number;
+  size_t house = std::string::npos;  // where its closing house number begins
 };
 
 std::vector<Unit> unitsOf(const std::string& text) {
@@ -85,6 +83,8 @@ std::vector<Unit> unitsOf(const std::string& text) {
     // The letter of "2 b" never leaves its number.
     const bool letterOf = last && i > 0 && houseLetter(w) && houseDigits(word(i - 1));
     if (!units.empty() && ((number && units.back().number) || mark || romanNumeral(w) || house || letterOf)) {
+      if (house) units.back().house = words[i].first;
+      if (letterOf) units.back().house = std::min(units.back().house, words[i - 1].first);
       units.back().end = words[i].second;
       units.back().number = units.back().number && (number || mark);
     } else {
@@ -130,24 +130,11 @@ std::vector<bool> syllablesOf(const std::string& text, const Unit& u) {
   return at;
 }
 
-// Where a unit's closing house number begins (the "12" of "Weg 12 a" or "Weg 12a"); the
-// unit's end without one.
-size_t houseStart(const std::string& text, const Unit& u) {
-  const std::string_view unit(text.data() + u.begin, u.end - u.begin);
-  const size_t blank = unit.rfind(' ');
-  if (blank == std::string_view::npos) return u.end;
-  if (houseNumber(unit.substr(blank + 1))) return u.begin + blank + 1;
-  if (!houseLetter(unit.substr(blank + 1))) return u.end;
-  const size_t before = unit.rfind(' ', blank - 1);
-  if (before == std::string_view::npos || !houseDigits(unit.substr(before + 1, blank - before - 1))) return u.end;
-  return u.begin + before + 1;
-}
-
 bool breakAllowed(const std::string& text, const Unit& u, size_t from, size_t p, int level,
                   const std::vector<bool>* syllables = nullptr) {
   if (p <= u.begin || p >= u.end) return false;
   // Even where nothing else fits, a house number stays whole.
-  if (level == kAnywhere) return p <= houseStart(text, u);
+  if (level == kAnywhere) return p <= u.house;
   if (text[p] == ' ' || text[p - 1] == ' ') return level == kNumberGap && u.number && text[p] == ' ';
   const size_t ws = wordStart(text, p), we = wordEnd(text, p);
   const std::string_view word(text.data() + ws, we - ws);
